@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tolvane with its tests and benchmarks, and
+# runs every test (core, batch tool, windows offscreen).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_BUILD_TESTS=ON -DTOLVANE_BUILD_BENCH=ON
+cmake --build build-test -j"$(nproc)"
+cd build-test
+QT_QPA_PLATFORM=offscreen LC_ALL=C ctest --output-on-failure -j"$(nproc)"

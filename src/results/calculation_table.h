@@ -1,0 +1,91 @@
+// The calculation table as data: 25 rows of cell texts, column 0 the row
+// headings, columns 1..n the calculations in line order and one trailing
+// empty column for the next calculation (so ColCount() == n + 2). The cell
+// texts are the only record of the results: the total, the unit switch, the
+// clipboard text, copy-back and the project file all read them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+inline constexpr int kTableRows = 25;
+using CalculationColumn = std::array<std::string, kTableRows>;
+
+enum class OutputSystem { Metric, US };
+
+struct TableFont {
+    std::string name = "MS Sans Serif";
+    int color = 0;        // the platform's colour value
+    int size = 8;         // points
+    int height = -11;     // negative: given in points (kept through zooming)
+    bool bold = false, italic = false, underline = false, strikeOut = false;
+    bool operator==(const TableFont&) const = default;
+};
+
+class CalculationTable {
+public:
+    CalculationTable();  // empty: ColCount() == 2, headings for metric output
+
+    int ColCount() const { return static_cast<int>(columns_.size()); }
+    int calculationCount() const { return ColCount() - 2; }
+    bool hasValues() const { return ColCount() >= 3; }
+    int trailingColumn() const { return ColCount() - 1; }
+
+    // col 0 is the heading column.
+    const std::string& cell(int col, int row) const;
+    void setCell(int col, int row, std::string text);
+    const CalculationColumn& column(int col) const;
+
+    // Replaces all calculation columns (project loading): `calculations` become
+    // columns 1..n, a fresh trailing column is added.
+    void setCalculations(std::vector<CalculationColumn> calculations);
+    // Sets the table to n empty calculation columns (a project whose line
+    // count does not fit).
+    void setEmptyCalculations(int n);
+    // Adds one empty column at the end (after the trailing one was written).
+    void addTrailingColumn();
+
+    // Heading column for the unit system; row 0 of column 1 gets "1" when the
+    // table is empty; the heading column is 145 wide; the total is refreshed.
+    void writeHeadings(OutputSystem system, int decimals);
+    // Sum of row 23 over the calculation columns and the Label_Summe text.
+    void updateTotal(OutputSystem system, int decimals);
+    double total() const { return total_; }
+    const std::string& totalText() const { return totalText_; }  // Label_Summe
+
+    // Deletes a calculation column (nothing for the heading or trailing
+    // column), shifts the rest left, renumbers row 0, updates the total.
+    bool deleteColumn(int col, OutputSystem system, int decimals);
+    // The grid moved a column from `from` to `to`; afterwards the empty column
+    // is put back at the end and row 0 renumbered.
+    void moveColumn(int from, int to);
+    // Row 0 of columns 1..ColCount()-1 numbered 1, 2, 3 ...
+    void renumber();
+
+    // Rewrites every calculation column in the new unit system (headings first).
+    void convertUnits(OutputSystem newSystem, int decimals);
+
+    // TAB-separated rows 0..24 of columns 0..ColCount()-2, each ended by CR LF,
+    // then "Total pressure drop:" and the total text.
+    std::string clipboardText() const;
+
+    // Look: widths of every column (index = column), default width and row
+    // height, font.
+    std::vector<int> columnWidths;
+    int defaultColumnWidth = 150;
+    int defaultRowHeight = 16;
+    TableFont font;
+    void setDefaultColumnWidth(int width);  // every column takes it
+    void zoomIn();
+    void zoomOut();
+
+private:
+    std::vector<CalculationColumn> columns_;
+    double total_ = 0.0;
+    std::string totalText_ = "0.00 bar";
+};
+
+}  // namespace tolvane

@@ -1,0 +1,38 @@
+// Everything one run of the program holds besides its windows: the input
+// panels, the calculation table (the project), the settings, the current
+// roughness and the result of the last calculation.
+#pragma once
+
+#include <string>
+
+#include "engine/flow_types.h"
+#include "results/calculation_table.h"
+#include "shell/form_state.h"
+
+namespace tolvane {
+
+struct Settings {
+    OutputSystem output = OutputSystem::Metric;  // "Output of values:"
+    int decimals = 3;                            // "Number of decimal places:" 0..6
+    bool saveSettings = true;                    // "Saving of settings at end of program:"
+    bool userDatabaseMetric = true;              // "Units of the user defined database:"
+};
+
+// The roughness query TRauDialog: Edit1 ("Roughness:") and ComboBox1 ("mm"/"in.").
+struct RoughnessQueryState {
+    std::string text = "0.1";
+    int unit = 0;
+};
+
+struct Session {
+    FormState form;
+    CalculationTable table;
+    Settings settings;
+    RoughnessQueryState roughnessQuery;
+    double roughness = 0.1;       // k in mm, the one current roughness of the run
+    bool projectSaved = true;     // set at start and by saving, cleared by a calculation
+    std::string projectName = "NONAME.TLV";
+    ElementResult lastResult;     // kept from one calculation to the next
+};
+
+}  // namespace tolvane
