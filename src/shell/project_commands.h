@@ -1,0 +1,21 @@
+// The File menu's project commands without their windows: New project, Open
+// project, Save project and Save project as. Questions and messages go to the
+// MessageSink, file names come from the FileDialogs; each command returns
+// what the windows must do afterwards.
+#pragma once
+
+#include "shell/project_file.h"
+#include "shell/session.h"
+#include "units/platform.h"
+
+namespace tolvane {
+
+ProjectOutcome NewProject(Session& session, MessageSink& messages, FileDialogs& dialogs);
+ProjectOutcome OpenProject(Session& session, MessageSink& messages, FileDialogs& dialogs);
+ProjectOutcome SaveProject(Session& session, MessageSink& messages, FileDialogs& dialogs);
+ProjectOutcome SaveProjectAs(Session& session, MessageSink& messages, FileDialogs& dialogs);
+
+// A fresh empty table in the session's unit system, named "NONAME.TLV".
+void ClearProject(Session& session);
+
+}  // namespace tolvane
