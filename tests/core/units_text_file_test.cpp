@@ -1,0 +1,206 @@
+// Windows-1252 text files: conversion both ways, line ends, and saves that
+// leave the previous file alone when they fail.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "units/text_file.h"
+
+namespace tolvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "tolvane-units-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::size_t entries() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(path_), {}));
+    }
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+void writeRaw(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+TEST(Cp1252, converts_known_characters_both_ways) {
+    struct {
+        const char* cp1252;
+        const char* utf8;
+    } cases[] = {
+        {"Wasser", "Wasser"},
+        {"Stra\xDF" "e", "Straße"},
+        {"\xFC\xF6\xE4\xDC\xD6\xC4", "üöäÜÖÄ"},
+        {"25 \xB0" "C", "25 °C"},
+        {"m\xB3/h", "m³/h"},
+        {"\x80", "€"},
+        {"\x8A\x9A\x8C\x9C\x8E\x9E\x9F", "ŠšŒœŽžŸ"},
+        {"\x93quoted\x94 \x96 \x97 \x85", "“quoted” – — …"},
+        {"\x99\x83\x88\x98\x89\x8B\x9B", "™ƒˆ˜‰‹›"},
+        {"\x82\x84\x86\x87\x91\x92\x95", "‚„†‡‘’•"},
+        {"\xA0\xFF", "\u00A0ÿ"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp1252ToUtf8(c.cp1252), c.utf8) << c.utf8;
+        EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
+    }
+}
+
+TEST(Cp1252, every_byte_survives_a_round_trip) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(Cp1252, unmappable_or_broken_text_becomes_question_marks) {
+    struct {
+        const char* utf8;
+        const char* cp1252;
+    } cases[] = {
+        {"Ω", "?"}, {"日本", "??"}, {"a😀b", "a?b"}, {"\xC3", "?"}, {"x\xFFy", "x?y"},
+        {"\xC0\xAF", "??"},  // overlong '/'
+        {"\u0080", "?"},     // a C1 control that has no byte of its own
+    };
+    for (const auto& c : cases) EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
+}
+
+TEST(ReadTextLines, splits_on_every_kind_of_line_end) {
+    struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"crlf", "a\r\nb\r\n", {"a", "b"}},
+        {"lf", "a\nb\n", {"a", "b"}},
+        {"cr", "a\rb\r", {"a", "b"}},
+        {"no_final_end", "a\r\nb", {"a", "b"}},
+        {"empty_lines_kept", "a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"mixed", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        {"lf_cr_is_two_ends", "a\n\rb", {"a", "", "b"}},
+        {"empty_file", "", {}},
+        {"only_end", "\r\n", {""}},
+        {"cp1252", "Wei\xDF\r\n", {"Weiß"}},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        std::string path = dir.file(c.name);
+        writeRaw(path, c.bytes);
+        auto lines = readTextLines(path);
+        ASSERT_TRUE(lines) << c.name;
+        EXPECT_EQ(*lines, c.lines) << c.name;
+    }
+}
+
+TEST(ReadTextLines, missing_file_or_directory_reads_nothing) {
+    TempDir dir;
+    EXPECT_FALSE(readTextLines(dir.file("absent.txt")));
+    EXPECT_FALSE(readTextLines(dir.path().string()));
+    EXPECT_FALSE(readFileBytes(dir.file("absent.txt")));
+}
+
+TEST(WriteTextLines, writes_cp1252_with_crlf_and_reads_back) {
+    TempDir dir;
+    std::string path = dir.file("TOLV.INI");
+    std::vector<std::string> lines = {"4.0", "Wasser 20 °C", "", "m³/h", "Ω"};
+    EXPECT_EQ(writeTextLinesAtomically(path, lines), "");
+    EXPECT_EQ(*readFileBytes(path), "4.0\r\nWasser 20 \xB0" "C\r\n\r\nm\xB3/h\r\n?\r\n");
+    lines.back() = "?";
+    EXPECT_EQ(*readTextLines(path), lines);
+    EXPECT_EQ(dir.entries(), 1u);  // no temporary file left behind
+}
+
+TEST(WriteFileAtomically, replaces_old_content_and_keeps_permissions) {
+    TempDir dir;
+    std::string path = dir.file("project.tlv");
+    writeRaw(path, "old content that is longer");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(writeFileAtomically(path, "new"), "");
+    EXPECT_EQ(*readFileBytes(path), "new");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST(WriteFileAtomically, through_a_link_replaces_the_linked_file) {
+    TempDir dir;
+    std::string real = dir.file("real.tlv");
+    std::string link = dir.file("link.tlv");
+    writeRaw(real, "old");
+    fs::create_symlink(real, link);
+    EXPECT_EQ(writeFileAtomically(link, "new"), "");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(*readFileBytes(real), "new");
+}
+
+TEST(WriteFileAtomically, failed_rename_over_a_directory_changes_nothing) {
+    TempDir dir;
+    std::string target = dir.file("busy");
+    fs::create_directory(target);
+    writeRaw(target + "/inside", "keep");
+    EXPECT_NE(writeFileAtomically(target, "new"), "");
+    EXPECT_TRUE(fs::is_directory(target));
+    EXPECT_EQ(*readFileBytes(target + "/inside"), "keep");
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST(WriteFileAtomically, missing_directory_is_an_error) {
+    TempDir dir;
+    EXPECT_NE(writeFileAtomically(dir.file("no/such/dir/file.tlv"), "x"), "");
+}
+
+TEST(WriteFileAtomically, unwritable_directory_leaves_old_file) {
+    TempDir dir;
+    std::string path = dir.file("project.tlv");
+    writeRaw(path, "old");
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    bool canStillWrite = ::access(dir.path().c_str(), W_OK) == 0;  // true for the superuser
+    std::string error = writeFileAtomically(path, "new");
+    fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    if (canStillWrite) GTEST_SKIP() << "directory permissions do not bind this user";
+    EXPECT_NE(error, "");
+    EXPECT_EQ(*readFileBytes(path), "old");
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST(WriteFileAtomically, write_cut_short_leaves_old_file) {
+    // A file-size limit makes the write fail half way, as a full disk would.
+    TempDir dir;
+    std::string path = dir.file("project.tlv");
+    writeRaw(path, "old");
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error = writeFileAtomically(path, std::string(4096, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(error, "");
+    EXPECT_EQ(*readFileBytes(path), "old");
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
+}  // namespace
+}  // namespace tolvane
