@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "engine/flow_types.h"
 #include "shell/form_state.h"

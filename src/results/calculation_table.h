@@ -25,6 +25,11 @@ struct TableFont {
     bool operator==(const TableFont&) const = default;
 };
 
+// The font height (pixels at 96 per inch, negative for a size in points) of a
+// point size, and the point size of a height.
+int fontHeightOfSize(int points);
+int fontSizeOfHeight(int height);
+
 class CalculationTable {
 public:
     CalculationTable();  // empty: ColCount() == 2, headings for metric output
@@ -81,6 +86,8 @@ public:
     void setDefaultColumnWidth(int width);  // every column takes it
     void zoomIn();
     void zoomOut();
+    // The font dialog's choice; the default row height becomes twice its size.
+    void changeFont(const TableFont& newFont);
 
 private:
     std::vector<CalculationColumn> columns_;

@@ -48,10 +48,6 @@ ProjectReadResult readProjectFile(const std::string& path);
 std::string writeProjectFile(const std::string& path, const CalculationTable& table,
                              OutputSystem system);
 
-// The font height (pixels, negative for a size in points) of a point size and back.
-int fontHeightOfSize(int points);
-int fontSizeOfHeight(int height);
-
 // What the windows must do after a project command.
 struct ProjectOutcome {
     bool tableReplaced = false;        // show session.table in a fresh table window

@@ -1,0 +1,162 @@
+#include "engine/result_column.h"
+
+#include <algorithm>
+
+#include "shell/element_catalogue.h"
+#include "units/number_format.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::size_t kPressureWidth = 11;
+constexpr std::size_t kReynoldsWidth = 11;
+constexpr std::size_t kVelocityWidth = 10;
+constexpr std::size_t kFrictionWidth = 10;
+constexpr std::size_t kElementNameWidth = 40;
+
+// Kinds whose second velocity and Reynolds number are shown: changes of
+// section, nozzles and orifices and the two branches.
+bool hasSecondSection(ElementKind k) {
+    return k.group == 3 || k.group == 9 || isBranchKind(k);
+}
+
+bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
+bool isKnownResistance(ElementKind k) { return k.group == 10 && k.variant == 2; }
+bool isRectangularBend(ElementKind k) { return k.group == 4 && k.variant == 4; }
+
+std::string withoutLastCharacter(const std::string& label) {
+    if (label.empty()) return label;
+    // The last character of a caption is its colon; never split a UTF-8 sequence.
+    std::size_t i = label.size() - 1;
+    while (i > 0 && (static_cast<unsigned char>(label[i]) & 0xC0) == 0x80) --i;
+    return label.substr(0, i);
+}
+
+std::string dimensionText(const ElementRow& row, OutputSystem system, double value,
+                          int decimals) {
+    const std::string& unit = system == OutputSystem::US ? row.usUnitName : row.metricUnitName;
+    return withoutLastCharacter(row.label) + " in " + unit + ": " + formatFixed(value, decimals);
+}
+
+std::string optionText(const FormState& form) {
+    static const std::array<std::string, 2> kSurface = {"smooth", "rough"};
+    if (isRectangularBend(form.element.kind)) {
+        int i = std::clamp(form.extra.surface, 0, 1);
+        return std::string("The Surface of Pipe is:") + " " + kSurface[i];
+    }
+    const OptionGroup& option = form.element.option;
+    std::string item;
+    if (option.visible && option.selected >= 0 && option.selected < 2) {
+        item = option.items[option.selected];
+    }
+    return (option.visible ? option.caption : std::string()) + " " + item;
+}
+
+}  // namespace
+
+std::string fixedResultText(double x, int decimals, std::size_t width) {
+    std::string text = formatFixed(x, decimals);
+    std::size_t integerPart = std::min(text.find('.'), text.size());
+    if (integerPart <= width) return cutTo(text, width);
+    // Too many digits before the point for the width: the exponent form.
+    std::string e = formatExponent(x);
+    if (width < e.size() && e[0] == ' ') e.erase(0, 1);
+    return e;
+}
+
+std::string pressureText(double x, int decimals) {
+    if (x <= 9999) return fixedResultText(x, decimals, kPressureWidth);
+    return cutTo(formatExponent(x), kPressureWidth);
+}
+
+std::string reynoldsText(double x) {
+    std::string text = x <= 9999 ? fixedResultText(x, 0, kReynoldsWidth)
+                                 : cutTo(formatExponent(x), kReynoldsWidth);
+    std::size_t blank = text.find(' ');
+    if (blank != std::string::npos) text.erase(blank, 1);
+    return text;
+}
+
+ResultTexts formatResults(const ElementResult& result, const ShownValues& shown, ElementKind kind,
+                          OutputSystem system, int decimals, const ResultTexts& previous) {
+    ResultTexts t = previous;
+    t.reynolds = reynoldsText(result.reynolds);
+    t.reynolds2 = reynoldsText(result.reynolds2);
+    t.velocity = fixedResultText(shown.velocity, decimals, kVelocityWidth);
+    t.velocity2 = fixedResultText(shown.velocity2, decimals, kVelocityWidth);
+    t.zeta = result.zeta > 0 ? formatFixed(result.zeta, decimals) : std::string();
+    if (isBranchKind(kind)) {
+        t.zeta2 = formatFixed(result.zeta2, decimals);
+        t.pressureDrop2 = fixedResultText(shown.pressureDrop2, decimals, kPressureWidth);
+    }
+    t.pressureDropBar = pressureText(shown.pressureDrop, decimals);
+    t.pressureDropMbar = pressureText(shown.pressureDrop * 1000.0, decimals);
+    if (system == OutputSystem::US) {
+        t.pressureDropPsi = fixedResultText(shown.pressureDropPsi, decimals, kPressureWidth);
+        t.pressureDropLbw = fixedResultText(shown.pressureDropLbw, decimals, kPressureWidth);
+    }
+    if (isFrictionKind(kind)) {
+        t.frictionFactor = fixedResultText(result.frictionFactor, decimals, kFrictionWidth);
+    }
+    return t;
+}
+
+void appendResultColumn(CalculationTable& table, const FormState& form, const ElementResult& result,
+                        const ShownValues& shown, const ResultTexts& texts, OutputSystem system,
+                        int decimals, MessageSink& messages) {
+    if (result.reynolds >= 2200 && result.reynolds <= 2320) {
+        messages.show(MessageType::Information, kTransitionalFlowMessage);
+    }
+    const ElementKind kind = form.element.kind;
+    const auto& rows = form.element.rows;
+    const int c = table.trailingColumn();
+    auto set = [&](int row, std::string text) { table.setCell(c, row, std::move(text)); };
+
+    set(0, std::to_string(c));
+    set(1, form.medium.name + (form.medium.gas ? "/gas." : "/liq."));
+    set(2, formatFixed(shown.rateOfFlow, decimals));
+    set(3, formatFixed(shown.density, decimals));
+    set(4, formatFixed(shown.viscosity, decimals));
+    set(7, cutTo(kindSpec(kind).variantName, kElementNameWidth) + "/" + form.element.quantity);
+    set(8, dimensionText(rows[0], system, shown.dims[0], decimals));
+    if (!rows[1].label.empty()) {
+        if (isKnownResistance(kind)) {
+            set(9, withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
+        } else {
+            set(9, dimensionText(rows[1], system, shown.dims[1], decimals));
+        }
+    }
+    if (!rows[2].label.empty()) set(10, dimensionText(rows[2], system, shown.dims[2], decimals));
+    set(11, rows[3].label + " " + rows[3].text);
+    set(12, optionText(form));
+
+    if (!isVerticalDifference(kind)) {
+        set(13, texts.velocity);
+        set(14, texts.reynolds);
+        if (hasSecondSection(kind)) {
+            set(15, texts.velocity2);
+            set(16, texts.reynolds2);
+        }
+        set(17, result.isLaminar ? "laminar" : "turbulent");
+        if (isFrictionKind(kind)) {
+            if (!result.isLaminar) set(18, formatFixed(shown.roughness, decimals));
+            set(19, texts.frictionFactor);
+        }
+        set(20, texts.zeta);
+    }
+    if (system == OutputSystem::US) {
+        set(23, texts.pressureDropLbw);
+        set(24, texts.pressureDropPsi);
+    } else {
+        set(23, texts.pressureDropMbar);
+        set(24, texts.pressureDropBar);
+    }
+    if (isBranchKind(kind)) {
+        set(21, texts.zeta2);
+        set(22, texts.pressureDrop2);
+    }
+    table.addTrailingColumn();
+}
+
+}  // namespace tolvane

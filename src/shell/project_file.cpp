@@ -1,0 +1,267 @@
+#include "shell/project_file.h"
+
+#include <charconv>
+#include <utility>
+
+#include "units/text_file.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kHeaderLines = 12;
+constexpr int kOlderTrailerLines = 9;
+
+const char* const kOldElementMessageStart =
+    "Your project-file contains one ore more elements of type ";
+const char* const kOldElementMessageEnd =
+    ". In the new program version will this element calculates in a different way. "
+    "Please calculate these elements new!";
+
+// A decimal integer with an optional sign and nothing else.
+std::optional<int> readInteger(const std::string& text) {
+    if (text.empty()) return std::nullopt;
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    if (*first == '+') ++first;
+    int value = 0;
+    auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last) return std::nullopt;
+    return value;
+}
+
+std::string notANumber(std::size_t line) {
+    return "line " + std::to_string(line + 1) + " is not a number";
+}
+
+ProjectReadResult damaged(std::string problem) {
+    ProjectReadResult r;
+    r.status = ProjectReadStatus::Damaged;
+    r.problem = std::move(problem);
+    return r;
+}
+
+// Reads the integer of line `index` into `out`; false when it is none.
+bool integerLine(const std::vector<std::string>& lines, std::size_t index, int& out) {
+    auto v = readInteger(lines[index]);
+    if (!v) return false;
+    out = *v;
+    return true;
+}
+
+std::vector<CalculationColumn> cellColumns(const std::vector<std::string>& lines,
+                                           std::size_t first, int n) {
+    std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
+    for (int c = 0; c < n; ++c) {
+        for (int r = 0; r < kTableRows; ++r) {
+            columns[c][r] = lines[first + static_cast<std::size_t>(c * kTableRows + r)];
+        }
+    }
+    return columns;
+}
+
+ProjectReadResult parseOlder(const std::vector<std::string>& lines) {
+    ProjectReadResult r;
+    ProjectData& d = r.data;
+    d.format = ProjectFormat::Older;
+    d.system = OutputSystem::Metric;
+    std::size_t count = lines.size();
+    if (count < kOlderTrailerLines + kTableRows ||
+        (count - kOlderTrailerLines) % kTableRows != 0) {
+        return damaged("it has " + std::to_string(count) +
+                       " lines, which are not whole calculations of 25 lines and 9 closing lines");
+    }
+    std::size_t t = count - kOlderTrailerLines;
+    if (!integerLine(lines, t, d.defaultColumnWidth)) return damaged(notANumber(t));
+    if (!integerLine(lines, t + 1, d.rowHeight)) return damaged(notANumber(t + 1));
+    d.font.name = lines[t + 2];
+    if (!integerLine(lines, t + 3, d.font.color)) return damaged(notANumber(t + 3));
+    if (!integerLine(lines, t + 4, d.font.size)) return damaged(notANumber(t + 4));
+    d.font.height = fontHeightOfSize(d.font.size);
+    d.font.bold = lines[t + 5] == "1";
+    d.font.italic = lines[t + 6] == "1";
+    d.font.underline = lines[t + 7] == "1";
+    d.font.strikeOut = lines[t + 8] == "1";
+    d.calculations = cellColumns(lines, 0, static_cast<int>(t / kTableRows));
+    return r;
+}
+
+ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
+    ProjectReadResult r;
+    ProjectData& d = r.data;
+    d.format = ProjectFormat::Current;
+    if (lines.size() < kHeaderLines) {
+        return damaged("it has only " + std::to_string(lines.size()) + " header lines of 12");
+    }
+    if (lines[1] == "M") {
+        d.system = OutputSystem::Metric;
+    } else if (lines[1] == "I") {
+        d.system = OutputSystem::US;
+    } else {
+        return damaged("line 2 is neither \"M\" nor \"I\"");
+    }
+    int n = 0;
+    if (!integerLine(lines, 2, n) || n < 0) return damaged(notANumber(2));
+    // Widths of columns 0..N, each ended by a TAB.
+    const std::string& widthLine = lines[3];
+    std::size_t pos = 0;
+    while (pos < widthLine.size()) {
+        std::size_t tab = widthLine.find('\t', pos);
+        if (tab == std::string::npos) tab = widthLine.size();
+        auto w = readInteger(widthLine.substr(pos, tab - pos));
+        if (!w) return damaged(notANumber(3));
+        d.columnWidths.push_back(*w);
+        pos = tab + 1;
+    }
+    if (d.columnWidths.size() != static_cast<std::size_t>(n) + 1) {
+        return damaged("line 4 holds " + std::to_string(d.columnWidths.size()) +
+                       " column widths instead of " + std::to_string(n + 1));
+    }
+    if (!integerLine(lines, 4, d.rowHeight)) return damaged(notANumber(4));
+    d.font.name = lines[5];
+    if (!integerLine(lines, 6, d.font.color)) return damaged(notANumber(6));
+    if (!integerLine(lines, 7, d.font.size)) return damaged(notANumber(7));
+    d.font.height = fontHeightOfSize(d.font.size);
+    d.font.bold = lines[8] == "1";
+    d.font.italic = lines[9] == "1";
+    d.font.underline = lines[10] == "1";
+    d.font.strikeOut = lines[11] == "1";
+    std::size_t expected = kHeaderLines + static_cast<std::size_t>(n) * kTableRows;
+    if (lines.size() != expected) {
+        return damaged("it has " + std::to_string(lines.size()) + " lines instead of " +
+                       std::to_string(expected) + " for " + std::to_string(n) +
+                       " calculations");
+    }
+    d.calculations = cellColumns(lines, kHeaderLines, n);
+    return r;
+}
+
+// The older format's note on elements that are now calculated differently;
+// only the first such column counts.
+std::string oldElementMessage(const std::vector<CalculationColumn>& calculations) {
+    for (const CalculationColumn& c : calculations) {
+        std::string name = c[7].substr(0, c[7].find('/'));
+        const char* kind = nullptr;
+        if (name == "Branch flowing asunder" || name == "Branch flowing together") {
+            kind = "Branch flowing";
+        } else if (name == "Orifice") {
+            kind = "Orifice";
+        }
+        if (kind) {
+            return std::string(kOldElementMessageStart) + "\"" + kind + "\"" + kOldElementMessageEnd;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> projectFileLines(const CalculationTable& table, OutputSystem system) {
+    const int n = table.calculationCount();
+    std::vector<std::string> lines;
+    lines.reserve(kHeaderLines + static_cast<std::size_t>(n) * kTableRows);
+    lines.emplace_back("4.0");
+    lines.emplace_back(system == OutputSystem::US ? "I" : "M");
+    lines.push_back(std::to_string(n));
+    std::string widths;
+    for (int c = 0; c <= n; ++c) {
+        int w = c < static_cast<int>(table.columnWidths.size()) ? table.columnWidths[c]
+                                                                  : table.defaultColumnWidth;
+        widths += std::to_string(w);
+        widths += '\t';
+    }
+    lines.push_back(std::move(widths));
+    lines.push_back(std::to_string(table.defaultRowHeight));
+    lines.push_back(table.font.name);
+    lines.push_back(std::to_string(table.font.color));
+    lines.push_back(std::to_string(table.font.size));
+    for (bool style : {table.font.bold, table.font.italic, table.font.underline,
+                       table.font.strikeOut}) {
+        lines.emplace_back(style ? "1" : "0");
+    }
+    for (int c = 1; c <= n; ++c) {
+        for (const std::string& text : table.column(c)) lines.push_back(text);
+    }
+    return lines;
+}
+
+ProjectReadResult parseProjectLines(const std::vector<std::string>& lines) {
+    if (!lines.empty() && lines[0] == "1") return parseOlder(lines);
+    if (!lines.empty() && lines[0] == "4.0") return parseCurrent(lines);
+    ProjectReadResult r;
+    r.data.format = ProjectFormat::Unknown;
+    return r;
+}
+
+ProjectReadResult readProjectFile(const std::string& path) {
+    auto lines = readTextLines(path);
+    if (!lines) {
+        ProjectReadResult r;
+        r.status = ProjectReadStatus::Unreadable;
+        return r;
+    }
+    return parseProjectLines(*lines);
+}
+
+std::string writeProjectFile(const std::string& path, const CalculationTable& table,
+                             OutputSystem system) {
+    return writeTextLinesAtomically(path, projectFileLines(table, system));
+}
+
+ProjectOutcome LoadProject(Session& session, const std::string& path, MessageSink& messages) {
+    ProjectOutcome out;
+    out.refreshShortDisplay = true;
+    ProjectReadResult read = readProjectFile(path);
+    if (read.status == ProjectReadStatus::Unreadable) {
+        messages.show(MessageType::Warning, "The file is not availaible.");
+        return out;
+    }
+    if (read.status == ProjectReadStatus::Damaged) {
+        messages.show(MessageType::Warning, "The file \"" + path + "\" is damaged: " +
+                                                read.problem + ".\rThe project was not opened.");
+        return out;
+    }
+
+    ProjectData& d = read.data;
+    CalculationTable table;
+    std::string note;
+    if (d.format != ProjectFormat::Unknown) {
+        OutputSystem before = session.settings.output;
+        session.settings.output = d.system;
+        out.outputSystemChanged = before != d.system;
+        if (d.format == ProjectFormat::Older) {
+            table.setDefaultColumnWidth(d.defaultColumnWidth);
+            note = oldElementMessage(d.calculations);
+        }
+        table.defaultRowHeight = d.rowHeight;
+        table.font = d.font;
+        table.setCalculations(std::move(d.calculations));
+        if (d.format == ProjectFormat::Current) {
+            for (std::size_t c = 0; c < d.columnWidths.size(); ++c) {
+                table.columnWidths[c] = d.columnWidths[c];
+            }
+        }
+        table.writeHeadings(session.settings.output, session.settings.decimals);
+    } else {
+        table.writeHeadings(session.settings.output, session.settings.decimals);
+    }
+    session.table = std::move(table);
+    session.projectName = path;
+    out.tableReplaced = true;
+    out.captionChanged = true;
+    if (!note.empty()) messages.show(MessageType::Error, note);
+    return out;
+}
+
+bool WriteProject(Session& session, const std::string& path, MessageSink& messages) {
+    std::string error = writeProjectFile(path, session.table, session.settings.output);
+    if (!error.empty()) {
+        messages.show(MessageType::Error,
+                      "The file \"" + path + "\" could not be written.\r" + error);
+        return false;
+    }
+    session.projectSaved = true;
+    return true;
+}
+
+}  // namespace tolvane
