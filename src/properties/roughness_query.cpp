@@ -1,0 +1,36 @@
+#include "properties/roughness_query.h"
+
+#include <cmath>
+
+#include "shell/form_state.h"
+#include "units/input_number.h"
+#include "units/unit_catalogue.h"
+
+namespace tolvane {
+
+namespace {
+const char* const kRoughnessLabel = "Roughness:";
+}
+
+RoughnessQueryOutcome confirmRoughness(const RoughnessQueryState& query, MessageSink& messages) {
+    InputCheck check(messages);
+    double k = ParseInputNumber(query.text, check);
+    if (!check.InputValid) {
+        ReportBadInput(check, kRoughnessLabel, field::Roughness);
+        return {std::nullopt, check.focus};
+    }
+    // A wall cannot be rougher than smooth; zero is the hydraulically smooth pipe.
+    CheckRange(check, false, false, true, k, 0.0, 0.0, kRoughnessLabel, field::Roughness);
+    if (!check.ChecksPassed) return {std::nullopt, check.focus};
+
+    const auto& units = UnitCatalogue::texts(UnitList::Diameter);
+    if (query.unit > 0 && query.unit < static_cast<int>(units.size()))
+        k = ConvertToBase(UnitList::Diameter, units[static_cast<std::size_t>(query.unit)], k);
+    if (!std::isfinite(k)) {
+        ReportBadInput(check, kRoughnessLabel, field::Roughness);
+        return {std::nullopt, check.focus};
+    }
+    return {k, ""};
+}
+
+}  // namespace tolvane

@@ -1,0 +1,23 @@
+// The roughness query TRauDialog without its window: what its "&OK" does with
+// the typed roughness. A text that does not read or a negative value is
+// reported (the dialog stays open, Edit1 gets the focus); otherwise the
+// roughness k in mm goes to the calculation.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shell/session.h"
+#include "units/platform.h"
+
+namespace tolvane {
+
+struct RoughnessQueryOutcome {
+    std::optional<double> k;  // mm; nothing when a message was shown
+    std::string focus;        // "Edit1" after a message, else ""
+};
+
+// `query.unit` is the position in ComboBox1: 0 "mm", 1 "in.".
+RoughnessQueryOutcome confirmRoughness(const RoughnessQueryState& query, MessageSink& messages);
+
+}  // namespace tolvane

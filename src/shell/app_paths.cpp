@@ -1,0 +1,69 @@
+#include "shell/app_paths.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#ifndef TOLVANE_DATA_INSTALL_DIR
+#define TOLVANE_DATA_INSTALL_DIR "/usr/local/share/tolvane"
+#endif
+
+namespace tolvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kSettingsFileName = "TOLV.INI";
+
+std::string configHomeFromEnvironment() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
+    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.config";
+    return {};
+}
+
+bool isWritableDirectory(const std::string& dir) {
+    std::error_code ec;
+    return !dir.empty() && fs::is_directory(dir, ec) && ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+std::string programDirectory() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && exe.has_parent_path()) return exe.parent_path().string();
+    return fs::current_path(ec).string();
+}
+
+std::string installedDataDirectory() { return TOLVANE_DATA_INSTALL_DIR; }
+
+std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome) {
+    if (isWritableDirectory(programDir) || configHome.empty())
+        return (fs::path(programDir) / kSettingsFileName).string();
+    const fs::path dir = fs::path(configHome) / "Tolvane";
+    std::error_code ec;
+    fs::create_directories(dir, ec);  // a failure shows up as the write warning at shutdown
+    return (dir / kSettingsFileName).string();
+}
+
+std::string settingsFilePath() { return settingsFilePathFor(programDirectory(), configHomeFromEnvironment()); }
+
+std::string dataFilePathFor(const std::string& name, const std::string& programDir, const std::string& installDir) {
+    const fs::path local = fs::path(programDir) / name;
+    std::error_code ec;
+    if (fs::exists(local, ec)) return local.string();
+    if (!installDir.empty()) {
+        const fs::path installed = fs::path(installDir) / name;
+        if (fs::exists(installed, ec)) return installed.string();
+    }
+    return local.string();
+}
+
+std::string dataFilePath(const std::string& name) {
+    return dataFilePathFor(name, programDirectory(), installedDataDirectory());
+}
+
+}  // namespace tolvane

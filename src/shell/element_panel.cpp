@@ -1,0 +1,304 @@
+#include "shell/element_panel.h"
+
+#include "shell/element_catalogue.h"
+
+namespace tolvane {
+
+namespace {
+
+void setUnitBox(ElementRow& row, RowUnit unit) {
+    const auto names = unitNames(unit);
+    switch (unit) {
+        case RowUnit::MM:
+        case RowUnit::M:
+        case RowUnit::Area:
+            // A new pair keeps the selected position, so a US choice survives.
+            row.unit.items = {names[0], names[1]};
+            row.unit.visible = true;
+            row.fixedUnitVisible = false;
+            break;
+        case RowUnit::Degree:
+        case RowUnit::Pieces:
+            row.unit.visible = false;
+            row.fixedUnit = names[0];
+            row.fixedUnitVisible = true;
+            break;
+        case RowUnit::None:
+            row.unit.visible = false;
+            row.fixedUnitVisible = false;
+            return;  // the row keeps the unit names it had
+    }
+    row.metricUnitName = names[0];
+    row.usUnitName = names[1];
+}
+
+}  // namespace
+
+void ElementPanelSetup(FormState& form) {
+    ElementPanel& panel = form.element;
+    const KindSpec& spec = kindSpec(panel.kind);
+
+    form.extra.elementWindowVisible = false;
+    form.extra.flowWindowVisible = false;
+
+    panel.pictureNumber = pictureNumber(panel.kind);
+    panel.elementName = elementName(panel.kind);
+
+    panel.option = OptionGroup{};
+
+    for (std::size_t i = 0; i < panel.rows.size(); ++i) {
+        ElementRow& row = panel.rows[i];
+        const RowSpec& rowSpec = spec.rows[i];
+        row.label = rowSpec.label;
+        row.text = rowSpec.defaultText;
+        row.fieldVisible = i == 0 || !rowSpec.defaultText.empty();
+        if (i < 3) {
+            setUnitBox(row, rowSpec.unit);
+        } else {
+            row.unit.visible = false;
+            row.fixedUnitVisible = false;
+        }
+    }
+
+    if (!spec.optionCaption.empty()) {
+        panel.option.caption = spec.optionCaption;
+        panel.option.items = spec.optionItems;
+        panel.option.selected = 0;
+        panel.option.visible = true;
+    }
+
+    form.extra.elementWindowVisible = panel.kind == ElementKind{4, 4};
+    form.extra.flowWindowVisible = isBranchKind(panel.kind);
+    syncBranchFlowUnit(form);
+}
+
+void chooseElementKind(FormState& form, ElementKind kind) {
+    form.element.kind = kind;
+    ElementPanelSetup(form);
+}
+
+namespace {
+
+const char* const kRowFields[4] = {field::Va1, field::Va2, field::Va3, field::Va4};
+
+const std::string kIncorrect = "Incorrect input in the input field!\r";
+const std::string kAngle180 = kIncorrect + "Angle w max. value: 180 degree!";
+const std::string kAngle90 = kIncorrect + "Angle max. value: 90 degree!";
+const std::string kD2SmallerD1 = kIncorrect + "D2 must be smaller than D1!";
+
+// The checks of one kind on the rows' values; row numbers are 1-based as on
+// the panel.
+class ElementChecker {
+public:
+    ElementChecker(const FormState& form, const std::array<double, 4>& values, InputCheck& check)
+        : form_(form), values_(values), check_(check) {}
+
+    double v(int row) const { return values_[static_cast<std::size_t>(row - 1)]; }
+
+    void positive(std::initializer_list<int> rows) {
+        for (int r : rows) range(r, false, 0.0, false);
+    }
+    // CheckRange without a minimum.
+    void range(int r, bool checkMaximum, double maximum, bool allowZero) {
+        CheckRange(check_, false, checkMaximum, allowZero, v(r), 0.0, maximum,
+                   form_.element.rows[static_cast<std::size_t>(r - 1)].label, kRowFields[r - 1]);
+    }
+    void fail(const std::string& text, int focusRow) { ReportCheckFailure(check_, text, kRowFields[focusRow - 1]); }
+
+private:
+    const FormState& form_;
+    const std::array<double, 4>& values_;
+    InputCheck& check_;
+};
+
+void checkStraightPipe(ElementChecker& c, int variant) {
+    if (variant == 1) {
+        c.positive({1, 2});
+        return;
+    }
+    c.positive({1, 2, 3});
+    if (variant == 3) {
+        const double d = c.v(1), di = c.v(2);
+        // An annulus needs room between the walls: equal diameters are refused too.
+        if (d <= di)
+            c.fail(kIncorrect + "The diameter D of pipe must be bigger than the diameter of pipe inside Di!", 1);
+        if (d > 0 && di > 0 && d / di > 100)
+            c.fail(kIncorrect + "Diameter of pipe/diameter of pipe inside max. value: 100!", 1);
+    }
+}
+
+void checkEntrance(ElementChecker& c, int variant) {
+    c.positive({1});
+    if (variant == 3) c.range(2, true, 90.0, false);
+}
+
+void checkChangeOfSection(ElementChecker& c, int variant) {
+    c.positive({1, 2});
+    const double d1 = c.v(1), d2 = c.v(2);
+    if (variant <= 2) {
+        if (d1 >= d2)
+            c.fail(kIncorrect + "The diameter of pipe D1 must be smaller than the diameter of pipe D2!", 1);
+    } else {
+        if (d2 >= d1)
+            c.fail(kIncorrect + "The diameter of pipe D1 must be bigger than the diameter of pipe D2!", 1);
+    }
+    // Both gradual changes take their angle as an opening angle below 90 degrees.
+    if (variant == 2 || variant == 4) c.range(3, true, 90.0, false);
+}
+
+void checkBend(ElementChecker& c, int variant) {
+    switch (variant) {
+        case 1: {
+            c.positive({1, 2, 3});
+            if (c.v(3) > 180) c.fail(kIncorrect + "Angle max. value: 180 degree!", 3);
+            const double d = c.v(1), r = c.v(2);
+            if (d > 0 && r > 0 && (r / d > 10 || r / d < 1))
+                c.fail(kIncorrect +
+                           "Ratio radius R / diameter of pipe D must be in the following range:\r"
+                           "Maximal value: 10\rMinimal value:  1",
+                       1);
+            break;
+        }
+        case 2:
+            c.positive({1, 2});
+            if (c.v(2) > 90) c.fail(kIncorrect + "Angle max. value: 90 degree!", 2);
+            break;
+        case 3:
+            c.positive({1});
+            if (c.v(1) < 50 || c.v(1) > 500)
+                c.fail(kIncorrect +
+                           "The diameter of pipe must be in the following range:\r"
+                           "Maximal value: 500 mm = 19 in.\rMinimal value:  50 mm = 1.9 in.",
+                       1);
+            break;
+        case 4: {
+            c.positive({1, 2, 3, 4});
+            if (c.v(4) > 180) c.fail(kAngle180, 4);
+            const double b = c.v(1), h = c.v(2), r = c.v(3);
+            if (b > 0 && h > 0) {
+                // Radius over the hydraulic diameter 2BH / (B + H).
+                const double x = (b + h) * r / (2 * b * h);
+                const std::string notPossible =
+                    kIncorrect + "A calculation with the specified data is not possible!\r";
+                if (x < 1)
+                    c.fail(notPossible +
+                               "Please enlarge the radius R or reduce the width of pipe B or reduce the height "
+                               "of pipe H.",
+                           1);
+                if (x > 10)
+                    c.fail(notPossible +
+                               "Please reduce the radius R or enlarge the width of pipe B or enlarge the height "
+                               "of pipe H.",
+                           1);
+            }
+            break;
+        }
+        case 5:
+            c.positive({1, 2});
+            if (c.v(2) > 180) c.fail(kAngle180, 2);
+            break;
+        case 6:
+            c.positive({1, 2, 3});
+            if (c.v(3) > 180) c.fail(kAngle180, 3);
+            break;
+        default: break;
+    }
+}
+
+void checkBranching(ElementChecker& c, int variant) {
+    if (variant <= 4) {
+        c.positive({1});
+        return;
+    }
+    c.positive({1, 2});
+    if (variant <= 6) {
+        c.range(3, false, 0.0, true);
+        c.range(4, true, 180.0, false);
+    } else if (variant == 7) {
+        if (c.v(2) > 90) c.fail(kAngle90, 2);
+    } else {
+        const double d = c.v(1), r = c.v(2);
+        if (d > 0 && r > 0 && (r / d < 0.5 || r / d > 2.0))
+            c.fail(kIncorrect +
+                       "The ratio radius R / diameter of pipe Dmust be in the following range:\r"
+                       "Maximal value: 2.0\rMinimal value: 0.5",
+                   2);
+    }
+}
+
+void checkBellows(ElementChecker& c, int variant) {
+    if (variant == 1) {
+        c.positive({1, 2});
+        return;
+    }
+    c.positive({1});
+    if (variant == 3 && c.v(1) > 0 && c.v(2) / c.v(1) > 10)
+        c.fail(kIncorrect + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!", 1);
+}
+
+void checkValve(ElementChecker& c, int variant) {
+    if (variant <= 3) {
+        c.positive({1});
+        return;
+    }
+    if (variant == 4) {
+        c.positive({1, 2});
+        const double d = c.v(1), h = c.v(2);
+        if (d > 0 && h > 0 && (h / d < 0.125 || h / d > 1.0))
+            c.fail(kIncorrect +
+                       "The ratio height H / diameter of pipe D must be in the following range:\r"
+                       "Maximal value: 1.0\rMinimal value: 0.125",
+                   1);
+        return;
+    }
+    c.positive({1});
+    // A closing angle below zero has no resistance curve.
+    c.range(2, false, 0.0, true);
+    if (variant == 5 && c.v(2) > 50) c.fail(kIncorrect + "Angle w max. value: 50 degree!", 2);
+    if (variant == 6 && c.v(2) > 70) c.fail(kIncorrect + "Angle w max. value: 70 degree!", 2);
+}
+
+void checkNozzleOrifice(ElementChecker& c, int variant) {
+    if (variant == 3)
+        c.positive({1, 2, 3});
+    else
+        c.positive({1, 2});
+    const double d1 = c.v(1), d2 = c.v(2);
+    if (variant <= 3 && d2 >= d1) c.fail(kD2SmallerD1, 1);
+    if (variant == 1) {
+        if (d1 < 50 || d1 > 1000 || (d2 / d1) * (d2 / d1) < 0.05 || (d2 / d1) * (d2 / d1) > 0.64)
+            c.fail("A calculation of the orific is only possible in the following range:\r"
+                   "D1 minimum 50 mm, maximum 1000 mm\r(D2/D1)^2 minimum 0,05, maximum 0,64!",
+                   1);
+    } else if (variant == 4 || variant == 5) {
+        const double maximum = variant == 4 ? 0.7 : 0.6;
+        if (d1 > 0 && d2 > 0) {
+            const double m = (d2 / d1) * (d2 / d1);
+            if (m < 0.1 || m > maximum)
+                c.fail(kIncorrect + "(D2/D1)^2 must be in the following range:\rMaximal value: " +
+                           (variant == 4 ? "0.7" : "0.6") + "\rMinimal value: 0.1",
+                       1);
+        }
+    }
+}
+
+}  // namespace
+
+void CheckElement(const FormState& form, const std::array<double, 4>& values, InputCheck& check) {
+    ElementChecker c(form, values, check);
+    const int variant = form.element.kind.variant;
+    switch (form.element.kind.group) {
+        case 1: checkStraightPipe(c, variant); break;
+        case 2: checkEntrance(c, variant); break;
+        case 3: checkChangeOfSection(c, variant); break;
+        case 4: checkBend(c, variant); break;
+        case 5: checkBranching(c, variant); break;
+        case 6: checkBellows(c, variant); break;
+        case 7: checkValve(c, variant); break;
+        case 8: c.positive({1}); break;
+        case 9: checkNozzleOrifice(c, variant); break;
+        default: break;  // a vertical difference may be zero or negative; a known zeta is taken as given
+    }
+}
+
+}  // namespace tolvane
