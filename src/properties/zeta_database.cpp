@@ -1,0 +1,206 @@
+#include "properties/zeta_database.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "units/text_file.h"
+
+namespace tolvane {
+
+namespace {
+
+// Generous limits for a hand-written table; anything beyond is not one.
+constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxLineBytes = 4096;
+
+bool looksBinary(const std::string& bytes) {
+    std::size_t controls = 0;
+    for (char ch : bytes) {
+        auto b = static_cast<unsigned char>(ch);
+        if (b == 0) return true;
+        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n') ++controls;
+    }
+    return controls * 20 > bytes.size();  // more than one byte in twenty
+}
+
+std::vector<std::string> splitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        lines.push_back(bytes.substr(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size()) lines.push_back(bytes.substr(start));
+    return lines;
+}
+
+std::vector<std::string> splitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string::npos) break;
+        start = tab + 1;
+    }
+    return fields;
+}
+
+bool isBlank(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
+}
+
+bool hasZtaExtension(const std::string& name) {
+    if (name.size() < 4) return false;
+    std::string ext = name.substr(name.size() - 4);
+    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext == ".ZTA";
+}
+
+bool isValidUtf8(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        auto b = static_cast<unsigned char>(s[i]);
+        std::size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
+                           : (b & 0xF8) == 0xF0 ? 4 : 0;
+        if (length == 0 || (length == 2 && b < 0xC2) || i + length > s.size()) return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<ZetaFitting>> parseZetaFile(const std::string& raw) {
+    std::string bytes = raw;
+    if (!bytes.empty() && bytes.back() == '\x1A') bytes.pop_back();  // DOS end-of-file mark
+    if (bytes.empty() || bytes.size() > kMaxFileBytes || looksBinary(bytes)) return std::nullopt;
+
+    std::vector<ZetaFitting> fittings;
+    for (const std::string& line : splitLines(bytes)) {
+        if (line.size() > kMaxLineBytes) return std::nullopt;
+        if (isBlank(line)) continue;
+        std::vector<std::string> fields = splitTabs(line);
+        if (fields.size() < 2) return std::nullopt;
+        ZetaFitting fitting;
+        fitting.specification = cp1252ToUtf8(fields[0]);
+        for (std::size_t i = 1; i < fields.size() && !fields[i].empty(); i += 2) {
+            if (i + 1 >= fields.size() || fields[i + 1].empty()) return std::nullopt;
+            fitting.points.emplace_back(cp1252ToUtf8(fields[i]), cp1252ToUtf8(fields[i + 1]));
+        }
+        if (fitting.points.empty()) return std::nullopt;
+        fittings.push_back(std::move(fitting));
+    }
+    if (fittings.empty()) return std::nullopt;
+    return fittings;
+}
+
+std::vector<std::string> listZetaFiles(const std::string& directory) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(directory, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) continue;
+        std::string name = it->path().filename().string();
+        if (hasZtaExtension(name)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string manufacturerName(const std::string& fileName) {
+    std::string name = fileName;
+    std::size_t slash = name.find_last_of("/\\");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    std::size_t dot = name.find('.');
+    if (dot != std::string::npos) name.erase(dot);
+    // A name copied over from a Windows disk may still be in its code page.
+    return isValidUtf8(name) ? name : cp1252ToUtf8(name);
+}
+
+ZetaSelection::ZetaSelection(std::string directory, MessageSink& messages)
+    : directory_(std::move(directory)), messages_(messages) {}
+
+void ZetaSelection::clearLists() {
+    content_.clear();
+    fittingIndex_ = -1;
+    diameterIndex_ = -1;
+    zetaText_.clear();
+}
+
+void ZetaSelection::show() {
+    files_ = listZetaFiles(directory_);
+    fileIndex_ = -1;
+    clearLists();
+    if (files_.empty()) {
+        messages_.show(MessageType::Warning, kZetaDatabaseBroken);
+        return;
+    }
+    selectFile(0);
+}
+
+void ZetaSelection::selectFile(int index) {
+    clearLists();
+    if (index < 0 || index >= static_cast<int>(files_.size())) {
+        fileIndex_ = -1;
+        return;
+    }
+    fileIndex_ = index;
+    std::filesystem::path path =
+        std::filesystem::path(directory_) / files_[static_cast<std::size_t>(index)];
+    std::optional<std::string> bytes = readFileBytes(path.string());
+    std::optional<std::vector<ZetaFitting>> parsed;
+    if (bytes) parsed = parseZetaFile(*bytes);
+    if (!parsed) {
+        messages_.show(MessageType::Warning, kZetaDatabaseBroken);
+        return;
+    }
+    content_ = std::move(*parsed);
+    selectFitting(0);
+}
+
+void ZetaSelection::selectFitting(int index) {
+    if (index < 0 || index >= static_cast<int>(content_.size())) return;
+    fittingIndex_ = index;
+    selectDiameter(0);
+}
+
+void ZetaSelection::selectDiameter(int index) {
+    if (fittingIndex_ < 0) return;
+    const auto& points = content_[static_cast<std::size_t>(fittingIndex_)].points;
+    if (index < 0 || index >= static_cast<int>(points.size())) return;
+    diameterIndex_ = index;
+    zetaText_ = points[static_cast<std::size_t>(index)].second;
+}
+
+std::vector<std::string> ZetaSelection::fittings() const {
+    std::vector<std::string> names;
+    for (const ZetaFitting& f : content_) names.push_back(f.specification);
+    return names;
+}
+
+std::vector<std::string> ZetaSelection::diameters() const {
+    std::vector<std::string> texts;
+    if (fittingIndex_ < 0) return texts;
+    for (const auto& p : content_[static_cast<std::size_t>(fittingIndex_)].points)
+        texts.push_back(p.first);
+    return texts;
+}
+
+std::optional<ZetaCopy> ZetaSelection::copyToElementWindow() const {
+    if (fileIndex_ < 0 || fittingIndex_ < 0 || diameterIndex_ < 0) return std::nullopt;
+    const ZetaFitting& f = content_[static_cast<std::size_t>(fittingIndex_)];
+    ZetaCopy copy;
+    copy.diameter = f.points[static_cast<std::size_t>(diameterIndex_)].first;
+    copy.zeta = zetaText_;
+    copy.specification =
+        manufacturerName(files_[static_cast<std::size_t>(fileIndex_)]) + " " + f.specification;
+    return copy;
+}
+
+}  // namespace tolvane
