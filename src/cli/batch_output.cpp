@@ -1,0 +1,87 @@
+#include "cli/batch_output.h"
+
+#include <nlohmann/json.hpp>
+
+#include "shell/project_file.h"
+#include "units/text_file.h"
+
+namespace tolvane::cli {
+namespace {
+
+void appendString(std::string& out, const std::string& text) {
+    out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// One cell text per line, so that a report reads (and compares) row by row.
+void appendColumn(std::string& out, const CalculationColumn& column, const char* indent) {
+    out += "[\n";
+    for (int row = 0; row < kTableRows; ++row) {
+        out += indent;
+        out += "  ";
+        appendString(out, column[row]);
+        out += row + 1 < kTableRows ? ",\n" : "\n";
+    }
+    out += indent;
+    out += "]";
+}
+
+const char* typeName(MessageType type) {
+    switch (type) {
+        case MessageType::Error: return "error";
+        case MessageType::Warning: return "warning";
+        case MessageType::Information: return "information";
+    }
+    return "error";
+}
+
+}  // namespace
+
+std::string jsonReport(const CalculationTable& table, const std::vector<StepOutcome>& steps) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(table.ColCount()) * 600 + steps.size() * 40);
+    out += "{\n  \"headings\": ";
+    appendColumn(out, table.column(0), "  ");
+    out += ",\n  \"columns\": [";
+    const int last = table.ColCount() - 1;
+    for (int col = 1; col < last; ++col) {
+        out += col == 1 ? "\n    " : ",\n    ";
+        appendColumn(out, table.column(col), "    ");
+    }
+    out += last > 1 ? "\n  ],\n" : "],\n";
+    out += "  \"total\": ";
+    appendString(out, table.totalText());
+    out += ",\n  \"steps\": [";
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        out += i == 0 ? "\n    " : ",\n    ";
+        out += steps[i].added ? "{\"added\": true, \"messages\": [" : "{\"added\": false, \"messages\": [";
+        for (std::size_t m = 0; m < steps[i].messages.size(); ++m) {
+            const Message& message = steps[i].messages[m];
+            out += m == 0 ? "\n      " : ",\n      ";
+            out += "{\"type\": \"";
+            out += typeName(message.type);
+            out += "\", \"text\": ";
+            appendString(out, message.text);
+            out += "}";
+        }
+        out += steps[i].messages.empty() ? "]}" : "\n    ]}";
+    }
+    out += steps.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+std::string report(OutputFormat format, const Session& session, const std::vector<StepOutcome>& steps) {
+    switch (format) {
+        case OutputFormat::Json: return jsonReport(session.table, steps);
+        case OutputFormat::Text: return session.table.clipboardText();
+        case OutputFormat::Project: break;
+    }
+    // The project writer's lines, Windows-1252 with CR LF as Save project writes them.
+    std::string bytes;
+    for (const std::string& line : projectFileLines(session.table, session.settings.output)) {
+        bytes += utf8ToCp1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace tolvane::cli

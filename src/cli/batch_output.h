@@ -1,0 +1,23 @@
+// What the batch tool prints: the calculation table as a JSON report (row
+// headings, one array per calculation column, the total text and each step's
+// outcome with its messages), as the table's clipboard text, or as a project
+// file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/batch_run.h"
+#include "shell/session.h"
+
+namespace tolvane::cli {
+
+enum class OutputFormat { Json, Text, Project };
+
+// UTF-8 JSON; `steps` may be empty (a loaded project has no steps).
+std::string jsonReport(const CalculationTable& table, const std::vector<StepOutcome>& steps);
+
+// The report in the chosen format, as the bytes to write.
+std::string report(OutputFormat format, const Session& session, const std::vector<StepOutcome>& steps);
+
+}  // namespace tolvane::cli

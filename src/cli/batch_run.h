@@ -1,0 +1,33 @@
+// Runs a BatchInput against a fresh Session the way a person at the main
+// window would: each step changes the medium, gas and element panels, names
+// the roughness answer and the specification, and presses Calculate once.
+// Every message the command shows is kept with its step.
+#pragma once
+
+#include <vector>
+
+#include "cli/batch_input.h"
+#include "shell/session.h"
+#include "units/platform.h"
+
+namespace tolvane::cli {
+
+struct StepOutcome {
+    bool added = false;
+    std::vector<Message> messages;  // in the order they were shown
+};
+
+struct BatchRun {
+    Session session;
+    std::vector<StepOutcome> steps;
+    bool allAdded() const;
+};
+
+// Puts one step's texts and choices into the panels. Throws InputError (with
+// `path`, e.g. "steps[3]") for a unit text that is not in the list shown.
+void applyStep(Session& session, const StepInput& step, const std::string& path);
+
+// The whole run. Throws InputError as applyStep does.
+BatchRun runBatch(const BatchInput& input);
+
+}  // namespace tolvane::cli

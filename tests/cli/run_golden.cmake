@@ -1,0 +1,118 @@
+# One golden case of the batch tool. Called as
+#   cmake -DCLI=<tolvane-cli> -DCASE=<dir>/<case> -DWORK=<scratch dir> -P run_golden.cmake
+# The case is <case>.json (the input of `calc`), optionally <case>.args (more
+# arguments, one per line) and <case>.exit (the expected exit status, default
+# 0); the tool's output is compared byte for byte with <case>.expected.
+#
+# In <case>.args, @OUT@ stands for a scratch output file (then the expected text
+# is standard output, "--- output file ---" and that file's bytes) and @DIR@ for
+# the cases' folder. When the first line is "show", <case>.json is first turned
+# into a project file @PROJECT@ with `calc --format tlv`, and the tool is then
+# run with the lines of <case>.args alone.
+# Whatever the tool writes on standard error follows "--- standard error ---".
+# -DUPDATE=ON writes the output into <case>.expected instead (check it by hand).
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var CLI CASE WORK)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "run_golden.cmake needs -D${var}=...")
+  endif()
+endforeach()
+
+get_filename_component(case_dir "${CASE}" DIRECTORY)
+get_filename_component(case_name "${CASE}" NAME)
+file(MAKE_DIRECTORY "${WORK}")
+set(out_file "${WORK}/${case_name}.out")
+set(project_file "${WORK}/${case_name}.tlv")
+set(stdout_file "${WORK}/${case_name}.stdout")
+set(stderr_file "${WORK}/${case_name}.stderr")
+set(actual_file "${WORK}/${case_name}.actual")
+file(REMOVE "${out_file}" "${project_file}" "${stdout_file}" "${stderr_file}" "${actual_file}")
+
+set(args "")
+set(uses_out OFF)
+if(EXISTS "${CASE}.args")
+  file(STRINGS "${CASE}.args" lines)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "@OUT@")
+      set(uses_out ON)
+    endif()
+    string(REPLACE "@OUT@" "${out_file}" line "${line}")
+    string(REPLACE "@DIR@" "${case_dir}" line "${line}")
+    string(REPLACE "@PROJECT@" "${project_file}" line "${line}")
+    list(APPEND args "${line}")
+  endforeach()
+endif()
+
+set(expected_exit 0)
+if(EXISTS "${CASE}.exit")
+  file(READ "${CASE}.exit" expected_exit)
+  string(STRIP "${expected_exit}" expected_exit)
+endif()
+
+list(LENGTH args arg_count)
+set(first_arg "")
+if(arg_count GREATER 0)
+  list(GET args 0 first_arg)
+endif()
+
+if(first_arg STREQUAL "show")
+  execute_process(
+    COMMAND "${CLI}" calc "${case_name}.json" --format tlv -o "${project_file}"
+    WORKING_DIRECTORY "${case_dir}"
+    RESULT_VARIABLE prepare_status
+    ERROR_VARIABLE prepare_error)
+  if(NOT prepare_status MATCHES "^[01]$")
+    message(FATAL_ERROR "preparing the project of ${case_name} failed (${prepare_status}):\n${prepare_error}")
+  endif()
+  set(command "${CLI}" ${args})
+else()
+  set(command "${CLI}" calc "${case_name}.json" ${args})
+endif()
+
+execute_process(
+  COMMAND ${command}
+  WORKING_DIRECTORY "${case_dir}"
+  OUTPUT_FILE "${stdout_file}"
+  ERROR_FILE "${stderr_file}"
+  RESULT_VARIABLE status)
+
+# The compared text is put together with `cmake -E cat`, which keeps every
+# byte (file(READ) would drop the CR of CR LF).
+set(parts "${stdout_file}")
+if(uses_out)
+  file(WRITE "${WORK}/${case_name}.out-marker" "--- output file ---\n")
+  list(APPEND parts "${WORK}/${case_name}.out-marker")
+  if(EXISTS "${out_file}")
+    list(APPEND parts "${out_file}")
+  endif()
+endif()
+file(READ "${stderr_file}" error_text)
+if(NOT error_text STREQUAL "")
+  file(WRITE "${WORK}/${case_name}.err-marker" "--- standard error ---\n")
+  list(APPEND parts "${WORK}/${case_name}.err-marker" "${stderr_file}")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E cat ${parts} OUTPUT_FILE "${actual_file}")
+
+if(UPDATE)
+  file(COPY_FILE "${actual_file}" "${CASE}.expected")
+  message(STATUS "${case_name}: wrote ${CASE}.expected (exit status ${status})")
+  return()
+endif()
+
+if(NOT status STREQUAL expected_exit)
+  message(FATAL_ERROR "${case_name}: exit status ${status}, expected ${expected_exit}\n${error_text}")
+endif()
+if(NOT EXISTS "${CASE}.expected")
+  message(FATAL_ERROR "${case_name}: ${CASE}.expected is missing")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${CASE}.expected" "${actual_file}"
+                RESULT_VARIABLE differs)
+if(differs)
+  find_program(DIFF diff)
+  set(diff_text "")
+  if(DIFF)
+    execute_process(COMMAND "${DIFF}" -u "${CASE}.expected" "${actual_file}" OUTPUT_VARIABLE diff_text)
+  endif()
+  message(FATAL_ERROR "${case_name}: output differs from ${case_name}.expected\n${diff_text}")
+endif()
