@@ -8,7 +8,8 @@
 # is standard output, "--- output file ---" and that file's bytes) and @DIR@ for
 # the cases' folder. When the first line is "show", <case>.json is first turned
 # into a project file @PROJECT@ with `calc --format tlv`, and the tool is then
-# run with the lines of <case>.args alone.
+# run with the lines of <case>.args alone. When the first line is "stdin",
+# <case>.json is given on standard input as `calc -` with the other lines.
 # Whatever the tool writes on standard error follows "--- standard error ---".
 # -DUPDATE=ON writes the output into <case>.expected instead (check it by hand).
 cmake_minimum_required(VERSION 3.25)
@@ -66,13 +67,21 @@ if(first_arg STREQUAL "show")
     message(FATAL_ERROR "preparing the project of ${case_name} failed (${prepare_status}):\n${prepare_error}")
   endif()
   set(command "${CLI}" ${args})
+elseif(first_arg STREQUAL "stdin")
+  list(REMOVE_AT args 0)
+  set(command "${CLI}" calc - ${args})
+  set(input_file "${case_dir}/${case_name}.json")
 else()
   set(command "${CLI}" calc "${case_name}.json" ${args})
+endif()
+if(NOT DEFINED input_file)
+  set(input_file /dev/null)
 endif()
 
 execute_process(
   COMMAND ${command}
   WORKING_DIRECTORY "${case_dir}"
+  INPUT_FILE "${input_file}"
   OUTPUT_FILE "${stdout_file}"
   ERROR_FILE "${stderr_file}"
   RESULT_VARIABLE status)
