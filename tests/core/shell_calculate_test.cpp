@@ -1,0 +1,316 @@
+// The Calculate command on a whole session: which field a bad or out-of-range
+// text is reported for, the conversions of the medium, the branch flow and
+// the gas data, and that only a calculation that passes every check adds a
+// column to the table.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "shell/calculate_command.h"
+#include "shell_harness.h"
+
+namespace tolvane::shelltest {
+namespace {
+
+RoughnessAsker answer(std::optional<double> k) {
+    return [k] { return k; };
+}
+
+struct FieldCase {
+    const char* name;
+    std::function<void(FormState&)> change;
+    std::string message;
+    std::string focus;
+};
+
+std::ostream& operator<<(std::ostream& os, const FieldCase& c) { return os << c.name; }
+
+void gasOn(FormState& f) { f.medium.gas = true; }
+
+const FieldCase kRefusals[] = {
+    // Texts that do not read: the first one is reported and reading stops.
+    {"row1_text", [](FormState& f) { f.element.rows[0].text = "abc"; }, badInputMessage("Diameter of pipe D:"),
+     "Va1_Edit"},
+    {"row2_text", [](FormState& f) { f.element.rows[1].text = "1.0.0"; }, badInputMessage("Length of pipe L:"),
+     "Va2_Edit"},
+    {"first_bad_text_only",
+     [](FormState& f) {
+         f.element.rows[0].text = "x";
+         f.element.rows[1].text = "y";
+         f.medium.flow = "z";
+     },
+     badInputMessage("Diameter of pipe D:"), "Va1_Edit"},
+    {"hidden_row_text", [](FormState& f) { f.element.rows[2].text = "?"; }, badInputMessage(""), "Va3_Edit"},
+    {"quantity_text", [](FormState& f) { f.element.quantity = "1x"; }, badInputMessage("Quantity of elements:"),
+     "Va5_Edit"},
+    {"flow_text", [](FormState& f) { f.medium.flow = "1..0"; }, badInputMessage("Rate of flow in m³/h:"),
+     "Eingabe_Volumenstrom"},
+    {"density_text", [](FormState& f) { f.medium.density = "heavy"; }, badInputMessage("Weight density:"),
+     "Eingabe_Dichte"},
+    {"viscosity_text", [](FormState& f) { f.medium.viscosity = "1e"; }, badInputMessage("Abs.viscos.in 10^-6 kg/ms:"),
+     "Eingabe_Viskositaet"},
+    {"gas_pressure_text",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.pressure = "p";
+     },
+     badInputMessage("Pressure (incoming):"), "Edit_Eingangsdruck"},
+    {"gas_inlet_text",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.inletTemperature = "t";
+     },
+     badInputMessage("Temperature (incoming):"), "Edit_Eingangstemperatur"},
+    {"gas_outlet_text",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.outletTemperature = "--1";
+     },
+     badInputMessage("Temperature (leaving):"), "Edit_Ausgangstemperatur"},
+    {"gas_text_ignored_for_liquid_but_flow_blank",
+     [](FormState& f) {
+         f.gas.pressure = "p";
+         f.medium.flow = "";
+     },
+     zeroMessage("Rate of flow in m³/h:"), "Eingabe_Volumenstrom"},
+    // Values out of range.
+    {"blank_flow", [](FormState& f) { f.medium.flow = " "; }, zeroMessage("Rate of flow in m³/h:"),
+     "Eingabe_Volumenstrom"},
+    {"zero_density", [](FormState& f) { f.medium.density = "0"; }, zeroMessage("Weight density:"), "Eingabe_Dichte"},
+    {"negative_viscosity", [](FormState& f) { f.medium.viscosity = "-1"; }, zeroMessage("Abs.viscos.in 10^-6 kg/ms:"),
+     "Eingabe_Viskositaet"},
+    {"element_check", [](FormState& f) { f.element.rows[0].text = "0"; }, zeroMessage("Diameter of pipe D:"),
+     "Va1_Edit"},
+    {"gas_pressure_zero",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.pressure = "0";
+     },
+     zeroMessage("Pressure (incoming):"), "Edit_Eingangsdruck"},
+    {"gas_inlet_absolute_zero",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.inletTemperatureUnit = 1;  // K
+         f.gas.inletTemperature = "0";
+     },
+     zeroMessage("Temperature (incoming):"), "Edit_Eingangstemperatur"},
+    {"gas_outlet_below_absolute_zero",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.outletTemperatureUnit = 1;  // K
+         f.gas.outletTemperature = "-5";
+     },
+     zeroMessage("Temperature (leaving):"), "Edit_Ausgangstemperatur"},
+    {"dimension_overflows_in_its_unit",
+     [](FormState& f) {
+         chooseElementKind(f, {10, 2});  // no range check on a known resistance coefficient
+         f.element.rows[0].unit.index = 1;  // in.
+         f.element.rows[0].text = "9e307";
+     },
+     badInputMessage("Diameter of element D:"), "Va1_Edit"},
+};
+
+class CalculateRefusalTest : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(CalculateRefusalTest, NamesTheFieldAndLeavesTheTableAlone) {
+    Session session;
+    RecordingMessageSink first;
+    ASSERT_TRUE(Calculate(session, first, answer(0.1)).added);
+    const CalculationTable before = session.table;
+    session.projectSaved = true;
+
+    GetParam().change(session.form);
+    const FormState formBefore = session.form;
+    RecordingMessageSink sink;
+    bool asked = false;
+    const auto outcome = Calculate(session, sink, [&] {
+        asked = true;
+        return std::optional<double>(0.1);
+    });
+    EXPECT_FALSE(outcome.added);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(texts(sink), std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(outcome.focus, GetParam().focus);
+    EXPECT_EQ(session.table.ColCount(), before.ColCount());
+    for (int c = 0; c < before.ColCount(); ++c) EXPECT_EQ(session.table.column(c), before.column(c));
+    EXPECT_TRUE(session.projectSaved);
+    EXPECT_EQ(session.form, formBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, CalculateRefusalTest, testing::ValuesIn(kRefusals),
+                         [](const auto& tp) { return std::string(tp.param.name); });
+
+// Runs one calculation on a fresh session after `change`; the column it added.
+CalculationColumn calculated(const std::function<void(Session&)>& change) {
+    Session session;
+    change(session);
+    RecordingMessageSink sink;
+    const auto outcome = Calculate(session, sink, answer(0.1));
+    EXPECT_TRUE(outcome.added) << testing::PrintToString(texts(sink));
+    EXPECT_EQ(outcome.focus, "");
+    return session.table.column(1);
+}
+
+TEST(Calculate, MassFlowIsConvertedWithTheConvertedDensity) {
+    const auto mass = calculated([](Session& s) {
+        setFlowKind(s.form, 1);  // kg/h
+        s.form.medium.flow = "998.2";
+        s.form.medium.density = "998.2";
+    });
+    const auto volume = calculated([](Session& s) { s.form.medium.flow = "1"; });
+    EXPECT_EQ(mass[2], "1.000");
+    EXPECT_EQ(mass, volume);
+
+    // 100 kg/h with 1 kg/l: 0.1 m³/h.
+    const auto perLitre = calculated([](Session& s) {
+        setFlowKind(s.form, 1);
+        s.form.medium.flow = "100";
+        s.form.medium.density = "1";
+        s.form.medium.densityUnit.index = 1;  // kg/l
+        s.form.medium.viscosity = "1000";
+    });
+    EXPECT_EQ(perLitre[2], "0.100");
+    EXPECT_EQ(perLitre[3], "1000.000");
+}
+
+TEST(Calculate, KinematicViscosityIsMultipliedByTheDensity) {
+    const auto kinematic = calculated([](Session& s) {
+        s.form.medium.density = "1000";
+        setViscosityKind(s.form, 1);
+        s.form.medium.viscosityUnit.index = 2;  // mm²/s
+        s.form.medium.viscosity = "1";
+    });
+    const auto absolute = calculated([](Session& s) {
+        s.form.medium.density = "1000";
+        s.form.medium.viscosity = "1000";
+    });
+    EXPECT_EQ(kinematic[4], "1000.000");
+    EXPECT_EQ(kinematic, absolute);
+}
+
+TEST(Calculate, DimensionsAreConvertedByTheUnitBesideThem) {
+    const auto inches = calculated([](Session& s) {
+        s.form.element.rows[0].unit.index = 1;
+        s.form.element.rows[0].text = "4";
+        s.form.element.rows[1].unit.index = 1;
+        s.form.element.rows[1].text = "10";
+    });
+    const auto metric = calculated([](Session& s) {
+        s.form.element.rows[0].text = "101.6";
+        s.form.element.rows[1].text = "3.048";
+    });
+    for (int r : {13, 14, 19, 23, 24}) EXPECT_EQ(inches[static_cast<std::size_t>(r)], metric[static_cast<std::size_t>(r)]) << r;
+}
+
+TEST(Calculate, BlankQuantityIsAcceptedWithNoPressureDrop) {
+    const auto column = calculated([](Session& s) { s.form.element.quantity = ""; });
+    EXPECT_EQ(column[7], "circular/");
+    EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
+}
+
+TEST(Calculate, TwoCalculationsAddTwoNumberedColumns) {
+    Session session;
+    RecordingMessageSink sink;
+    EXPECT_TRUE(Calculate(session, sink, answer(0.1)).added);
+    EXPECT_TRUE(Calculate(session, sink, answer(0.1)).added);
+    ASSERT_EQ(session.table.ColCount(), 4);
+    EXPECT_EQ(session.table.cell(1, 0), "1");
+    EXPECT_EQ(session.table.cell(2, 0), "2");
+    for (int r = 1; r < kTableRows; ++r) EXPECT_EQ(session.table.cell(1, r), session.table.cell(2, r)) << r;
+    EXPECT_FALSE(session.projectSaved);
+    EXPECT_NEAR(session.table.total(), 2 * readNumber(session.table.cell(1, 23)).value(), 1e-9);
+}
+
+TEST(Calculate, CancelledRoughnessQueryAddsNothing) {
+    Session session;
+    session.form.medium.flow = "10";  // turbulent in D 100
+    RecordingMessageSink sink;
+    const auto outcome = Calculate(session, sink, answer(std::nullopt));
+    EXPECT_FALSE(outcome.added);
+    EXPECT_TRUE(outcome.result.calcError);
+    EXPECT_EQ(session.table.ColCount(), 2);
+    EXPECT_TRUE(session.projectSaved);
+    EXPECT_EQ(session.roughness, 0.1);
+}
+
+TEST(Calculate, ConfirmedRoughnessStaysForTheRun) {
+    Session session;
+    session.form.medium.flow = "10";
+    RecordingMessageSink sink;
+    ASSERT_TRUE(Calculate(session, sink, answer(0.25)).added);
+    EXPECT_EQ(session.roughness, 0.25);
+    EXPECT_EQ(session.table.cell(1, 18), "0.250");
+}
+
+struct BranchCase {
+    const char* branchFlow;
+    std::string message;
+};
+
+TEST(Calculate, BranchFlowMustBePositiveAndSmallerThanTheMainFlow) {
+    const std::string notSmaller = "The flow of the branching pipe must be smaller than the flow of the main pipe!";
+    const std::string bad = badInputMessage("volume flow or mass flow of branching pipe:");
+    const BranchCase cases[] = {
+        {"", bad}, {"0", bad}, {"-1", bad}, {"q", bad}, {"10", notSmaller}, {"10.5", notSmaller}, {"9.99", ""},
+    };
+    for (ElementKind kind : {ElementKind{5, 5}, ElementKind{5, 6}}) {
+        for (const BranchCase& c : cases) {
+            SCOPED_TRACE(std::string(c.branchFlow) + " kind 5," + std::to_string(kind.variant));
+            Session session;
+            chooseElementKind(session.form, kind);
+            session.form.medium.flow = "10";
+            session.form.extra.branchFlow = c.branchFlow;
+            RecordingMessageSink sink;
+            const auto outcome = Calculate(session, sink, answer(0.1));
+            if (c.message.empty()) {
+                EXPECT_TRUE(outcome.added);
+                continue;
+            }
+            EXPECT_FALSE(outcome.added);
+            EXPECT_EQ(texts(sink), std::vector<std::string>{c.message});
+            EXPECT_EQ(outcome.focus, "Edit_abzwVolumenstrom");
+            EXPECT_EQ(session.table.ColCount(), 2);
+        }
+    }
+}
+
+TEST(Calculate, BranchFlowIsComparedAsEnteredInTheMainFlowUnit) {
+    Session session;
+    chooseElementKind(session.form, {5, 5});
+    session.form.medium.flow = "2";
+    session.form.medium.flowUnit.index = 1;  // m³/min
+    session.form.extra.branchFlow = "1";
+    RecordingMessageSink sink;
+    ASSERT_TRUE(Calculate(session, sink, answer(0.1)).added) << testing::PrintToString(texts(sink));
+    // 1 m³/min in the branch of D2 = 50 mm.
+    EXPECT_NEAR(session.lastResult.velocity2, 60.0 / 3600.0 / (3.14159265358979 * 0.05 * 0.05 / 4), 1e-9);
+}
+
+TEST(Calculate, GasDataAreConvertedBeforeTheEngine) {
+    const auto kelvin = calculated([](Session& s) {
+        s.form.medium.gas = true;
+        s.form.medium.density = "1.2";
+        s.form.medium.viscosity = "18";
+        s.form.medium.flow = "100";
+        s.form.gas.pressure = "2000";
+        s.form.gas.pressureUnit = 1;  // mbar
+        s.form.gas.inletTemperatureUnit = 1;
+        s.form.gas.inletTemperature = "293.15";
+        s.form.gas.outletTemperatureUnit = 1;
+        s.form.gas.outletTemperature = "283.15";
+    });
+    const auto celsius = calculated([](Session& s) {
+        s.form.medium.gas = true;
+        s.form.medium.density = "1.2";
+        s.form.medium.viscosity = "18";
+        s.form.medium.flow = "100";
+        s.form.gas.pressure = "2";
+        s.form.gas.inletTemperature = "20";
+        s.form.gas.outletTemperature = "10";
+    });
+    EXPECT_EQ(kelvin[1], "water/gas.");
+    EXPECT_EQ(kelvin, celsius);
+}
+
+}  // namespace
+}  // namespace tolvane::shelltest
