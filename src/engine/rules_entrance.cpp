@@ -1,0 +1,31 @@
+// Pipe entrances from a large vessel, referred to the velocity in the pipe.
+#include <cmath>
+#include <numbers>
+
+#include "engine/rules.h"
+
+namespace tolvane::rules {
+
+void lossEntrance(LossContext& c) {
+    const PipeElement& e = c.element;
+    ElementResult& r = c.result;
+    const bool sharp = e.option == 0;  // otherwise the edge is broken ("crushed")
+    switch (e.kind.variant) {
+        case 1:
+            if (!c.env.silent) r.zeta = sharp ? 0.5 : 0.25;
+            break;
+        case 2: r.zeta = 0.05; break;
+        case 3: {
+            const double cosine = std::cos(e.va2 * std::numbers::pi / 180.0);
+            r.zeta = 0.5 + 0.3 * cosine + 0.2 * cosine * cosine;
+            break;
+        }
+        case 4:
+            if (!c.env.silent) r.zeta = sharp ? 3.0 : 1.0;
+            break;
+        default: refuse(c, kNotPossibleMessage); return;
+    }
+    r.pressureDrop = zetaToPressureDrop(r.zeta, c.medium.density, r.velocity);
+}
+
+}  // namespace tolvane::rules
