@@ -5,6 +5,7 @@
 #include "properties/roughness_query.h"
 #include "shell/calculate_command.h"
 #include "shell/element_panel.h"
+#include "shell/settings_file.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane::cli {
@@ -108,6 +109,8 @@ void applyStep(Session& session, const StepInput& step, const std::string& path)
 BatchRun runBatch(const BatchInput& input) {
     BatchRun run;
     Session& session = run.session;
+    // The program's first start without a settings file, with the run's output choice.
+    applyStandardSettings(session);
     session.settings.output = input.output;
     session.settings.decimals = input.decimals;
     session.table.writeHeadings(input.output, input.decimals);
