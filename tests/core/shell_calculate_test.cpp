@@ -202,6 +202,23 @@ TEST(Calculate, DimensionsAreConvertedByTheUnitBesideThem) {
     for (int r : {13, 14, 19, 23, 24}) EXPECT_EQ(inches[static_cast<std::size_t>(r)], metric[static_cast<std::size_t>(r)]) << r;
 }
 
+TEST(Calculate, ChecksTheElementInMillimetresWhateverItsUnit) {
+    const std::string castIron =
+        "Incorrect input in the input field!\rThe diameter of pipe must be in the following range:\r"
+        "Maximal value: 500 mm = 19 in.\rMinimal value:  50 mm = 1.9 in.";
+    for (const auto& [text, message] : {std::pair<std::string, std::string>{"2", ""}, {"1.9", castIron}}) {
+        Session session;
+        chooseElementKind(session.form, {4, 3});
+        session.form.element.rows[0].unit.index = 1;  // in.
+        session.form.element.rows[0].text = text;
+        session.form.medium.flow = "10";
+        RecordingMessageSink sink;
+        const auto outcome = Calculate(session, sink, answer(0.1));
+        EXPECT_EQ(outcome.added, message.empty()) << text;
+        EXPECT_EQ(texts(sink), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+    }
+}
+
 TEST(Calculate, BlankQuantityIsAcceptedWithNoPressureDrop) {
     const auto column = calculated([](Session& s) { s.form.element.quantity = ""; });
     EXPECT_EQ(column[7], "circular/");
