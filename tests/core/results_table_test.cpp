@@ -1,0 +1,271 @@
+// The calculation table as data: headings, total, delete, moving columns,
+// the unit switch of the whole table, clipboard text and zoom.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "results/calculation_table.h"
+
+namespace tolvane {
+namespace {
+
+using Cells = std::map<int, std::string>;
+
+CalculationColumn columnOf(const Cells& cells) {
+    CalculationColumn c;
+    for (const auto& [row, text] : cells) c[row] = text;
+    return c;
+}
+
+CalculationTable tableOf(const std::vector<Cells>& columns, OutputSystem system = OutputSystem::Metric,
+                         int decimals = 3) {
+    CalculationTable t;
+    std::vector<CalculationColumn> calcs;
+    for (const Cells& c : columns) calcs.push_back(columnOf(c));
+    t.setCalculations(std::move(calcs));
+    t.renumber();
+    t.writeHeadings(system, decimals);
+    return t;
+}
+
+TEST(CalculationTable, EmptyTableShowsZeroInItsSystem) {
+    CalculationTable t;
+    EXPECT_EQ(t.ColCount(), 2);
+    EXPECT_FALSE(t.hasValues());
+    EXPECT_EQ(t.totalText(), "0.00 bar");
+    EXPECT_EQ(t.cell(1, 0), "1");
+    EXPECT_EQ(t.cell(0, 2), "Rate of flow in m³/h");
+    EXPECT_EQ(t.columnWidths, (std::vector<int>{145, 150}));
+    t.writeHeadings(OutputSystem::US, 3);
+    EXPECT_EQ(t.totalText(), "0.00 psi");
+    EXPECT_EQ(t.cell(0, 2), "Rate of flow in gal/min:");
+    EXPECT_EQ(t.cell(0, 18), "Absolute roughness in in.");
+    EXPECT_EQ(t.cell(0, 22), "Press.drop branch.pipe lbw./sq.ft.:");
+    EXPECT_FALSE(t.deleteColumn(1, OutputSystem::US, 3));
+}
+
+struct TotalCase {
+    const char* name;
+    std::vector<std::string> drops;  // row 23 of each calculation
+    OutputSystem system;
+    int decimals;
+    const char* expected;
+};
+
+class Total : public ::testing::TestWithParam<TotalCase> {};
+
+TEST_P(Total, SumsRow23AsDisplayed) {
+    const TotalCase& c = GetParam();
+    std::vector<Cells> cols;
+    for (const std::string& d : c.drops) cols.push_back({{7, "Cock/1"}, {23, d}});
+    CalculationTable t = tableOf(cols, c.system, c.decimals);
+    t.updateTotal(c.system, c.decimals);
+    EXPECT_EQ(t.totalText(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, Total,
+    ::testing::Values(
+        TotalCase{"MbarAboveLimitIsExponent", {"12345.000"}, OutputSystem::Metric, 3,
+                  " 1.23E+0004 mbar or 12.345 bar"},
+        TotalCase{"LimitItselfIsFixed", {"9999"}, OutputSystem::Metric, 3, "9999.000 mbar or 9.999 bar"},
+        TotalCase{"ReadsExponentCommaAndEmpty", {" 1.23E+0004", "7", "", "0,5"}, OutputSystem::Metric, 1,
+                  " 1.23E+0004 mbar or 12.3 bar"},
+        TotalCase{"UsInPsi", {"100", "44"}, OutputSystem::US, 2, "144.00 lbw./sq.ft. or 1.00 psi"},
+        TotalCase{"NegativeHugeIsExponent", {"-9.8E+0011"}, OutputSystem::Metric, 3,
+                  "-9.80E+0011 mbar or -980000000. bar"},
+        TotalCase{"NoDecimals", {"1.4", "1.4"}, OutputSystem::Metric, 0, "3 mbar or 0 bar"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
+    CalculationTable t = tableOf({{{7, "A/1"}, {23, "1.000"}},
+                                  {{7, "B/1"}, {23, "2.000"}},
+                                  {{7, "C/1"}, {23, "4.000"}}});
+    t.updateTotal(OutputSystem::Metric, 3);
+    EXPECT_EQ(t.totalText(), "7.000 mbar or 0.007 bar");
+
+    EXPECT_FALSE(t.deleteColumn(0, OutputSystem::Metric, 3));  // heading column
+    EXPECT_FALSE(t.deleteColumn(4, OutputSystem::Metric, 3));  // trailing column
+    EXPECT_EQ(t.calculationCount(), 3);
+
+    EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
+    EXPECT_EQ(t.calculationCount(), 2);
+    EXPECT_EQ(t.cell(1, 7), "B/1");
+    EXPECT_EQ(t.cell(2, 7), "C/1");
+    EXPECT_EQ(t.cell(1, 0), "1");
+    EXPECT_EQ(t.cell(2, 0), "2");
+    EXPECT_EQ(t.cell(3, 0), "3");
+    EXPECT_EQ(t.totalText(), "6.000 mbar or 0.006 bar");
+
+    EXPECT_TRUE(t.deleteColumn(2, OutputSystem::Metric, 3));
+    EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
+    EXPECT_FALSE(t.hasValues());
+    EXPECT_EQ(t.totalText(), "0.000 mbar or 0.000 bar");
+    EXPECT_EQ(t.cell(1, 0), "1");
+}
+
+struct MoveCase {
+    int from, to;
+    std::vector<std::string> order;  // row 7 of columns 1..4 afterwards
+};
+
+class MoveColumn : public ::testing::TestWithParam<MoveCase> {};
+
+TEST_P(MoveColumn, EmptyColumnGoesBackToTheEnd) {
+    CalculationTable t = tableOf({{{7, "A/1"}}, {{7, "B/1"}}, {{7, "C/1"}}});
+    t.moveColumn(GetParam().from, GetParam().to);
+    ASSERT_EQ(t.ColCount(), 5);
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(t.cell(c, 7), GetParam().order[c - 1]) << "column " << c;
+        EXPECT_EQ(t.cell(c, 0), std::to_string(c));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, MoveColumn,
+                         ::testing::Values(MoveCase{4, 2, {"A/1", "B/1", "C/1", ""}},
+                                           MoveCase{4, 1, {"A/1", "B/1", "C/1", ""}},
+                                           MoveCase{3, 1, {"C/1", "A/1", "B/1", ""}},
+                                           MoveCase{1, 3, {"B/1", "C/1", "A/1", ""}},
+                                           MoveCase{1, 4, {"B/1", "C/1", "A/1", ""}}));
+
+// A circular bend, a vertical difference, an "other form" pipe, a known
+// resistance coefficient and a branch as the table writes them (metric, d = 3).
+std::vector<Cells> metricProject() {
+    return {
+        {{7, "Circular bend/1"}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
+         {8, "Diameter of pipe D in mm: 50.000"}, {9, "Radius R in mm: 100.000"},
+         {10, "Angle w in degree: 90.000"}, {11, " "}, {12, "The surface of pipe is:  smooth"},
+         {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {20, "0.226"},
+         {23, "1.230"}, {24, "0.001"}},
+        {{7, "Vertical difference/1"}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
+         {8, "Vertical difference H in m: 10.000"}, {23, "981.000"}, {24, "0.981"}},
+        {{7, "Other form/1"}, {8, "Cross section A in m²: 0.010"},
+         {9, "Wetted circumference in m: 0.400"}, {10, "Length of pipe L in m: 1.000"},
+         {18, "0.100"}, {19, "0.023"}},
+        {{7, "Resistance coefficient/1"}, {9, "Resistance coefficient: 2.000"}},
+        {{7, "Branch flowing asunder/1"}, {11, "Angle w in degree: 45"}, {15, "1.415"},
+         {16, "1.77E+0004"}, {21, "0.500"}, {22, "5.000"}},
+    };
+}
+
+TEST(UnitSwitch, MetricToUsRewritesValuesAndUnits) {
+    CalculationTable t = tableOf(metricProject());
+    t.convertUnits(OutputSystem::US, 3);
+    EXPECT_EQ(t.cell(0, 23), "Pressure drop in lbw./sq.ft.:");
+    std::vector<Cells> expected = {
+        {{2, "44.029"}, {3, "62.428"}, {4, "1.000"}, {8, "Diameter of pipe D in in.: 1.969"},
+         {9, "Radius R in in.: 3.937"}, {10, "Angle w in degree: 90,000"}, {11, " "},
+         {12, "The surface of pipe is:  smooth"}, {13, "1.161"}, {14, "3.54E+0004"},
+         {17, "turbulent"}, {20, "0.226"}, {23, "2.569"}, {24, "0.018"}},
+        {{2, "44.029"}, {3, "62.428"}, {4, "1.000"}, {8, "Vertical difference H in ft.: 32.808"},
+         {23, "2048.861"}, {24, "14.228"}},
+        {{8, "Cross section A in sq.yd.: 0.012"}, {9, "Wetted circumference in ft.: 1.312"},
+         {10, "Length of pipe L in ft.: 3,281"}, {18, "0.004"}, {19, "0.023"}},
+        {{9, "Resistance coefficient: 2.000"}},
+        {{11, "Angle w in degree: 45"}, {15, "4.642"}, {16, "1.77E+0004"}, {21, "0.500"},
+         {22, "10.443"}},
+    };
+    for (int c = 1; c <= 5; ++c) {
+        for (int row = 1; row < kTableRows; ++row) {
+            if (row == 7) continue;
+            auto it = expected[c - 1].find(row);
+            EXPECT_EQ(t.cell(c, row), it == expected[c - 1].end() ? "" : it->second)
+                << "column " << c << " row " << row;
+        }
+    }
+    EXPECT_EQ(t.totalText(), "2051.430 lbw./sq.ft. or 14.246 psi");
+}
+
+TEST(UnitSwitch, MetricToUsToMetricReturnsUpToRounding) {
+    CalculationTable t = tableOf(metricProject());
+    t.convertUnits(OutputSystem::US, 3);
+    t.convertUnits(OutputSystem::Metric, 3);
+    EXPECT_EQ(t.cell(0, 23), "Pressure drop in mbar:");
+    const std::map<std::pair<int, int>, std::string> expected = {
+        {{1, 2}, "10.000"}, {{1, 3}, "1000.001"}, {{1, 8}, "Diameter of pipe D in mm: 50.013"},
+        {{1, 9}, "Radius R in mm: 100.000"}, {{1, 10}, "Angle w in degree: 90,000"},
+        {{1, 13}, "0.354"}, {{1, 23}, "1.230"}, {{1, 24}, "0.001"},
+        {{2, 8}, "Vertical difference H in m: 10.000"}, {{2, 13}, ""}, {{2, 14}, ""},
+        {{2, 17}, ""}, {{2, 23}, "981.000"}, {{2, 24}, "0.981"},
+        {{3, 8}, "Cross section A in m²: 0.010"}, {{3, 10}, "Length of pipe L in m: 1,000"},
+        {{3, 18}, "0.102"}, {{4, 9}, "Resistance coefficient: 2.000"}, {{5, 22}, "5.000"},
+    };
+    for (const auto& [place, text] : expected) {
+        EXPECT_EQ(t.cell(place.first, place.second), text)
+            << "column " << place.first << " row " << place.second;
+    }
+    EXPECT_EQ(t.totalText(), "982.230 mbar or 0.982 bar");
+}
+
+TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
+    CalculationTable t = tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
+    t.setCell(2, 6, "typed for the next one");  // the trailing column is left out
+    std::string text = t.clipboardText();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    lines.push_back(text.substr(start));
+    ASSERT_EQ(lines.size(), 26u);
+    for (int r = 0; r < kTableRows; ++r) {
+        EXPECT_EQ(std::count(lines[r].begin(), lines[r].end(), '\t'), 1) << "line " << r;
+    }
+    EXPECT_EQ(lines[0], "Calculating number:\t1");
+    EXPECT_EQ(lines[5], "\t");
+    EXPECT_EQ(lines[6], "Specification (user):\tpump outlet");
+    EXPECT_EQ(lines[23], "Pressure drop in mbar:\t1.230");
+    EXPECT_EQ(lines[25], "Total pressure drop:1.230 mbar or 0.001 bar");
+}
+
+struct ZoomCase {
+    const char* name;
+    int height, rowHeight, width;
+    bool in;
+    int newHeight, newRowHeight, newWidth, newSize;
+};
+
+class Zoom : public ::testing::TestWithParam<ZoomCase> {};
+
+TEST_P(Zoom, RoundsHalfToEven) {
+    const ZoomCase& c = GetParam();
+    CalculationTable t = tableOf({{{7, "Cock/1"}}});
+    t.font.height = c.height;
+    t.defaultRowHeight = c.rowHeight;
+    t.defaultColumnWidth = c.width;
+    c.in ? t.zoomIn() : t.zoomOut();
+    EXPECT_EQ(t.font.height, c.newHeight);
+    EXPECT_EQ(t.defaultRowHeight, c.newRowHeight);
+    EXPECT_EQ(t.defaultColumnWidth, c.newWidth);
+    EXPECT_EQ(t.font.size, c.newSize);
+    EXPECT_EQ(t.columnWidths, std::vector<int>(3, c.newWidth));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, Zoom,
+    ::testing::Values(ZoomCase{"InFromDefaults", -11, 16, 150, true, -13, 19, 180, 10},
+                      ZoomCase{"InAgain", -13, 19, 180, true, -16, 23, 216, 12},
+                      ZoomCase{"OutBack", -16, 23, 216, false, -13, 19, 180, 10},
+                      ZoomCase{"OutTiesGoToEven", -3, 9, 21, false, -2, 8, 18, 2},
+                      ZoomCase{"OutTiesDown", -15, 3, 15, false, -12, 2, 12, 9},
+                      ZoomCase{"PositiveHeightKeepsSign", 20, 16, 150, true, 24, 19, 180, 18}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(CalculationTable, WidthsAndFont) {
+    CalculationTable t = tableOf({{{7, "Cock/1"}}, {{7, "Cock/2"}}});
+    t.setDefaultColumnWidth(99);
+    EXPECT_EQ(t.columnWidths, std::vector<int>(4, 99));
+    TableFont f;
+    f.name = "Arial";
+    f.size = 12;
+    t.changeFont(f);
+    EXPECT_EQ(t.font.name, "Arial");
+    EXPECT_EQ(t.defaultRowHeight, 24);
+    t.writeHeadings(OutputSystem::Metric, 3);
+    EXPECT_EQ(t.columnWidths[0], 145);
+}
+
+}  // namespace
+}  // namespace tolvane
