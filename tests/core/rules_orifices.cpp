@@ -48,7 +48,6 @@ const std::vector<OrificeCase> kOrifices = {
     {"din_m_0_64_re_3e4", makeElement(9, 1, 100, 80), 3e4, 0, 1.4753012, 1e-6},
     // (0.707 * 0.75^0.375 + 0.75)² / 0.0625
     {"sharp_m_0_25", makeElement(9, 2, 100, 50), 2e5, 4e5, 30.6782335, 1e-6},
-    {"sharp_m_0_25_near", makeElement(9, 2, 100, 50), 2e5, 4e5, 30.7, 0.05},
     // L/D2 = 0.2: tau = 0.7071 (1 - tanh(-1.0346)), bore friction 0.22/10.
     {"thick_short_bore", makeElement(9, 3, 100, 50, 10), 5e4, 1e5, 28.1195603, 1e-6},
 };
