@@ -230,16 +230,35 @@ TEST(SaveProject, FailedWriteKeepsFlagAndName) {
     }
 }
 
-TEST(SaveProjectAs, CancelledDialogChangesNothing) {
+// Records what the dialogs were opened with; every dialog is cancelled.
+struct RecordingDialogs : FileDialogs {
+    std::vector<std::string> calls;
+    std::optional<std::string> openFile(const std::string& filter, const std::string& ext) override {
+        calls.push_back("open " + filter + " " + ext);
+        return std::nullopt;
+    }
+    std::optional<std::string> saveFile(const std::string& filter, const std::string& ext,
+                                        const std::string& suggested) override {
+        calls.push_back("save " + filter + " " + ext + " " + suggested);
+        return std::nullopt;
+    }
+};
+
+TEST(ProjectDialogs, UseTheProjectFilterAndCancelChangesNothing) {
     Session s;
     addCalculations(s, 1);
     s.projectSaved = false;
     RecordingMessageSink messages;
-    ScriptedFileDialogs dialogs;
-    ProjectOutcome out = SaveProjectAs(s, messages, dialogs);
-    EXPECT_FALSE(out.saved);
+    messages.answers = {Answer::No};
+    RecordingDialogs dialogs;
+    EXPECT_FALSE(SaveProjectAs(s, messages, dialogs).saved);
+    EXPECT_FALSE(OpenProject(s, messages, dialogs).tableReplaced);
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{
+                                 "save Projektdateien (*.tlv)|*.tlv TLV NONAME.TLV",
+                                 "open Projektdateien (*.tlv)|*.tlv TLV"}));
     EXPECT_FALSE(s.projectSaved);
     EXPECT_EQ(s.projectName, "NONAME.TLV");
+    EXPECT_EQ(s.table.calculationCount(), 1);
     EXPECT_TRUE(messages.messages.empty());
 }
 
