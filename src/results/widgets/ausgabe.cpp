@@ -1,0 +1,426 @@
+#include "results/widgets/ausgabe.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include <QAbstractButton>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyleOptionHeader>
+#include <QStylePainter>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "results/widgets/table_model.h"
+#include "results/widgets/zell_dlg.h"
+
+namespace tolvane {
+
+namespace {
+
+// Screen resolution of the font heights kept in the project (points to pixels).
+constexpr double kPixelsPerInch = 96.0;
+
+struct ButtonText {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+
+constexpr std::array<ButtonText, 10> kButtons{{
+    {"SpeedButton1", "Print", "Print table"},
+    {"SpeedButton2", "Font", "Change font"},
+    {"SpeedButton3", "Zoom +", "Zoom in"},
+    {"SpeedButton4", "Zoom \u2212", "Zoom out"},
+    {"SpeedButton5", "Width", "Change column widht"},
+    {"SpeedButton6", "Delete", "Delete select column"},
+    {"SpeedButton7", "Open", "Open project"},
+    {"SpeedButton8", "Save", "Save project"},
+    {"SpeedButton9", "Copy", "Copy table to clipboard"},
+    {"SpeedButton10", "To input", "Copy to edit-windows"},
+}};
+
+}  // namespace
+
+QFont toQFont(const TableFont& font) {
+    QFont f(QString::fromStdString(font.name));
+    f.setStyleHint(QFont::SansSerif);
+    if (font.height != 0)
+        f.setPixelSize(std::abs(font.height));
+    else if (font.size > 0)
+        f.setPointSize(font.size);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    return f;
+}
+
+TableFont fromQFont(const QFont& font, int color) {
+    TableFont t;
+    t.name = font.family().toStdString();
+    t.color = color;
+    double points = font.pointSizeF();
+    if (points <= 0) points = font.pixelSize() * 72.0 / kPixelsPerInch;
+    t.size = std::max(1, static_cast<int>(std::lround(points)));
+    t.height = std::min(-1, fontHeightOfSize(t.size));
+    t.bold = font.bold();
+    t.italic = font.italic();
+    t.underline = font.underline();
+    t.strikeOut = font.strikeOut();
+    return t;
+}
+
+TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clipboard& clipboard,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), messages_(messages), clipboard_(clipboard) {
+    setObjectName("TAusgabe_Fenster");
+    chooseFont = [](const QFont& current, QWidget* owner) -> std::optional<QFont> {
+        bool ok = false;
+        QFont chosen = QFontDialog::getFont(&ok, current, owner);
+        if (!ok) return std::nullopt;
+        return chosen;
+    };
+
+    auto* toolbar = new QHBoxLayout;
+    toolbar->setSpacing(1);
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* b = new QToolButton(this);
+        b->setObjectName(kButtons[i].name);
+        b->setText(kButtons[i].caption);
+        b->setToolTip(kButtons[i].hint);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        SpeedButton[i] = b;
+        toolbar->addWidget(b);
+    }
+    toolbar->addStretch();
+
+    model_ = new CalculationTableModel(session_.table, this);
+    StringGrid1 = new QTableView(this);
+    StringGrid1->setObjectName("StringGrid1");
+    StringGrid1->setModel(model_);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed |
+                                 QAbstractItemView::AnyKeyPressed);
+    StringGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    StringGrid1->setCornerButtonEnabled(false);
+    // Row 0, the calculation number, is drawn by the column header.
+    StringGrid1->setRowHidden(0, true);
+
+    QHeaderView* columns = StringGrid1->horizontalHeader();
+    columns->setSectionsMovable(true);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setMinimumSectionSize(1);
+    columns->setHighlightSections(true);
+    QHeaderView* rows = StringGrid1->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rows->setHighlightSections(false);
+    rows->setSectionsClickable(false);
+
+    if (auto* corner = StringGrid1->findChild<QAbstractButton*>()) corner->installEventFilter(this);
+
+    Label1 = new QLabel("Total pressure drop:", this);
+    Label1->setObjectName("Label1");
+    Label_Summe = new QLabel(this);
+    Label_Summe->setObjectName("Label_Summe");
+    Label_Summe->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* totals = new QHBoxLayout;
+    totals->addWidget(Label1);
+    totals->addWidget(Label_Summe);
+    totals->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 4);
+    layout->setSpacing(2);
+    layout->addLayout(toolbar);
+    layout->addWidget(StringGrid1, 1);
+    layout->addLayout(totals);
+
+    ZellbreiteDlg = new TZellbreiteDlg(messages_, this);
+
+    connect(SpeedButton[1], &QToolButton::clicked, this, &TAusgabe_Fenster::changeFont);
+    connect(SpeedButton[2], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomIn);
+    connect(SpeedButton[3], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomOut);
+    connect(SpeedButton[4], &QToolButton::clicked, this, &TAusgabe_Fenster::changeColumnWidth);
+    connect(SpeedButton[5], &QToolButton::clicked, this, &TAusgabe_Fenster::deleteSelectedColumn);
+    connect(SpeedButton[6], &QToolButton::clicked, this, &TAusgabe_Fenster::openProjectRequested);
+    connect(SpeedButton[7], &QToolButton::clicked, this, &TAusgabe_Fenster::saveProjectRequested);
+    connect(SpeedButton[8], &QToolButton::clicked, this, &TAusgabe_Fenster::copyToClipboard);
+    connect(SpeedButton[9], &QToolButton::clicked, this, &TAusgabe_Fenster::copyToEditWindows);
+
+    connect(columns, &QHeaderView::sectionResized, this,
+            [this](int logical, int, int size) { storeColumnWidth(logical, size); });
+    connect(columns, &QHeaderView::sectionMoved, this, &TAusgabe_Fenster::columnMoved);
+    connect(StringGrid1, &QTableView::pressed, this, &TAusgabe_Fenster::updateCopyBackButton);
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TAusgabe_Fenster::updateCopyBackButton);
+    connect(model_, &CalculationTableModel::specificationEdited, this,
+            &TAusgabe_Fenster::specificationEdited);
+
+    // Printing comes later; until then the button stays off.
+    SpeedButton[0]->setEnabled(false);
+    enableValueButtons(false);
+
+    updateCaption();
+    applyLook();
+    updateTotalLabel();
+    resize(640, 480);
+}
+
+// An open cell editor commits its text while the grid is destroyed, after
+// this class's part is gone: the table still takes the text, but nothing may
+// reach this window any more.
+TAusgabe_Fenster::~TAusgabe_Fenster() {
+    disconnect(model_, nullptr, this, nullptr);
+    disconnect(StringGrid1->selectionModel(), nullptr, this, nullptr);
+    disconnect(StringGrid1->horizontalHeader(), nullptr, this, nullptr);
+    disconnect(StringGrid1, nullptr, this, nullptr);
+}
+
+int TAusgabe_Fenster::currentColumn() const {
+    QModelIndex current = StringGrid1->selectionModel()->currentIndex();
+    return current.isValid() ? CalculationTableModel::tableColumn(current.column()) : 1;
+}
+
+int TAusgabe_Fenster::selectedColumn() const {
+    int left = INT_MAX;
+    for (const QItemSelectionRange& range : StringGrid1->selectionModel()->selection())
+        left = std::min(left, range.left());
+    if (left == INT_MAX) return currentColumn();
+    return CalculationTableModel::tableColumn(left);
+}
+
+bool TAusgabe_Fenster::canCopyToEditWindows() const {
+    return currentColumn() < session_.table.trailingColumn();
+}
+
+void TAusgabe_Fenster::refresh() {
+    model_->sync();
+    applyLook();
+    updateTotalLabel();
+    enableValueButtons(hasValues());
+    int last = model_->columnCount() - 1;
+    if (last >= 0) {
+        int row = std::max(1, StringGrid1->rowAt(0));
+        StringGrid1->scrollTo(model_->index(row, last), QAbstractItemView::EnsureVisible);
+    }
+    Q_EMIT tableChanged();
+}
+
+void TAusgabe_Fenster::reloadTable() {
+    model_->reload();
+    StringGrid1->setRowHidden(0, true);
+    applyLook();
+    updateCaption();
+    updateTotalLabel();
+    enableValueButtons(hasValues());
+    StringGrid1->horizontalScrollBar()->setValue(0);
+    Q_EMIT tableChanged();
+}
+
+void TAusgabe_Fenster::updateCaption() {
+    setWindowTitle(QString::fromStdString(session_.projectName));
+}
+
+void TAusgabe_Fenster::deleteSelectedColumn() {
+    int col = selectedColumn();
+    QModelIndex current = StringGrid1->selectionModel()->currentIndex();
+    if (model_->deleteColumn(col, session_.settings.output, session_.settings.decimals)) {
+        applyLook();
+        updateTotalLabel();
+        if (!hasValues()) enableValueButtons(false);
+        // The selection stays where it was: the column that moved into the
+        // deleted one's place.
+        int m = std::min(CalculationTableModel::modelColumn(col), model_->columnCount() - 1);
+        int row = current.isValid() ? current.row() : 1;
+        StringGrid1->selectionModel()->setCurrentIndex(model_->index(row, m),
+                                                       QItemSelectionModel::ClearAndSelect);
+    }
+    updateCopyBackButton();
+    Q_EMIT tableChanged();
+}
+
+void TAusgabe_Fenster::zoomIn() {
+    CalculationTable& t = session_.table;
+    if (std::lround(t.defaultColumnWidth * 1.2) > kMaximumColumnWidth) return;
+    t.zoomIn();
+    applyLook();
+}
+
+void TAusgabe_Fenster::zoomOut() {
+    session_.table.zoomOut();
+    applyLook();
+}
+
+void TAusgabe_Fenster::changeFont() {
+    CalculationTable& t = session_.table;
+    std::optional<QFont> chosen = chooseFont(toQFont(t.font), this);
+    t.changeFont(chosen ? fromQFont(*chosen, t.font.color) : t.font);
+    applyLook();
+}
+
+void TAusgabe_Fenster::changeColumnWidth() {
+    CalculationTable& t = session_.table;
+    ZellbreiteDlg->setColumnWidth(t.defaultColumnWidth);
+    if (ZellbreiteDlg->exec() != QDialog::Accepted) return;
+    switch (ZellbreiteDlg->choice()) {
+    case TZellbreiteDlg::Choice::Ok:
+        t.setDefaultColumnWidth(ZellbreiteDlg->chosenWidth());
+        ensureWidths();
+        t.columnWidths[0] = TZellbreiteDlg::kStandardWidth;
+        break;
+    case TZellbreiteDlg::Choice::Standard:
+        t.setDefaultColumnWidth(TZellbreiteDlg::kStandardWidth);
+        break;
+    case TZellbreiteDlg::Choice::Cancel:
+        return;
+    }
+    applyLook();
+}
+
+void TAusgabe_Fenster::copyToClipboard() {
+    if (!hasValues()) return;
+    clipboard_.setText(session_.table.clipboardText());
+}
+
+void TAusgabe_Fenster::copyToEditWindows() {
+    int col = selectedColumn();
+    if (!hasValues() || col < 1 || col >= session_.table.trailingColumn()) return;
+    Q_EMIT copyToEditWindowsRequested(col);
+}
+
+void TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
+    session_.table.convertUnits(system, decimals);
+    model_->sync();
+    updateTotalLabel();
+    Q_EMIT tableChanged();
+}
+
+void TAusgabe_Fenster::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    session_.table.writeHeadings(session_.settings.output, session_.settings.decimals);
+    model_->sync();
+    applyLook();
+    updateTotalLabel();
+    Q_EMIT visibilityChanged(true);
+}
+
+void TAusgabe_Fenster::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) Q_EMIT visibilityChanged(false);
+}
+
+// The corner above the heading column shows the heading of row 0, which the
+// column header carries for the calculation columns.
+bool TAusgabe_Fenster::eventFilter(QObject* watched, QEvent* event) {
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (corner && event->type() == QEvent::Paint) {
+        QStylePainter painter(corner);
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.rect = corner->rect();
+        option.state |= QStyle::State_Raised;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.orientation = Qt::Horizontal;
+        option.text = QString::fromStdString(session_.table.cell(0, 0));
+        option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        painter.setFont(StringGrid1->horizontalHeader()->font());
+        painter.drawControl(QStyle::CE_Header, option);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TAusgabe_Fenster::ensureWidths() {
+    CalculationTable& t = session_.table;
+    if (static_cast<int>(t.columnWidths.size()) < t.ColCount())
+        t.columnWidths.resize(t.ColCount(), t.defaultColumnWidth);
+}
+
+int TAusgabe_Fenster::widthOf(int tableColumn) const {
+    const CalculationTable& t = session_.table;
+    if (tableColumn >= 0 && tableColumn < static_cast<int>(t.columnWidths.size()))
+        return std::clamp(t.columnWidths[tableColumn], 0, kMaximumColumnWidth);
+    return std::clamp(t.defaultColumnWidth, 0, kMaximumColumnWidth);
+}
+
+// Font, row height and column widths from the core table. Columns at the
+// default width are left to the header's default size, so a table of
+// 10,000 equal columns costs one setting, not 10,000.
+void TAusgabe_Fenster::applyLook() {
+    const CalculationTable& t = session_.table;
+    applyingLook_ = true;
+    QFont font = toQFont(t.font);
+    StringGrid1->setFont(font);
+    QPalette palette = StringGrid1->palette();
+    int c = t.font.color;
+    palette.setColor(QPalette::Text, QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+    StringGrid1->setPalette(palette);
+
+    QHeaderView* rows = StringGrid1->verticalHeader();
+    QHeaderView* columns = StringGrid1->horizontalHeader();
+    rows->setFont(font);
+    columns->setFont(font);
+    int rowHeight = std::max(1, t.defaultRowHeight);
+    rows->setDefaultSectionSize(rowHeight);
+    columns->setFixedHeight(rowHeight + 2);
+    rows->setFixedWidth(widthOf(0));
+
+    int defaultWidth = std::clamp(t.defaultColumnWidth, 1, kMaximumColumnWidth);
+    columns->setDefaultSectionSize(defaultWidth);
+    for (int m = 0, n = model_->columnCount(); m < n; ++m) {
+        int w = widthOf(CalculationTableModel::tableColumn(m));
+        if (w != defaultWidth) columns->resizeSection(m, w);
+    }
+    applyingLook_ = false;
+}
+
+void TAusgabe_Fenster::storeColumnWidth(int modelColumn, int width) {
+    if (applyingLook_) return;
+    int col = CalculationTableModel::tableColumn(modelColumn);
+    if (col >= session_.table.ColCount()) return;
+    ensureWidths();
+    session_.table.columnWidths[col] = width;
+}
+
+// The header has moved the section on the screen; the core does the real
+// move and the header goes back to showing the model's order.
+void TAusgabe_Fenster::columnMoved(int logical, int oldVisual, int newVisual) {
+    Q_UNUSED(logical);
+    QHeaderView* columns = StringGrid1->horizontalHeader();
+    {
+        const QSignalBlocker blocker(columns);
+        columns->moveSection(newVisual, oldVisual);
+    }
+    model_->moveColumn(CalculationTableModel::tableColumn(oldVisual),
+                       CalculationTableModel::tableColumn(newVisual));
+    applyLook();
+    Q_EMIT tableChanged();
+}
+
+void TAusgabe_Fenster::updateTotalLabel() {
+    Label_Summe->setText(QString::fromStdString(session_.table.totalText()));
+}
+
+void TAusgabe_Fenster::enableValueButtons(bool enable) {
+    for (int i : {5, 7, 8, 9}) SpeedButton[i]->setEnabled(enable);
+}
+
+void TAusgabe_Fenster::updateCopyBackButton() {
+    SpeedButton[9]->setEnabled(canCopyToEditWindows());
+}
+
+}  // namespace tolvane

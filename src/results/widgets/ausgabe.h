@@ -1,0 +1,114 @@
+// The calculation table window: a grid over the session's CalculationTable
+// (one column per calculation, the heading texts as the fixed left column),
+// the total pressure drop under it and a toolbar of ten buttons. The window
+// never holds a result of its own; it shows the core table's texts and calls
+// the core for every change (delete, reorder, zoom, widths, unit switch). The
+// main window's "&Table" and "&View" menus call the same public slots.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include <QFont>
+#include <QWidget>
+
+#include "shell/session.h"
+#include "units/platform.h"
+
+class QLabel;
+class QTableView;
+class QToolButton;
+
+namespace tolvane {
+
+class CalculationTableModel;
+class TZellbreiteDlg;
+
+// The table's font on the screen and back; the colour is a Windows colour
+// value (0x00BBGGRR).
+QFont toQFont(const TableFont& font);
+TableFont fromQFont(const QFont& font, int color);
+
+class TAusgabe_Fenster : public QWidget {
+    Q_OBJECT
+public:
+    TAusgabe_Fenster(Session& session, MessageSink& messages, Clipboard& clipboard,
+                     QWidget* parent = nullptr);
+    ~TAusgabe_Fenster() override;
+
+    // Table column (1 .. ColCount()-1) of the left edge of the grid selection;
+    // the current cell's column when nothing is selected, else column 1.
+    int selectedColumn() const;
+    // Table column of the grid's current cell (column 1 when there is none).
+    int currentColumn() const;
+    bool hasValues() const { return session_.table.hasValues(); }
+    // "Copy to &edit-windows" applies: the current column is a calculation.
+    bool canCopyToEditWindows() const;
+
+    QTableView* grid() const { return StringGrid1; }
+    CalculationTableModel* model() const { return model_; }
+
+    // The font dialog; replaced in tests. Returns nothing when cancelled.
+    std::function<std::optional<QFont>(const QFont& current, QWidget* parent)> chooseFont;
+
+    static constexpr int kMaximumColumnWidth = 2000;
+
+public Q_SLOTS:
+    // After Calculate appended a column: new columns shown, total, buttons,
+    // the new column scrolled into view.
+    void refresh();
+    // After a new or opened project replaced the whole table: everything read
+    // again (cells, widths, row height, font, caption), buttons by the values.
+    void reloadTable();
+    // Caption from the session's project name.
+    void updateCaption();
+    void deleteSelectedColumn();
+    void zoomIn();
+    void zoomOut();
+    void changeFont();
+    void changeColumnWidth();
+    void copyToClipboard();
+    void copyToEditWindows();
+    // The unit system setting changed: the core rewrites every column.
+    void convertUnits(tolvane::OutputSystem system, int decimals);
+
+Q_SIGNALS:
+    void openProjectRequested();
+    void saveProjectRequested();
+    // The main window copies this table column back into its input fields.
+    void copyToEditWindowsRequested(int tableColumn);
+    // Columns deleted, reordered or converted, or the total changed: the short
+    // display reads the table again.
+    void tableChanged();
+    void specificationEdited(int tableColumn);
+    void visibilityChanged(bool visible);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyLook();
+    void storeColumnWidth(int modelColumn, int width);
+    void columnMoved(int logical, int oldVisual, int newVisual);
+    void updateTotalLabel();
+    void enableValueButtons(bool enable);
+    void updateCopyBackButton();
+    void ensureWidths();
+    int widthOf(int tableColumn) const;
+
+    Session& session_;
+    MessageSink& messages_;
+    Clipboard& clipboard_;
+    CalculationTableModel* model_ = nullptr;
+    QTableView* StringGrid1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label_Summe = nullptr;
+    std::array<QToolButton*, 10> SpeedButton{};
+    TZellbreiteDlg* ZellbreiteDlg = nullptr;
+    bool applyingLook_ = false;
+};
+
+}  // namespace tolvane

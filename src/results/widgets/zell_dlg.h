@@ -1,0 +1,53 @@
+// "Change Column Width": asks for the calculation table's default column width.
+// The dialog only collects the choice; the table window applies it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QDialog>
+
+#include "units/platform.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+// The platform's integer conversion: optional leading blanks, an optional sign
+// and decimal digits that fit an int, nothing else.
+std::optional<int> readInteger(const std::string& text);
+
+class TZellbreiteDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum class Choice { Cancel, Ok, Standard };
+
+    explicit TZellbreiteDlg(MessageSink& messages, QWidget* parent = nullptr);
+
+    // The width shown in Edit1 when the dialog opens.
+    void setColumnWidth(int width) { shownWidth_ = width; }
+    Choice choice() const { return choice_; }
+    // The width of "&OK" (the standard width after "&Standard").
+    int chosenWidth() const { return chosenWidth_; }
+
+    static constexpr int kStandardWidth = 150;
+    // Widths beyond this would let a long table's total width overflow.
+    static constexpr int kMaximumWidth = 2000;
+
+public Q_SLOTS:
+    void OKBtnClick();
+    void StandardBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    MessageSink& messages_;
+    QLineEdit* Edit1 = nullptr;
+    int shownWidth_ = kStandardWidth;
+    Choice choice_ = Choice::Cancel;
+    int chosenWidth_ = kStandardWidth;
+};
+
+}  // namespace tolvane
