@@ -1,0 +1,53 @@
+// TRauDialog, "Roughness of pipe": asked by the calculation for turbulent
+// flow in the kinds that need the wall roughness. Its Edit1 and ComboBox1 are
+// the store of the query (text and unit, kept in the session so that the
+// settings file keeps the unit). "&OK" hands k in mm to the calculation,
+// "&Cancel" refuses the calculation.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+
+#include "shell/session.h"
+#include "units/platform.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class TRauDialog : public QDialog {
+    Q_OBJECT
+public:
+    TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidget* parent = nullptr);
+
+    // Shows the query modally; k in mm, or nothing when cancelled. Serves as
+    // the calculation's RoughnessAsker.
+    std::optional<double> ask();
+    // The confirmed k of the last OK.
+    std::optional<double> confirmed() const { return confirmed_; }
+
+    QLineEdit* Edit1;
+    QComboBox* ComboBox1;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+    QPushButton* DatenbankBtn;
+
+public Q_SLOTS:
+    void OKBtnClick();
+    void CancelBtnClick();
+    void reject() override;  // Cancel, Escape and the close box refuse the calculation
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void storeQuery();
+
+    RoughnessQueryState& query_;
+    MessageSink& messages_;
+    std::optional<double> confirmed_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,47 @@
+// The main window's element panel Element_Fenster ("Element of pipe"): the
+// element's name and picture, four value rows with their unit boxes or fixed
+// unit labels, the quantity and the two-way option group.
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+#include <array>
+
+#include "shell/form_state.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace tolvane {
+
+class ElementPanelWidget : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ElementPanelWidget(QWidget* parent = nullptr);
+
+    // Pictures <number>.bmp are looked up in this directory.
+    void setPictureDirectory(const QString& directory);
+    void showPanel(const ElementPanel& element);
+    // The user's texts, unit positions and option choice.
+    void readPanel(ElementPanel& element) const;
+
+    std::array<QLabel*, 4> VaStatic{};    // Va1_Static .. Va4_Static
+    std::array<QLineEdit*, 4> VaEdit{};   // Va1_Edit .. Va4_Edit
+    std::array<QComboBox*, 3> ComboVar{}; // ComboVar1 .. ComboVar3
+    std::array<QLabel*, 3> LabelVar{};    // [0] unused; LabelVar2, LabelVar3
+    QLabel* Va5_Titel;
+    QLineEdit* Va5_Edit;
+    QGroupBox* RadioGroup1;
+    std::array<QRadioButton*, 2> optionItems{};
+    QLabel* Image1;
+    QLabel* Statisch_Element_Name;
+
+private:
+    void showPicture(int number);
+    QString pictureDirectory_;
+    int shownPicture_ = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,146 @@
+#include "shell/widgets/elemente.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "shell/element_catalogue.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kGlyph = 40;
+
+// The element picture at button size; the caption (SB16's "CI") is drawn
+// into its lower right corner so that every button keeps the same size.
+QIcon glyph(const QString& directory, ElementKind kind, const QString& caption, const QFont& font) {
+    QPixmap picture(QDir(directory).filePath(QString::number(pictureNumber(kind)) + QStringLiteral(".bmp")));
+    QPixmap icon(kGlyph, kGlyph);
+    icon.fill(Qt::white);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!picture.isNull())
+        painter.drawPixmap(icon.rect(), picture.scaled(icon.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (!caption.isEmpty()) {
+        QFont bold = font;
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        painter.drawText(icon.rect().adjusted(0, 0, -1, 0), Qt::AlignRight | Qt::AlignBottom, caption);
+    }
+    painter.end();
+    return QIcon(icon);
+}
+
+}  // namespace
+
+TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("BtnBottomDlg"));
+    setWindowTitle(QStringLiteral("Select pipe element"));
+
+    group_ = new QButtonGroup(this);
+    group_->setExclusive(true);
+
+    // Groups 1-5 on the left, 6-10 on the right, each heading over its row.
+    auto* columns = new QHBoxLayout;
+    QVBoxLayout* column = nullptr;
+    int currentGroup = 0;
+    QHBoxLayout* row = nullptr;
+    for (const KindSpec& spec : elementKinds()) {
+        if (spec.kind.group != currentGroup) {
+            currentGroup = spec.kind.group;
+            if (currentGroup == 1 || currentGroup == 6) {
+                column = new QVBoxLayout;
+                column->setSpacing(2);
+                columns->addLayout(column);
+            }
+            auto* heading = new QLabel(QString::fromStdString(groupName(currentGroup)), this);
+            heading->setObjectName(QStringLiteral("Gruppe") + QString::number(currentGroup));
+            if (column->count() > 0) column->addSpacing(6);
+            column->addWidget(heading);
+            row = new QHBoxLayout;
+            row->setSpacing(2);
+            column->addLayout(row);
+        }
+        auto* b = new QToolButton(this);
+        b->setObjectName(QString::fromStdString(spec.button));
+        b->setCheckable(true);
+        b->setAutoRaise(false);
+        b->setToolTip(QString::fromStdString(spec.hint));
+        const QString caption = spec.button == "SB16" ? QStringLiteral("CI") : QString();
+        b->setText(caption);
+        b->setIcon(glyph(pictureDirectory, spec.kind, caption, font()));
+        b->setIconSize(QSize(kGlyph, kGlyph));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setFixedSize(kGlyph + 8, kGlyph + 8);
+        b->installEventFilter(this);
+        group_->addButton(b, static_cast<int>(buttons_.size()));
+        buttons_.push_back(b);
+        kinds_.push_back(spec.kind);
+        row->addWidget(b);
+    }
+    for (QLayout* l : {columns->itemAt(0)->layout(), columns->itemAt(1)->layout()})
+        static_cast<QVBoxLayout*>(l)->addStretch();
+    // Rows of a column line up on the left.
+    for (int c = 0; c < columns->count(); ++c) {
+        auto* col = columns->itemAt(c)->layout();
+        for (int i = 0; i < col->count(); ++i)
+            if (auto* r = qobject_cast<QHBoxLayout*>(col->itemAt(i)->layout())) r->addStretch();
+    }
+    columns->setSpacing(24);
+
+    auto* box = new QDialogButtonBox(this);
+    OKBtn = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    CancelBtn = box->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(box);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    setSelectedKind(ElementKind{1, 1});
+}
+
+ElementKind TBtnBottomDlg::selectedKind() const {
+    const int id = group_->checkedId();
+    return id >= 0 ? kinds_[static_cast<std::size_t>(id)] : ElementKind{1, 1};
+}
+
+void TBtnBottomDlg::setSelectedKind(ElementKind kind) {
+    if (QToolButton* b = button(kind)) b->setChecked(true);
+}
+
+QToolButton* TBtnBottomDlg::button(ElementKind kind) const {
+    for (std::size_t i = 0; i < kinds_.size(); ++i)
+        if (kinds_[i] == kind) return buttons_[i];
+    return nullptr;
+}
+
+bool TBtnBottomDlg::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click on a kind's button chooses it at once.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (auto* b = qobject_cast<QToolButton*>(watched); b && group_->id(b) >= 0) {
+            b->setChecked(true);
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,40 @@
+// TBtnBottomDlg, "Select pipe element": one toggle button per element kind
+// (SB01..SB46) under the ten group headings, exactly one pressed. The pressed
+// button survives closing the dialog, also by Cancel.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+#include "engine/element_kind.h"
+
+class QButtonGroup;
+class QPushButton;
+class QToolButton;
+
+namespace tolvane {
+
+class TBtnBottomDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent = nullptr);
+
+    // The kind of the pressed button, and pressing the button of a kind.
+    ElementKind selectedKind() const;
+    void setSelectedKind(ElementKind kind);
+
+    QToolButton* button(ElementKind kind) const;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QButtonGroup* group_;
+    std::vector<QToolButton*> buttons_;  // in chooser order SB01..SB46
+    std::vector<ElementKind> kinds_;
+};
+
+}  // namespace tolvane

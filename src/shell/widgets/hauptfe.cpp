@@ -1,0 +1,317 @@
+#include "shell/widgets/hauptfe.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "properties/widgets/rau_dlg.h"
+#include "results/widgets/ausgabe.h"
+#include "shell/app_paths.h"
+#include "shell/copy_back.h"
+#include "shell/element_panel.h"
+#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/elemente.h"
+#include "shell/widgets/gas_dlg.h"
+#include "shell/widgets/main_menu.h"
+#include "shell/widgets/medium_panel.h"
+#include "shell/widgets/zusafe.h"
+#include "shell/widgets/zusavofe.h"
+#include "units/number_format.h"
+
+#include <filesystem>
+
+namespace tolvane {
+
+namespace {
+
+const char* const kNoValuesForDiagram =
+    "In the table are no values. So i can not calculate the diagram!\rLook Help!!";
+
+// Pictures and data files sit beside the program (or in the installed data).
+QString pictureDirectory() {
+    return QString::fromStdString(std::filesystem::path(dataFilePath("1601.bmp")).parent_path().string());
+}
+
+}  // namespace
+
+TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      session_(session),
+      services_(services) {
+    setObjectName(QStringLiteral("MyWindow"));
+    setWindowTitle(QStringLiteral("Tolvane"));
+
+    menu_ = new MainMenu(menuBar());
+    auto* bar = addToolBar(QStringLiteral("Speed buttons"));
+    bar->setObjectName(QStringLiteral("SpeedBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    speed_ = buildSpeedBar(bar);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    buildPanels();
+    RauDialog = new TRauDialog(session_.roughnessQuery, services_.messages, this);
+    asker_ = [this] { return RauDialog->ask(); };
+
+    wireMenu();
+    wireMedium();
+    statusBar()->setSizeGripEnabled(false);
+
+    showForm();
+    BtnBottomDlg->setSelectedKind(session_.form.element.kind);
+    setFixedSize(sizeHint());
+}
+
+TMyWindow::~TMyWindow() { delete binder_; }
+
+void TMyWindow::buildPanels() {
+    const QString pictures = pictureDirectory();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("ClientArea"));
+    Medium_Fenster = new MediumPanelWidget(central);
+    Element_Fenster = new ElementPanelWidget(central);
+    Element_Fenster->setPictureDirectory(pictures);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(Medium_Fenster);
+    layout->addWidget(Element_Fenster, 1);
+    setCentralWidget(central);
+
+    Gasdaten = new TGasdaten(this);
+    ZusatzElementfenster = new TZusatzElementfenster(this);
+    ZusatzVolumenstromfenster = new TZusatzVolumenstromfenster(this);
+    BtnBottomDlg = new TBtnBottomDlg(pictures, this);
+    binder_ = new FormBinder({Medium_Fenster, Element_Fenster, Gasdaten, ZusatzElementfenster,
+                              ZusatzVolumenstromfenster});
+}
+
+void TMyWindow::wireMenu() {
+    connect(speed_.Berechnungsschalter, &QToolButton::clicked, this, &TMyWindow::BerechnungsschalterClick);
+    connect(speed_.SpeedButton1, &QToolButton::clicked, this, &TMyWindow::SpeedButton1Click);
+    // The property dialogs and the user database are not part of the program yet.
+    for (QToolButton* b : {speed_.Btn_Stoffdaten_Wasser, speed_.Btn_Stoffdaten_Fluessigkeiten,
+                           speed_.Btn_Stoffdaten_Luft, speed_.Btn_Stoffdaten_Sattdampf, speed_.Btn_Stoffdaten_Gase,
+                           speed_.SpeedButton6})
+        b->setEnabled(false);
+
+    addAction(menu_->pressureDrop);  // F3 from anywhere in the window
+    addAction(menu_->helpIndex);
+    connect(menu_->pressureDrop, &QAction::triggered, this, &TMyWindow::BerechnungsschalterClick);
+    connect(menu_->selectElement, &QAction::triggered, this, &TMyWindow::SpeedButton1Click);
+    connect(menu_->exitProgram, &QAction::triggered, this, &QWidget::close);
+    connect(menu_->plantCharacteristic, &QAction::triggered, this, &TMyWindow::plantCharacteristicClick);
+
+    connect(menu_->editCopy, &QAction::triggered, this, [this] {
+        if (editTarget_ && editTarget_->hasSelectedText())
+            services_.clipboard.setText(editTarget_->selectedText().toStdString());
+    });
+    connect(menu_->editPaste, &QAction::triggered, this, [this] {
+        if (editTarget_ && services_.clipboard.hasText())
+            editTarget_->insert(QString::fromStdString(services_.clipboard.text()));
+    });
+    connect(menu_->editDelete, &QAction::triggered, this, [this] {
+        if (editTarget_ && editTarget_->hasSelectedText()) editTarget_->del();
+    });
+    menu_->context = [this] { return menuContext(); };
+}
+
+void TMyWindow::wireMedium() {
+    connect(Medium_Fenster->ComboBox1, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox1Change);
+    connect(Medium_Fenster->ComboBox4, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox4Change);
+    connect(Medium_Fenster->ComboBox5, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox5Change);
+    // Checking a condition from the program acts like a click on it.
+    connect(Medium_Fenster->Radio_Gas, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Radio_GasClick();
+    });
+    connect(Medium_Fenster->Radio_Gas, &QRadioButton::clicked, this, &TMyWindow::Radio_GasClick);
+    connect(Medium_Fenster->Radio_Fluessig, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Radio_FluessigClick();
+    });
+}
+
+void TMyWindow::setTableWindow(TAusgabe_Fenster* table) {
+    table_ = table;
+    statusBar()->setVisible(table == nullptr);
+    if (table) wireTableMenu();
+    setFixedSize(sizeHint());
+}
+
+TAusgabe_Fenster* TMyWindow::tableWindow() const { return table_; }
+
+void TMyWindow::wireTableMenu() {
+    MainMenu& m = *menu_;
+    const std::pair<QAction*, void (TAusgabe_Fenster::*)()> forwarded[] = {
+        {m.changeFont, &TAusgabe_Fenster::changeFont},
+        {m.zoomIn, &TAusgabe_Fenster::zoomIn},
+        {m.zoomOut, &TAusgabe_Fenster::zoomOut},
+        {m.changeColumnWidth, &TAusgabe_Fenster::changeColumnWidth},
+        {m.deleteColumn, &TAusgabe_Fenster::deleteSelectedColumn},
+        {m.copyToClipboard, &TAusgabe_Fenster::copyToClipboard},
+        {m.copyToEditWindows, &TAusgabe_Fenster::copyToEditWindows},
+    };
+    for (auto [action, slot] : forwarded) {
+        connect(action, &QAction::triggered, table_, slot);
+        m.setAvailable(action);
+    }
+    m.setAvailable(m.viewTable);
+    connect(m.viewTable, &QAction::triggered, table_, &QWidget::setVisible);
+    connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);
+    connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this, &TMyWindow::copyToEditWindows);
+    m.updateTableMenu(menuContext());
+}
+
+MenuContext TMyWindow::menuContext() {
+    MenuContext c;
+    c.tableHasValues = session_.table.hasValues();
+    c.tableColumnIsCalculation = table_ && table_->canCopyToEditWindows();
+    c.focus = focusWidget();
+    c.clipboardHasText = services_.clipboard.hasText();
+    editTarget_ = qobject_cast<QLineEdit*>(c.focus);
+    return c;
+}
+
+void TMyWindow::showForm() { binder_->show(session_.form); }
+
+void TMyWindow::readForm() { binder_->read(session_.form); }
+
+void TMyWindow::focusField(const std::string& objectName) {
+    if (objectName.empty()) return;
+    const QString name = QString::fromStdString(objectName);
+    for (QWidget* window : std::initializer_list<QWidget*>{this, Gasdaten, ZusatzVolumenstromfenster,
+                                                           ZusatzElementfenster}) {
+        // The main window's own fields first: the data windows are its children too.
+        QWidget* w = window == this ? centralWidget()->findChild<QWidget*>(name) : window->findChild<QWidget*>(name);
+        if (!w) continue;
+        if (window != this && window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+        }
+        w->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+        return;
+    }
+}
+
+void TMyWindow::BerechnungsschalterClick() {
+    readForm();
+    const CalculateOutcome outcome = Calculate(session_, services_.messages, asker_);
+    showForm();
+    focusField(outcome.focus);
+    if (table_) {
+        if (outcome.added) table_->refresh();
+    } else {
+        showLastResult(outcome);
+    }
+}
+
+void TMyWindow::showLastResult(const CalculateOutcome& outcome) {
+    if (!outcome.added) return;
+    const ElementResult& r = outcome.result;
+    const int d = session_.settings.decimals;
+    const int n = session_.table.calculationCount();
+    QString text = QStringLiteral("No. %1:  v = %2 m/s   Re = %3   %4   \u03bb = %5   \u0394p = %6 mbar")
+                       .arg(n)
+                       .arg(QString::fromStdString(formatFixed(r.velocity, d)))
+                       .arg(QString::fromStdString(formatFixed(r.reynolds, 0)))
+                       .arg(r.isLaminar ? QStringLiteral("laminar") : QStringLiteral("turbulent"))
+                       .arg(QString::fromStdString(formatFixed(r.frictionFactor, 4)))
+                       .arg(QString::fromStdString(formatFixed(r.pressureDrop * 1000.0, d)));
+    statusBar()->showMessage(text);
+}
+
+void TMyWindow::SpeedButton1Click() {
+    if (BtnBottomDlg->exec() != QDialog::Accepted) return;
+    readForm();
+    chooseElementKind(session_.form, BtnBottomDlg->selectedKind());
+    showForm();
+    focusField(field::Va1);
+}
+
+void TMyWindow::copyToEditWindows(int tableColumn) {
+    readForm();
+    if (!CopyToEditWindows(session_.form, session_.table, tableColumn, session_.settings.output,
+                           session_.settings.decimals))
+        return;
+    showForm();
+    BtnBottomDlg->setSelectedKind(session_.form.element.kind);
+    focusField(field::Va1);
+}
+
+void TMyWindow::ComboBox1Change() {
+    readForm();
+    syncBranchFlowUnit(session_.form);
+    showForm();
+}
+
+void TMyWindow::ComboBox4Change() {
+    readForm();
+    setFlowKind(session_.form, session_.form.medium.flowKind);
+    syncBranchFlowUnit(session_.form);
+    showForm();
+}
+
+void TMyWindow::ComboBox5Change() {
+    readForm();
+    setViscosityKind(session_.form, session_.form.medium.viscosityKind);
+    showForm();
+}
+
+void TMyWindow::Radio_GasClick() {
+    if (!Medium_Fenster->Radio_Gas->isChecked()) return;
+    session_.form.medium.gas = true;
+    Gasdaten->show();
+    Gasdaten->raise();
+}
+
+void TMyWindow::Radio_FluessigClick() {
+    if (!Medium_Fenster->Radio_Fluessig->isChecked()) return;
+    session_.form.medium.gas = false;
+    Gasdaten->hide();
+}
+
+void TMyWindow::plantCharacteristicClick() {
+    if (!session_.table.hasValues()) {
+        services_.messages.show(MessageType::Error, kNoValuesForDiagram);
+        return;
+    }
+}
+
+void TMyWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_) {
+        placed_ = true;
+        placeDataWindows();
+    }
+}
+
+// The gas data window below the medium panel, the additional data windows
+// below the element panel, all kept on the screen.
+void TMyWindow::placeDataWindows() {
+    const QRect frame = frameGeometry();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    auto place = [&](QWidget* w, int left) {
+        w->adjustSize();
+        QPoint at(left, frame.bottom() + 8);
+        if (screen.isValid()) {
+            at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - w->width())));
+            at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - w->height() - 30)));
+        }
+        w->move(at);
+    };
+    place(Gasdaten, frame.left());
+    const int right = frame.left() + Medium_Fenster->geometry().right() + 16;
+    place(ZusatzElementfenster, right);
+    place(ZusatzVolumenstromfenster, right);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,109 @@
+// TMyWindow, the main window "Tolvane": the medium panel, the element panel,
+// the speed buttons and the main menu. It holds no computation: every command
+// copies the fields into the session's FormState (FormBinder), calls the core
+// (Calculate, chooseElementKind, setFlowKind ...), shows the FormState that
+// comes back and moves the focus to the field the core named.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "shell/calculate_command.h"
+#include "shell/session.h"
+#include "shell/widgets/form_binder.h"
+#include "shell/widgets/qt_platform.h"
+#include "shell/widgets/speed_bar.h"
+
+class QLineEdit;
+
+namespace tolvane {
+
+struct MenuContext;
+class ElementPanelWidget;
+class MainMenu;
+class MediumPanelWidget;
+class TAusgabe_Fenster;
+class TBtnBottomDlg;
+class TGasdaten;
+class TRauDialog;
+class TZusatzElementfenster;
+class TZusatzVolumenstromfenster;
+
+class TMyWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    TMyWindow(Session& session, PlatformServices services, QWidget* parent = nullptr);
+    ~TMyWindow() override;
+
+    // The calculation table window beside this one: Calculate refreshes it,
+    // the "&Table" and "&View" menus drive it. Without one the last result is
+    // shown in the status bar.
+    void setTableWindow(TAusgabe_Fenster* table);
+    TAusgabe_Fenster* tableWindow() const;
+
+    // The roughness query of the calculation; the dialog TRauDialog unless
+    // replaced (tests answer it without a window).
+    void setRoughnessAsker(RoughnessAsker asker) { asker_ = std::move(asker); }
+
+    // The session's form into the widgets, and the widgets into the form.
+    void showForm();
+    void readForm();
+    // Focus on a field by object name, in this window or its data windows.
+    void focusField(const std::string& objectName);
+
+    Session& session() { return session_; }
+    MainMenu* menu() const { return menu_; }
+    MediumPanelWidget* mediumPanel() const { return Medium_Fenster; }
+    ElementPanelWidget* elementPanel() const { return Element_Fenster; }
+    TGasdaten* gasWindow() const { return Gasdaten; }
+    TBtnBottomDlg* chooser() const { return BtnBottomDlg; }
+    TZusatzElementfenster* elementDataWindow() const { return ZusatzElementfenster; }
+    TZusatzVolumenstromfenster* flowDataWindow() const { return ZusatzVolumenstromfenster; }
+    TRauDialog* roughnessDialog() const { return RauDialog; }
+    const SpeedButtons& speedButtons() const { return speed_; }
+
+public Q_SLOTS:
+    void BerechnungsschalterClick();
+    void SpeedButton1Click();
+    void ComboBox1Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+    void Radio_GasClick();
+    void Radio_FluessigClick();
+    // A calculation column of the table back into the input fields.
+    void copyToEditWindows(int tableColumn);
+    // "P&ressure drop = f (rate of flow)...": needs calculations in the table.
+    void plantCharacteristicClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPanels();
+    void wireMenu();
+    void wireMedium();
+    void wireTableMenu();
+    MenuContext menuContext();
+    void showLastResult(const CalculateOutcome& outcome);
+    void placeDataWindows();
+
+    Session& session_;
+    PlatformServices services_;
+    RoughnessAsker asker_;
+
+    MainMenu* menu_ = nullptr;
+    SpeedButtons speed_;
+    MediumPanelWidget* Medium_Fenster = nullptr;
+    ElementPanelWidget* Element_Fenster = nullptr;
+    TGasdaten* Gasdaten = nullptr;
+    TZusatzElementfenster* ZusatzElementfenster = nullptr;
+    TZusatzVolumenstromfenster* ZusatzVolumenstromfenster = nullptr;
+    TBtnBottomDlg* BtnBottomDlg = nullptr;
+    TRauDialog* RauDialog = nullptr;
+    FormBinder* binder_ = nullptr;
+    QPointer<TAusgabe_Fenster> table_;
+    QPointer<QLineEdit> editTarget_;  // the text field the "&Edit" menu acts on
+    bool placed_ = false;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,113 @@
+#include "shell/widgets/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace tolvane {
+
+QString displayText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
+        if (description.isEmpty() && pattern.isEmpty()) continue;
+        // Qt takes the patterns from the parentheses of the description.
+        if (!pattern.isEmpty() && !description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+                           QLatin1Char(')');
+        filters << description;
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+QMessageBox::StandardButton toQt(Answer a) {
+    switch (a) {
+        case Answer::Yes: return QMessageBox::Yes;
+        case Answer::No: return QMessageBox::No;
+        case Answer::Cancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+std::optional<std::string> chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+}  // namespace
+
+void QtMessageSink::show(MessageType type, const std::string& text) {
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QString title = QStringLiteral("Error");
+    if (type == MessageType::Warning) {
+        icon = QMessageBox::Warning;
+        title = QStringLiteral("Warning");
+    } else if (type == MessageType::Information) {
+        icon = QMessageBox::Information;
+        title = QStringLiteral("Information");
+    }
+    QMessageBox box(icon, title, displayText(text), QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+Answer QtMessageSink::ask(const std::string& title, const std::string& text, QuestionButtons buttons,
+                          Answer defaultButton) {
+    QMessageBox::StandardButtons qtButtons = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == QuestionButtons::YesNoCancel) qtButtons |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), displayText(text), qtButtons,
+                    dialogParent());
+    box.setDefaultButton(toQt(defaultButton));
+    if (buttons == QuestionButtons::YesNo) box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        default: return buttons == QuestionButtons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+bool QtClipboard::hasText() const { return !QGuiApplication::clipboard()->text().isEmpty(); }
+
+std::string QtClipboard::text() const { return QGuiApplication::clipboard()->text().toStdString(); }
+
+void QtClipboard::setText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::optional<std::string> QtFileDialogs::openFile(const std::string& filter,
+                                                   const std::string& defaultExtension) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(qtFileFilter(filter));
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+    return chosenFile(dialog);
+}
+
+std::optional<std::string> QtFileDialogs::saveFile(const std::string& filter,
+                                                   const std::string& defaultExtension,
+                                                   const std::string& suggestedName) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtFileFilter(filter));
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+    if (!suggestedName.empty()) dialog.selectFile(QString::fromStdString(suggestedName));
+    return chosenFile(dialog);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,29 @@
+// TZusatzElementfenster, "Additional Data" of the rectangular bend: whether
+// the pipe's surface is smooth or rough. Non-modal, always on top, no close
+// box; the element panel shows and hides it.
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QRadioButton;
+
+namespace tolvane {
+
+class TZusatzElementfenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit TZusatzElementfenster(QWidget* parent = nullptr);
+
+    int surface() const;  // 0 "smooth", 1 "rough"
+    void setSurface(int item);
+
+    QGroupBox* RadioGroup1;
+    QRadioButton* smooth;
+    QRadioButton* rough;
+};
+
+// The window flags of both "Additional Data" windows.
+Qt::WindowFlags additionalDataWindowFlags();
+
+}  // namespace tolvane

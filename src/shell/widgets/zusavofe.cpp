@@ -1,0 +1,39 @@
+#include "shell/widgets/zusavofe.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "shell/form_state.h"
+#include "shell/widgets/widget_text.h"
+#include "shell/widgets/zusafe.h"
+
+namespace tolvane {
+
+TZusatzVolumenstromfenster::TZusatzVolumenstromfenster(QWidget* parent)
+    : QWidget(parent, additionalDataWindowFlags()) {
+    setObjectName(QStringLiteral("ZusatzVolumenstromfenster"));
+    setWindowTitle(QStringLiteral("Additional Data"));
+
+    auto* caption = new QLabel(QStringLiteral("volume flow or mass flow of branching pipe:"), this);
+    Edit_abzwVolumenstrom = new QLineEdit(this);
+    Edit_abzwVolumenstrom->setObjectName(QLatin1String(field::BranchFlow));
+    limitLength(Edit_abzwVolumenstrom, 10);
+    Edit_abzwVolumenstrom->setFixedWidth(fieldWidth(Edit_abzwVolumenstrom, 10));
+    caption->setBuddy(Edit_abzwVolumenstrom);
+    Label_Einheit = new QLabel(this);
+    Label_Einheit->setObjectName(QStringLiteral("Label_Einheit"));
+    Label_Einheit->setMinimumWidth(Label_Einheit->fontMetrics().horizontalAdvance(QStringLiteral("petr.bl./day")));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(Edit_abzwVolumenstrom);
+    row->addWidget(Label_Einheit);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace tolvane
