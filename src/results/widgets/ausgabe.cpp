@@ -51,7 +51,11 @@ constexpr std::array<ButtonText, 10> kButtons{{
 }  // namespace
 
 QFont toQFont(const TableFont& font) {
+    // Projects name the fonts of another platform ("MS Sans Serif"); where
+    // the named font is missing, a sans serif of similar width stands in.
     QFont f(QString::fromStdString(font.name));
+    f.setFamilies({QString::fromStdString(font.name), "Liberation Sans", "Arimo", "Nimbus Sans",
+                   "Arial", "Helvetica"});
     f.setStyleHint(QFont::SansSerif);
     if (font.height != 0)
         f.setPixelSize(std::abs(font.height));
@@ -331,8 +335,9 @@ bool TAusgabe_Fenster::eventFilter(QObject* watched, QEvent* event) {
         QStylePainter painter(corner);
         QStyleOptionHeader option;
         option.initFrom(corner);
+        option.palette.setCurrentColorGroup(QPalette::Active);
         option.rect = corner->rect();
-        option.state |= QStyle::State_Raised;
+        option.state |= QStyle::State_Raised | QStyle::State_Enabled;
         option.position = QStyleOptionHeader::OnlyOneSection;
         option.orientation = Qt::Horizontal;
         option.text = QString::fromStdString(session_.table.cell(0, 0));
