@@ -264,6 +264,7 @@ private Q_SLOTS:
         readAndChoose(ElementKind{5, 6});
         QVERIFY(window->flowDataWindow()->isVisible());
         typeInto(window->flowDataWindow()->Edit_abzwVolumenstrom, branch);
+        window->flowDataWindow()->Edit_abzwVolumenstrom->clearFocus();
         window->menu()->pressureDrop->trigger();
         QCOMPARE(texts(sink->messages), QStringList{message});
         QCOMPARE(focusedName(window->flowDataWindow()), QStringLiteral("Edit_abzwVolumenstrom"));
@@ -296,6 +297,7 @@ private Q_SLOTS:
     void gas_field_error_focuses_gas_window() {
         QTest::mouseClick(window->mediumPanel()->Radio_Gas, Qt::LeftButton);
         typeInto(window->gasWindow()->Edit_Eingangstemperatur, QStringLiteral("warm"));
+        window->gasWindow()->Edit_Ausgangstemperatur->setFocus();
         window->menu()->pressureDrop->trigger();
         QCOMPARE(texts(sink->messages), QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
         QCOMPARE(focusedName(window->gasWindow()), QStringLiteral("Edit_Eingangstemperatur"));

@@ -57,7 +57,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent) : QGroupBox(QStringLiter
     QFont bold = Statisch_Element_Name->font();
     bold.setBold(true);
     Statisch_Element_Name->setFont(bold);
-    grid->addWidget(Statisch_Element_Name, 0, 0, 1, 3);
+    grid->addWidget(Statisch_Element_Name, 0, 0, 1, 4);
 
     for (int r = 0; r < 4; ++r) {
         QLabel*& label = VaStatic[static_cast<std::size_t>(r)];
@@ -114,19 +114,24 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent) : QGroupBox(QStringLiter
         optionItems[static_cast<std::size_t>(i)] = item;
     }
     optionItems[0]->setChecked(true);
-    RadioGroup1->setMinimumWidth(std::max(widestText(RadioGroup1, captions), widestText(RadioGroup1, items) + 30) + 16);
+    // Room for the longest caption and items of any kind.
+    RadioGroup1->setTitle(QStringLiteral("X"));
+    optionItems[0]->setText(QStringLiteral("X"));
+    optionItems[1]->setText(QStringLiteral("X"));
+    RadioGroup1->setFixedSize(
+        std::max(widestText(RadioGroup1, captions), widestText(RadioGroup1, items) + 30) + 16,
+        RadioGroup1->sizeHint().height());
     keepPlaceWhenHidden(RadioGroup1);
-    // Rows 4 and the quantity's unit place are free for every kind with an option.
-    grid->addWidget(RadioGroup1, 4, 2, 2, 1, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(RadioGroup1, 1, 3, 5, 1, Qt::AlignLeft | Qt::AlignTop);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(105, 105);
     Image1->setAlignment(Qt::AlignCenter);
-    grid->addWidget(Image1, 0, 3, 6, 1, Qt::AlignTop | Qt::AlignRight);
+    grid->addWidget(Image1, 0, 4, 6, 1, Qt::AlignTop | Qt::AlignRight);
 
     Statisch_Element_Name->setMinimumWidth(widestText(Statisch_Element_Name, names));
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
     grid->setRowStretch(6, 1);
 
     pictureDirectory_ = QDir::currentPath();

@@ -99,6 +99,12 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
     }
     columns->setSpacing(24);
 
+    // The pressed kind must stand out although its picture fills the button.
+    setStyleSheet(QStringLiteral(
+        "QToolButton { border: 1px solid palette(mid); border-radius: 2px; background: white; padding: 1px; }"
+        "QToolButton:hover { border: 1px solid palette(highlight); }"
+        "QToolButton:checked { border: 3px solid palette(highlight); padding: 0px; }"));
+
     auto* box = new QDialogButtonBox(this);
     OKBtn = box->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
