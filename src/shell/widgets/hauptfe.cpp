@@ -180,7 +180,11 @@ MenuContext TMyWindow::menuContext() {
     return c;
 }
 
-void TMyWindow::showForm() { binder_->show(session_.form); }
+void TMyWindow::showForm() {
+    // The branch-flow window always names the flow unit, however the form was filled.
+    syncBranchFlowUnit(session_.form);
+    binder_->show(session_.form);
+}
 
 void TMyWindow::readForm() { binder_->read(session_.form); }
 
