@@ -86,6 +86,11 @@ MediumPanelWidget::MediumPanelWidget(QWidget* parent) : QGroupBox(QStringLiteral
     grid->addLayout(radios, 4, 1, 1, 2);
     grid->setRowStretch(5, 1);
 
+    // Tab moves along the rows: each value, then its unit.
+    QWidget* order[] = {Eingabe_Medium, ComboBox4, Eingabe_Volumenstrom, ComboBox1, Eingabe_Dichte, ComboBox2,
+                        ComboBox5, Eingabe_Viskositaet, ComboBox3, Radio_Fluessig, Radio_Gas};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
     const auto& texts = UnitCatalogue::texts;
     fitWidthTo(ComboBox1, {texts(UnitList::VolumeFlow), texts(UnitList::MassFlow)});
     fitWidthTo(ComboBox2, {texts(UnitList::Density)});
