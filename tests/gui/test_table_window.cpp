@@ -16,7 +16,6 @@
 
 #include "results/widgets/ausgabe.h"
 #include "results/widgets/table_model.h"
-#include "results/widgets/zell_dlg.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -342,11 +341,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("heading");
         QTest::addColumn<QString>("message");
         QTest::newRow("OK") << "200" << "&OK" << 200 << 150 << "";
-        QTest::newRow("OK with leading blanks") << "  90" << "&OK" << 90 << 150 << "";
+        QTest::newRow("OK with leading blanks and a sign") << "  +90" << "&OK" << 90 << 150 << "";
         QTest::newRow("Standard ignores the text") << "abc" << "&Standard" << 150 << 150 << "";
         QTest::newRow("Cancel") << "300" << "&Cancel" << 120 << 145 << "";
         QTest::newRow("not an integer") << "abc" << "&OK" << 120 << 145 << "'abc' is not a valid integer value.";
         QTest::newRow("decimal") << "12.5" << "&OK" << 120 << 145 << "'12.5' is not a valid integer value.";
+        QTest::newRow("trailing blank") << "90 " << "&OK" << 120 << 145 << "'90 ' is not a valid integer value.";
         QTest::newRow("empty") << "" << "&OK" << 120 << 145 << "'' is not a valid integer value.";
         QTest::newRow("beyond int") << "9999999999" << "&OK" << 120 << 145
                                     << "'9999999999' is not a valid integer value.";
@@ -488,42 +488,6 @@ private Q_SLOTS:
     }
 };
 
-class TestColumnWidthText : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void reads_integers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("plain") << "150" << 150 << true;
-        QTest::newRow("leading blanks") << "   42" << 42 << true;
-        QTest::newRow("plus sign") << "+7" << 7 << true;
-        QTest::newRow("minus sign") << "-7" << -7 << true;
-        QTest::newRow("trailing blank") << "42 " << 0 << false;
-        QTest::newRow("letters") << "4a" << 0 << false;
-        QTest::newRow("only a sign") << "-" << 0 << false;
-        QTest::newRow("empty") << "" << 0 << false;
-        QTest::newRow("beyond int") << "2147483648" << 0 << false;
-        QTest::newRow("largest int") << "2147483647" << 2147483647 << true;
-    }
-    void reads_integers() {
-        QFETCH(QString, text);
-        QFETCH(int, value);
-        QFETCH(bool, valid);
-        std::optional<int> read = readInteger(text.toStdString());
-        QCOMPARE(read.has_value(), valid);
-        if (valid) QCOMPARE(*read, value);
-    }
-};
-
-int main(int argc, char** argv) {
-    tolvane::test::prepareEnvironment();
-    QApplication app(argc, argv);
-    TestColumnWidthText text;
-    int failed = QTest::qExec(&text, argc, argv);
-    TestTableWindow window;
-    failed += QTest::qExec(&window, argc, argv);
-    return failed;
-}
+TOLVANE_GUI_TEST_MAIN(TestTableWindow)
 
 #include "test_table_window.moc"
