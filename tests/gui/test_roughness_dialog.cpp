@@ -114,7 +114,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Roughness of pipe"));
         QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(dialog->OKBtn->isDefault());
-        QVERIFY(!dialog->DatenbankBtn->isEnabled());
+        QVERIFY(dialog->DatenbankBtn->isEnabled());
     }
 
     void calculation_asks_the_dialog_data() {

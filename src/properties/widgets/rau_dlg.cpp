@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "properties/roughness_query.h"
+#include "properties/widgets/rau_db.h"
 #include "shell/form_state.h"
 #include "units/unit_catalogue.h"
 
@@ -47,9 +48,10 @@ TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidge
     DatenbankBtn = new QPushButton(QStringLiteral("&Database"), this);
     DatenbankBtn->setObjectName(QStringLiteral("DatenbankBtn"));
     DatenbankBtn->setAutoDefault(false);
-    DatenbankBtn->setEnabled(false);  // the roughness table is opened from here once it exists
+    RauDatenbank = new TRauDatenbank(this);
     connect(OKBtn, &QPushButton::clicked, this, &TRauDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TRauDialog::CancelBtnClick);
+    connect(DatenbankBtn, &QPushButton::clicked, this, &TRauDialog::DatenbankBtnClick);
 
     auto* value = new QHBoxLayout;
     value->addWidget(caption);
@@ -105,6 +107,15 @@ void TRauDialog::OKBtnClick() {
 }
 
 void TRauDialog::CancelBtnClick() { reject(); }
+
+void TRauDialog::DatenbankBtnClick() {
+    if (RauDatenbank->exec() == QDialog::Accepted) {
+        const std::string value = RauDatenbank->copyValue(ComboBox1->currentIndex());
+        if (!value.empty()) Edit1->setText(QString::fromStdString(value));
+    }
+    Edit1->setFocus();
+    Edit1->selectAll();
+}
 
 void TRauDialog::reject() {
     storeQuery();

@@ -2,7 +2,7 @@
 // flow in the kinds that need the wall roughness. Its Edit1 and ComboBox1 are
 // the store of the query (text and unit, kept in the session so that the
 // settings file keeps the unit). "&OK" hands k in mm to the calculation,
-// "&Cancel" refuses the calculation.
+// "&Cancel" refuses the calculation, "&Database" offers the roughness table.
 #pragma once
 
 #include <QDialog>
@@ -16,6 +16,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace tolvane {
+
+class TRauDatenbank;
 
 class TRauDialog : public QDialog {
     Q_OBJECT
@@ -33,10 +35,13 @@ public:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
     QPushButton* DatenbankBtn;
+    TRauDatenbank* RauDatenbank;
 
 public Q_SLOTS:
     void OKBtnClick();
     void CancelBtnClick();
+    // The roughness table; its copied value replaces Edit1 in the query's unit.
+    void DatenbankBtnClick();
     void reject() override;  // Cancel, Escape and the close box refuse the calculation
 
 protected:

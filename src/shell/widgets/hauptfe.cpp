@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "properties/widgets/rau_dlg.h"
+#include "properties/widgets/zetadaba.h"
 #include "results/widgets/ausgabe.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
@@ -62,6 +63,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     buildPanels();
     RauDialog = new TRauDialog(session_.roughnessQuery, services_.messages, this);
     asker_ = [this] { return RauDialog->ask(); };
+    ZetaDatenbank = new TZetaDatenbank(*this, services_.messages);
 
     wireMenu();
     wireMedium();
@@ -110,6 +112,8 @@ void TMyWindow::wireMenu() {
     connect(menu_->selectElement, &QAction::triggered, this, &TMyWindow::SpeedButton1Click);
     connect(menu_->exitProgram, &QAction::triggered, this, &QWidget::close);
     connect(menu_->plantCharacteristic, &QAction::triggered, this, &TMyWindow::plantCharacteristicClick);
+    connect(menu_->zetaDatabase, &QAction::triggered, ZetaDatenbank, &QDialog::exec);
+    menu_->setAvailable(menu_->zetaDatabase);
 
     connect(menu_->editCopy, &QAction::triggered, this, [this] {
         if (editTarget_ && editTarget_->hasSelectedText())

@@ -28,6 +28,7 @@ class TGasdaten;
 class TRauDialog;
 class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
+class TZetaDatenbank;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -60,6 +61,7 @@ public:
     TZusatzElementfenster* elementDataWindow() const { return ZusatzElementfenster; }
     TZusatzVolumenstromfenster* flowDataWindow() const { return ZusatzVolumenstromfenster; }
     TRauDialog* roughnessDialog() const { return RauDialog; }
+    TZetaDatenbank* zetaDatabase() const { return ZetaDatenbank; }
     const SpeedButtons& speedButtons() const { return speed_; }
 
 public Q_SLOTS:
@@ -100,6 +102,7 @@ private:
     TZusatzVolumenstromfenster* ZusatzVolumenstromfenster = nullptr;
     TBtnBottomDlg* BtnBottomDlg = nullptr;
     TRauDialog* RauDialog = nullptr;
+    TZetaDatenbank* ZetaDatenbank = nullptr;
     FormBinder* binder_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;  // the text field the "&Edit" menu acts on

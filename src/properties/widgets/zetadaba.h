@@ -1,0 +1,70 @@
+// TZetaDatenbank, "Database resistance coefficients of fittings": measured
+// resistance coefficients by manufacturer ("*.ZTA" files), fitting and
+// diameter. The lists follow the core ZetaSelection; "Copy to &element
+// window" turns the choice into the element "Resistance coefficient" of the
+// main window and, when CheckBox1 is checked, names the fitting in the
+// specification row of the next calculation.
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <string>
+
+#include "properties/zeta_database.h"
+#include "units/platform.h"
+
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tolvane {
+
+class TMyWindow;
+
+// Where the "*.ZTA" files are: the program's directory, or the installed data
+// directory when the program's directory holds none.
+std::string zetaDirectory();
+
+class TZetaDatenbank : public QDialog {
+    Q_OBJECT
+public:
+    TZetaDatenbank(TMyWindow& window, MessageSink& messages, std::string directory = zetaDirectory());
+    ~TZetaDatenbank() override;
+
+    // The directory listed the next time the dialog is shown.
+    void setDirectory(std::string directory);
+    const std::string& directory() const { return directory_; }
+    const ZetaSelection& selection() const { return *selection_; }
+
+    QListWidget* FileListBox1;
+    QListWidget* ListBox1;
+    QListWidget* ListBox2;
+    QLineEdit* Edit1;
+    QCheckBox* CheckBox1;
+    QPushButton* OKBtn;
+    QPushButton* CloseBtn;
+
+public Q_SLOTS:
+    void FormShow();
+    void FileListBox1Change(int row);
+    void ListBox1Click(int row);
+    void ListBox2Click(int row);
+    void OKBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The lists and the coefficient field from the selection, without echoes.
+    void showFiles();
+    void showFittings();
+    void showDiameters();
+
+    TMyWindow& window_;
+    MessageSink& messages_;
+    std::string directory_;
+    std::unique_ptr<ZetaSelection> selection_;
+};
+
+}  // namespace tolvane
