@@ -1,29 +1,37 @@
 // Tolvane: one session (the input panels, the calculation table, the
-// settings), the desktop's message boxes, clipboard and file dialogs, the
-// main window and the calculation table window beside it.
+// settings) with the desktop's message boxes, clipboard and file dialogs.
+// Start-up, the windows and shutdown are TolvaneProgram's.
 #include <QApplication>
 
-#include "results/widgets/ausgabe.h"
+#include <filesystem>
+#include <system_error>
+
+#include "shell/app_paths.h"
 #include "shell/session.h"
-#include "shell/widgets/hauptfe.h"
 #include "shell/widgets/qt_platform.h"
+#include "shell/widgets/startup_program.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane 4.1"));
+    // Taken before start-up makes the program's directory the current one: a
+    // relative project name on the command line is meant from here.
+    std::error_code ec;
+    const std::string startDirectory = std::filesystem::current_path(ec).string();
+
+    QApplication app(argc, argv);  // takes Qt's own options out of argv
+
+    tolvane::StartupOptions options;
+    for (int i = 1; i < argc; ++i) options.arguments.emplace_back(argv[i]);
+    options.startDirectory = startDirectory;
+    options.programDirectory = tolvane::programDirectory();
+    options.settingsPath = tolvane::settingsFilePath();
 
     tolvane::Session session;
     tolvane::QtMessageSink messages;
     tolvane::QtClipboard clipboard;
     tolvane::QtFileDialogs files;
-
-    tolvane::TMyWindow window(session, {messages, clipboard, files});
-    tolvane::TAusgabe_Fenster table(session, messages, clipboard);
-    // The table stands beside the main window; closing the main window ends the program.
-    table.setAttribute(Qt::WA_QuitOnClose, false);
-    window.setTableWindow(&table);
-    window.show();
-    table.move(window.frameGeometry().bottomLeft() + QPoint(0, 8));
-    table.show();
+    tolvane::TolvaneProgram program(session, {messages, clipboard, files}, options);
+    QObject::connect(&program, &tolvane::TolvaneProgram::finished, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    program.start();
     return QApplication::exec();
 }

@@ -94,7 +94,7 @@ std::optional<std::string> QtFileDialogs::openFile(const std::string& filter,
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFileFilter(filter));
-    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension).toLower());
     return chosenFile(dialog);
 }
 
@@ -105,7 +105,9 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string& filter,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFileFilter(filter));
-    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+    // Names are matched case-sensitively here: "plant" becomes "plant.tlv",
+    // which the "*.tlv" filter lists again.
+    dialog.setDefaultSuffix(QString::fromStdString(defaultExtension).toLower());
     if (!suggestedName.empty()) dialog.selectFile(QString::fromStdString(suggestedName));
     return chosenFile(dialog);
 }

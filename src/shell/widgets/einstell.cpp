@@ -1,0 +1,189 @@
+#include "shell/widgets/einstell.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tolvane {
+
+namespace {
+
+const char* const kDatabaseUnitsWarning = "The data records in the database will not convert to the new units!";
+
+QComboBox* choiceBox(QWidget* parent, const char* name, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->addItems(items);
+    return box;
+}
+
+}  // namespace
+
+UpDownButtons::UpDownButtons(int minimum, int maximum, QWidget* parent)
+    : QWidget(parent), minimum_(minimum), maximum_(maximum), position_(minimum) {
+    up = new QToolButton(this);
+    up->setObjectName(QStringLiteral("Up"));
+    up->setArrowType(Qt::UpArrow);
+    down = new QToolButton(this);
+    down->setObjectName(QStringLiteral("Down"));
+    down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {up, down}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setFixedSize(18, 11);
+        b->setIconSize(QSize(7, 7));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up);
+    layout->addWidget(down);
+    connect(up, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
+}
+
+void UpDownButtons::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+
+void UpDownButtons::stepBy(int steps) {
+    const int before = position_;
+    setPosition(position_ + steps);
+    if (position_ != before) Q_EMIT positionChanged(position_);
+}
+
+TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      settings_(settings),
+      messages_(messages) {
+    setObjectName(QStringLiteral("EinstellungenDlg"));
+    setWindowTitle(QStringLiteral("Settings"));
+    setModal(true);
+
+    ComboBox1 = choiceBox(this, "ComboBox1", {QStringLiteral("metric"), QStringLiteral("US")});
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setReadOnly(true);
+    Edit2->setAlignment(Qt::AlignRight);
+    Edit2->setFixedWidth(ComboBox1->sizeHint().width() - 20);
+    Edit2->installEventFilter(this);
+    UpDown1 = new UpDownButtons(0, 6, this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    ComboBox2 = choiceBox(this, "ComboBox2", {QStringLiteral("yes"), QStringLiteral("no")});
+    ComboBox3 = choiceBox(this, "ComboBox3", {QStringLiteral("metric"), QStringLiteral("US")});
+
+    OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setAutoDefault(false);
+
+    auto* decimals = new QHBoxLayout;
+    decimals->setSpacing(1);
+    decimals->addWidget(Edit2);
+    decimals->addWidget(UpDown1);
+    decimals->addStretch();
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    const std::pair<const char*, QWidget*> rows[] = {
+        {"Output of values:", ComboBox1},
+        {"Number of decimal places:", nullptr},
+        {"Saving of settings at end of program:", ComboBox2},
+        {"Units of the user defined database:", ComboBox3},
+    };
+    int row = 0;
+    for (auto [text, control] : rows) {
+        auto* label = new QLabel(QString::fromLatin1(text), this);
+        label->setBuddy(control ? control : Edit2);
+        grid->addWidget(label, row, 0);
+        if (control)
+            grid->addWidget(control, row, 1);
+        else
+            grid->addLayout(decimals, row, 1);
+        ++row;
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 10);
+    layout->setSpacing(14);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TEinstellungenDlg::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TEinstellungenDlg::CancelBtnClick);
+    connect(UpDown1, &UpDownButtons::positionChanged, this, &TEinstellungenDlg::UpDown1Click);
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TEinstellungenDlg::ComboBox2Change);
+    connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TEinstellungenDlg::ComboBox3Change);
+
+    showSettings();
+}
+
+void TEinstellungenDlg::showSettings() {
+    const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(ComboBox3), b4(UpDown1);
+    ComboBox1->setCurrentIndex(settings_.output == OutputSystem::Metric ? 0 : 1);
+    UpDown1->setPosition(settings_.decimals);
+    Edit2->setText(QString::number(UpDown1->position()));
+    ComboBox2->setCurrentIndex(settings_.saveSettings ? 0 : 1);
+    ComboBox3->setCurrentIndex(settings_.userDatabaseMetric ? 0 : 1);
+}
+
+// The output box opens showing the system in force: a choice left behind by
+// Cancel, or a project that switched the system since, is not taken for the
+// user's by a later OK.
+void TEinstellungenDlg::showEvent(QShowEvent* event) {
+    showSettings();
+    QDialog::showEvent(event);
+}
+
+void TEinstellungenDlg::OKBtnClick() {
+    const OutputSystem chosen = ComboBox1->currentText() == QLatin1String("metric") ? OutputSystem::Metric
+                                                                                    : OutputSystem::US;
+    const bool changed = chosen != settings_.output;
+    settings_.output = chosen;
+    accept();
+    if (changed) Q_EMIT outputSystemChanged(chosen);
+}
+
+void TEinstellungenDlg::CancelBtnClick() { reject(); }
+
+void TEinstellungenDlg::UpDown1Click(int position) {
+    Edit2->setText(QString::number(position));
+    settings_.decimals = position;
+}
+
+void TEinstellungenDlg::ComboBox2Change(int index) { settings_.saveSettings = index == 0; }
+
+void TEinstellungenDlg::ComboBox3Change(int index) {
+    settings_.userDatabaseMetric = index == 0;
+    messages_.show(MessageType::Warning, kDatabaseUnitsWarning);
+}
+
+// The arrow keys in the read-only number field step it like the arrow pair.
+bool TEinstellungenDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            UpDown1->stepBy(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tolvane

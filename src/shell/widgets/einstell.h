@@ -1,0 +1,83 @@
+// TEinstellungenDlg, "Settings": the output system, the number of decimal
+// places, the saving of settings at the end of the program and the units of
+// the user defined database. The last three controls are the settings
+// themselves: each change goes into the session's Settings at once, whichever
+// button then closes the dialog. The output system is taken only by "&OK",
+// which announces a change with outputSystemChanged().
+#pragma once
+
+#include <QDialog>
+#include <QWidget>
+
+#include "shell/session.h"
+#include "units/platform.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace tolvane {
+
+// The arrow pair beside a read-only number field: steps a position between
+// a minimum and a maximum.
+class UpDownButtons : public QWidget {
+    Q_OBJECT
+public:
+    UpDownButtons(int minimum, int maximum, QWidget* parent = nullptr);
+
+    int position() const { return position_; }
+    // Clamped to the range; no signal.
+    void setPosition(int position);
+    void stepBy(int steps);  // signals a change
+
+    QToolButton* up;
+    QToolButton* down;
+
+Q_SIGNALS:
+    void positionChanged(int position);
+
+private:
+    int minimum_;
+    int maximum_;
+    int position_;
+};
+
+class TEinstellungenDlg : public QDialog {
+    Q_OBJECT
+public:
+    TEinstellungenDlg(Settings& settings, MessageSink& messages, QWidget* parent = nullptr);
+
+    // Every control from the settings (after start-up read them, and each
+    // time the dialog opens), without the change warning.
+    void showSettings();
+
+    QComboBox* ComboBox1;  // "Output of values:" metric / US
+    QLineEdit* Edit2;      // "Number of decimal places:"
+    UpDownButtons* UpDown1;
+    QComboBox* ComboBox2;  // "Saving of settings at end of program:" yes / no
+    QComboBox* ComboBox3;  // "Units of the user defined database:" metric / US
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+public Q_SLOTS:
+    void OKBtnClick();
+    void CancelBtnClick();
+    void UpDown1Click(int position);
+    void ComboBox2Change(int index);
+    void ComboBox3Change(int index);
+
+Q_SIGNALS:
+    // "&OK" changed the output system; the calculation table converts.
+    void outputSystemChanged(tolvane::OutputSystem system);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Settings& settings_;
+    MessageSink& messages_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,52 @@
+// The project commands on the desktop: "&New project", "&Open project...",
+// "&Save project" and "Save project &as..." of the main window's "&File" menu
+// and the calculation table window's open and save buttons. Each calls the
+// core command and then brings the windows in line with its outcome: the
+// table window shows the new table under the project's name, and is shown
+// only while "Calculation &table" is checked.
+#pragma once
+
+#include <QObject>
+#include <string>
+
+#include "shell/project_file.h"
+#include "shell/widgets/qt_platform.h"
+
+namespace tolvane {
+
+class TAusgabe_Fenster;
+class TMyWindow;
+
+class ProjectActions : public QObject {
+    Q_OBJECT
+public:
+    // Connects the menu items and the table window's buttons and makes the
+    // four menu items available.
+    ProjectActions(TMyWindow& window, TAusgabe_Fenster& table, PlatformServices services,
+                   QObject* parent = nullptr);
+
+    // The project named on the command line, loaded before start-up shows
+    // the table window; its messages go to `messages`.
+    void loadProject(const std::string& path, MessageSink& messages);
+
+    // At shutdown: an unsaved table with calculations is offered for saving
+    // ("Save the existing project?", Yes/No). False when the user said Yes
+    // but nothing was saved (dialog cancelled, write failed): the program
+    // then stays open rather than lose the calculations.
+    bool offerSaveAtExit();
+
+public Q_SLOTS:
+    void NewProjectClick();
+    void OpenProjectClick();
+    void SaveProjectClick();
+    void SaveProjectAsClick();
+
+private:
+    void apply(const ProjectOutcome& outcome, bool mayShowTable = true);
+
+    TMyWindow& window_;
+    TAusgabe_Fenster& table_;
+    PlatformServices services_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,155 @@
+#include "shell/widgets/startup_program.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "results/widgets/ausgabe.h"
+#include "shell/command_line.h"
+#include "shell/widgets/einstell.h"
+#include "shell/widgets/elemente.h"
+#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/main_menu.h"
+#include "shell/widgets/project_actions.h"
+#include "shell/widgets/splash.h"
+
+namespace tolvane {
+
+namespace {
+
+// A place from an earlier run on a larger or another screen is pulled back
+// so that the window's top left part can be reached.
+QPoint onScreen(QPoint at) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return at;
+    const QRect area = screen->availableVirtualGeometry();
+    return {std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - 120)),
+            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - 60))};
+}
+
+}  // namespace
+
+TolvaneProgram::TolvaneProgram(Session& session, PlatformServices services, StartupOptions options, QObject* parent)
+    : QObject(parent), session_(session), services_(services), options_(std::move(options)) {}
+
+TolvaneProgram::~TolvaneProgram() {
+    if (main_) main_->removeEventFilter(this);
+    table_.reset();
+    main_.reset();
+}
+
+void TolvaneProgram::start() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
+    helpFile_ = (std::filesystem::path(options_.programDirectory) / kHelpFile).string();
+
+    main_ = std::make_unique<TMyWindow>(session_, services_);
+    if (!options_.programDirectory.empty()) {
+        std::error_code ignored;
+        std::filesystem::current_path(options_.programDirectory, ignored);
+    }
+
+    std::unique_ptr<TSplashScreen> splash;
+    if (options_.splash) {
+        splash = std::make_unique<TSplashScreen>();
+        splash->showAtOnce();
+    }
+
+    table_ = std::make_unique<TAusgabe_Fenster>(session_, services_.messages, services_.clipboard);
+    // The table stands beside the main window; closing the main window ends the run.
+    table_->setAttribute(Qt::WA_QuitOnClose, false);
+    main_->setTableWindow(table_.get());
+    projects_ = new ProjectActions(*main_, *table_, services_, this);
+
+    settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
+    connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
+            [this](OutputSystem system) { table_->convertUnits(system, session_.settings.decimals); });
+    MainMenu& m = *main_->menu();
+    connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
+    m.setAvailable(m.settings);
+
+    splash.reset();
+    main_->installEventFilter(this);
+    main_->show();
+}
+
+bool TolvaneProgram::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_.get()) {
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            mainWindowShowing();
+        } else if (event->type() == QEvent::Close) {
+            if (!shutdown()) {
+                event->ignore();
+                return true;
+            }
+            Q_EMIT finished();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The state is restored while the main window is still on its way to the
+// screen, so it appears in its place with the restored fields; the messages
+// of this step are shown once it is there.
+void TolvaneProgram::mainWindowShowing() {
+    RecordingMessageSink later;
+    ReadSettings(session_, places_, options_.settingsPath, later);
+    main_->showForm();
+    main_->chooser()->setSelectedKind(session_.form.element.kind);
+    settingsDialog_->showSettings();
+    main_->move(onScreen({places_.mainLeft, places_.mainTop}));
+
+    const std::string project = commandLineProject(options_.arguments, options_.startDirectory);
+    if (!project.empty()) projects_->loadProject(project, later);
+
+    QTimer::singleShot(0, this, [this, messages = later.messages] { finishStartup(messages); });
+}
+
+void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
+    for (const Message& m : messages) services_.messages.show(m.type, m.text);
+    placeWindows();
+    table_->show();
+    started_ = true;
+}
+
+// The table window where the settings file put it; at the first start below
+// the main window.
+void TolvaneProgram::placeWindows() {
+    const WindowPlaces& p = places_;
+    QPoint at(p.tableLeft, p.tableTop);
+    if (p == WindowPlaces{}) {
+        const QRect frame = main_->frameGeometry();
+        at = QPoint(frame.left(), frame.bottom() + 8);
+    }
+    table_->resize(std::max(p.tableWidth, 160), std::max(p.tableHeight, 120));
+    table_->move(onScreen(at));
+}
+
+void TolvaneProgram::keepPlaces() {
+    places_.mainLeft = main_->x();
+    places_.mainTop = main_->y();
+    places_.tableLeft = table_->x();
+    places_.tableTop = table_->y();
+    places_.tableWidth = table_->width();
+    places_.tableHeight = table_->height();
+}
+
+// No help viewer is started by the program, so there is none to close.
+bool TolvaneProgram::shutdown() {
+    main_->readForm();
+    if (!projects_->offerSaveAtExit()) return false;
+    keepPlaces();
+    WriteSettings(session_, places_, options_.settingsPath, services_.messages);
+    return true;
+}
+
+void TolvaneProgram::SettingsClick() { settingsDialog_->exec(); }
+
+}  // namespace tolvane

@@ -1,0 +1,86 @@
+// One run of Tolvane on the desktop: start-up creates every window once, in
+// its order, behind the splash screen; when the main window is first shown
+// the settings file restores the working state and window places, a project
+// named on the command line is loaded and the calculation table window comes
+// up beside the main window. Closing the main window ("E&xit" or the close
+// box) offers to save an unsaved table, writes the settings file and ends
+// the run.
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/session.h"
+#include "shell/settings_file.h"
+#include "shell/widgets/qt_platform.h"
+
+namespace tolvane {
+
+class ProjectActions;
+class TAusgabe_Fenster;
+class TEinstellungenDlg;
+class TMyWindow;
+
+struct StartupOptions {
+    std::vector<std::string> arguments;  // after the program's name
+    std::string startDirectory;          // the current directory the user started from
+    std::string programDirectory;        // made the current directory; "" leaves it
+    std::string settingsPath;            // TOLV.INI
+    bool splash = true;
+};
+
+class TolvaneProgram : public QObject {
+    Q_OBJECT
+public:
+    TolvaneProgram(Session& session, PlatformServices services, StartupOptions options, QObject* parent = nullptr);
+    ~TolvaneProgram() override;
+
+    // Creates the windows and shows the main window; the rest of start-up
+    // follows its first showing.
+    void start();
+
+    TMyWindow* mainWindow() const { return main_.get(); }
+    TAusgabe_Fenster* tableWindow() const { return table_.get(); }
+    TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
+    ProjectActions* projects() const { return projects_; }
+    const WindowPlaces& places() const { return places_; }
+    const std::string& helpFile() const { return helpFile_; }
+    // Start-up is complete: settings read, project loaded, table window shown.
+    bool started() const { return started_; }
+
+    static constexpr const char* kTitle = "Tolvane 4.1";
+    static constexpr const char* kHelpFile = "tolv4.hlp";
+
+public Q_SLOTS:
+    void SettingsClick();
+
+Q_SIGNALS:
+    // The main window has closed: the run is over.
+    void finished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void mainWindowShowing();
+    void finishStartup(const std::vector<Message>& messages);
+    bool shutdown();
+    void placeWindows();
+    void keepPlaces();
+
+    Session& session_;
+    PlatformServices services_;
+    StartupOptions options_;
+    WindowPlaces places_;
+    std::string helpFile_;
+    std::unique_ptr<TMyWindow> main_;
+    std::unique_ptr<TAusgabe_Fenster> table_;
+    TEinstellungenDlg* settingsDialog_ = nullptr;
+    ProjectActions* projects_ = nullptr;
+    bool shown_ = false;
+    bool started_ = false;
+};
+
+}  // namespace tolvane
