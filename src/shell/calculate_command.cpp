@@ -59,6 +59,23 @@ bool parseAll(InputCheck& check, std::initializer_list<std::pair<const std::stri
     return true;
 }
 
+// Every value a column shows must be a number: a pressure drop that is finite
+// in bar can still overflow as mbar or in lbw./sq.ft., a rate of flow in
+// gal/min, a height in ft.
+bool shownValuesFinite(const ShownValues& v) {
+    for (double x : {v.rateOfFlow, v.density, v.viscosity, v.dims[0], v.dims[1], v.dims[2], v.roughness,
+                     v.velocity, v.velocity2, v.pressureDrop, v.pressureDrop * 1000.0, v.pressureDrop2,
+                     v.pressureDropPsi, v.pressureDropLbw}) {
+        if (!std::isfinite(x)) return false;
+    }
+    return true;
+}
+
+// The value the new column adds to the table's total (row 23).
+double totalRowValue(const ShownValues& v, OutputSystem output) {
+    return output == OutputSystem::US ? v.pressureDropLbw : v.pressureDrop * 1000.0;
+}
+
 }  // namespace
 
 CalculateOutcome Calculate(Session& session, MessageSink& messages, const RoughnessAsker& askRoughness) {
@@ -121,10 +138,11 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     // Density first: the mass flow and the kinematic viscosity are converted with it.
     const MediumPanel& m = form.medium;
     const UnitList flowList = m.flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow;
+    const UnitList viscosityList = m.viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity;
+    const double flowEntered = flow.value, viscosityEntered = viscosity.value;
     density.value = ConvertToBase(UnitList::Density, m.densityUnit.text(), density.value);
     flow.value = ConvertToBase(flowList, m.flowUnit.text(), flow.value, density.value);
-    viscosity.value = ConvertToBase(m.viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity,
-                                    m.viscosityUnit.text(), viscosity.value, density.value);
+    viscosity.value = ConvertToBase(viscosityList, m.viscosityUnit.text(), viscosity.value, density.value);
     if (gas) {
         pressure.value =
             ConvertToBase(UnitList::GasPressure, unitAt(UnitList::GasPressure, form.gas.pressureUnit), pressure.value);
@@ -138,8 +156,17 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     if (branchKind) branch.value = ConvertToBase(flowList, m.flowUnit.text(), branch.value, density.value);
 
     CheckElement(form, {va[0].value, va[1].value, va[2].value, va[3].value}, check);
-    for (const ReadValue* v : {&flow, &density, &viscosity})
-        CheckRange(check, false, false, false, v->value, 0.0, 0.0, v->label, v->field);
+    {
+        // Without a positive density a mass flow or a kinematic viscosity has
+        // no value in base units; they are judged as entered, and the
+        // density's own message says what is wrong.
+        const bool densityUsable = density.value > 0;
+        ReadValue flowChecked = flow, viscosityChecked = viscosity;
+        if (!densityUsable && flowList == UnitList::MassFlow) flowChecked.value = flowEntered;
+        if (!densityUsable && viscosityList == UnitList::KinViscosity) viscosityChecked.value = viscosityEntered;
+        for (const ReadValue* v : {&flowChecked, &density, &viscosityChecked})
+            CheckRange(check, false, false, false, v->value, 0.0, 0.0, v->label, v->field);
+    }
     if (gas) {
         // The gas correction divides by the inlet pressure and both absolute temperatures.
         for (const ReadValue* v : {&pressure, &inletTemperature, &outletTemperature})
@@ -191,13 +218,18 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     result = computeFlowState(element, medium, result);
     result = computeElementLoss(element, medium, result, env);
     session.roughness = env.roughness;
-    session.lastResult = result;
-    outcome.result = result;
 
     const OutputSystem output = session.settings.output;
     const int decimals = session.settings.decimals;
     ShownValues shown = metricShownValues(medium, element, result, session.roughness);
     if (output == OutputSystem::US) shown = toUsShownValues(shown, form);
+    if (!result.calcError && (!shownValuesFinite(shown) ||
+                              !std::isfinite(session.table.total() + totalRowValue(shown, output)))) {
+        messages.show(MessageType::Error, kNotPossibleMessage);
+        result.calcError = true;
+    }
+    session.lastResult = result;
+    outcome.result = result;
     const ResultTexts texts = formatResults(result, shown, kind, output, decimals);
     if (result.calcError) return outcome;
 

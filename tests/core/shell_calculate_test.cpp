@@ -4,6 +4,7 @@
 // column to the table.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 #include "shell/calculate_command.h"
@@ -327,6 +328,135 @@ TEST(Calculate, GasDataAreConvertedBeforeTheEngine) {
     });
     EXPECT_EQ(kelvin[1], "water/gas.");
     EXPECT_EQ(kelvin, celsius);
+}
+
+
+// Results that are numbers in bar but overflow where the column shows them:
+// as mbar, or in US units.
+struct OverflowCase {
+    const char* name;
+    std::function<void(Session&)> change;
+};
+
+std::ostream& operator<<(std::ostream& os, const OverflowCase& c) { return os << c.name; }
+
+const OverflowCase kShownOverflows[] = {
+    {"pressure_drop_in_mbar",
+     [](Session& s) {
+         chooseElementKind(s.form, {10, 2});
+         s.form.element.rows[1].text = "1e308";  // the known resistance coefficient: 1e306 bar
+         s.form.medium.flow = "40";
+         s.form.medium.viscosity = "100";
+     }},
+    {"pressure_drop_in_lbw_per_sq_ft",
+     [](Session& s) {
+         s.settings.output = OutputSystem::US;
+         chooseElementKind(s.form, {10, 2});
+         s.form.element.rows[1].text = "15e306";  // 1.5e308 mbar, 3.1e308 lbw./sq.ft.
+         s.form.medium.flow = "40";
+         s.form.medium.viscosity = "100";
+     }},
+    {"rate_of_flow_in_gal_per_min",
+     [](Session& s) {
+         s.settings.output = OutputSystem::US;
+         chooseElementKind(s.form, {10, 1});  // does not depend on the rate of flow
+         s.form.medium.flow = "1e308";
+     }},
+    {"height_in_ft",
+     [](Session& s) {
+         s.settings.output = OutputSystem::US;
+         chooseElementKind(s.form, {10, 1});
+         s.form.element.rows[0].text = "6e307";
+         s.form.medium.density = "1e-5";
+     }},
+};
+
+class CalculateShownOverflowTest : public testing::TestWithParam<OverflowCase> {};
+
+TEST_P(CalculateShownOverflowTest, IsRefusedAndAddsNothing) {
+    Session session;
+    GetParam().change(session);
+    RecordingMessageSink sink;
+    const auto outcome = Calculate(session, sink, answer(0.1));
+    EXPECT_FALSE(outcome.added);
+    EXPECT_TRUE(outcome.result.calcError);
+    EXPECT_EQ(texts(sink), std::vector<std::string>{"A calculation with the specified data is not possible!"});
+    EXPECT_EQ(session.table.ColCount(), 2);
+    EXPECT_TRUE(session.projectSaved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CalculateShownOverflowTest, testing::ValuesIn(kShownOverflows),
+                         [](const auto& tp) { return std::string(tp.param.name); });
+
+TEST(Calculate, TotalThatWouldOverflowIsRefused) {
+    Session session;
+    chooseElementKind(session.form, {10, 2});
+    session.form.element.rows[1].text = "1e307";  // about 1e308 mbar per column
+    session.form.medium.flow = "40";
+    session.form.medium.viscosity = "100";
+    RecordingMessageSink sink;
+    ASSERT_TRUE(Calculate(session, sink, answer(0.1)).added) << testing::PrintToString(texts(sink));
+    ASSERT_TRUE(std::isfinite(session.table.total()));
+    const auto second = Calculate(session, sink, answer(0.1));
+    EXPECT_FALSE(second.added);
+    EXPECT_EQ(texts(sink), std::vector<std::string>{"A calculation with the specified data is not possible!"});
+    EXPECT_EQ(session.table.ColCount(), 3);
+    EXPECT_TRUE(std::isfinite(session.table.total()));
+}
+
+// A density that is not positive cannot convert a mass flow or a kinematic
+// viscosity; only what is really wrong is reported.
+struct DensityCase {
+    const char* name;
+    std::function<void(FormState&)> change;
+    std::vector<std::string> messages;
+    std::string focus;
+};
+
+TEST(Calculate, UnusableDensityIsReportedAloneForMassFlowAndKinematicViscosity) {
+    const std::string density = zeroMessage("Weight density:");
+    const std::string flow = zeroMessage("Rate of flow in m³/h:");
+    const std::string viscosity = zeroMessage("Abs.viscos.in 10^-6 kg/ms:");
+    const auto mass = [](FormState& f) {
+        setFlowKind(f, 1);
+        f.medium.flow = "998.2";
+    };
+    const auto kinematic = [](FormState& f) {
+        setViscosityKind(f, 1);
+        f.medium.viscosity = "1";
+    };
+    const DensityCase cases[] = {
+        {"mass_flow_zero_density", [&](FormState& f) { mass(f); f.medium.density = "0"; }, {density}, "Eingabe_Dichte"},
+        {"mass_flow_blank_density", [&](FormState& f) { mass(f); f.medium.density = ""; }, {density}, "Eingabe_Dichte"},
+        {"mass_flow_negative_density", [&](FormState& f) { mass(f); f.medium.density = "-1"; }, {density},
+         "Eingabe_Dichte"},
+        {"blank_mass_flow_zero_density",
+         [&](FormState& f) {
+             mass(f);
+             f.medium.flow = "";
+             f.medium.density = "0";
+         },
+         {flow, density}, "Eingabe_Dichte"},
+        {"kinematic_zero_density", [&](FormState& f) { kinematic(f); f.medium.density = "0"; }, {density},
+         "Eingabe_Dichte"},
+        {"kinematic_negative_viscosity_zero_density",
+         [&](FormState& f) {
+             kinematic(f);
+             f.medium.viscosity = "-1";
+             f.medium.density = "0";
+         },
+         {density, viscosity}, "Eingabe_Viskositaet"},
+    };
+    for (const DensityCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session;
+        c.change(session.form);
+        RecordingMessageSink sink;
+        const auto outcome = Calculate(session, sink, answer(0.1));
+        EXPECT_FALSE(outcome.added);
+        EXPECT_EQ(texts(sink), c.messages);
+        EXPECT_EQ(outcome.focus, c.focus);
+    }
 }
 
 }  // namespace
