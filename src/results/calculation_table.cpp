@@ -92,21 +92,21 @@ int scaleHalfEven(int value, int num, int den) {
 }
 
 // Dimension units a unit switch converts: the text inside the cell, the
-// factor to the other system's unit and that unit's name.
+// conversion to the other system's unit and that unit's name.
 struct DimensionUnit {
     std::string_view marker;
-    double factor;  // new value = old value * factor
+    double (*convert)(double);
     std::string_view newUnit;
     bool firstRowOnly;
 };
 
 constexpr DimensionUnit kDimensionUnits[] = {
-    {"in mm:", 1.0 / kMmPerIn, "in.", false},
-    {"in in.:", kMmPerIn, "mm", false},
-    {"in m:", 1.0 / kMPerFt, "ft.", false},
-    {"in ft.:", kMPerFt, "m", false},
-    {"in m²:", 1.0 / kM2PerSqYd, "sq.yd.", true},
-    {"in sq.yd.:", kM2PerSqYd, "m²", true},
+    {"in mm:", [](double v) { return v / kMmPerIn; }, "in.", false},
+    {"in in.:", [](double v) { return v * kMmPerIn; }, "mm", false},
+    {"in m:", [](double v) { return v / kMPerFt; }, "ft.", false},
+    {"in ft.:", [](double v) { return v * kMPerFt; }, "m", false},
+    {"in m²:", [](double v) { return v / kM2PerSqYd; }, "sq.yd.", true},
+    {"in sq.yd.:", [](double v) { return v * kM2PerSqYd; }, "m²", true},
 };
 
 // A dimension row: label, " in ", unit, ": ", value. Only the units of the
@@ -123,7 +123,7 @@ std::string convertDimensionRow(const std::string& text, int row, int decimals) 
     for (const DimensionUnit& u : kDimensionUnits) {
         if (u.firstRowOnly && row != 8) continue;
         if (text.find(u.marker) != std::string::npos) {
-            value *= u.factor;
+            value = u.convert(value);
             unit = u.newUnit;
             break;
         }
@@ -243,32 +243,40 @@ void CalculationTable::renumber() {
 
 void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
     writeHeadings(newSystem, decimals);
+    // Each value is converted in the order of the factors as the US output of
+    // a calculation does, so that a switched table and a table calculated in
+    // US units show the same texts (950 / 1000 and 950 * 0.001 differ in
+    // the last bit, and 0.95 then rounds to 0.9 or to 1.0).
+    using Conversion = double (*)(double);
+    struct RowConversion {
+        int row;
+        Conversion toUs, toMetric;
+    };
+    static constexpr RowConversion kRows[] = {
+        {2, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
+         [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }},
+        {3, [](double v) { return v / kKgM3PerLbCuFt; }, [](double v) { return v * kKgM3PerLbCuFt; }},
+        {4, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; }},
+        {13, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
+        {15, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
+        {18, [](double v) { return v / kMmPerIn; }, [](double v) { return v * kMmPerIn; }},
+        {22, [](double v) { return v / kMbarPerLbwSqFt; }, [](double v) { return v * kMbarPerLbwSqFt; }},
+    };
     const bool toUs = newSystem == OutputSystem::US;
-    // Factor from the old system's value to the new one.
-    const double flow = toUs ? 42.0 / (kM3PerBarrel * 60.0) : kM3PerBarrel * 60.0 / 42.0;
-    const double density = toUs ? 1.0 / kKgM3PerLbCuFt : kKgM3PerLbCuFt;
-    const double viscosity = toUs ? 1.0 / 1000.0 : 1000.0;
-    const double velocity = toUs ? 1.0 / kMPerFt : kMPerFt;
-    const double roughness = toUs ? 1.0 / kMmPerIn : kMmPerIn;
-    const double pressure = toUs ? 1.0 / kMbarPerLbwSqFt : kMbarPerLbwSqFt;
-    const double secondPressure = toUs ? 1.0 / 144.0 : 1.0 / 1000.0;
+    const Conversion pressure = toUs ? kRows[6].toUs : kRows[6].toMetric;
+    // Row 24 from the converted row 23: bar = mbar / 1000, psi = lbw./sq.ft. / 144.
+    const double secondPressureDivisor = toUs ? 144.0 : 1000.0;
 
     for (int c = 1; c < ColCount() - 1; ++c) {
         CalculationColumn& col = columns_[c];
-        auto convert = [&](int row, double factor) {
-            if (col[row].empty()) return;
-            col[row] = formatFixed(cellValue(col[row]) * factor, decimals);
-        };
-        convert(2, flow);
-        convert(3, density);
-        convert(4, viscosity);
-        convert(13, velocity);
-        convert(15, velocity);
-        convert(18, roughness);
-        convert(22, pressure);
-        double drop = cellValue(col[23]) * pressure;
+        for (const RowConversion& r : kRows) {
+            std::string& cell = col[r.row];
+            if (cell.empty()) continue;
+            cell = formatFixed((toUs ? r.toUs : r.toMetric)(cellValue(cell)), decimals);
+        }
+        double drop = pressure(cellValue(col[23]));
         if (!col[23].empty()) col[23] = formatFixed(drop, decimals);
-        if (!col[24].empty()) col[24] = formatFixed(drop * secondPressure, decimals);
+        if (!col[24].empty()) col[24] = formatFixed(drop / secondPressureDivisor, decimals);
         for (int row = 8; row <= 10; ++row) col[row] = convertDimensionRow(col[row], row, decimals);
     }
     updateTotal(newSystem, decimals);

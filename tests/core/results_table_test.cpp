@@ -6,7 +6,11 @@
 #include <map>
 #include <vector>
 
+#include "engine/us_conversion.h"
 #include "results/calculation_table.h"
+#include "shell/element_panel.h"
+#include "units/input_number.h"
+#include "units/number_format.h"
 
 namespace tolvane {
 namespace {
@@ -198,6 +202,61 @@ TEST(UnitSwitch, MetricToUsToMetricReturnsUpToRounding) {
     }
     EXPECT_EQ(t.totalText(), "982.230 mbar or 0.982 bar");
 }
+
+// A table switched to US shows what a calculation with US output writes for
+// the same metric texts: 350 10-6 kg/ms with one decimal is 0.3 cP in both
+// (350 / 1000 lies just below 0.35, 350 x 0.001 just above).
+struct SwitchCase {
+    const char* name;
+    int row;
+    double ShownValues::*value;  // nullptr: row 8, a diameter in mm
+};
+
+class SwitchAgreesWithUsCalculation : public ::testing::TestWithParam<SwitchCase> {};
+
+TEST_P(SwitchAgreesWithUsCalculation, ForEveryTextOfZeroToThreeDecimals) {
+    const SwitchCase& c = GetParam();
+    FormState form;
+    chooseElementKind(form, {1, 1});  // D in mm
+    for (int d = 0; d <= 3; ++d) {
+        std::vector<Cells> columns;
+        std::vector<std::string> expected;
+        for (int k = 1; k <= 1000; ++k) {
+            const std::string text = formatFixed(k * 0.5, d);
+            const double metric = readNumber(text).value_or(-1.0);
+            ShownValues shown;
+            if (c.value) {
+                shown.*c.value = metric;
+                columns.push_back({{7, "circular/1"}, {c.row, text}});
+                expected.push_back(formatFixed(toUsShownValues(shown, form).*c.value, d));
+            } else {
+                shown.dims[0] = metric;
+                columns.push_back({{7, "circular/1"}, {8, "Diameter of pipe D in mm: " + text}});
+                expected.push_back("Diameter of pipe D in in.: " +
+                                   formatFixed(toUsShownValues(shown, form).dims[0], d));
+            }
+        }
+        CalculationTable t = tableOf(columns, OutputSystem::Metric, d);
+        t.convertUnits(OutputSystem::US, d);
+        int wrong = 0;
+        for (int col = 1; col <= static_cast<int>(expected.size()) && wrong < 5; ++col) {
+            if (t.cell(col, c.row) == expected[col - 1]) continue;
+            ++wrong;
+            ADD_FAILURE() << "d = " << d << ", " << columns[col - 1].at(c.row) << ": switched "
+                          << t.cell(col, c.row) << ", calculated " << expected[col - 1];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, SwitchAgreesWithUsCalculation,
+                         ::testing::Values(SwitchCase{"RateOfFlow", 2, &ShownValues::rateOfFlow},
+                                           SwitchCase{"Density", 3, &ShownValues::density},
+                                           SwitchCase{"Viscosity", 4, &ShownValues::viscosity},
+                                           SwitchCase{"Velocity", 13, &ShownValues::velocity},
+                                           SwitchCase{"Velocity2", 15, &ShownValues::velocity2},
+                                           SwitchCase{"Roughness", 18, &ShownValues::roughness},
+                                           SwitchCase{"Diameter", 8, nullptr}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
     CalculationTable t = tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
