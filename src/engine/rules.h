@@ -19,7 +19,7 @@ struct LossContext {
     ElementResult& result;
 };
 
-// Shows `text` as an error box (unless silent) and sets calcError.
+// Shows `text` as an error box (unless silent or already refused) and sets calcError.
 void refuse(LossContext& c, const std::string& text);
 // The laminar refusal of the kinds without a laminar rule.
 void refuseLaminar(LossContext& c);

@@ -3,7 +3,10 @@
 namespace tolvane::rules {
 
 void refuse(LossContext& c, const std::string& text) {
-    if (!c.env.silent && c.env.messages) c.env.messages->show(MessageType::Error, text);
+    // An element already refused (a change of section with a laminar second
+    // section is still computed) has had its box.
+    if (!c.result.calcError && !c.env.silent && c.env.messages)
+        c.env.messages->show(MessageType::Error, text);
     c.result.calcError = true;
 }
 

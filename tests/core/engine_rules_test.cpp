@@ -218,6 +218,22 @@ TEST(ChangeOfSection, LaminarSecondSectionRefusesButComputes) {
     }
 }
 
+// A cone that is refused for its laminar second section and whose friction
+// equation has no root either: one refusal, one box.
+TEST(ChangeOfSection, LaminarSecondSectionShowsOneBoxWhateverElseFails) {
+    for (double roughness : {0.1, 200.0}) {  // 200 mm: 0.269 k/D1 > 1
+        EngineCase s;
+        s.element = element(3, 2, 50, 100, 10);
+        s.medium = mediumForReynolds(s.element, water(1), 3000);
+        s.roughness = roughness;
+        const EngineRun run = calculate(s);
+        EXPECT_TRUE(run.result.calcError) << roughness;
+        EXPECT_TRUE(allFinite(run.result)) << roughness;
+        ASSERT_EQ(run.messages.size(), 1u) << roughness;
+        EXPECT_EQ(run.messages[0].text, kLaminarMessage) << roughness;
+    }
+}
+
 // ---- bends ----
 
 struct BendCase {
