@@ -30,6 +30,14 @@ std::optional<int> readInteger(const std::string& text) {
     return value;
 }
 
+// One value per line: a line break inside a text would shift every later line
+// and leave a file that no longer opens, so it is written as a blank.
+std::string oneLine(std::string text) {
+    for (char& ch : text)
+        if (ch == '\r' || ch == '\n') ch = ' ';
+    return text;
+}
+
 std::string notANumber(std::size_t line) {
     return "line " + std::to_string(line + 1) + " is not a number";
 }
@@ -172,7 +180,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
     }
     lines.push_back(std::move(widths));
     lines.push_back(std::to_string(table.defaultRowHeight));
-    lines.push_back(table.font.name);
+    lines.push_back(oneLine(table.font.name));
     lines.push_back(std::to_string(table.font.color));
     lines.push_back(std::to_string(table.font.size));
     for (bool style : {table.font.bold, table.font.italic, table.font.underline,
@@ -180,7 +188,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
         lines.emplace_back(style ? "1" : "0");
     }
     for (int c = 1; c <= n; ++c) {
-        for (const std::string& text : table.column(c)) lines.push_back(text);
+        for (const std::string& text : table.column(c)) lines.push_back(oneLine(text));
     }
     return lines;
 }

@@ -121,6 +121,47 @@ INSTANTIATE_TEST_SUITE_P(
                       {145, 1, 0, 999}, 19}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// One value per line: a line break inside a text (a specification handed over
+// by the batch tool, a pasted text) must not add a line, or the file written
+// could no longer be opened.
+struct LineBreakCase {
+    const char* name;
+    int row;
+    std::string text;
+    std::string loaded;
+};
+
+class ProjectLineBreaks : public ::testing::TestWithParam<LineBreakCase> {};
+
+TEST_P(ProjectLineBreaks, ATextStaysOnItsLine) {
+    const LineBreakCase& c = GetParam();
+    ScratchFolder dir;
+    Session s;
+    addCalculations(s, 2);
+    s.table.setCell(1, c.row, c.text);
+    RecordingMessageSink messages;
+    const std::string path = dir.file("breaks.tlv");
+    ASSERT_TRUE(WriteProject(s, path, messages));
+    auto bytes = readFileBytes(path);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(splitCrLf(*bytes).size(), 12u + 50u);
+
+    Session loaded;
+    LoadProject(loaded, path, messages);
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front().text;
+    ASSERT_EQ(loaded.table.calculationCount(), 2);
+    EXPECT_EQ(loaded.table.cell(1, c.row), c.loaded);
+    EXPECT_EQ(loaded.table.cell(2, 7), "Gate valve/2");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects, ProjectLineBreaks,
+    ::testing::Values(LineBreakCase{"CrLfInSpecification", 6, "pump\r\noutlet", "pump  outlet"},
+                      LineBreakCase{"LfInSpecification", 6, "pump\noutlet", "pump outlet"},
+                      LineBreakCase{"CrInMediumName", 1, "brine\r/liq.", "brine /liq."},
+                      LineBreakCase{"TrailingBreak", 6, "note\n", "note "}),
+    [](const auto& p) { return std::string(p.param.name); });
+
 // An older-format file: 25 lines per calculation, then the nine closing lines.
 std::vector<std::string> olderFile(const std::vector<std::string>& elementNames) {
     std::vector<std::string> lines;
