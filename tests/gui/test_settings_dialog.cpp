@@ -1,0 +1,154 @@
+// The settings dialog in a running program: "&OK" takes the output system and
+// the table converts, "&Cancel" keeps it; the decimal places, the saving
+// choice and the database units take effect as they are set.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "program_harness.h"
+#include "shell/widgets/einstell.h"
+#include "ui_fixture.h"
+
+using namespace tolvane;
+
+namespace {
+
+const std::string kDatabaseWarning = "The data records in the database will not convert to the new units!";
+
+void pressArrow(UpDownButtons* arrows, int steps) {
+    for (int i = 0; i < std::abs(steps); ++i) QTest::mouseClick(steps > 0 ? arrows->up : arrows->down, Qt::LeftButton);
+}
+
+}  // namespace
+
+class TestSettingsDialog : public QObject {
+    Q_OBJECT
+    tolvane::test::UiFixture ui;
+    std::unique_ptr<tolvane::test::ProgramHarness> run;
+
+    TEinstellungenDlg* dialog() const { return run->program->settingsDialog(); }
+
+    // Opens "&Extras" > "&Settings...", lets `act` work in it and leaves it by `button`.
+    void inDialog(const std::function<void(TEinstellungenDlg*)>& act, const QString& button) {
+        ui.modals().expectModal([act, button](QWidget* w) {
+            auto* dlg = qobject_cast<TEinstellungenDlg*>(w);
+            QVERIFY(dlg);
+            act(dlg);
+            tolvane::test::clickButton(dlg, button);
+        });
+        run->menu()->settings->trigger();
+    }
+
+private Q_SLOTS:
+    void init() {
+        run = std::make_unique<tolvane::test::ProgramHarness>();
+        QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
+        run->sink.messages.clear();  // the first start's settings warning
+    }
+    void cleanup() {
+        run.reset();
+        TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
+    }
+
+    void dialog_shows_its_texts() {
+        TEinstellungenDlg* d = dialog();
+        QVERIFY(run->menu()->settings->isEnabled());
+        QCOMPARE(d->windowTitle(), QStringLiteral("Settings"));
+        QStringList labels;
+        for (QLabel* l : d->findChildren<QLabel*>()) labels << l->text();
+        QCOMPARE(labels, (QStringList{"Output of values:", "Number of decimal places:",
+                                      "Saving of settings at end of program:", "Units of the user defined database:"}));
+        QCOMPARE(d->OKBtn->text(), QStringLiteral("&OK"));
+        QCOMPARE(d->CancelBtn->text(), QStringLiteral("&Cancel"));
+        for (QComboBox* box : {d->ComboBox1, d->ComboBox3}) QCOMPARE(box->itemText(1), QStringLiteral("US"));
+        QCOMPARE(d->ComboBox2->itemText(1), QStringLiteral("no"));
+        QVERIFY(d->Edit2->isReadOnly());
+        QCOMPARE(d->Edit2->text(), QStringLiteral("3"));
+    }
+
+    void ok_takes_the_output_system_and_cancel_keeps_it_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("us");
+        QTest::newRow("ok_switches_the_table_to_us") << "US" << "&OK" << true;
+        QTest::newRow("cancel_keeps_metric") << "US" << "&Cancel" << false;
+        QTest::newRow("ok_with_metric_changes_nothing") << "metric" << "&OK" << false;
+    }
+    void ok_takes_the_output_system_and_cancel_keeps_it() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, button);
+        QFETCH(bool, us);
+        run->calculate();
+        const CalculationTable& t = run->session.table;
+        QCOMPARE(t.cell(1, 2), std::string("1.000"));
+
+        inDialog([chosen](TEinstellungenDlg* d) { d->ComboBox1->setCurrentText(chosen); }, button);
+
+        QCOMPARE(run->session.settings.output == OutputSystem::US, us);
+        // 1 m³/h is 4.403 US gallons a minute.
+        QCOMPARE(t.cell(0, 2), std::string(us ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
+        QCOMPARE(t.cell(1, 2), std::string(us ? "4.403" : "1.000"));
+        QCOMPARE(run->table()->windowTitle(), QStringLiteral("NONAME.TLV"));
+        // Opened again, the box shows the system in force.
+        inDialog([us](TEinstellungenDlg* d) { QCOMPARE(d->ComboBox1->currentText(), us ? "US" : "metric"); },
+                 "&Cancel");
+        QVERIFY(run->sink.messages.empty());
+    }
+
+    void decimal_places_step_between_0_and_6_data() {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("byKeys");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("two_up") << 2 << false << 5;
+        QTest::newRow("stops_at_six") << 7 << false << 6;
+        QTest::newRow("stops_at_zero") << -5 << false << 0;
+        QTest::newRow("arrow_keys_in_the_field") << -2 << true << 1;
+    }
+    void decimal_places_step_between_0_and_6() {
+        QFETCH(int, steps);
+        QFETCH(bool, byKeys);
+        QFETCH(int, expected);
+        run->calculate();
+        // Cancel: the decimal places are set all the same.
+        inDialog(
+            [&](TEinstellungenDlg* d) {
+                if (!byKeys) return pressArrow(d->UpDown1, steps);
+                for (int i = 0; i < std::abs(steps); ++i)
+                    QTest::keyClick(d->Edit2, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+            },
+            "&Cancel");
+        QCOMPARE(dialog()->Edit2->text(), QString::number(expected));
+        QCOMPARE(run->session.settings.decimals, expected);
+
+        run->calculate();
+        const std::string flow = run->session.table.cell(2, 2);
+        QCOMPARE(flow, expected == 0 ? std::string("1") : "1." + std::string(static_cast<std::size_t>(expected), '0'));
+        QCOMPARE(run->session.table.cell(1, 2), std::string("1.000"));  // earlier texts stay as written
+    }
+
+    void saving_choice_and_database_units_are_set_at_once_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("database_units_warn") << "ComboBox3" << 1;
+        QTest::newRow("saving_choice_is_quiet") << "ComboBox2" << 0;
+    }
+    void saving_choice_and_database_units_are_set_at_once() {
+        QFETCH(QString, box);
+        QFETCH(int, warnings);
+        inDialog([box](TEinstellungenDlg* d) { tolvane::test::byName<QComboBox>(d, qPrintable(box))->setCurrentIndex(1); },
+                 "&Cancel");
+        const Settings& s = run->session.settings;
+        QCOMPARE(box == "ComboBox3" ? s.userDatabaseMetric : s.saveSettings, false);
+        QCOMPARE(run->sink.messages.size(), std::size_t(warnings));
+        for (const Message& m : run->sink.messages) QCOMPARE(m, (Message{MessageType::Warning, kDatabaseWarning, {}}));
+        // Showing the settings again is no change by the user.
+        dialog()->showSettings();
+        QCOMPARE(run->sink.messages.size(), std::size_t(warnings));
+    }
+};
+
+TOLVANE_GUI_TEST_MAIN(TestSettingsDialog)
+#include "test_settings_dialog.moc"
