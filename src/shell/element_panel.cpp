@@ -81,6 +81,14 @@ namespace {
 
 const char* const kRowFields[4] = {field::Va1, field::Va2, field::Va3, field::Va4};
 
+// A ratio of typed dimensions is held against its limit as the decimal it
+// stands for: 80 / 100 squared is 0.6400000000000001 in doubles, and it must
+// pass a maximum of 0.64. A difference of 1e-12 is far below what six typed
+// digits can express, so no ratio that truly lies outside is let through.
+constexpr double kRatioTolerance = 1e-12;
+bool above(double ratio, double limit) { return ratio > limit * (1 + kRatioTolerance); }
+bool below(double ratio, double limit) { return ratio < limit * (1 - kRatioTolerance); }
+
 const std::string kIncorrect = "Incorrect input in the input field!\r";
 const std::string kAngle180 = kIncorrect + "Angle w max. value: 180 degree!";
 const std::string kAngle90 = kIncorrect + "Angle max. value: 90 degree!";
@@ -122,7 +130,7 @@ void checkStraightPipe(ElementChecker& c, int variant) {
         // An annulus needs room between the walls: equal diameters are refused too.
         if (d <= di)
             c.fail(kIncorrect + "The diameter D of pipe must be bigger than the diameter of pipe inside Di!", 1);
-        if (d > 0 && di > 0 && d / di > 100)
+        if (d > 0 && di > 0 && above(d / di, 100))
             c.fail(kIncorrect + "Diameter of pipe/diameter of pipe inside max. value: 100!", 1);
     }
 }
@@ -152,7 +160,7 @@ void checkBend(ElementChecker& c, int variant) {
             c.positive({1, 2, 3});
             if (c.v(3) > 180) c.fail(kIncorrect + "Angle max. value: 180 degree!", 3);
             const double d = c.v(1), r = c.v(2);
-            if (d > 0 && r > 0 && (r / d > 10 || r / d < 1))
+            if (d > 0 && r > 0 && (above(r / d, 10) || below(r / d, 1)))
                 c.fail(kIncorrect +
                            "Ratio radius R / diameter of pipe D must be in the following range:\r"
                            "Maximal value: 10\rMinimal value:  1",
@@ -180,12 +188,12 @@ void checkBend(ElementChecker& c, int variant) {
                 const double x = (b + h) * r / (2 * b * h);
                 const std::string notPossible =
                     kIncorrect + "A calculation with the specified data is not possible!\r";
-                if (x < 1)
+                if (below(x, 1))
                     c.fail(notPossible +
                                "Please enlarge the radius R or reduce the width of pipe B or reduce the height "
                                "of pipe H.",
                            1);
-                if (x > 10)
+                if (above(x, 10))
                     c.fail(notPossible +
                                "Please reduce the radius R or enlarge the width of pipe B or enlarge the height "
                                "of pipe H.",
@@ -218,7 +226,7 @@ void checkBranching(ElementChecker& c, int variant) {
         if (c.v(2) > 90) c.fail(kAngle90, 2);
     } else {
         const double d = c.v(1), r = c.v(2);
-        if (d > 0 && r > 0 && (r / d < 0.5 || r / d > 2.0))
+        if (d > 0 && r > 0 && (below(r / d, 0.5) || above(r / d, 2.0)))
             c.fail(kIncorrect +
                        "The ratio radius R / diameter of pipe Dmust be in the following range:\r"
                        "Maximal value: 2.0\rMinimal value: 0.5",
@@ -232,7 +240,7 @@ void checkBellows(ElementChecker& c, int variant) {
         return;
     }
     c.positive({1});
-    if (variant == 3 && c.v(1) > 0 && c.v(2) / c.v(1) > 10)
+    if (variant == 3 && c.v(1) > 0 && above(c.v(2) / c.v(1), 10))
         c.fail(kIncorrect + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!", 1);
 }
 
@@ -244,7 +252,7 @@ void checkValve(ElementChecker& c, int variant) {
     if (variant == 4) {
         c.positive({1, 2});
         const double d = c.v(1), h = c.v(2);
-        if (d > 0 && h > 0 && (h / d < 0.125 || h / d > 1.0))
+        if (d > 0 && h > 0 && (below(h / d, 0.125) || above(h / d, 1.0)))
             c.fail(kIncorrect +
                        "The ratio height H / diameter of pipe D must be in the following range:\r"
                        "Maximal value: 1.0\rMinimal value: 0.125",
@@ -266,7 +274,7 @@ void checkNozzleOrifice(ElementChecker& c, int variant) {
     const double d1 = c.v(1), d2 = c.v(2);
     if (variant <= 3 && d2 >= d1) c.fail(kD2SmallerD1, 1);
     if (variant == 1) {
-        if (d1 < 50 || d1 > 1000 || (d2 / d1) * (d2 / d1) < 0.05 || (d2 / d1) * (d2 / d1) > 0.64)
+        if (d1 < 50 || d1 > 1000 || below((d2 / d1) * (d2 / d1), 0.05) || above((d2 / d1) * (d2 / d1), 0.64))
             c.fail("A calculation of the orific is only possible in the following range:\r"
                    "D1 minimum 50 mm, maximum 1000 mm\r(D2/D1)^2 minimum 0,05, maximum 0,64!",
                    1);
@@ -274,7 +282,7 @@ void checkNozzleOrifice(ElementChecker& c, int variant) {
         const double maximum = variant == 4 ? 0.7 : 0.6;
         if (d1 > 0 && d2 > 0) {
             const double m = (d2 / d1) * (d2 / d1);
-            if (m < 0.1 || m > maximum)
+            if (below(m, 0.1) || above(m, maximum))
                 c.fail(kIncorrect + "(D2/D1)^2 must be in the following range:\rMaximal value: " +
                            (variant == 4 ? "0.7" : "0.6") + "\rMinimal value: 0.1",
                        1);

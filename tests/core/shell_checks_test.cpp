@@ -182,6 +182,10 @@ const CheckCase kCases[] = {
     // Nozzles and orifices
     {{9, 1}, {100, 79, 0, 0}, {}, ""},
     {{9, 1}, {100, 81, 0, 0}, {kOrifice}, "Va1_Edit"},
+    // (D2/D1)^2 exactly 0.64, although 0.8 * 0.8 is 0.6400000000000001 in doubles
+    {{9, 1}, {100, 80, 0, 0}, {}, ""},
+    {{9, 1}, {125, 100, 0, 0}, {}, ""},
+    {{9, 1}, {100, 80.001, 0, 0}, {kOrifice}, "Va1_Edit"},
     {{9, 1}, {100, 22, 0, 0}, {kOrifice}, "Va1_Edit"},
     {{9, 1}, {40, 20, 0, 0}, {kOrifice}, "Va1_Edit"},
     {{9, 1}, {1001, 500, 0, 0}, {kOrifice}, "Va1_Edit"},
