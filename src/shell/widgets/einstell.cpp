@@ -68,16 +68,19 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     setModal(true);
 
     ComboBox1 = choiceBox(this, "ComboBox1", {QStringLiteral("metric"), QStringLiteral("US")});
+    ComboBox2 = choiceBox(this, "ComboBox2", {QStringLiteral("yes"), QStringLiteral("no")});
+    ComboBox3 = choiceBox(this, "ComboBox3", {QStringLiteral("metric"), QStringLiteral("US")});
+    int boxWidth = 0;
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) boxWidth = std::max(boxWidth, box->sizeHint().width());
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) box->setFixedWidth(boxWidth);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setReadOnly(true);
     Edit2->setAlignment(Qt::AlignRight);
-    Edit2->setFixedWidth(ComboBox1->sizeHint().width() - 20);
+    Edit2->setFixedWidth(boxWidth - 20);
     Edit2->installEventFilter(this);
     UpDown1 = new UpDownButtons(0, 6, this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    ComboBox2 = choiceBox(this, "ComboBox2", {QStringLiteral("yes"), QStringLiteral("no")});
-    ComboBox3 = choiceBox(this, "ComboBox3", {QStringLiteral("metric"), QStringLiteral("US")});
 
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));

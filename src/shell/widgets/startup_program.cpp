@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "results/widgets/ausgabe.h"
+#include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/widgets/einstell.h"
 #include "shell/widgets/elemente.h"
@@ -47,7 +48,7 @@ TolvaneProgram::~TolvaneProgram() {
 
 void TolvaneProgram::start() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
-    helpFile_ = (std::filesystem::path(options_.programDirectory) / kHelpFile).string();
+    helpFile_ = dataFilePath(kHelpFile);
 
     main_ = std::make_unique<TMyWindow>(session_, services_);
     if (!options_.programDirectory.empty()) {
