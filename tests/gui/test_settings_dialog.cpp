@@ -3,9 +3,7 @@
 // choice and the database units take effect as they are set.
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 #include "program_harness.h"
@@ -51,22 +49,6 @@ private Q_SLOTS:
     void cleanup() {
         run.reset();
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
-    }
-
-    void dialog_shows_its_texts() {
-        TEinstellungenDlg* d = dialog();
-        QVERIFY(run->menu()->settings->isEnabled());
-        QCOMPARE(d->windowTitle(), QStringLiteral("Settings"));
-        QStringList labels;
-        for (QLabel* l : d->findChildren<QLabel*>()) labels << l->text();
-        QCOMPARE(labels, (QStringList{"Output of values:", "Number of decimal places:",
-                                      "Saving of settings at end of program:", "Units of the user defined database:"}));
-        QCOMPARE(d->OKBtn->text(), QStringLiteral("&OK"));
-        QCOMPARE(d->CancelBtn->text(), QStringLiteral("&Cancel"));
-        for (QComboBox* box : {d->ComboBox1, d->ComboBox3}) QCOMPARE(box->itemText(1), QStringLiteral("US"));
-        QCOMPARE(d->ComboBox2->itemText(1), QStringLiteral("no"));
-        QVERIFY(d->Edit2->isReadOnly());
-        QCOMPARE(d->Edit2->text(), QStringLiteral("3"));
     }
 
     void ok_takes_the_output_system_and_cancel_keeps_it_data() {

@@ -1,5 +1,5 @@
 // Start-up and shutdown of the program: the settings file read when the main
-// window first shows (missing, complete, cut short, saving switched off), the
+// window first shows (missing, from the last run, saving switched off), the
 // project named on the command line, the window places, the question before
 // an unsaved table is given up and the settings file written at the end.
 #include <QAction>
@@ -10,7 +10,6 @@
 #include <filesystem>
 
 #include "program_harness.h"
-#include "shell/command_line.h"
 #include "shell/element_panel.h"
 #include "shell/project_file.h"
 #include "shell/widgets/einstell.h"
@@ -152,20 +151,6 @@ private Q_SLOTS:
         QCOMPARE(run->program->settingsDialog()->ComboBox2->currentText(), QStringLiteral("no"));
     }
 
-    void cut_short_settings_file_keeps_its_window_places() {
-        std::vector<std::string> lines{"I", "0", "200", "150", "250", "420", "600", "380", "740", "60",
-                                       "420", "300", "64", "140", "90", "90", "4", "Oil", "0", "2.0"};
-        QVERIFY(writeTextLinesAtomically(settingsFile(), lines).empty());
-        QVERIFY(run->start(options()));
-        QCOMPARE(run->sink.messages, (std::vector<Message>{{MessageType::Warning, kSettingsReadWarning, {}}}));
-        QCOMPARE(run->main()->pos(), QPoint(200, 150));
-        QCOMPARE(run->table()->pos(), QPoint(250, 420));
-        QCOMPARE(mediumTexts(run->main()->mediumPanel()), kWaterTexts);
-        QCOMPARE(run->session.settings.decimals, 3);
-        QCOMPARE(run->session.settings.output, OutputSystem::Metric);
-        QCOMPARE(run->program->settingsDialog()->ComboBox1->currentText(), QStringLiteral("metric"));
-    }
-
     void command_line_project_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("project");  // relative to the start directory, "" = missing
@@ -196,24 +181,6 @@ private Q_SLOTS:
         QCOMPARE(run->session.table.calculationCount(), project.isEmpty() ? 0 : 2);
         QCOMPARE(run->table()->windowTitle(), project.isEmpty() ? QStringLiteral("NONAME.TLV") : QString::fromStdString(file(project)));
         QVERIFY(run->table()->isVisible());
-    }
-
-    void project_name_from_arguments_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("no_arguments") << QStringList{} << "/home/u" << "";
-        QTest::newRow("single_blanks_between_pieces") << QStringList{"/p/a", "b", "c.tlv"} << "/x" << "/p/a b c.tlv";
-        QTest::newRow("relative_joined_then_resolved") << QStringList{"./a", "b.tlv"} << "/home/u" << "/home/u/a b.tlv";
-        QTest::newRow("parent_directory") << QStringList{"../p.tlv"} << "/home/u/w" << "/home/u/p.tlv";
-    }
-    void project_name_from_arguments() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, start);
-        QFETCH(QString, expected);
-        std::vector<std::string> args;
-        for (const QString& a : arguments) args.push_back(a.toStdString());
-        QCOMPARE(QString::fromStdString(commandLineProject(args, start.toStdString())), expected);
     }
 
     void shutdown_offers_to_save_data() {
