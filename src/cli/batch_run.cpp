@@ -115,12 +115,6 @@ BatchRun runBatch(const BatchInput& input) {
     session.settings.decimals = input.decimals;
     session.table.writeHeadings(input.output, input.decimals);
 
-    // After every calculation the table sums the pressure-drop texts of all its
-    // columns, so n steps on one table would read n²/2 cells. Calculate runs on
-    // a table that holds only the trailing column; each new column is set aside
-    // with its calculation number, and the finished table is put together and
-    // totalled once at the end: the same texts and total as one long table.
-    std::vector<CalculationColumn> calculations;
     std::optional<RoughnessAnswer> roughness = input.roughness;
     run.steps.reserve(input.steps.size());
     for (std::size_t i = 0; i < input.steps.size(); ++i) {
@@ -132,19 +126,8 @@ BatchRun runBatch(const BatchInput& input) {
         const CalculateOutcome outcome = Calculate(session, messages, [&]() {
             return answerRoughness(session, roughness, messages);
         });
-        if (outcome.added) {
-            CalculationColumn column = session.table.column(1);
-            column[0] = std::to_string(calculations.size() + 1);
-            calculations.push_back(std::move(column));
-            session.table.setCalculations({});
-        }
         run.steps.push_back({outcome.added, std::move(messages.messages)});
     }
-
-    const std::string pendingSpecification = session.table.cell(session.table.trailingColumn(), 6);
-    session.table.setCalculations(std::move(calculations));
-    session.table.setCell(session.table.trailingColumn(), 6, pendingSpecification);
-    session.table.writeHeadings(input.output, input.decimals);
     return run;
 }
 

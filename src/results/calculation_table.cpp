@@ -138,7 +138,7 @@ std::string convertDimensionRow(const std::string& text, int row, int decimals) 
 
 }  // namespace
 
-CalculationTable::CalculationTable() : columns_(2) {
+CalculationTable::CalculationTable() : columns_(2), drops_(2, 0.0) {
     columnWidths.assign(columns_.size(), defaultColumnWidth);
     writeHeadings(OutputSystem::Metric, 3);
 }
@@ -151,7 +151,10 @@ const std::string& CalculationTable::cell(int col, int row) const {
 void CalculationTable::setCell(int col, int row, std::string text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= kTableRows) return;
     columns_[col][row] = std::move(text);
+    if (row == 23) rereadDrop(col);
 }
+
+void CalculationTable::rereadDrop(int col) { drops_[col] = cellValue(columns_[col][23]); }
 
 const CalculationColumn& CalculationTable::column(int col) const {
     static const CalculationColumn kNone{};
@@ -167,6 +170,8 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     for (CalculationColumn& c : calculations) columns_.push_back(std::move(c));
     columns_.emplace_back();
     columnWidths.resize(columns_.size(), defaultColumnWidth);
+    drops_.assign(columns_.size(), 0.0);
+    for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
 }
 
 void CalculationTable::setEmptyCalculations(int n) {
@@ -175,6 +180,7 @@ void CalculationTable::setEmptyCalculations(int n) {
 
 void CalculationTable::addTrailingColumn() {
     columns_.emplace_back();
+    drops_.push_back(0.0);
     columnWidths.resize(columns_.size(), defaultColumnWidth);
 }
 
@@ -184,7 +190,7 @@ void CalculationTable::writeHeadings(OutputSystem system, int decimals) {
     columnWidths.resize(columns_.size(), defaultColumnWidth);
     columnWidths[0] = kHeadingColumnWidth;
     if (!hasValues()) {
-        columns_[1][0] = "1";
+        columns_[1][0] = std::to_string(1);  // (a literal here trips a false -Wrestrict of GCC 12)
         total_ = 0.0;
         totalText_ = system == OutputSystem::US ? "0.00 psi" : "0.00 bar";
     } else {
@@ -194,7 +200,7 @@ void CalculationTable::writeHeadings(OutputSystem system, int decimals) {
 
 void CalculationTable::updateTotal(OutputSystem system, int decimals) {
     double sum = 0.0;
-    for (int c = 1; c < ColCount() - 1; ++c) sum += cellValue(columns_[c][23]);
+    for (int c = 1; c < ColCount() - 1; ++c) sum += drops_[c];
     total_ = sum;
     if (system == OutputSystem::US) {
         totalText_ = pressureText(sum, decimals) + " lbw./sq.ft." + " or " +
@@ -208,6 +214,7 @@ void CalculationTable::updateTotal(OutputSystem system, int decimals) {
 bool CalculationTable::deleteColumn(int col, OutputSystem system, int decimals) {
     if (!hasValues() || col < 1 || col >= ColCount() - 1) return false;
     columns_.erase(columns_.begin() + col);
+    drops_.erase(drops_.begin() + col);
     // The grid moves cell texts; the widths stay with their places.
     columnWidths.resize(columns_.size(), defaultColumnWidth);
     renumber();
@@ -222,6 +229,9 @@ void CalculationTable::moveColumn(int from, int to) {
     CalculationColumn moved = std::move(columns_[from]);
     columns_.erase(columns_.begin() + from);
     columns_.insert(columns_.begin() + to, std::move(moved));
+    const double movedDrop = drops_[from];
+    drops_.erase(drops_.begin() + from);
+    drops_.insert(drops_.begin() + to, movedDrop);
     if (static_cast<int>(columnWidths.size()) == ColCount()) {
         int width = columnWidths[from];
         columnWidths.erase(columnWidths.begin() + from);
@@ -230,8 +240,12 @@ void CalculationTable::moveColumn(int from, int to) {
     // The empty column (row 7 empty) goes back to the end.
     for (int c = ColCount() - 1; c >= 1; --c) {
         if (!columns_[c][7].empty()) continue;
-        for (int k = c; k < ColCount() - 1; ++k) columns_[k] = std::move(columns_[k + 1]);
+        for (int k = c; k < ColCount() - 1; ++k) {
+            columns_[k] = std::move(columns_[k + 1]);
+            drops_[k] = drops_[k + 1];
+        }
         columns_.back() = CalculationColumn{};
+        drops_.back() = 0.0;
         break;
     }
     renumber();
@@ -277,6 +291,7 @@ void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
         double drop = pressure(cellValue(col[23]));
         if (!col[23].empty()) col[23] = formatFixed(drop, decimals);
         if (!col[24].empty()) col[24] = formatFixed(drop / secondPressureDivisor, decimals);
+        rereadDrop(c);
         for (int row = 8; row <= 10; ++row) col[row] = convertDimensionRow(col[row], row, decimals);
     }
     updateTotal(newSystem, decimals);

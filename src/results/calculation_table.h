@@ -56,7 +56,9 @@ public:
     // Heading column for the unit system; row 0 of column 1 gets "1" when the
     // table is empty; the heading column is 145 wide; the total is refreshed.
     void writeHeadings(OutputSystem system, int decimals);
-    // Sum of row 23 over the calculation columns and the Label_Summe text.
+    // Sum of row 23 over the calculation columns, in column order, and the
+    // Label_Summe text. The number each row-23 text reads as is kept with its
+    // column, so the sum does not read the texts again.
     void updateTotal(OutputSystem system, int decimals);
     double total() const { return total_; }
     const std::string& totalText() const { return totalText_; }  // Label_Summe
@@ -90,7 +92,11 @@ public:
     void changeFont(const TableFont& newFont);
 
 private:
+    // Row 23 of column `col` read as a number again after its text changed.
+    void rereadDrop(int col);
+
     std::vector<CalculationColumn> columns_;
+    std::vector<double> drops_;  // per column: row 23 read as a number (0 when empty)
     double total_ = 0.0;
     std::string totalText_ = "0.00 bar";
 };

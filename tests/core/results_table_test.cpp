@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -109,6 +111,117 @@ TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
     EXPECT_EQ(t.totalText(), "0.000 mbar or 0.000 bar");
     EXPECT_EQ(t.cell(1, 0), "1");
 }
+
+// The total is the sum of the row-23 texts in column order, whatever was done
+// to the table before. The values make the order matter (1e16, 1, 1, -1e16,
+// 2.5 add up to 2.5 from left to right, to 4.5 with the first moved to the
+// third place), so the sum must be exactly the one of the texts as they stand.
+double sumOfTexts(const CalculationTable& t) {
+    double sum = 0.0;
+    for (int c = 1; c < t.ColCount() - 1; ++c) sum += readNumber(t.cell(c, 23)).value_or(0.0);
+    return sum;
+}
+
+struct TableStep {
+    const char* what;
+    std::function<void(CalculationTable&)> apply;
+};
+
+struct TotalScript {
+    const char* name;
+    std::vector<TableStep> steps;
+};
+
+void appendDrop(CalculationTable& t, const std::string& drop) {
+    t.setCell(t.trailingColumn(), 7, "Cock/1");
+    t.setCell(t.trailingColumn(), 23, drop);
+    t.addTrailingColumn();
+}
+
+class TotalFollowsTheTexts : public ::testing::TestWithParam<TotalScript> {};
+
+TEST_P(TotalFollowsTheTexts, AfterEveryChange) {
+    CalculationTable t;
+    for (const TableStep& step : GetParam().steps) {
+        step.apply(t);
+        t.updateTotal(OutputSystem::Metric, 3);
+        const double expected = sumOfTexts(t);
+        const double total = t.total();
+        EXPECT_EQ(std::memcmp(&expected, &total, sizeof total), 0)
+            << "after " << step.what << ": total " << total << ", texts add up to " << expected;
+    }
+}
+
+const std::vector<TableStep> kAppends = {
+    {"append 1e16", [](CalculationTable& t) { appendDrop(t, "1E16"); }},
+    {"append 1", [](CalculationTable& t) { appendDrop(t, "1"); }},
+    {"append 1 again", [](CalculationTable& t) { appendDrop(t, "1"); }},
+    {"append -1e16", [](CalculationTable& t) { appendDrop(t, "-1E16"); }},
+    {"append 2,5", [](CalculationTable& t) { appendDrop(t, "2,5"); }},
+};
+
+std::vector<TableStep> afterAppends(std::vector<TableStep> more) {
+    std::vector<TableStep> steps = kAppends;
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
+std::vector<TotalScript> totalScripts() {
+    return {
+        TotalScript{"Appending", kAppends},
+        TotalScript{"CellEdits",
+                    afterAppends({{"row 23 of column 2 rewritten",
+                                   [](CalculationTable& t) { t.setCell(2, 23, " 1.23E+0004"); }},
+                                  {"row 23 of column 3 emptied", [](CalculationTable& t) { t.setCell(3, 23, ""); }},
+                                  {"row 23 of column 1 no number", [](CalculationTable& t) { t.setCell(1, 23, "x"); }},
+                                  {"row 22 written", [](CalculationTable& t) { t.setCell(1, 22, "7"); }}})},
+        TotalScript{"TrailingColumnIsNoCalculation",
+                    afterAppends({{"row 23 of the trailing column",
+                                   [](CalculationTable& t) { t.setCell(t.trailingColumn(), 23, "99"); }},
+                                  {"then a new trailing column", [](CalculationTable& t) { t.addTrailingColumn(); }}})},
+        TotalScript{"Deleting",
+                    afterAppends({{"delete column 1",
+                                   [](CalculationTable& t) { t.deleteColumn(1, OutputSystem::Metric, 3); }},
+                                  {"delete column 2",
+                                   [](CalculationTable& t) { t.deleteColumn(2, OutputSystem::Metric, 3); }},
+                                  {"append 4", [](CalculationTable& t) { appendDrop(t, "4"); }}})},
+        TotalScript{"Moving",
+                    afterAppends({{"move 1 to 3", [](CalculationTable& t) { t.moveColumn(1, 3); }},
+                                  {"move 4 to 1", [](CalculationTable& t) { t.moveColumn(4, 1); }},
+                                  {"trailing column with a drop moved to 2",
+                                   [](CalculationTable& t) {
+                                       t.setCell(t.trailingColumn(), 23, "5");
+                                       t.moveColumn(t.trailingColumn(), 2);
+                                   }},
+                                  {"append 3", [](CalculationTable& t) { appendDrop(t, "3"); }}})},
+        TotalScript{"Replacing",
+                    afterAppends({{"calculations set",
+                                   [](CalculationTable& t) {
+                                       std::vector<CalculationColumn> calcs(3);
+                                       calcs[0][23] = "1";
+                                       calcs[1][23] = "1E16";
+                                       calcs[2][23] = "-1E16";
+                                       t.setCalculations(calcs);
+                                   }},
+                                  {"empty calculations", [](CalculationTable& t) { t.setEmptyCalculations(2); }},
+                                  {"append 8", [](CalculationTable& t) { appendDrop(t, "8"); }}})},
+        TotalScript{"SwitchingUnits",
+                    afterAppends({{"to US", [](CalculationTable& t) { t.convertUnits(OutputSystem::US, 3); }},
+                                  {"back to metric",
+                                   [](CalculationTable& t) { t.convertUnits(OutputSystem::Metric, 3); }},
+                                  {"headings", [](CalculationTable& t) { t.writeHeadings(OutputSystem::Metric, 3); }}})},
+        TotalScript{"Copied",
+                    afterAppends({{"copied and the copy changed",
+                                   [](CalculationTable& t) {
+                                       CalculationTable copy = t;
+                                       copy.setCell(1, 23, "123");
+                                       t = copy;
+                                   }}})},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, TotalFollowsTheTexts, ::testing::ValuesIn(totalScripts()),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 struct MoveCase {
     int from, to;
