@@ -169,7 +169,6 @@ int show(const Options& o) {
     std::string problem;
     if (read.status == ProjectReadStatus::Unreadable) problem = "cannot be read";
     else if (read.status == ProjectReadStatus::Damaged) problem = "is damaged: " + read.problem;
-    else if (read.data.format == ProjectFormat::Unknown) problem = "is not a project file (its first line is neither \"4.0\" nor \"1\")";
     if (!problem.empty()) {
         std::cerr << "tolvane-cli: " << o.input << " " << problem << "\n";
         return kBadInput;

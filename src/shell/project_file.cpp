@@ -196,9 +196,10 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
 ProjectReadResult parseProjectLines(const std::vector<std::string>& lines) {
     if (!lines.empty() && lines[0] == "1") return parseOlder(lines);
     if (!lines.empty() && lines[0] == "4.0") return parseCurrent(lines);
-    ProjectReadResult r;
-    r.data.format = ProjectFormat::Unknown;
-    return r;
+    // Anything else is no project of ours. Loading it as an empty table under
+    // its name would let the next Save overwrite a file the user never wrote
+    // with this program, so it is refused like a damaged project.
+    return damaged("it is not a project file (its first line is neither \"4.0\" nor \"1\")");
 }
 
 ProjectReadResult readProjectFile(const std::string& path) {
@@ -233,26 +234,22 @@ ProjectOutcome LoadProject(Session& session, const std::string& path, MessageSin
     ProjectData& d = read.data;
     CalculationTable table;
     std::string note;
-    if (d.format != ProjectFormat::Unknown) {
-        OutputSystem before = session.settings.output;
-        session.settings.output = d.system;
-        out.outputSystemChanged = before != d.system;
-        if (d.format == ProjectFormat::Older) {
-            table.setDefaultColumnWidth(d.defaultColumnWidth);
-            note = oldElementMessage(d.calculations);
-        }
-        table.defaultRowHeight = d.rowHeight;
-        table.font = d.font;
-        table.setCalculations(std::move(d.calculations));
-        if (d.format == ProjectFormat::Current) {
-            for (std::size_t c = 0; c < d.columnWidths.size(); ++c) {
-                table.columnWidths[c] = d.columnWidths[c];
-            }
-        }
-        table.writeHeadings(session.settings.output, session.settings.decimals);
-    } else {
-        table.writeHeadings(session.settings.output, session.settings.decimals);
+    OutputSystem before = session.settings.output;
+    session.settings.output = d.system;
+    out.outputSystemChanged = before != d.system;
+    if (d.format == ProjectFormat::Older) {
+        table.setDefaultColumnWidth(d.defaultColumnWidth);
+        note = oldElementMessage(d.calculations);
     }
+    table.defaultRowHeight = d.rowHeight;
+    table.font = d.font;
+    table.setCalculations(std::move(d.calculations));
+    if (d.format == ProjectFormat::Current) {
+        for (std::size_t c = 0; c < d.columnWidths.size(); ++c) {
+            table.columnWidths[c] = d.columnWidths[c];
+        }
+    }
+    table.writeHeadings(session.settings.output, session.settings.decimals);
     session.table = std::move(table);
     session.projectName = path;
     out.tableReplaced = true;

@@ -329,20 +329,24 @@ TEST(LoadProject, UnreadableFileIsNotAvailable) {
     EXPECT_EQ(s.projectName, "NONAME.TLV");
 }
 
-TEST(LoadProject, UnknownFormatGivesAFreshTableUnderTheFileName) {
+TEST(LoadProject, UnknownFormatIsRefusedAndLeavesTheTable) {
     ScratchFolder dir;
     for (const std::vector<std::string>& lines :
          {std::vector<std::string>{"3.0", "M", "0"}, std::vector<std::string>{}}) {
         std::string path = writeLines(dir, "other.tlv", lines);
         Session s;
         addCalculations(s, 2);
+        const std::string before = s.table.clipboardText();
         RecordingMessageSink messages;
         ProjectOutcome out = LoadProject(s, path, messages);
-        EXPECT_TRUE(messages.messages.empty());
-        EXPECT_TRUE(out.tableReplaced);
-        EXPECT_FALSE(s.table.hasValues());
-        EXPECT_EQ(s.table.totalText(), "0.00 bar");
-        EXPECT_EQ(s.projectName, path);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages[0].type, MessageType::Warning);
+        EXPECT_EQ(messages.messages[0].text,
+                  "The file \"" + path + "\" is damaged: it is not a project file (its first line is "
+                  "neither \"4.0\" nor \"1\").\rThe project was not opened.");
+        EXPECT_FALSE(out.tableReplaced);
+        EXPECT_EQ(s.table.clipboardText(), before);
+        EXPECT_EQ(s.projectName, "NONAME.TLV");
     }
 }
 
