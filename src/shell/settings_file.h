@@ -20,7 +20,7 @@ inline constexpr int kSettingsLineCount = 43;
 // Places and sizes of the windows the settings file keeps (pixels).
 struct WindowPlaces {
     int mainLeft = 80, mainTop = 60;
-    int tableLeft = 80, tableTop = 260, tableWidth = 640, tableHeight = 440;
+    int tableLeft = 80, tableTop = 260, tableWidth = 760, tableHeight = 540;  // all 25 rows in view
     int shortLeft = 740, shortTop = 60, shortWidth = 420, shortHeight = 300;
     std::array<int, 4> shortColumnWidths{64, 140, 90, 90};
     bool operator==(const WindowPlaces&) const = default;
