@@ -11,13 +11,6 @@ using U = RowUnit;
 RowSpec row(const char* label, const char* defaultText, RowUnit unit) {
     return RowSpec{label, defaultText, unit};
 }
-const RowSpec kNoRow{};
-
-// Rows shared by several kinds.
-const RowSpec kDiameterD = row("Diameter of pipe D:", "100", U::MM);
-const RowSpec kDiameterD1 = row("Diameter of pipe D1:", "100", U::MM);
-const RowSpec kDiameterD2 = row("Diameter of pipe D2:", "50", U::MM);
-const RowSpec kPipeLength = row("Length of pipe L:", "1.0", U::M);
 
 KindSpec kind(int group, int variant, const char* button, const char* hint, const char* name,
               std::array<RowSpec, 4> rows, const char* optionCaption = "",
@@ -26,7 +19,15 @@ KindSpec kind(int group, int variant, const char* button, const char* hint, cons
                     std::move(optionItems)};
 }
 
+// Built on first use; everything it reads is local, so the catalogue is
+// right even when asked for during static initialisation.
 std::vector<KindSpec> buildKinds() {
+    const RowSpec kNoRow{};
+    // Rows shared by several kinds.
+    const RowSpec kDiameterD = row("Diameter of pipe D:", "100", U::MM);
+    const RowSpec kDiameterD1 = row("Diameter of pipe D1:", "100", U::MM);
+    const RowSpec kDiameterD2 = row("Diameter of pipe D2:", "50", U::MM);
+    const RowSpec kPipeLength = row("Length of pipe L:", "1.0", U::M);
     const std::array<std::string, 2> entranceItems{"sharpe-edged", "crushed"};
     return {
         // Straight pipes
