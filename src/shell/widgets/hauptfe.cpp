@@ -25,7 +25,6 @@
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/zusafe.h"
 #include "shell/widgets/zusavofe.h"
-#include "units/number_format.h"
 
 #include <filesystem>
 
@@ -67,7 +66,6 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
 
     wireMenu();
     wireMedium();
-    statusBar()->setSizeGripEnabled(false);
 
     showForm();
     BtnBottomDlg->setSelectedKind(session_.form.element.kind);
@@ -145,7 +143,6 @@ void TMyWindow::wireMedium() {
 
 void TMyWindow::setTableWindow(TAusgabe_Fenster* table) {
     table_ = table;
-    statusBar()->setVisible(table == nullptr);
     if (table) wireTableMenu();
     setFixedSize(sizeHint());
 }
@@ -215,26 +212,7 @@ void TMyWindow::BerechnungsschalterClick() {
     const CalculateOutcome outcome = Calculate(session_, services_.messages, asker_);
     showForm();
     focusField(outcome.focus);
-    if (table_) {
-        if (outcome.added) table_->refresh();
-    } else {
-        showLastResult(outcome);
-    }
-}
-
-void TMyWindow::showLastResult(const CalculateOutcome& outcome) {
-    if (!outcome.added) return;
-    const ElementResult& r = outcome.result;
-    const int d = session_.settings.decimals;
-    const int n = session_.table.calculationCount();
-    QString text = QStringLiteral("No. %1:  v = %2 m/s   Re = %3   %4   \u03bb = %5   \u0394p = %6 mbar")
-                       .arg(n)
-                       .arg(QString::fromStdString(formatFixed(r.velocity, d)))
-                       .arg(QString::fromStdString(formatFixed(r.reynolds, 0)))
-                       .arg(r.isLaminar ? QStringLiteral("laminar") : QStringLiteral("turbulent"))
-                       .arg(QString::fromStdString(formatFixed(r.frictionFactor, 4)))
-                       .arg(QString::fromStdString(formatFixed(r.pressureDrop * 1000.0, d)));
-    statusBar()->showMessage(text);
+    if (table_ && outcome.added) table_->refresh();
 }
 
 void TMyWindow::SpeedButton1Click() {

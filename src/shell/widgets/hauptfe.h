@@ -86,7 +86,6 @@ private:
     void wireMedium();
     void wireTableMenu();
     MenuContext menuContext();
-    void showLastResult(const CalculateOutcome& outcome);
     void placeDataWindows();
 
     Session& session_;
