@@ -18,6 +18,7 @@
 #include "shell/widgets/zusafe.h"
 #include "shell/widgets/zusavofe.h"
 #include "ui_fixture.h"
+#include "window_rig.h"
 
 using namespace tolvane;
 using tolvane::test::byName;
@@ -28,13 +29,9 @@ class TestChooser : public QObject {
     Q_OBJECT
 
     tolvane::test::UiFixture ui;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<RecordingMessageSink> sink;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<TMyWindow> window;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
 
-    ElementPanelWidget* panel() const { return window->elementPanel(); }
+    ElementPanelWidget* panel() const { return rig->window->elementPanel(); }
 
     // Opens the chooser from the speed button; inside the modal dialog the
     // button `sb` is pressed and the dialog closed by `closeWith`.
@@ -47,22 +44,17 @@ class TestChooser : public QObject {
             QTest::mouseClick(b, Qt::LeftButton);
             tolvane::test::clickButton(dlg, closeWith);
         });
-        QTest::mouseClick(window->speedButtons().SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(rig->window->speedButtons().SpeedButton1, Qt::LeftButton);
         QCOMPARE(ui.modals().pendingExpectations(), 0);
     }
 
 private Q_SLOTS:
     void init() {
-        session = std::make_unique<Session>();
-        sink = std::make_unique<RecordingMessageSink>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        window = std::make_unique<TMyWindow>(*session, PlatformServices{*sink, *clipboard, *files});
-        window->show();
+        rig = std::make_unique<tolvane::test::MainWindowRig>();
     }
 
     void cleanup() {
-        window.reset();
+        rig.reset();
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
     }
 
@@ -73,13 +65,13 @@ private Q_SLOTS:
 
         choose(QStringLiteral("SB14"), QStringLiteral("&Cancel"));
 
-        QCOMPARE(session->form.element.kind, (ElementKind{1, 1}));
+        QCOMPARE(rig->session.form.element.kind, (ElementKind{1, 1}));
         QCOMPARE(panel()->VaEdit[0]->text(), QStringLiteral("250"));
         QCOMPARE(panel()->ComboVar[0]->currentText(), QStringLiteral("in."));
         QCOMPARE(panel()->Statisch_Element_Name->text(), nameBefore);
-        QVERIFY(sink->messages.empty());
+        QVERIFY(rig->sink.messages.empty());
         // The button pressed before Cancel is still pressed at the next opening.
-        QCOMPARE(window->chooser()->selectedKind(), (ElementKind{4, 1}));
+        QCOMPARE(rig->window->chooser()->selectedKind(), (ElementKind{4, 1}));
     }
 
     void ok_lays_out_panel_for_the_kind_data() {
@@ -146,7 +138,7 @@ private Q_SLOTS:
 
         choose(button, QStringLiteral("&OK"));
 
-        QCOMPARE(session->form.element.kind, kind);
+        QCOMPARE(rig->session.form.element.kind, kind);
         QCOMPARE(panel()->Statisch_Element_Name->text(), name);
         for (int r = 0; r < 4; ++r) {
             const bool shown = r < labels.size();
@@ -165,26 +157,26 @@ private Q_SLOTS:
             QCOMPARE(panel()->RadioGroup1->title(), option);
             QVERIFY(panel()->optionItems[0]->isChecked());
         }
-        QCOMPARE(window->elementDataWindow()->isVisible(), surfaceWindow);
-        QCOMPARE(window->flowDataWindow()->isVisible(), branchWindow);
-        QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("Va1_Edit"));
+        QCOMPARE(rig->window->elementDataWindow()->isVisible(), surfaceWindow);
+        QCOMPARE(rig->window->flowDataWindow()->isVisible(), branchWindow);
+        QCOMPARE(rig->window->focusWidget()->objectName(), QStringLiteral("Va1_Edit"));
     }
 
     void additional_windows_keep_their_contents() {
         choose(QStringLiteral("SB17"), QStringLiteral("&OK"));
-        window->elementDataWindow()->rough->setChecked(true);
+        rig->window->elementDataWindow()->rough->setChecked(true);
         choose(QStringLiteral("SB24"), QStringLiteral("&OK"));
-        QVERIFY(!window->elementDataWindow()->isVisible());
-        window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
-        QCOMPARE(window->flowDataWindow()->Label_Einheit->text(), QStringLiteral("m³/h"));
+        QVERIFY(!rig->window->elementDataWindow()->isVisible());
+        rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
+        QCOMPARE(rig->window->flowDataWindow()->Label_Einheit->text(), QStringLiteral("m³/h"));
         choose(QStringLiteral("SB17"), QStringLiteral("&OK"));
-        QVERIFY(!window->flowDataWindow()->isVisible());
-        QVERIFY(window->elementDataWindow()->rough->isChecked());
+        QVERIFY(!rig->window->flowDataWindow()->isVisible());
+        QVERIFY(rig->window->elementDataWindow()->rough->isChecked());
         choose(QStringLiteral("SB25"), QStringLiteral("&OK"));
-        QCOMPARE(window->flowDataWindow()->Edit_abzwVolumenstrom->text(), QStringLiteral("0.4"));
+        QCOMPARE(rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text(), QStringLiteral("0.4"));
         // Both windows: always on top, not modal, no close box.
-        for (QWidget* w : {static_cast<QWidget*>(window->elementDataWindow()),
-                           static_cast<QWidget*>(window->flowDataWindow())}) {
+        for (QWidget* w : {static_cast<QWidget*>(rig->window->elementDataWindow()),
+                           static_cast<QWidget*>(rig->window->flowDataWindow())}) {
             QCOMPARE(w->windowTitle(), QStringLiteral("Additional Data"));
             QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QVERIFY(!w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -211,13 +203,13 @@ private Q_SLOTS:
             QVERIFY(b);
             QTest::mouseDClick(b, Qt::LeftButton);
         });
-        QTest::mouseClick(window->speedButtons().SpeedButton1, Qt::LeftButton);
-        QCOMPARE(session->form.element.kind, (ElementKind{10, 1}));
+        QTest::mouseClick(rig->window->speedButtons().SpeedButton1, Qt::LeftButton);
+        QCOMPARE(rig->session.form.element.kind, (ElementKind{10, 1}));
         QCOMPARE(panel()->VaStatic[0]->text(), QStringLiteral("Vertical difference H:"));
     }
 
     void chooser_holds_every_kind_once_under_its_heading() {
-        TBtnBottomDlg* dlg = window->chooser();
+        TBtnBottomDlg* dlg = rig->window->chooser();
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Select pipe element"));
         const auto buttons = dlg->findChildren<QToolButton*>();
         QCOMPARE(buttons.size(), 46);

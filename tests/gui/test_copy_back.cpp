@@ -19,6 +19,7 @@
 #include "shell/widgets/zusafe.h"
 #include "shell/widgets/zusavofe.h"
 #include "ui_fixture.h"
+#include "window_rig.h"
 
 using namespace tolvane;
 
@@ -26,43 +27,28 @@ class TestCopyBack : public QObject {
     Q_OBJECT
 
     tolvane::test::UiFixture ui;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<RecordingMessageSink> sink;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<TMyWindow> window;
-    std::unique_ptr<TAusgabe_Fenster> table;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
 
     void choose(ElementKind kind) {
-        window->readForm();
-        chooseElementKind(session->form, kind);
-        window->showForm();
-        window->chooser()->setSelectedKind(kind);
+        rig->window->readForm();
+        chooseElementKind(rig->session.form, kind);
+        rig->window->showForm();
+        rig->window->chooser()->setSelectedKind(kind);
     }
-    void calculate() { QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton); }
     void copyBack(int tableColumn) {
-        table->grid()->setCurrentIndex(table->grid()->model()->index(3, tableColumn - 1));
-        QTest::mouseClick(table->findChild<QToolButton*>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
+        rig->table->grid()->setCurrentIndex(rig->table->grid()->model()->index(3, tableColumn - 1));
+        QTest::mouseClick(rig->table->findChild<QToolButton*>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
     }
 
 private Q_SLOTS:
     void init() {
-        session = std::make_unique<Session>();
-        sink = std::make_unique<RecordingMessageSink>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        window = std::make_unique<TMyWindow>(*session, PlatformServices{*sink, *clipboard, *files});
-        window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
-        table = std::make_unique<TAusgabe_Fenster>(*session, *sink, *clipboard);
-        window->setTableWindow(table.get());
-        window->show();
-        table->show();
+        rig = std::make_unique<tolvane::test::MainWindowRig>(tolvane::test::MainWindowRig::Table::With);
+        rig->window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
     }
 
     void cleanup() {
-        window->setTableWindow(nullptr);
-        table.reset();
-        window.reset();
+        rig.reset();
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
     }
 
@@ -89,60 +75,60 @@ private Q_SLOTS:
         QFETCH(bool, surfaceWindow);
         QFETCH(bool, flowWindow);
         const ElementKind kind{group, variant};
-        ElementPanelWidget* panel = window->elementPanel();
-        MediumPanelWidget* medium = window->mediumPanel();
+        ElementPanelWidget* panel = rig->window->elementPanel();
+        MediumPanelWidget* medium = rig->window->mediumPanel();
 
         choose(kind);
         panel->ComboVar[0]->setCurrentIndex(unit1);
         if (unit1 == 1) panel->VaEdit[0]->setText(QStringLiteral("4"));
         if (kind == ElementKind{4, 4})
-            window->elementDataWindow()->setSurface(option);
+            rig->window->elementDataWindow()->setSurface(option);
         else if (option == 1)
             panel->optionItems[1]->setChecked(true);
-        if (flowWindow) window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
+        if (flowWindow) rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
         medium->Eingabe_Medium->setText(QStringLiteral("brine"));
         if (gas) medium->Radio_Gas->setChecked(true);
         calculate();
-        QCOMPARE(session->table.calculationCount(), 1);
+        QCOMPARE(rig->session.table.calculationCount(), 1);
 
         // Everything else in the window is changed before the copy back.
         choose(ElementKind{10, 2});
         (gas ? medium->Radio_Fluessig : medium->Radio_Gas)->setChecked(true);
         medium->Eingabe_Medium->setText(QStringLiteral("other"));
         medium->ComboBox4->setCurrentIndex(1);
-        window->elementDataWindow()->setSurface(1 - option);
-        window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QString());
-        QVERIFY(!window->chooser()->button(kind)->isChecked());
+        rig->window->elementDataWindow()->setSurface(1 - option);
+        rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QString());
+        QVERIFY(!rig->window->chooser()->button(kind)->isChecked());
 
         copyBack(1);
-        QCOMPARE(sink->messages.size(), std::size_t{0});
-        QVERIFY(session->form.element.kind == kind);
-        QVERIFY(window->chooser()->button(kind)->isChecked());
+        QCOMPARE(rig->sink.messages.size(), std::size_t{0});
+        QVERIFY(rig->session.form.element.kind == kind);
+        QVERIFY(rig->window->chooser()->button(kind)->isChecked());
         // The table writes metric texts: an entry in inches comes back in mm.
         QCOMPARE(panel->ComboVar[0]->currentText(), QStringLiteral("mm"));
         if (unit1 == 1) QCOMPARE(panel->VaEdit[0]->text(), QStringLiteral("101.600"));
         QCOMPARE(panel->ComboVar[0]->isVisible(), true);
         if (kind == ElementKind{4, 4}) {
-            QCOMPARE(window->elementDataWindow()->surface(), option);
+            QCOMPARE(rig->window->elementDataWindow()->surface(), option);
         } else if (panel->RadioGroup1->isVisible()) {
             QCOMPARE(panel->optionItems[static_cast<std::size_t>(option)]->isChecked(), true);
         }
-        QCOMPARE(window->elementDataWindow()->isVisible(), surfaceWindow);
-        QCOMPARE(window->flowDataWindow()->isVisible(), flowWindow);
-        if (flowWindow) QVERIFY(!window->flowDataWindow()->Edit_abzwVolumenstrom->text().isEmpty());
+        QCOMPARE(rig->window->elementDataWindow()->isVisible(), surfaceWindow);
+        QCOMPARE(rig->window->flowDataWindow()->isVisible(), flowWindow);
+        if (flowWindow) QVERIFY(!rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text().isEmpty());
         QCOMPARE(medium->Eingabe_Medium->text(), QStringLiteral("brine"));
         QCOMPARE(medium->ComboBox4->currentText(), QStringLiteral("Volume flow:"));
         QCOMPARE(medium->ComboBox1->currentText(), QStringLiteral("m³/h"));
         QCOMPARE(medium->Radio_Gas->isChecked(), gas);
-        QCOMPARE(window->gasWindow()->isVisible(), gas);
+        QCOMPARE(rig->window->gasWindow()->isVisible(), gas);
 
         // The fields taken back calculate the same column again (a branch
         // flow recomputed from rounded velocities may differ in its last place).
         calculate();
-        QCOMPARE(session->table.calculationCount(), 2);
+        QCOMPARE(rig->session.table.calculationCount(), 2);
         for (int row = 1; row < (flowWindow ? 13 : 25); ++row)
-            QCOMPARE(QString::fromStdString(session->table.cell(2, row)),
-                     QString::fromStdString(session->table.cell(1, row)));
+            QCOMPARE(QString::fromStdString(rig->session.table.cell(2, row)),
+                     QString::fromStdString(rig->session.table.cell(1, row)));
     }
 
     void calculate_uses_the_settings_in_force_data() {
@@ -157,24 +143,24 @@ private Q_SLOTS:
         QFETCH(bool, us);
         QFETCH(QString, flowUnit);
         calculate();
-        session->settings.decimals = decimals;
+        rig->session.settings.decimals = decimals;
         if (us) {
-            session->settings.output = OutputSystem::US;
-            table->convertUnits(OutputSystem::US, decimals);
+            rig->session.settings.output = OutputSystem::US;
+            rig->table->convertUnits(OutputSystem::US, decimals);
         }
         calculate();
-        QCOMPARE(session->table.calculationCount(), 2);
-        const std::string drop = session->table.cell(2, 23);
+        QCOMPARE(rig->session.table.calculationCount(), 2);
+        const std::string drop = rig->session.table.cell(2, 23);
         const std::size_t point = drop.find('.');
         QVERIFY2(point != std::string::npos, drop.c_str());
         QCOMPARE(static_cast<int>(drop.size() - point - 1), decimals);
-        QCOMPARE(QString::fromStdString(session->table.cell(0, 23)),
+        QCOMPARE(QString::fromStdString(rig->session.table.cell(0, 23)),
                  us ? QStringLiteral("Pressure drop in lbw./sq.ft.:") : QStringLiteral("Pressure drop in mbar:"));
 
         copyBack(2);
-        QCOMPARE(window->mediumPanel()->ComboBox1->currentText(), flowUnit);
-        QCOMPARE(window->mediumPanel()->Eingabe_Volumenstrom->text(),
-                 QString::fromStdString(session->table.cell(2, 2)));
+        QCOMPARE(rig->window->mediumPanel()->ComboBox1->currentText(), flowUnit);
+        QCOMPARE(rig->window->mediumPanel()->Eingabe_Volumenstrom->text(),
+                 QString::fromStdString(rig->session.table.cell(2, 2)));
     }
 };
 

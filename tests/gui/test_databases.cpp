@@ -25,6 +25,7 @@
 #include "shell/widgets/hauptfe.h"
 #include "shell/widgets/main_menu.h"
 #include "ui_fixture.h"
+#include "window_rig.h"
 
 using namespace tolvane;
 using tolvane::test::byName;
@@ -62,15 +63,10 @@ class TestDatabases : public QObject {
     Q_OBJECT
 
     tolvane::test::UiFixture ui;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<RecordingMessageSink> sink;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<TMyWindow> window;
-    std::unique_ptr<TAusgabe_Fenster> table;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
     std::unique_ptr<QTemporaryDir> zetaDir;
 
-    TZetaDatenbank* zeta() const { return window->zetaDatabase(); }
+    TZetaDatenbank* zeta() const { return rig->window->zetaDatabase(); }
 
     // Opens the database from the Extras menu; `handler` acts in the dialog
     // while it is shown and closes it.
@@ -82,8 +78,8 @@ class TestDatabases : public QObject {
             if (dlg) handler(dlg);
             if (w->isVisible()) qobject_cast<QDialog*>(w)->reject();
         });
-        QVERIFY(window->menu()->zetaDatabase->isEnabled());
-        window->menu()->zetaDatabase->trigger();
+        QVERIFY(rig->window->menu()->zetaDatabase->isEnabled());
+        rig->window->menu()->zetaDatabase->trigger();
         QVERIFY(seen);
     }
 
@@ -125,28 +121,19 @@ class TestDatabases : public QObject {
 
 private Q_SLOTS:
     void init() {
-        session = std::make_unique<Session>();
-        sink = std::make_unique<RecordingMessageSink>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        window = std::make_unique<TMyWindow>(*session, PlatformServices{*sink, *clipboard, *files});
-        table = std::make_unique<TAusgabe_Fenster>(*session, *sink, *clipboard);
-        window->setTableWindow(table.get());
-        window->show();
-        table->show();
+        rig = std::make_unique<tolvane::test::MainWindowRig>(tolvane::test::MainWindowRig::Table::With);
         zetaDir = std::make_unique<QTemporaryDir>(ui.workDir() + "/zta-XXXXXX");
-        window->zetaDatabase()->setDirectory(zetaDir->path().toStdString());
+        rig->window->zetaDatabase()->setDirectory(zetaDir->path().toStdString());
     }
     void cleanup() {
-        table.reset();
-        window.reset();
+        rig.reset();
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
     }
 
     // ---- roughness table ----
 
     void roughness_table_as_created() {
-        TRauDatenbank* db = window->roughnessDialog()->RauDatenbank;
+        TRauDatenbank* db = rig->window->roughnessDialog()->RauDatenbank;
         QCOMPARE(db->windowTitle(), QStringLiteral("Roughness of pipes"));
         QCOMPARE(db->ListBox1->count(), 42);
         QCOMPARE(db->selectedRow(), 0);
@@ -155,7 +142,7 @@ private Q_SLOTS:
         QCOMPARE(db->ListBox1->item(27)->text(),
                  QStringLiteral("Steel\tafter long operation cleaned\t0.15 - 0.20 mm\tor\t0.006 - 0.008 in."));
         QCOMPARE(db->ListBox1->item(39)->text(), QStringLiteral("Stoneware\t\t0.25 mm\tor\t0.01 in."));
-        QVERIFY(window->roughnessDialog()->DatenbankBtn->isEnabled());
+        QVERIFY(rig->window->roughnessDialog()->DatenbankBtn->isEnabled());
     }
 
     void database_value_goes_into_query_data() {
@@ -181,18 +168,18 @@ private Q_SLOTS:
         QFETCH(double, k);
         QString seen;
         answerThroughDatabase(typed, unit, row, QStringLiteral("&OK"), &seen);
-        const std::optional<double> got = window->roughnessDialog()->ask();
+        const std::optional<double> got = rig->window->roughnessDialog()->ask();
         QCOMPARE(seen, shown);
         QVERIFY(got.has_value());
         QVERIFY2(std::fabs(*got - k) < 1e-12, qPrintable(QString::number(*got, 'g', 17)));
-        QVERIFY(sink->messages.empty());
+        QVERIFY(rig->sink.messages.empty());
     }
 
     void chosen_row_stays_for_next_time() {
         QString seen;
         answerThroughDatabase(QString(), 0, 33, QStringLiteral("&Cancel"), &seen);
-        window->roughnessDialog()->ask();
-        QCOMPARE(window->roughnessDialog()->RauDatenbank->selectedRow(), 33);
+        rig->window->roughnessDialog()->ask();
+        QCOMPARE(rig->window->roughnessDialog()->RauDatenbank->selectedRow(), 33);
         QCOMPARE(seen, QStringLiteral("0.1"));
     }
 
@@ -209,12 +196,12 @@ private Q_SLOTS:
         QFETCH(QString, roughnessCell);
         QString seen;
         answerThroughDatabase(QString(), 0, 41, press, &seen);
-        QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+        QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
         QCOMPARE(seen, QStringLiteral("1.0"));
-        QCOMPARE(session->table.calculationCount(), columns);
-        if (columns == 1) QCOMPARE(QString::fromStdString(session->table.cell(1, 18)), roughnessCell);
-        if (columns == 0) QCOMPARE(session->roughness, 0.1);
-        QVERIFY(sink->messages.empty());
+        QCOMPARE(rig->session.table.calculationCount(), columns);
+        if (columns == 1) QCOMPARE(QString::fromStdString(rig->session.table.cell(1, 18)), roughnessCell);
+        if (columns == 0) QCOMPARE(rig->session.roughness, 0.1);
+        QVERIFY(rig->sink.messages.empty());
     }
 
     // ---- resistance-coefficient database ----
@@ -235,7 +222,7 @@ private Q_SLOTS:
             QVERIFY(dlg->OKBtn->isDefault());
             QVERIFY(dlg->OKBtn->isEnabled());
         });
-        QVERIFY(sink->messages.empty());
+        QVERIFY(rig->sink.messages.empty());
     }
 
     void choosing_refills_lists_data() {
@@ -277,7 +264,7 @@ private Q_SLOTS:
             QCOMPARE(entries(dlg->ListBox2), diameters);
             QCOMPARE(dlg->Edit1->text(), zeta);
         });
-        QVERIFY(sink->messages.empty());
+        QVERIFY(rig->sink.messages.empty());
     }
 
     void copy_to_element_window_data() {
@@ -308,11 +295,11 @@ private Q_SLOTS:
         QFETCH(QString, specification);
         writeFile(zetaDir->path(), "Acme.ZTA", kAcme);
         writeFile(zetaDir->path(), "Borg.v2.ZTA", kBorg);
-        const int trailing = session->table.trailingColumn();
-        session->table.setCell(trailing, kSpecificationRow, "my own note");
-        table->refresh();
+        const int trailing = rig->session.table.trailingColumn();
+        rig->session.table.setCell(trailing, kSpecificationRow, "my own note");
+        rig->table->refresh();
         // A medium name typed but not yet read by any command stays.
-        auto* name = byName<QLineEdit>(window.get(), "Eingabe_Medium");
+        auto* name = byName<QLineEdit>(rig->window.get(), "Eingabe_Medium");
         name->setText(QStringLiteral("brine"));
 
         withZetaDatabase([&](TZetaDatenbank* dlg) {
@@ -329,32 +316,32 @@ private Q_SLOTS:
             QCOMPARE(dlg->result(), int(QDialog::Accepted));
         });
 
-        QCOMPARE(session->form.element.kind, kResistanceCoefficient);
-        QCOMPARE(byName<QLineEdit>(window.get(), "Va1_Edit")->text(), va1);
-        QCOMPARE(byName<QLineEdit>(window.get(), "Va2_Edit")->text(), va2);
-        QCOMPARE(QString::fromStdString(session->form.element.elementName), QStringLiteral("Diverse - Resistance coefficient"));
+        QCOMPARE(rig->session.form.element.kind, kResistanceCoefficient);
+        QCOMPARE(byName<QLineEdit>(rig->window.get(), "Va1_Edit")->text(), va1);
+        QCOMPARE(byName<QLineEdit>(rig->window.get(), "Va2_Edit")->text(), va2);
+        QCOMPARE(QString::fromStdString(rig->session.form.element.elementName), QStringLiteral("Diverse - Resistance coefficient"));
         QCOMPARE(name->text(), QStringLiteral("brine"));
-        QCOMPARE(window->chooser()->selectedKind(), kResistanceCoefficient);
-        QVERIFY(window->chooser()->button(kResistanceCoefficient)->isChecked());
-        QCOMPARE(session->table.trailingColumn(), trailing);
-        QCOMPARE(QString::fromStdString(session->table.cell(trailing, kSpecificationRow)), specification);
-        const QModelIndex cell = table->model()->index(kSpecificationRow, CalculationTableModel::modelColumn(trailing));
-        QCOMPARE(table->model()->data(cell, Qt::DisplayRole).toString(), specification);
-        QCOMPARE(session->table.calculationCount(), 0);
-        QVERIFY(sink->messages.empty());
+        QCOMPARE(rig->window->chooser()->selectedKind(), kResistanceCoefficient);
+        QVERIFY(rig->window->chooser()->button(kResistanceCoefficient)->isChecked());
+        QCOMPARE(rig->session.table.trailingColumn(), trailing);
+        QCOMPARE(QString::fromStdString(rig->session.table.cell(trailing, kSpecificationRow)), specification);
+        const QModelIndex cell = rig->table->model()->index(kSpecificationRow, CalculationTableModel::modelColumn(trailing));
+        QCOMPARE(rig->table->model()->data(cell, Qt::DisplayRole).toString(), specification);
+        QCOMPARE(rig->session.table.calculationCount(), 0);
+        QVERIFY(rig->sink.messages.empty());
     }
 
     void close_changes_nothing() {
         writeFile(zetaDir->path(), "Acme.ZTA", kAcme);
-        const FormState before = session->form;
+        const FormState before = rig->session.form;
         withZetaDatabase([](TZetaDatenbank* dlg) {
             dlg->ListBox1->setCurrentRow(2);
             tolvane::test::clickButton(dlg, QStringLiteral("&Close"));
             QVERIFY(!dlg->isVisible());
         });
-        window->readForm();
-        QVERIFY(session->form == before);
-        QCOMPARE(session->table.cell(session->table.trailingColumn(), kSpecificationRow), std::string());
+        rig->window->readForm();
+        QVERIFY(rig->session.form == before);
+        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow), std::string());
     }
 
     void broken_file_warns_and_empties_lists_data() {
@@ -369,8 +356,8 @@ private Q_SLOTS:
         writeFile(zetaDir->path(), "Aaa broken.ZTA", bytes);
         writeFile(zetaDir->path(), "Acme.ZTA", kAcme);
         withZetaDatabase([&](TZetaDatenbank* dlg) {
-            QCOMPARE(sink->messages.size(), std::size_t(1));
-            QCOMPARE(sink->messages[0], (Message{MessageType::Warning, kZetaDatabaseBroken, {}}));
+            QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+            QCOMPARE(rig->sink.messages[0], (Message{MessageType::Warning, kZetaDatabaseBroken, {}}));
             QCOMPARE(entries(dlg->FileListBox1), (QStringList{"Aaa broken.ZTA", "Acme.ZTA"}));
             QVERIFY(dlg->ListBox1->count() == 0 && dlg->ListBox2->count() == 0);
             QVERIFY(dlg->Edit1->text().isEmpty());
@@ -381,9 +368,9 @@ private Q_SLOTS:
             QVERIFY(dlg->OKBtn->isEnabled());
             QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
         });
-        QCOMPARE(sink->messages.size(), std::size_t(1));
-        QCOMPARE(session->form.element.kind, kResistanceCoefficient);
-        QCOMPARE(session->table.cell(session->table.trailingColumn(), kSpecificationRow), std::string("Acme Gate valve"));
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QCOMPARE(rig->session.form.element.kind, kResistanceCoefficient);
+        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow), std::string("Acme Gate valve"));
     }
 
     void shipped_files_found_beside_program() {

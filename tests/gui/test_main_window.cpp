@@ -21,6 +21,7 @@
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/zusavofe.h"
 #include "ui_fixture.h"
+#include "window_rig.h"
 #include "units/unit_catalogue.h"
 
 using namespace tolvane;
@@ -75,44 +76,35 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
     tolvane::test::UiFixture ui;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<RecordingMessageSink> sink;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<TMyWindow> window;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
     int roughnessQuestions = 0;
 
     QLineEdit* edit(const char* name) const {
-        QLineEdit* e = byName<QLineEdit>(window.get(), name);
-        if (!e) e = byName<QLineEdit>(window->gasWindow(), name);
+        QLineEdit* e = byName<QLineEdit>(rig->window.get(), name);
+        if (!e) e = byName<QLineEdit>(rig->window->gasWindow(), name);
         return e;
     }
     QString focusedName(QWidget* topLevel) const {
         return topLevel->focusWidget() ? topLevel->focusWidget()->objectName() : QString();
     }
     void calculateWithF3() {
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window.get(), Qt::Key_F3);
+        QVERIFY(QTest::qWaitForWindowActive(rig->window.get()));
+        QTest::keyClick(rig->window.get(), Qt::Key_F3);
     }
 
 private Q_SLOTS:
     void init() {
-        session = std::make_unique<Session>();
-        sink = std::make_unique<RecordingMessageSink>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        window = std::make_unique<TMyWindow>(*session, PlatformServices{*sink, *clipboard, *files});
+        rig = std::make_unique<tolvane::test::MainWindowRig>();
         roughnessQuestions = 0;
-        window->setRoughnessAsker([this]() -> std::optional<double> {
+        rig->window->setRoughnessAsker([this]() -> std::optional<double> {
             ++roughnessQuestions;
             return 0.1;
         });
-        window->show();
-        window->activateWindow();
+        rig->window->activateWindow();
     }
 
     void cleanup() {
-        window.reset();
+        rig.reset();
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
     }
 
@@ -147,14 +139,14 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         QFETCH(QString, focus);
         typeInto(edit(qPrintable(field)), text);
-        window->speedButtons().SpeedButton1->setFocus();  // the focus must be moved back by the message
+        rig->window->speedButtons().SpeedButton1->setFocus();  // the focus must be moved back by the message
 
         calculateWithF3();
 
-        QCOMPARE(texts(sink->messages), messages);
-        for (const Message& m : sink->messages) QCOMPARE(m.type, MessageType::Error);
-        QCOMPARE(focusedName(window.get()), focus);
-        QCOMPARE(session->table.calculationCount(), 0);
+        QCOMPARE(texts(rig->sink.messages), messages);
+        for (const Message& m : rig->sink.messages) QCOMPARE(m.type, MessageType::Error);
+        QCOMPARE(focusedName(rig->window.get()), focus);
+        QCOMPARE(rig->session.table.calculationCount(), 0);
         QCOMPARE(roughnessQuestions, 0);
         QCOMPARE(edit(qPrintable(field))->text(), text);  // the input stays as typed
     }
@@ -169,43 +161,43 @@ private Q_SLOTS:
         QFETCH(int, trigger);
         for (int n = 1; n <= 2; ++n) {
             if (trigger == 0)
-                QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+                QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
             else if (trigger == 1)
-                window->menu()->pressureDrop->trigger();
+                rig->window->menu()->pressureDrop->trigger();
             else
                 calculateWithF3();
-            QCOMPARE(session->table.calculationCount(), n);
-            QCOMPARE(session->table.cell(n, 0), std::to_string(n));
+            QCOMPARE(rig->session.table.calculationCount(), n);
+            QCOMPARE(rig->session.table.cell(n, 0), std::to_string(n));
         }
-        QCOMPARE(texts(sink->messages), QStringList{});
+        QCOMPARE(texts(rig->sink.messages), QStringList{});
         QCOMPARE(roughnessQuestions, 2);  // turbulent straight pipe: k asked each time
-        QCOMPARE(session->table.cell(1, 7), std::string("circular/1"));
-        QCOMPARE(session->table.cell(1, 17), session->table.cell(2, 17));
+        QCOMPARE(rig->session.table.cell(1, 7), std::string("circular/1"));
+        QCOMPARE(rig->session.table.cell(1, 17), rig->session.table.cell(2, 17));
     }
 
     void cancelled_roughness_adds_no_calculation() {
-        window->setRoughnessAsker([this]() -> std::optional<double> {
+        rig->window->setRoughnessAsker([this]() -> std::optional<double> {
             ++roughnessQuestions;
             return std::nullopt;
         });
-        QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+        QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
         QCOMPARE(roughnessQuestions, 1);
-        QCOMPARE(session->table.calculationCount(), 0);
+        QCOMPARE(rig->session.table.calculationCount(), 0);
     }
 
     void mass_flow_and_kinematic_viscosity_are_converted() {
         // 998.2 kg/h of a medium of 998.2 kg/m³ is 1 m³/h; 1 mm²/s at 1000 kg/m³ is 1000 10^-6 kg/ms.
-        MediumPanelWidget* m = window->mediumPanel();
+        MediumPanelWidget* m = rig->window->mediumPanel();
         m->ComboBox4->setCurrentIndex(1);
         typeInto(m->Eingabe_Volumenstrom, QStringLiteral("998.2"));
         m->ComboBox5->setCurrentIndex(1);
         m->ComboBox3->setCurrentIndex(2);  // mm²/s
         typeInto(m->Eingabe_Viskositaet, QStringLiteral("1"));
         typeInto(m->Eingabe_Dichte, QStringLiteral("998.2"));
-        QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton);
-        QCOMPARE(session->table.calculationCount(), 1);
-        QCOMPARE(session->table.cell(1, 2), std::string("1.000"));
-        QCOMPARE(session->table.cell(1, 4), std::string("998.200"));
+        QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+        QCOMPARE(rig->session.table.calculationCount(), 1);
+        QCOMPARE(rig->session.table.cell(1, 2), std::string("1.000"));
+        QCOMPARE(rig->session.table.cell(1, 4), std::string("998.200"));
     }
 
     void choice_lists_refill_their_unit_lists_data() {
@@ -223,8 +215,8 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(QString, units);
         QFETCH(int, list);
-        auto* choiceBox = byName<QComboBox>(window->mediumPanel(), qPrintable(choice));
-        auto* unitBox = byName<QComboBox>(window->mediumPanel(), qPrintable(units));
+        auto* choiceBox = byName<QComboBox>(rig->window->mediumPanel(), qPrintable(choice));
+        auto* unitBox = byName<QComboBox>(rig->window->mediumPanel(), qPrintable(units));
         // Start from the other choice with a unit away from the first position.
         choiceBox->setCurrentIndex(1 - position);
         unitBox->setCurrentIndex(3);
@@ -235,11 +227,11 @@ private Q_SLOTS:
 
     void branch_flow_unit_follows_the_flow_unit() {
         readAndChoose(ElementKind{5, 5});
-        auto* label = window->flowDataWindow()->Label_Einheit;
+        auto* label = rig->window->flowDataWindow()->Label_Einheit;
         QCOMPARE(label->text(), QStringLiteral("m³/h"));
-        window->mediumPanel()->ComboBox1->setCurrentIndex(3);
+        rig->window->mediumPanel()->ComboBox1->setCurrentIndex(3);
         QCOMPARE(label->text(), QStringLiteral("l/min"));
-        window->mediumPanel()->ComboBox4->setCurrentIndex(1);
+        rig->window->mediumPanel()->ComboBox4->setCurrentIndex(1);
         QCOMPARE(label->text(), QStringLiteral("kg/h"));
     }
 
@@ -254,13 +246,13 @@ private Q_SLOTS:
         QFETCH(QString, branch);
         QFETCH(QString, message);
         readAndChoose(ElementKind{5, 6});
-        QVERIFY(window->flowDataWindow()->isVisible());
-        typeInto(window->flowDataWindow()->Edit_abzwVolumenstrom, branch);
-        window->flowDataWindow()->Edit_abzwVolumenstrom->clearFocus();
-        window->menu()->pressureDrop->trigger();
-        QCOMPARE(texts(sink->messages), QStringList{message});
-        QCOMPARE(focusedName(window->flowDataWindow()), QStringLiteral("Edit_abzwVolumenstrom"));
-        QCOMPARE(session->table.calculationCount(), 0);
+        QVERIFY(rig->window->flowDataWindow()->isVisible());
+        typeInto(rig->window->flowDataWindow()->Edit_abzwVolumenstrom, branch);
+        rig->window->flowDataWindow()->Edit_abzwVolumenstrom->clearFocus();
+        rig->window->menu()->pressureDrop->trigger();
+        QCOMPARE(texts(rig->sink.messages), QStringList{message});
+        QCOMPARE(focusedName(rig->window->flowDataWindow()), QStringLiteral("Edit_abzwVolumenstrom"));
+        QCOMPARE(rig->session.table.calculationCount(), 0);
     }
 
     void condition_shows_and_hides_gas_window_data() {
@@ -270,29 +262,29 @@ private Q_SLOTS:
     }
     void condition_shows_and_hides_gas_window() {
         QFETCH(bool, byClick);
-        MediumPanelWidget* m = window->mediumPanel();
-        QVERIFY(!window->gasWindow()->isVisible());
+        MediumPanelWidget* m = rig->window->mediumPanel();
+        QVERIFY(!rig->window->gasWindow()->isVisible());
         for (bool gas : {true, false, true}) {
             if (byClick) {
                 QTest::mouseClick(gas ? m->Radio_Gas : m->Radio_Fluessig, Qt::LeftButton);
             } else {
-                session->form.medium.gas = gas;
-                window->showForm();
+                rig->session.form.medium.gas = gas;
+                rig->window->showForm();
             }
-            QCOMPARE(window->gasWindow()->isVisible(), gas);
+            QCOMPARE(rig->window->gasWindow()->isVisible(), gas);
             QCOMPARE(m->Radio_Gas->isChecked(), gas);
         }
-        QVERIFY(window->gasWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(window->gasWindow()->windowTitle(), QStringLiteral("Specifications of gases (required)"));
+        QVERIFY(rig->window->gasWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(rig->window->gasWindow()->windowTitle(), QStringLiteral("Specifications of gases (required)"));
     }
 
     void gas_field_error_focuses_gas_window() {
-        QTest::mouseClick(window->mediumPanel()->Radio_Gas, Qt::LeftButton);
-        typeInto(window->gasWindow()->Edit_Eingangstemperatur, QStringLiteral("warm"));
-        window->gasWindow()->Edit_Ausgangstemperatur->setFocus();
-        window->menu()->pressureDrop->trigger();
-        QCOMPARE(texts(sink->messages), QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
-        QCOMPARE(focusedName(window->gasWindow()), QStringLiteral("Edit_Eingangstemperatur"));
+        QTest::mouseClick(rig->window->mediumPanel()->Radio_Gas, Qt::LeftButton);
+        typeInto(rig->window->gasWindow()->Edit_Eingangstemperatur, QStringLiteral("warm"));
+        rig->window->gasWindow()->Edit_Ausgangstemperatur->setFocus();
+        rig->window->menu()->pressureDrop->trigger();
+        QCOMPARE(texts(rig->sink.messages), QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
+        QCOMPARE(focusedName(rig->window->gasWindow()), QStringLiteral("Edit_Eingangstemperatur"));
     }
 
     void fields_have_their_maximum_lengths_data() {
@@ -313,9 +305,9 @@ private Q_SLOTS:
         QCOMPARE(e->text().size(), maxLength);
         // A longer text from the program (copied back from the table) is kept whole ...
         const QString longer = QStringLiteral("1234567.125") + QString(maxLength, QLatin1Char('0'));
-        window->readForm();
+        rig->window->readForm();
         setFormText(field, longer.toStdString());
-        window->showForm();
+        rig->window->showForm();
         QCOMPARE(e->text(), longer);
         // ... and once shortened, typing is limited again.
         typeInto(e, QString());
@@ -344,40 +336,40 @@ private Q_SLOTS:
         QFETCH(bool, copy);
         QFETCH(bool, paste);
         QFETCH(bool, del);
-        clipboard->content = clip.toStdString();
-        auto* target = byName<QWidget>(window.get(), qPrintable(focus));
+        rig->clipboard.content = clip.toStdString();
+        auto* target = byName<QWidget>(rig->window.get(), qPrintable(focus));
         target->setFocus();
         if (auto* e = qobject_cast<QLineEdit*>(target)) {
             e->deselect();
             if (select) e->selectAll();
         }
-        openAndClose(window->menu()->editMenu);
-        QCOMPARE(window->menu()->editCopy->isEnabled(), copy);
-        QCOMPARE(window->menu()->editPaste->isEnabled(), paste);
-        QCOMPARE(window->menu()->editDelete->isEnabled(), del);
+        openAndClose(rig->window->menu()->editMenu);
+        QCOMPARE(rig->window->menu()->editCopy->isEnabled(), copy);
+        QCOMPARE(rig->window->menu()->editPaste->isEnabled(), paste);
+        QCOMPARE(rig->window->menu()->editDelete->isEnabled(), del);
     }
 
     void edit_commands_act_on_focused_field() {
-        QLineEdit* d = window->elementPanel()->VaEdit[0];
+        QLineEdit* d = rig->window->elementPanel()->VaEdit[0];
         typeInto(d, QStringLiteral("250"));
         d->setSelection(0, 2);
-        openAndClose(window->menu()->editMenu);
-        window->menu()->editCopy->trigger();
-        QCOMPARE(clipboard->content, std::string("25"));
-        window->menu()->editDelete->trigger();
+        openAndClose(rig->window->menu()->editMenu);
+        rig->window->menu()->editCopy->trigger();
+        QCOMPARE(rig->clipboard.content, std::string("25"));
+        rig->window->menu()->editDelete->trigger();
         QCOMPARE(d->text(), QStringLiteral("0"));
-        clipboard->content = "12";
+        rig->clipboard.content = "12";
         d->setCursorPosition(0);
-        openAndClose(window->menu()->editMenu);
-        window->menu()->editPaste->trigger();
+        openAndClose(rig->window->menu()->editMenu);
+        rig->window->menu()->editPaste->trigger();
         QCOMPARE(d->text(), QStringLiteral("120"));
     }
 
     void table_menu_and_view_follow_table_window() {
-        TAusgabe_Fenster table(*session, *sink, *clipboard);
-        window->setTableWindow(&table);
+        TAusgabe_Fenster table(rig->session, rig->sink, rig->clipboard);
+        rig->window->setTableWindow(&table);
         table.show();
-        MainMenu* m = window->menu();
+        MainMenu* m = rig->window->menu();
 
         openAndClose(m->tableMenu);
         openAndClose(m->fileMenu);
@@ -386,20 +378,20 @@ private Q_SLOTS:
         QVERIFY(!m->printTable->isEnabled());  // printing is not part of the program yet
         QVERIFY(m->zoomIn->isEnabled());
 
-        QTest::mouseClick(window->speedButtons().Berechnungsschalter, Qt::LeftButton);
-        QCOMPARE(session->table.calculationCount(), 1);
+        QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+        QCOMPARE(rig->session.table.calculationCount(), 1);
         openAndClose(m->tableMenu);
         QVERIFY(m->copyToClipboard->isEnabled());
         m->copyToClipboard->trigger();
-        QVERIFY(clipboard->content.rfind("Calculating number:\t1\r\n", 0) == 0);
+        QVERIFY(rig->clipboard.content.rfind("Calculating number:\t1\r\n", 0) == 0);
 
         // The table's selected column is the calculation: copy-back puts its texts into the fields.
         table.grid()->setCurrentIndex(table.grid()->model()->index(0, 0));
         openAndClose(m->tableMenu);
         QVERIFY(m->copyToEditWindows->isEnabled());
-        typeInto(window->elementPanel()->VaEdit[0], QStringLiteral("77"));
+        typeInto(rig->window->elementPanel()->VaEdit[0], QStringLiteral("77"));
         m->copyToEditWindows->trigger();
-        QCOMPARE(window->elementPanel()->VaEdit[0]->text(), QStringLiteral("100.000"));  // longer than typing allows
+        QCOMPARE(rig->window->elementPanel()->VaEdit[0]->text(), QStringLiteral("100.000"));  // longer than typing allows
 
         QVERIFY(m->viewTable->isChecked());
         m->viewTable->trigger();
@@ -407,18 +399,17 @@ private Q_SLOTS:
         QVERIFY(!m->viewTable->isChecked());
         m->viewTable->trigger();
         QVERIFY(table.isVisible());
-        window->setTableWindow(nullptr);
     }
 
     void diagram_needs_calculations() {
-        window->plantCharacteristicClick();
-        QCOMPARE(texts(sink->messages),
+        rig->window->plantCharacteristicClick();
+        QCOMPARE(texts(rig->sink.messages),
                  QStringList{QStringLiteral(
                      "In the table are no values. So i can not calculate the diagram!\rLook Help!!")});
     }
 
     void menu_texts_and_shortcuts_are_the_programs() {
-        MainMenu* m = window->menu();
+        MainMenu* m = rig->window->menu();
         const std::pair<QAction*, const char*> expected[] = {
             {m->zoomIn, "Zoom  &in"},
             {m->deleteColumn, "&Delete select column"},
@@ -431,7 +422,7 @@ private Q_SLOTS:
         // Features that are not in the program yet stay disabled.
         for (QAction* a : {m->water, m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Tolvane"));
+        QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvane"));
     }
 
     void element_picture_is_shown_or_left_empty_data() {
@@ -447,7 +438,7 @@ private Q_SLOTS:
             image.fill(Qt::red);
             QVERIFY(image.save(pictures.filePath(QStringLiteral("2104.bmp")), "BMP"));
         }
-        ElementPanelWidget* panel = window->elementPanel();
+        ElementPanelWidget* panel = rig->window->elementPanel();
         panel->setPictureDirectory(pictures.path());
         readAndChoose(ElementKind{4, 4});
         QCOMPARE(panel->Image1->pixmap().isNull(), !present);
@@ -458,7 +449,7 @@ private Q_SLOTS:
 
 private:
     void setFormText(const QString& field, const std::string& text) {
-        FormState& f = session->form;
+        FormState& f = rig->session.form;
         std::string* target = field == "Eingabe_Medium"         ? &f.medium.name
                               : field == "Eingabe_Volumenstrom" ? &f.medium.flow
                               : field == "Eingabe_Dichte"       ? &f.medium.density
@@ -469,9 +460,9 @@ private:
     }
 
     void readAndChoose(ElementKind kind) {
-        window->readForm();
-        chooseElementKind(session->form, kind);
-        window->showForm();
+        rig->window->readForm();
+        chooseElementKind(rig->session.form, kind);
+        rig->window->showForm();
     }
 };
 

@@ -1,0 +1,46 @@
+// The main window of a window test with recording services: messages and
+// questions kept in order, scripted file dialogs, a memory clipboard, and
+// optionally the table window attached beside it. Created afresh for every
+// test function (in init()) and destroyed in cleanup().
+#pragma once
+
+#include <memory>
+
+#include "results/widgets/ausgabe.h"
+#include "shell/session.h"
+#include "shell/widgets/hauptfe.h"
+#include "units/platform.h"
+
+namespace tolvane::test {
+
+struct MainWindowRig {
+    enum class Table { Without, With };
+
+    explicit MainWindowRig(Table withTable = Table::Without) {
+        window = std::make_unique<TMyWindow>(session, PlatformServices{sink, clipboard, files});
+        if (withTable == Table::With) {
+            table = std::make_unique<TAusgabe_Fenster>(session, sink, clipboard);
+            window->setTableWindow(table.get());
+        }
+        window->show();
+        if (table) table->show();
+    }
+
+    ~MainWindowRig() {
+        if (table) window->setTableWindow(nullptr);
+        table.reset();
+        window.reset();
+    }
+
+    MainWindowRig(const MainWindowRig&) = delete;
+    MainWindowRig& operator=(const MainWindowRig&) = delete;
+
+    Session session;
+    RecordingMessageSink sink;
+    MemoryClipboard clipboard;
+    ScriptedFileDialogs files;
+    std::unique_ptr<TMyWindow> window;
+    std::unique_ptr<TAusgabe_Fenster> table;
+};
+
+}  // namespace tolvane::test
