@@ -62,22 +62,6 @@ void refuseNonFinite(rules::LossContext& c) {
     c.result.calcError = true;
 }
 
-void runGroupRule(rules::LossContext& c) {
-    switch (c.element.kind.group) {
-        case 1: rules::lossStraightPipe(c); break;
-        case 2: rules::lossEntrance(c); break;
-        case 3: rules::lossChangeOfSection(c); break;
-        case 4: rules::lossBend(c); break;
-        case 5: rules::lossBranching(c); break;
-        case 6: rules::lossBellows(c); break;
-        case 7: rules::lossValve(c); break;
-        case 8: rules::lossCheckValve(c); break;
-        case 9: rules::lossNozzleOrifice(c); break;
-        case 10: rules::lossDiverse(c); break;
-        default: rules::refuse(c, kNotPossibleMessage); break;
-    }
-}
-
 // Compressible correction of a pressure drop in bar; the limit is half the
 // inlet pressure, and the root must stay real.
 void correctForGas(rules::LossContext& c) {
@@ -207,7 +191,7 @@ ElementResult computeElementLoss(const PipeElement& element, const FlowMedium& m
         runRule = false;
 
     if (runRule) {
-        runGroupRule(c);
+        rules::runGroupRule(c);
         refuseNonFinite(c);
         if (!result.calcError && medium.condition == MediumCondition::Gas) correctForGas(c);
     }
@@ -215,6 +199,22 @@ ElementResult computeElementLoss(const PipeElement& element, const FlowMedium& m
     result.pressureDrop *= element.quantity;
     refuseNonFinite(c);
     return result;
+}
+
+void rules::runGroupRule(LossContext& c) {
+    switch (c.element.kind.group) {
+        case 1: rules::lossStraightPipe(c); break;
+        case 2: rules::lossEntrance(c); break;
+        case 3: rules::lossChangeOfSection(c); break;
+        case 4: rules::lossBend(c); break;
+        case 5: rules::lossBranching(c); break;
+        case 6: rules::lossBellows(c); break;
+        case 7: rules::lossValve(c); break;
+        case 8: rules::lossCheckValve(c); break;
+        case 9: rules::lossNozzleOrifice(c); break;
+        case 10: rules::lossDiverse(c); break;
+        default: rules::refuse(c, kNotPossibleMessage); break;
+    }
 }
 
 }  // namespace tolvane

@@ -43,6 +43,9 @@ struct Table {
     double at(double v) const;
 };
 
+// The rule of the element's group; an unknown group is refused.
+void runGroupRule(LossContext& c);
+
 void lossStraightPipe(LossContext& c);     // group 1
 void lossEntrance(LossContext& c);         // group 2
 void lossChangeOfSection(LossContext& c);  // group 3

@@ -23,18 +23,6 @@ struct RuleSetup {
     bool silent = false;
 };
 
-inline void runGroupRule(rules::LossContext& c) {
-    switch (c.element.kind.group) {
-    case 5: rules::lossBranching(c); break;
-    case 6: rules::lossBellows(c); break;
-    case 7: rules::lossValve(c); break;
-    case 8: rules::lossCheckValve(c); break;
-    case 9: rules::lossNozzleOrifice(c); break;
-    case 10: rules::lossDiverse(c); break;
-    default: break;
-    }
-}
-
 inline RuleRun runRule(const RuleSetup& s) {
     RecordingMessageSink sink;
     EngineEnv env;
@@ -42,7 +30,7 @@ inline RuleRun runRule(const RuleSetup& s) {
     env.silent = s.silent;
     RuleRun run{s.state, {}};
     rules::LossContext c{s.element, s.medium, env, run.result};
-    runGroupRule(c);
+    rules::runGroupRule(c);
     run.messages = sink.messages;
     return run;
 }
