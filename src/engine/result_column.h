@@ -11,7 +11,7 @@
 #include "engine/us_conversion.h"
 #include "results/calculation_table.h"
 #include "shell/form_state.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 namespace tolvane {
 

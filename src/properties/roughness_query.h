@@ -8,7 +8,7 @@
 #include <string>
 
 #include "shell/session.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 namespace tolvane {
 

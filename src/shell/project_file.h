@@ -11,7 +11,7 @@
 
 #include "results/calculation_table.h"
 #include "shell/session.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "results/widgets/ausgabe.h"
-#include "shell/widgets/hauptfe.h"
+#include "results/widgets/calculation_table_window.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/startup_program.h"
 #include "units/text_file.h"

@@ -13,10 +13,10 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/hauptfe.h"
-#include "shell/widgets/zusafe.h"
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/main_window.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 

@@ -9,15 +9,15 @@
 #include <QToolButton>
 #include <memory>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/element_panel.h"
 #include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/gas_dlg.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/gas_data_window.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/zusafe.h"
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 

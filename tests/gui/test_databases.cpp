@@ -15,14 +15,14 @@
 #include <cmath>
 #include <memory>
 
-#include "properties/widgets/rau_db.h"
-#include "properties/widgets/rau_dlg.h"
-#include "properties/widgets/zetadaba.h"
+#include "properties/widgets/roughness_table_dialog.h"
+#include "properties/widgets/roughness_dialog.h"
+#include "properties/widgets/zeta_database_dialog.h"
 #include "properties/zeta_database.h"
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "results/widgets/table_model.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
 #include "ui_fixture.h"
 #include "window_rig.h"

@@ -12,14 +12,14 @@
 #include <QToolButton>
 #include <memory>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/element_panel.h"
 #include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/gas_dlg.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/gas_data_window.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 #include "units/unit_catalogue.h"

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <memory>
 
-#include "properties/widgets/rau_dlg.h"
-#include "shell/widgets/hauptfe.h"
+#include "properties/widgets/roughness_dialog.h"
+#include "shell/widgets/main_window.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;

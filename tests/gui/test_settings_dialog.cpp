@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "program_harness.h"
-#include "shell/widgets/einstell.h"
+#include "shell/widgets/settings_dialog.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;

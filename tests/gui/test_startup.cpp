@@ -12,11 +12,11 @@
 #include "program_harness.h"
 #include "shell/element_panel.h"
 #include "shell/project_file.h"
-#include "shell/widgets/einstell.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/gas_dlg.h"
+#include "shell/widgets/settings_dialog.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/splash.h"
+#include "shell/widgets/splash_screen.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;

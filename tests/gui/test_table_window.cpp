@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "results/widgets/table_model.h"
 #include "ui_fixture.h"
 

@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/session.h"
-#include "shell/widgets/hauptfe.h"
-#include "units/platform.h"
+#include "shell/widgets/main_window.h"
+#include "units/messages_clipboard_files.h"
 
 namespace tolvane::test {
 

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 
 #include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/gas_dlg.h"
+#include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/widget_text.h"
-#include "shell/widgets/zusafe.h"
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 
 namespace tolvane {
 

@@ -2,9 +2,9 @@
 
 #include <QAction>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/project_commands.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
 
 namespace tolvane {

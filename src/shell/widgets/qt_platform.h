@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 class QWidget;
 

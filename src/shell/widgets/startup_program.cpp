@@ -11,15 +11,15 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
-#include "shell/widgets/einstell.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/settings_dialog.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/project_actions.h"
-#include "shell/widgets/splash.h"
+#include "shell/widgets/splash_screen.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "results/widgets/zell_dlg.h"
+#include "results/widgets/column_width_dialog.h"
 
 #include <charconv>
 

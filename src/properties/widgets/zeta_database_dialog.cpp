@@ -1,4 +1,4 @@
-#include "properties/widgets/zetadaba.h"
+#include "properties/widgets/zeta_database_dialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,11 +11,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
 #include "shell/element_panel.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/main_window.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "shell/widgets/elemente.h"
+#include "shell/widgets/element_chooser_dialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

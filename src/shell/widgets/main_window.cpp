@@ -1,4 +1,4 @@
-#include "shell/widgets/hauptfe.h"
+#include "shell/widgets/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,19 +12,19 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "properties/widgets/rau_dlg.h"
-#include "properties/widgets/zetadaba.h"
-#include "results/widgets/ausgabe.h"
+#include "properties/widgets/roughness_dialog.h"
+#include "properties/widgets/zeta_database_dialog.h"
+#include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
 #include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/elemente.h"
-#include "shell/widgets/gas_dlg.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/zusafe.h"
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 
 #include <filesystem>
 

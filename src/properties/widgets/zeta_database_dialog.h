@@ -11,7 +11,7 @@
 #include <string>
 
 #include "properties/zeta_database.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 class QCheckBox;
 class QLineEdit;

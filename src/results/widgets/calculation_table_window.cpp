@@ -1,4 +1,4 @@
-#include "results/widgets/ausgabe.h"
+#include "results/widgets/calculation_table_window.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,7 +20,7 @@
 #include <QVBoxLayout>
 
 #include "results/widgets/table_model.h"
-#include "results/widgets/zell_dlg.h"
+#include "results/widgets/column_width_dialog.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "properties/widgets/rau_dlg.h"
+#include "properties/widgets/roughness_dialog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "properties/roughness_query.h"
-#include "properties/widgets/rau_db.h"
+#include "properties/widgets/roughness_table_dialog.h"
 #include "shell/form_state.h"
 #include "units/unit_catalogue.h"
 

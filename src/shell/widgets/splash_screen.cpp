@@ -1,4 +1,4 @@
-#include "shell/widgets/splash.h"
+#include "shell/widgets/splash_screen.h"
 
 #include <cmath>
 #include <numbers>

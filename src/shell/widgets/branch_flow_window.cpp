@@ -1,4 +1,4 @@
-#include "shell/widgets/zusavofe.h"
+#include "shell/widgets/branch_flow_window.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,7 +7,7 @@
 
 #include "shell/form_state.h"
 #include "shell/widgets/widget_text.h"
-#include "shell/widgets/zusafe.h"
+#include "shell/widgets/bend_surface_window.h"
 
 namespace tolvane {
 

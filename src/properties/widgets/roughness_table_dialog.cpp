@@ -1,4 +1,4 @@
-#include "properties/widgets/rau_db.h"
+#include "properties/widgets/roughness_table_dialog.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

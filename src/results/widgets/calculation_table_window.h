@@ -14,7 +14,7 @@
 #include <QWidget>
 
 #include "shell/session.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 class QLabel;
 class QTableView;

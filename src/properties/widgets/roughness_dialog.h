@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "shell/session.h"
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 class QComboBox;
 class QLineEdit;

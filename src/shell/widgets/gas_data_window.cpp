@@ -1,4 +1,4 @@
-#include "shell/widgets/gas_dlg.h"
+#include "shell/widgets/gas_data_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>

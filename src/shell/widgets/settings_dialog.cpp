@@ -1,4 +1,4 @@
-#include "shell/widgets/einstell.h"
+#include "shell/widgets/settings_dialog.h"
 
 #include <algorithm>
 
@@ -27,37 +27,6 @@ QComboBox* choiceBox(QWidget* parent, const char* name, const QStringList& items
 }
 
 }  // namespace
-
-UpDownButtons::UpDownButtons(int minimum, int maximum, QWidget* parent)
-    : QWidget(parent), minimum_(minimum), maximum_(maximum), position_(minimum) {
-    up = new QToolButton(this);
-    up->setObjectName(QStringLiteral("Up"));
-    up->setArrowType(Qt::UpArrow);
-    down = new QToolButton(this);
-    down->setObjectName(QStringLiteral("Down"));
-    down->setArrowType(Qt::DownArrow);
-    for (QToolButton* b : {up, down}) {
-        b->setAutoRepeat(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setFixedSize(18, 11);
-        b->setIconSize(QSize(7, 7));
-    }
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(up);
-    layout->addWidget(down);
-    connect(up, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
-}
-
-void UpDownButtons::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
-
-void UpDownButtons::stepBy(int steps) {
-    const int before = position_;
-    setPosition(position_ + steps);
-    if (position_ != before) Q_EMIT positionChanged(position_);
-}
 
 TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),

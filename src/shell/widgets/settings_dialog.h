@@ -10,38 +10,14 @@
 #include <QWidget>
 
 #include "shell/session.h"
-#include "units/platform.h"
+#include "units/widgets/up_down_buttons.h"
+#include "units/messages_clipboard_files.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace tolvane {
-
-// The arrow pair beside a read-only number field: steps a position between
-// a minimum and a maximum.
-class UpDownButtons : public QWidget {
-    Q_OBJECT
-public:
-    UpDownButtons(int minimum, int maximum, QWidget* parent = nullptr);
-
-    int position() const { return position_; }
-    // Clamped to the range; no signal.
-    void setPosition(int position);
-    void stepBy(int steps);  // signals a change
-
-    QToolButton* up;
-    QToolButton* down;
-
-Q_SIGNALS:
-    void positionChanged(int position);
-
-private:
-    int minimum_;
-    int maximum_;
-    int position_;
-};
 
 class TEinstellungenDlg : public QDialog {
     Q_OBJECT

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "units/platform.h"
+#include "units/messages_clipboard_files.h"
 
 class QLineEdit;
 class QPushButton;

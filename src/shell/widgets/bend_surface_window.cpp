@@ -1,4 +1,4 @@
-#include "shell/widgets/zusafe.h"
+#include "shell/widgets/bend_surface_window.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
