@@ -26,8 +26,9 @@ void BM_Calculate(benchmark::State& state, ElementKind kind) {
         CalculateOutcome outcome = Calculate(session, messages, roughness);
         benchmark::DoNotOptimize(outcome);
         if (!outcome.added) {
-            const std::string why = outcome.focus + ": " +
-                                    (messages.messages.empty() ? "refused" : messages.messages.back().text);
+            const std::string why =
+                outcome.focus + ": " +
+                (messages.messages.empty() ? "refused" : messages.messages.back().text);
             state.SkipWithError(why.c_str());
             break;
         }

@@ -43,9 +43,11 @@ Calculation circularBend() {
 CalculationTable tableWith(int n, const Calculation& c) {
     CalculationTable table;
     RecordingMessageSink messages;
-    ResultTexts texts = formatResults(c.result, c.shown, c.form.element.kind, OutputSystem::Metric, 3);
+    ResultTexts texts =
+        formatResults(c.result, c.shown, c.form.element.kind, OutputSystem::Metric, 3);
     for (int i = 0; i < n; ++i) {
-        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3, messages);
+        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3,
+                           messages);
     }
     table.updateTotal(OutputSystem::Metric, 3);
     return table;
@@ -58,7 +60,8 @@ void BM_AppendColumnAndTotal(benchmark::State& state) {
     for (auto _ : state) {
         ResultTexts texts =
             formatResults(c.result, c.shown, c.form.element.kind, OutputSystem::Metric, 3);
-        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3, messages);
+        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3,
+                           messages);
         table.updateTotal(OutputSystem::Metric, 3);
         benchmark::DoNotOptimize(table.totalText());
         state.PauseTiming();

@@ -22,7 +22,8 @@ std::string describe(const json& j) {
     }
 }
 
-[[noreturn]] void wrongType(const std::string& path, const std::string& expected, const json& found) {
+[[noreturn]] void wrongType(const std::string& path, const std::string& expected,
+                            const json& found) {
     throw InputError(path, "expected " + expected + ", found " + describe(found));
 }
 
@@ -34,10 +35,13 @@ std::string element(const std::string& path, std::size_t index) {
     return path + "[" + std::to_string(index) + "]";
 }
 
-std::string quote(const std::string& text) { return json(text).dump(-1, ' ', false, json::error_handler_t::replace); }
+std::string quote(const std::string& text) {
+    return json(text).dump(-1, ' ', false, json::error_handler_t::replace);
+}
 
 // An object holding only the named members.
-void expectObject(const json& j, const std::string& path, std::initializer_list<const char*> members) {
+void expectObject(const json& j, const std::string& path,
+                  std::initializer_list<const char*> members) {
     if (!j.is_object()) wrongType(path.empty() ? "the document" : path, "an object", j);
     for (const auto& [key, value] : j.items()) {
         bool known = false;
@@ -62,8 +66,8 @@ std::string text(const json& j, const std::string& path, std::size_t maxLength) 
     std::size_t characters = 0;
     for (unsigned char c : s) characters += (c & 0xC0) != 0x80;
     if (characters > maxLength)
-        throw InputError(path, quote(s) + " is longer than the field takes (" + std::to_string(maxLength) +
-                                   " characters)");
+        throw InputError(path, quote(s) + " is longer than the field takes (" +
+                                   std::to_string(maxLength) + " characters)");
     return s;
 }
 
@@ -87,19 +91,23 @@ std::optional<int> optChoice(const json& obj, const std::string& path, const cha
         if (j->get<std::string>() == c) return index;
         ++index;
     }
-    throw InputError(member(path, key), "expected " + list + ", found " + quote(j->get<std::string>()));
+    throw InputError(member(path, key),
+                     "expected " + list + ", found " + quote(j->get<std::string>()));
 }
 
 int integer(const json& j, const std::string& path, int minimum, int maximum) {
-    const std::string range = "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
+    const std::string range =
+        "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
     if (!j.is_number_integer()) wrongType(path, range, j);
-    if (j.is_number_unsigned() ? j.get<std::uint64_t>() > static_cast<std::uint64_t>(maximum)
-                               : (j.get<std::int64_t>() < minimum || j.get<std::int64_t>() > maximum))
+    if (j.is_number_unsigned()
+            ? j.get<std::uint64_t>() > static_cast<std::uint64_t>(maximum)
+            : (j.get<std::int64_t>() < minimum || j.get<std::int64_t>() > maximum))
         throw InputError(path, "expected " + range + ", found " + j.dump());
     return j.get<int>();
 }
 
-std::optional<int> optInteger(const json& obj, const std::string& path, const char* key, int minimum, int maximum) {
+std::optional<int> optInteger(const json& obj, const std::string& path, const char* key,
+                              int minimum, int maximum) {
     const json* j = find(obj, key);
     if (!j) return std::nullopt;
     return integer(*j, member(path, key), minimum, maximum);
@@ -134,8 +142,8 @@ MediumInput medium(const json& j, const std::string& path) {
 
 GasInput gas(const json& j, const std::string& path) {
     expectObject(j, path,
-                 {"pressure", "pressureUnit", "inletTemperature", "inletTemperatureUnit", "outletTemperature",
-                  "outletTemperatureUnit"});
+                 {"pressure", "pressureUnit", "inletTemperature", "inletTemperatureUnit",
+                  "outletTemperature", "outletTemperatureUnit"});
     GasInput g;
     g.pressure = optText(j, path, "pressure");
     g.pressureUnit = optText(j, path, "pressureUnit");
@@ -163,9 +171,12 @@ ElementKind kind(const json& j, const std::string& path) {
 }
 
 ElementInput elementInput(const json& j, const std::string& path) {
-    expectObject(j, path, {"kind", "fields", "units", "quantity", "option", "surface", "branchFlow"});
+    expectObject(j, path,
+                 {"kind", "fields", "units", "quantity", "option", "surface", "branchFlow"});
     const json* k = find(j, "kind");
-    if (!k) throw InputError(member(path, "kind"), "missing (an element names its kind as [group, variant])");
+    if (!k)
+        throw InputError(member(path, "kind"),
+                         "missing (an element names its kind as [group, variant])");
     ElementInput e;
     e.kind = kind(*k, member(path, "kind"));
     if (const json* fields = find(j, "fields")) {
@@ -173,7 +184,8 @@ ElementInput elementInput(const json& j, const std::string& path) {
         if (!fields->is_array() || fields->size() > e.fields.size())
             wrongType(p, "an array of at most 4 texts (or null)", *fields);
         for (std::size_t i = 0; i < fields->size(); ++i)
-            if (!(*fields)[i].is_null()) e.fields[i] = text((*fields)[i], element(p, i), kElementFieldLength);
+            if (!(*fields)[i].is_null())
+                e.fields[i] = text((*fields)[i], element(p, i), kElementFieldLength);
     }
     if (const json* units = find(j, "units")) {
         const std::string p = member(path, "units");
@@ -198,7 +210,8 @@ StepInput step(const json& j, const std::string& path) {
     if (const json* m = find(j, "medium")) s.medium = medium(*m, member(path, "medium"));
     if (const json* g = find(j, "gas")) s.gas = gas(*g, member(path, "gas"));
     if (const json* e = find(j, "element")) s.element = elementInput(*e, member(path, "element"));
-    if (const json* r = find(j, "roughness")) s.roughness = roughness(*r, member(path, "roughness"));
+    if (const json* r = find(j, "roughness"))
+        s.roughness = roughness(*r, member(path, "roughness"));
     s.specification = optText(j, path, "specification");
     return s;
 }
@@ -212,7 +225,8 @@ BatchInput readBatchInput(const std::string& jsonText) {
     } catch (const json::parse_error& e) {
         std::string what = e.what();
         // Drop the library's "[json.exception.parse_error.101] " prefix.
-        if (auto end = what.find("] "); what.rfind("[json.exception", 0) == 0 && end != std::string::npos)
+        if (auto end = what.find("] ");
+            what.rfind("[json.exception", 0) == 0 && end != std::string::npos)
             what.erase(0, end + 2);
         throw InputError("", "not valid JSON: " + what);
     }
@@ -226,7 +240,8 @@ BatchInput readBatchInput(const std::string& jsonText) {
     if (const json* steps = find(doc, "steps")) {
         if (!steps->is_array()) wrongType("steps", "an array of steps", *steps);
         input.steps.reserve(steps->size());
-        for (std::size_t i = 0; i < steps->size(); ++i) input.steps.push_back(step((*steps)[i], element("steps", i)));
+        for (std::size_t i = 0; i < steps->size(); ++i)
+            input.steps.push_back(step((*steps)[i], element("steps", i)));
     }
     return input;
 }

@@ -37,12 +37,12 @@ struct RoughnessAnswer {
 struct MediumInput {
     std::optional<std::string> name;
     std::optional<bool> gas;
-    std::optional<int> flowKind;        // 0 "Volume flow:", 1 "Mass flow:"
+    std::optional<int> flowKind;  // 0 "Volume flow:", 1 "Mass flow:"
     std::optional<std::string> flow;
     std::optional<std::string> flowUnit;
     std::optional<std::string> density;
     std::optional<std::string> densityUnit;
-    std::optional<int> viscosityKind;   // 0 "Abs.viscos.", 1 "Kin.viscos."
+    std::optional<int> viscosityKind;  // 0 "Abs.viscos.", 1 "Kin.viscos."
     std::optional<std::string> viscosity;
     std::optional<std::string> viscosityUnit;
 };

@@ -53,7 +53,8 @@ std::string jsonReport(const CalculationTable& table, const std::vector<StepOutc
     out += ",\n  \"steps\": [";
     for (std::size_t i = 0; i < steps.size(); ++i) {
         out += i == 0 ? "\n    " : ",\n    ";
-        out += steps[i].added ? "{\"added\": true, \"messages\": [" : "{\"added\": false, \"messages\": [";
+        out += steps[i].added ? "{\"added\": true, \"messages\": ["
+                              : "{\"added\": false, \"messages\": [";
         for (std::size_t m = 0; m < steps[i].messages.size(); ++m) {
             const Message& message = steps[i].messages[m];
             out += m == 0 ? "\n      " : ",\n      ";
@@ -69,7 +70,8 @@ std::string jsonReport(const CalculationTable& table, const std::vector<StepOutc
     return out;
 }
 
-std::string report(OutputFormat format, const Session& session, const std::vector<StepOutcome>& steps) {
+std::string report(OutputFormat format, const Session& session,
+                   const std::vector<StepOutcome>& steps) {
     switch (format) {
         case OutputFormat::Json: return jsonReport(session.table, steps);
         case OutputFormat::Text: return session.table.clipboardText();

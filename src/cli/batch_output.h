@@ -18,6 +18,7 @@ enum class OutputFormat { Json, Text, Project };
 std::string jsonReport(const CalculationTable& table, const std::vector<StepOutcome>& steps);
 
 // The report in the chosen format, as the bytes to write.
-std::string report(OutputFormat format, const Session& session, const std::vector<StepOutcome>& steps);
+std::string report(OutputFormat format, const Session& session,
+                   const std::vector<StepOutcome>& steps);
 
 }  // namespace tolvane::cli

@@ -24,10 +24,12 @@ std::string listed(const std::vector<std::string>& items) {
 
 // Selects `text` in a unit list that shows `items`; a text the list does not
 // hold is malformed input.
-int select(const std::vector<std::string>& items, const std::string& text, const std::string& path) {
+int select(const std::vector<std::string>& items, const std::string& text,
+           const std::string& path) {
     const int index = position(items, text);
     if (index < 0)
-        throw InputError(path, "unit \"" + text + "\" is not in the list shown here (" + listed(items) + ")");
+        throw InputError(
+            path, "unit \"" + text + "\" is not in the list shown here (" + listed(items) + ")");
     return index;
 }
 
@@ -42,11 +44,14 @@ void applyMedium(FormState& form, const MediumInput& m, const std::string& path)
         syncBranchFlowUnit(form);
     }
     if (m.flow) panel.flow = *m.flow;
-    if (m.densityUnit) panel.densityUnit.index = select(panel.densityUnit.items, *m.densityUnit, path + ".densityUnit");
+    if (m.densityUnit)
+        panel.densityUnit.index =
+            select(panel.densityUnit.items, *m.densityUnit, path + ".densityUnit");
     if (m.density) panel.density = *m.density;
     if (m.viscosityKind) setViscosityKind(form, *m.viscosityKind);
     if (m.viscosityUnit)
-        panel.viscosityUnit.index = select(panel.viscosityUnit.items, *m.viscosityUnit, path + ".viscosityUnit");
+        panel.viscosityUnit.index =
+            select(panel.viscosityUnit.items, *m.viscosityUnit, path + ".viscosityUnit");
     if (m.viscosity) panel.viscosity = *m.viscosity;
 }
 
@@ -54,13 +59,16 @@ void applyGas(GasPanel& panel, const GasInput& g, const std::string& path) {
     const auto& pressures = UnitCatalogue::texts(UnitList::GasPressure);
     const auto& temperatures = UnitCatalogue::texts(UnitList::Temperature);
     if (g.pressure) panel.pressure = *g.pressure;
-    if (g.pressureUnit) panel.pressureUnit = select(pressures, *g.pressureUnit, path + ".pressureUnit");
+    if (g.pressureUnit)
+        panel.pressureUnit = select(pressures, *g.pressureUnit, path + ".pressureUnit");
     if (g.inletTemperature) panel.inletTemperature = *g.inletTemperature;
     if (g.inletTemperatureUnit)
-        panel.inletTemperatureUnit = select(temperatures, *g.inletTemperatureUnit, path + ".inletTemperatureUnit");
+        panel.inletTemperatureUnit =
+            select(temperatures, *g.inletTemperatureUnit, path + ".inletTemperatureUnit");
     if (g.outletTemperature) panel.outletTemperature = *g.outletTemperature;
     if (g.outletTemperatureUnit)
-        panel.outletTemperatureUnit = select(temperatures, *g.outletTemperatureUnit, path + ".outletTemperatureUnit");
+        panel.outletTemperatureUnit =
+            select(temperatures, *g.outletTemperatureUnit, path + ".outletTemperatureUnit");
 }
 
 // The chooser's OK for the kind, then the texts typed into the laid-out panel.
@@ -85,7 +93,8 @@ void applyElement(FormState& form, const ElementInput& e, const std::string& pat
 // The roughness query answered with `answer` and closed with OK. An answer
 // that does not read shows the query's message; nobody can type again, so the
 // query ends as cancelled.
-std::optional<double> answerRoughness(Session& session, const std::optional<RoughnessAnswer>& answer,
+std::optional<double> answerRoughness(Session& session,
+                                      const std::optional<RoughnessAnswer>& answer,
                                       MessageSink& messages) {
     if (!answer) return std::nullopt;
     session.roughnessQuery.text = answer->text;
@@ -103,7 +112,8 @@ void applyStep(Session& session, const StepInput& step, const std::string& path)
     if (step.medium) applyMedium(session.form, *step.medium, path + ".medium");
     if (step.gas) applyGas(session.form.gas, *step.gas, path + ".gas");
     if (step.element) applyElement(session.form, *step.element, path + ".element");
-    if (step.specification) session.table.setCell(session.table.trailingColumn(), 6, *step.specification);
+    if (step.specification)
+        session.table.setCell(session.table.trailingColumn(), 6, *step.specification);
 }
 
 BatchRun runBatch(const BatchInput& input) {
@@ -123,9 +133,8 @@ BatchRun runBatch(const BatchInput& input) {
         if (step.roughness) roughness = *step.roughness;
 
         RecordingMessageSink messages;
-        const CalculateOutcome outcome = Calculate(session, messages, [&]() {
-            return answerRoughness(session, roughness, messages);
-        });
+        const CalculateOutcome outcome = Calculate(
+            session, messages, [&]() { return answerRoughness(session, roughness, messages); });
         run.steps.push_back({outcome.added, std::move(messages.messages)});
     }
     return run;

@@ -52,10 +52,14 @@ Options parseArguments(const std::vector<std::string>& args) {
         };
         if (a == "--format" || a.rfind("--format=", 0) == 0) {
             const std::string f = a == "--format" ? value(a) : a.substr(9);
-            if (f == "json") o.format = OutputFormat::Json;
-            else if (f == "text") o.format = OutputFormat::Text;
-            else if (f == "tlv") o.format = OutputFormat::Project;
-            else throw UsageError{"unknown format \"" + f + "\" (json, text or tlv)"};
+            if (f == "json")
+                o.format = OutputFormat::Json;
+            else if (f == "text")
+                o.format = OutputFormat::Text;
+            else if (f == "tlv")
+                o.format = OutputFormat::Project;
+            else
+                throw UsageError{"unknown format \"" + f + "\" (json, text or tlv)"};
         } else if (a == "-o" || a == "--output") {
             o.output = value(a);
         } else if (a.size() > 1 && a[0] == '-') {
@@ -66,9 +70,11 @@ Options parseArguments(const std::vector<std::string>& args) {
     }
     if (positional.empty()) throw UsageError{"no command given"};
     o.command = positional[0];
-    if (o.command != "calc" && o.command != "show") throw UsageError{"unknown command \"" + o.command + "\""};
+    if (o.command != "calc" && o.command != "show")
+        throw UsageError{"unknown command \"" + o.command + "\""};
     if (positional.size() != 2)
-        throw UsageError{o.command + (positional.size() < 2 ? " needs one input file" : " takes one input file")};
+        throw UsageError{o.command + (positional.size() < 2 ? " needs one input file"
+                                                            : " takes one input file")};
     o.input = positional[1];
     return o;
 }
@@ -102,7 +108,8 @@ bool writeOutput(const Options& o, const std::string& bytes) {
     }
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     if (std::fflush(stdout) != 0) {
-        std::cerr << "tolvane-cli: cannot write to standard output: " << std::strerror(errno) << "\n";
+        std::cerr << "tolvane-cli: cannot write to standard output: " << std::strerror(errno)
+                  << "\n";
         return false;
     }
     return true;
@@ -167,8 +174,10 @@ int show(const Options& o) {
     printMessages("", messages.messages);
     const ProjectReadResult read = readProjectFile(o.input);
     std::string problem;
-    if (read.status == ProjectReadStatus::Unreadable) problem = "cannot be read";
-    else if (read.status == ProjectReadStatus::Damaged) problem = "is damaged: " + read.problem;
+    if (read.status == ProjectReadStatus::Unreadable)
+        problem = "cannot be read";
+    else if (read.status == ProjectReadStatus::Damaged)
+        problem = "is damaged: " + read.problem;
     if (!problem.empty()) {
         std::cerr << "tolvane-cli: " << o.input << " " << problem << "\n";
         return kBadInput;

@@ -7,7 +7,7 @@
 namespace tolvane {
 
 struct ElementKind {
-    int group = 1;    // ElementGroup
+    int group = 1;  // ElementGroup
     int variant = 1;
     auto operator<=>(const ElementKind&) const = default;
 };

@@ -15,9 +15,7 @@ namespace {
 constexpr double kTurbulentFrom = 2320.0;
 
 // Q in m³/h, lengths in mm, velocity in m/s.
-double circularVelocity(double q, double d) {
-    return 4e4 * q / (36.0 * std::numbers::pi * d * d);
-}
+double circularVelocity(double q, double d) { return 4e4 * q / (36.0 * std::numbers::pi * d * d); }
 double rectangularVelocity(double q, double b, double h) { return 1e4 * q / (36.0 * b * h); }
 double rectangularHydraulicDiameter(double b, double h) { return 2.0 * b * h / (b + h); }
 
@@ -46,9 +44,8 @@ bool allFinite(const ElementResult& r) {
 }
 
 void zeroNonFinite(ElementResult& r) {
-    for (double* v : {&r.velocity, &r.reynolds, &r.velocity2, &r.reynolds2,
-                      &r.hydraulicDiameter, &r.frictionFactor, &r.zeta, &r.zeta2,
-                      &r.pressureDrop, &r.pressureDrop2}) {
+    for (double* v : {&r.velocity, &r.reynolds, &r.velocity2, &r.reynolds2, &r.hydraulicDiameter,
+                      &r.frictionFactor, &r.zeta, &r.zeta2, &r.pressureDrop, &r.pressureDrop2}) {
         if (!std::isfinite(*v)) *v = 0.0;
     }
 }
@@ -68,9 +65,9 @@ void correctForGas(rules::LossContext& c) {
     const FlowMedium& m = c.medium;
     const double p1 = m.inletPressure;
     const double dp = c.result.pressureDrop;
-    const double radicand =
-        1.0 - (2.0 * dp / p1) * ((m.inletTemperature + m.outletTemperature) / 2.0) /
-                  m.inletTemperature;
+    const double radicand = 1.0 - (2.0 * dp / p1) *
+                                      ((m.inletTemperature + m.outletTemperature) / 2.0) /
+                                      m.inletTemperature;
     if (p1 / 2.0 < dp || radicand < 0.0 || !std::isfinite(radicand)) {
         rules::refuse(c, kGasLimitMessage);
         if (c.env.silent) c.result.gasOverflow = true;
@@ -100,16 +97,16 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
                     const double d = element.va1, di = element.va2;
                     r.velocity = 4e4 * q / (36.0 * std::numbers::pi * (d * d - di * di));
                     r.hydraulicDiameter = d - di;
-                    r.reynolds = reynoldsNumber(r.velocity, medium.density,
-                                                r.hydraulicDiameter, medium.viscosity);
+                    r.reynolds = reynoldsNumber(r.velocity, medium.density, r.hydraulicDiameter,
+                                                medium.viscosity);
                     break;
                 }
                 case 5:
                     // Area in m², wetted circumference in m.
                     r.velocity = q / (3600.0 * element.va1);
                     r.hydraulicDiameter = 4.0 * element.va1 / element.va2 * 1000.0;
-                    r.reynolds = reynoldsNumber(r.velocity, medium.density,
-                                                r.hydraulicDiameter, medium.viscosity);
+                    r.reynolds = reynoldsNumber(r.velocity, medium.density, r.hydraulicDiameter,
+                                                medium.viscosity);
                     break;
                 default: break;
             }
@@ -117,8 +114,8 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
         case 3:
             circularSection(r, q, element.va1, medium);
             r.velocity2 = circularVelocity(q, element.va2);
-            r.reynolds2 = reynoldsNumber(r.velocity2, medium.density, element.va2,
-                                         medium.viscosity);
+            r.reynolds2 =
+                reynoldsNumber(r.velocity2, medium.density, element.va2, medium.viscosity);
             break;
         case 4:
             if (k.variant == 4 || k.variant == 6)
@@ -130,8 +127,8 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
             circularSection(r, q, element.va1, medium);
             if (isBranchKind(k)) {
                 r.velocity2 = circularVelocity(medium.branchRateOfFlow, element.va2);
-                r.reynolds2 = reynoldsNumber(r.velocity2, medium.density, element.va2,
-                                             medium.viscosity);
+                r.reynolds2 =
+                    reynoldsNumber(r.velocity2, medium.density, element.va2, medium.viscosity);
             }
             break;
         case 9:

@@ -35,19 +35,19 @@ struct PipeElement {
 // Every calculation overwrites the fields it computes; the others keep their
 // previous values (silent mode relies on this for a caller-supplied zeta).
 struct ElementResult {
-    double velocity = 0.0;           // m/s, first cross section
+    double velocity = 0.0;  // m/s, first cross section
     double reynolds = 0.0;
-    double velocity2 = 0.0;          // m/s, second cross section or branch
+    double velocity2 = 0.0;  // m/s, second cross section or branch
     double reynolds2 = 0.0;
     double hydraulicDiameter = 0.0;  // mm
     double frictionFactor = 0.0;     // lambda
     double zeta = 0.0;
     double zeta2 = 0.0;
-    double pressureDrop = 0.0;       // bar, times quantity
-    double pressureDrop2 = 0.0;      // mbar
+    double pressureDrop = 0.0;   // bar, times quantity
+    double pressureDrop2 = 0.0;  // mbar
     bool isLaminar = false;
     bool calcError = false;
-    bool gasOverflow = false;        // silent mode: gas pressure drop beyond the limit
+    bool gasOverflow = false;  // silent mode: gas pressure drop beyond the limit
 };
 
 }  // namespace tolvane

@@ -17,9 +17,7 @@ constexpr std::size_t kElementNameWidth = 40;
 
 // Kinds whose second velocity and Reynolds number are shown: changes of
 // section, nozzles and orifices and the two branches.
-bool hasSecondSection(ElementKind k) {
-    return k.group == 3 || k.group == 9 || isBranchKind(k);
-}
+bool hasSecondSection(ElementKind k) { return k.group == 3 || k.group == 9 || isBranchKind(k); }
 
 bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
 bool isKnownResistance(ElementKind k) { return k.group == 10 && k.variant == 2; }
@@ -33,8 +31,7 @@ std::string withoutLastCharacter(const std::string& label) {
     return label.substr(0, i);
 }
 
-std::string dimensionText(const ElementRow& row, OutputSystem system, double value,
-                          int decimals) {
+std::string dimensionText(const ElementRow& row, OutputSystem system, double value, int decimals) {
     const std::string& unit = system == OutputSystem::US ? row.usUnitName : row.metricUnitName;
     return withoutLastCharacter(row.label) + " in " + unit + ": " + formatFixed(value, decimals);
 }
@@ -122,7 +119,8 @@ void appendResultColumn(CalculationTable& table, const FormState& form, const El
     set(8, dimensionText(rows[0], system, shown.dims[0], decimals));
     if (!rows[1].label.empty()) {
         if (isKnownResistance(kind)) {
-            set(9, withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
+            set(9,
+                withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
         } else {
             set(9, dimensionText(rows[1], system, shown.dims[1], decimals));
         }

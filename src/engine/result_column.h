@@ -18,15 +18,15 @@ namespace tolvane {
 // The result texts of the last calculation; a calculation overwrites the
 // texts it computes and keeps the others.
 struct ResultTexts {
-    std::string reynolds, reynolds2;    // width 11
-    std::string velocity, velocity2;    // width 10
-    std::string frictionFactor;         // width 10, friction kinds only
-    std::string zeta, zeta2;            // unlimited; zeta empty unless > 0
-    std::string pressureDropBar;        // width 11
-    std::string pressureDropMbar;       // width 11
-    std::string pressureDrop2;          // width 11, branch kinds only
-    std::string pressureDropPsi;        // width 11, US output only
-    std::string pressureDropLbw;        // width 11, US output only
+    std::string reynolds, reynolds2;  // width 11
+    std::string velocity, velocity2;  // width 10
+    std::string frictionFactor;       // width 10, friction kinds only
+    std::string zeta, zeta2;          // unlimited; zeta empty unless > 0
+    std::string pressureDropBar;      // width 11
+    std::string pressureDropMbar;     // width 11
+    std::string pressureDrop2;        // width 11, branch kinds only
+    std::string pressureDropPsi;      // width 11, US output only
+    std::string pressureDropLbw;      // width 11, US output only
     bool operator==(const ResultTexts&) const = default;
 };
 

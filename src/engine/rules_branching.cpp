@@ -37,8 +37,7 @@ double togetherZeta(int path, double q, double f, double r, double angle) {
         return 0.03 * (1 - q) * (1 - q) + q * (1 - q) * (2 - f) -
                q * q * ((u / f - 1) * (1.62 - std::sqrt(r)) + 1 - 0.38 * (1 - f));
     return -0.92 * (1 - q) * (1 - q) + q * (1 - q) * (2 - f) -
-           q * q * (0.8 * (1 - 1 / (f * f)) + (u / f - 1) * (1.2 - std::sqrt(r)) -
-                    u * (1 - f) / f);
+           q * q * (0.8 * (1 - 1 / (f * f)) + (u / f - 1) * (1.2 - std::sqrt(r)) - u * (1 - f) / f);
 }
 
 void branch(LossContext& c, bool asunder) {
@@ -71,23 +70,23 @@ const Table kYPipeBent{{0.5, 0.75, 1.0, 1.5, 2.0}, {1.1, 0.6, 0.4, 0.25, 0.2}};
 void lossBranching(LossContext& c) {
     const PipeElement& e = c.element;
     switch (e.kind.variant) {
-    case 1: setZeta(c, 1.3); break;  // tee, sharp edged
-    case 2: setZeta(c, 5.0); break;  // tee, globular
-    case 3: setZeta(c, 0.7); break;  // tee, rounded bottom plain
-    case 4: setZeta(c, 0.9); break;  // tee, globular neck rounded
-    case 5: branch(c, true); break;
-    case 6: branch(c, false); break;
-    case 7: {
-        const double angle = e.va2;
-        setZeta(c, angle >= 90 ? 1.4 : angle <= 0 ? 0.0 : kYPipeStraight.at(angle));
-        break;
-    }
-    case 8: {
-        const double ratio = e.va2 / e.va1;
-        setZeta(c, ratio >= 2 ? 0.2 : ratio <= 0.5 ? 1.1 : kYPipeBent.at(ratio));
-        break;
-    }
-    default: break;
+        case 1: setZeta(c, 1.3); break;  // tee, sharp edged
+        case 2: setZeta(c, 5.0); break;  // tee, globular
+        case 3: setZeta(c, 0.7); break;  // tee, rounded bottom plain
+        case 4: setZeta(c, 0.9); break;  // tee, globular neck rounded
+        case 5: branch(c, true); break;
+        case 6: branch(c, false); break;
+        case 7: {
+            const double angle = e.va2;
+            setZeta(c, angle >= 90 ? 1.4 : angle <= 0 ? 0.0 : kYPipeStraight.at(angle));
+            break;
+        }
+        case 8: {
+            const double ratio = e.va2 / e.va1;
+            setZeta(c, ratio >= 2 ? 0.2 : ratio <= 0.5 ? 1.1 : kYPipeBent.at(ratio));
+            break;
+        }
+        default: break;
     }
 }
 

@@ -55,8 +55,10 @@ void lossChangeOfSection(LossContext& c) {
             const double total = 2.0 * halfAngle / 100.0;
             const double phi = 522.0 * power(total, 4.365) * std::exp(-8.0 * total) +
                                hyperbolicTangent(1.41 * total);
-            const double coneLength = ((d2 - d1) / 2.0) / std::tan(halfAngle * std::numbers::pi / 180.0);
-            const double friction = (1.0 - a * a) * lambda * coneLength / (4.0 * d1) / (d2 / d1 - 1.0);
+            const double coneLength =
+                ((d2 - d1) / 2.0) / std::tan(halfAngle * std::numbers::pi / 180.0);
+            const double friction =
+                (1.0 - a * a) * lambda * coneLength / (4.0 * d1) / (d2 / d1 - 1.0);
             r.zeta = phi * (1.0 - a) * (1.0 - a) + friction;
             r.pressureDrop = staticPressureDrop(r.zeta, rho, w1, w1, w2);
             break;

@@ -25,10 +25,10 @@ double swingZeta(double diameter) {
 
 void lossCheckValve(LossContext& c) {
     switch (c.element.kind.variant) {
-    case 1: setZeta(c, 5.5); break;  // globe lift
-    case 2: setZeta(c, 2.5); break;  // globe lift, Y-pattern
-    case 3: setZeta(c, swingZeta(c.element.va1)); break;
-    default: break;
+        case 1: setZeta(c, 5.5); break;  // globe lift
+        case 2: setZeta(c, 2.5); break;  // globe lift, Y-pattern
+        case 3: setZeta(c, swingZeta(c.element.va1)); break;
+        default: break;
     }
 }
 

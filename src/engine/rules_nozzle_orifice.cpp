@@ -42,10 +42,8 @@ double sharpOrificeZeta(double m) {
 double thickOrificeZeta(double m, double length, double bore, double reynolds2) {
     const double relativeLength = length / bore;
     // std::tanh tends to ±1 without overflowing, however long the bore.
-    const double tau =
-        std::sqrt(0.5) * (1 - std::tanh(2.264 * (relativeLength - 0.657)));
-    const double lambdaBore =
-        reynolds2 > 2300 ? 0.22 / std::pow(reynolds2, 0.2) : 64 / reynolds2;
+    const double tau = std::sqrt(0.5) * (1 - std::tanh(2.264 * (relativeLength - 0.657)));
+    const double lambdaBore = reynolds2 > 2300 ? 0.22 / std::pow(reynolds2, 0.2) : 64 / reynolds2;
     return ((1 - m) * (1 - m) + (0.5 + tau * std::sqrt(1 - m)) * (1 - m) +
             lambdaBore * relativeLength) /
            (m * m);
@@ -62,27 +60,27 @@ void lossNozzleOrifice(LossContext& c) {
     const double m = (e.va2 / e.va1) * (e.va2 / e.va1);
     const double re = c.result.reynolds;
     switch (e.kind.variant) {
-    case 1:
-        if (re < 5000 || re > 1e7) inform(c, kDinRangeText);
-        setZeta(c, dinOrificeZeta(m, re));
-        break;
-    case 2:
-        if (re < 1e5) inform(c, kSharpRangeText);
-        setZeta(c, sharpOrificeZeta(m));
-        break;
-    case 3:
-        if (c.result.reynolds2 < 4000) inform(c, kThickRangeText);
-        setZeta(c, thickOrificeZeta(m, e.va3, e.va2, c.result.reynolds2));
-        break;
-    case 4: setZeta(c, kNozzle.at(m)); break;
-    case 5:
-        // In silent mode the caller has loaded the coefficient of the column.
-        if (c.env.silent)
-            setZeta(c, c.result.zeta);
-        else
-            setZeta(c, e.option == 1 ? kVenturi30.at(m) : kVenturi15.at(m));
-        break;
-    default: break;
+        case 1:
+            if (re < 5000 || re > 1e7) inform(c, kDinRangeText);
+            setZeta(c, dinOrificeZeta(m, re));
+            break;
+        case 2:
+            if (re < 1e5) inform(c, kSharpRangeText);
+            setZeta(c, sharpOrificeZeta(m));
+            break;
+        case 3:
+            if (c.result.reynolds2 < 4000) inform(c, kThickRangeText);
+            setZeta(c, thickOrificeZeta(m, e.va3, e.va2, c.result.reynolds2));
+            break;
+        case 4: setZeta(c, kNozzle.at(m)); break;
+        case 5:
+            // In silent mode the caller has loaded the coefficient of the column.
+            if (c.env.silent)
+                setZeta(c, c.result.zeta);
+            else
+                setZeta(c, e.option == 1 ? kVenturi30.at(m) : kVenturi15.at(m));
+            break;
+        default: break;
     }
 }
 

@@ -12,7 +12,7 @@ namespace tolvane::rules {
 namespace {
 
 // Shape factor of a rectangle by the side ratio s = 0, 0.1, ... 1.
-constexpr double kRectangleFactor[11] = {1.5, 1.34, 1.2, 1.1, 1.02, 0.97,
+constexpr double kRectangleFactor[11] = {1.5,  1.34, 1.2, 1.1,  1.02, 0.97,
                                          0.94, 0.92, 0.9, 0.89, 0.88};
 
 const Table kRingFactor{{1, 5, 10, 20, 50, 100}, {1.5, 1.45, 1.4, 1.35, 1.28, 1.25}};
@@ -29,7 +29,8 @@ void setFrictionLoss(LossContext& c, double lambda, double length, double d) {
     ElementResult& r = c.result;
     r.frictionFactor = lambda;
     r.zeta = lambda * length * 1000.0 / d;
-    r.pressureDrop = lambda * length * c.medium.density * r.velocity * r.velocity * 0.01 / (2.0 * d);
+    r.pressureDrop =
+        lambda * length * c.medium.density * r.velocity * r.velocity * 0.01 / (2.0 * d);
 }
 
 }  // namespace

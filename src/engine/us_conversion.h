@@ -14,17 +14,17 @@
 namespace tolvane {
 
 struct ShownValues {
-    double rateOfFlow = 0.0;            // m³/h or gal/min
-    double density = 0.0;               // kg/m³ or lb./cu.ft.
-    double viscosity = 0.0;             // 10^-6 kg/(m s) or cP
-    std::array<double, 3> dims{};       // va1..va3 in the row's metric or US unit
-    double roughness = 0.0;             // mm or in.
-    double velocity = 0.0;              // m/s or ft./s
+    double rateOfFlow = 0.0;       // m³/h or gal/min
+    double density = 0.0;          // kg/m³ or lb./cu.ft.
+    double viscosity = 0.0;        // 10^-6 kg/(m s) or cP
+    std::array<double, 3> dims{};  // va1..va3 in the row's metric or US unit
+    double roughness = 0.0;        // mm or in.
+    double velocity = 0.0;         // m/s or ft./s
     double velocity2 = 0.0;
-    double pressureDrop = 0.0;          // bar, whatever the output system
-    double pressureDrop2 = 0.0;         // branch pipe: mbar, or lbw./sq.ft. after conversion
-    double pressureDropPsi = 0.0;       // US output only
-    double pressureDropLbw = 0.0;       // lbw./sq.ft., US output only
+    double pressureDrop = 0.0;     // bar, whatever the output system
+    double pressureDrop2 = 0.0;    // branch pipe: mbar, or lbw./sq.ft. after conversion
+    double pressureDropPsi = 0.0;  // US output only
+    double pressureDropLbw = 0.0;  // lbw./sq.ft., US output only
 };
 
 // US gallons of 0.158987/42 m³; lb./cu.ft. = 16.0184655 kg/m³; ...

@@ -63,8 +63,11 @@ bool hasZtaExtension(const std::string& name) {
 bool isValidUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         auto b = static_cast<unsigned char>(s[i]);
-        std::size_t length = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
-                           : (b & 0xF8) == 0xF0 ? 4 : 0;
+        std::size_t length = b < 0x80             ? 1
+                             : (b & 0xE0) == 0xC0 ? 2
+                             : (b & 0xF0) == 0xE0 ? 3
+                             : (b & 0xF8) == 0xF0 ? 4
+                                                  : 0;
         if (length == 0 || (length == 2 && b < 0xC2) || i + length > s.size()) return false;
         for (std::size_t k = 1; k < length; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;

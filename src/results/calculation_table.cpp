@@ -75,9 +75,7 @@ const std::string kEmpty;
 
 // A cell read as a number: blanks dropped, comma as point, empty is 0; a text
 // that is no number counts as 0 as well.
-double cellValue(const std::string& text) {
-    return readNumber(text).value_or(0.0);
-}
+double cellValue(const std::string& text) { return readNumber(text).value_or(0.0); }
 
 // value * num / den rounded to the nearest integer, a tie going to the even
 // one (exact in integers, so 3 / 1.2 = 2.5 goes to 2).
@@ -269,12 +267,14 @@ void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
     static constexpr RowConversion kRows[] = {
         {2, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
          [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }},
-        {3, [](double v) { return v / kKgM3PerLbCuFt; }, [](double v) { return v * kKgM3PerLbCuFt; }},
+        {3, [](double v) { return v / kKgM3PerLbCuFt; },
+         [](double v) { return v * kKgM3PerLbCuFt; }},
         {4, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; }},
         {13, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
         {15, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
         {18, [](double v) { return v / kMmPerIn; }, [](double v) { return v * kMmPerIn; }},
-        {22, [](double v) { return v / kMbarPerLbwSqFt; }, [](double v) { return v * kMbarPerLbwSqFt; }},
+        {22, [](double v) { return v / kMbarPerLbwSqFt; },
+         [](double v) { return v * kMbarPerLbwSqFt; }},
     };
     const bool toUs = newSystem == OutputSystem::US;
     const Conversion pressure = toUs ? kRows[6].toUs : kRows[6].toMetric;
@@ -338,9 +338,7 @@ void CalculationTable::changeFont(const TableFont& newFont) {
 }
 
 // The platform's fonts at 96 pixels per inch: height = -size * 96 / 72.
-int fontHeightOfSize(int points) {
-    return -static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
+int fontHeightOfSize(int points) { return -static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 int fontSizeOfHeight(int height) {
     return static_cast<int>(std::lround(std::abs(height) * 72.0 / 96.0));

@@ -18,9 +18,9 @@ enum class OutputSystem { Metric, US };
 
 struct TableFont {
     std::string name = "MS Sans Serif";
-    int color = 0;        // the platform's colour value
-    int size = 8;         // points
-    int height = -11;     // negative: given in points (kept through zooming)
+    int color = 0;     // the platform's colour value
+    int size = 8;      // points
+    int height = -11;  // negative: given in points (kept through zooming)
     bool bold = false, italic = false, underline = false, strikeOut = false;
     bool operator==(const TableFont&) const = default;
 };

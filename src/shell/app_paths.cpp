@@ -20,7 +20,8 @@ const char* const kSettingsFileName = "TOLV.INI";
 
 std::string configHomeFromEnvironment() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.config";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.config";
     return {};
 }
 
@@ -49,9 +50,12 @@ std::string settingsFilePathFor(const std::string& programDir, const std::string
     return (dir / kSettingsFileName).string();
 }
 
-std::string settingsFilePath() { return settingsFilePathFor(programDirectory(), configHomeFromEnvironment()); }
+std::string settingsFilePath() {
+    return settingsFilePathFor(programDirectory(), configHomeFromEnvironment());
+}
 
-std::string dataFilePathFor(const std::string& name, const std::string& programDir, const std::string& installDir) {
+std::string dataFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::string& installDir) {
     const fs::path local = fs::path(programDir) / name;
     std::error_code ec;
     if (fs::exists(local, ec)) return local.string();

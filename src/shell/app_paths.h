@@ -20,7 +20,8 @@ std::string settingsFilePathFor(const std::string& programDir, const std::string
 // A data file by name: the program directory first, then the installed data
 // directory. The program-directory path when it is in neither place.
 std::string dataFilePath(const std::string& name);
-std::string dataFilePathFor(const std::string& name, const std::string& programDir, const std::string& installDir);
+std::string dataFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::string& installDir);
 
 // The installed data directory (fixed at build time).
 std::string installedDataDirectory();

@@ -36,8 +36,9 @@ double dimensionToBase(const std::string& unit, double value) {
 
 std::string unitAt(UnitList list, int index) {
     const auto& texts = UnitCatalogue::texts(list);
-    return index >= 0 && index < static_cast<int>(texts.size()) ? texts[static_cast<std::size_t>(index)]
-                                                                : std::string();
+    return index >= 0 && index < static_cast<int>(texts.size())
+               ? texts[static_cast<std::size_t>(index)]
+               : std::string();
 }
 
 // A field whose value has been read, with the label and field a message names.
@@ -48,7 +49,8 @@ struct ReadValue {
 };
 
 // Parses the texts in order; stops at the first that does not read.
-bool parseAll(InputCheck& check, std::initializer_list<std::pair<const std::string*, ReadValue*>> fields) {
+bool parseAll(InputCheck& check,
+              std::initializer_list<std::pair<const std::string*, ReadValue*>> fields) {
     for (auto [text, target] : fields) {
         target->value = ParseInputNumber(*text, check);
         if (!check.InputValid) {
@@ -63,9 +65,9 @@ bool parseAll(InputCheck& check, std::initializer_list<std::pair<const std::stri
 // in bar can still overflow as mbar or in lbw./sq.ft., a rate of flow in
 // gal/min, a height in ft.
 bool shownValuesFinite(const ShownValues& v) {
-    for (double x : {v.rateOfFlow, v.density, v.viscosity, v.dims[0], v.dims[1], v.dims[2], v.roughness,
-                     v.velocity, v.velocity2, v.pressureDrop, v.pressureDrop * 1000.0, v.pressureDrop2,
-                     v.pressureDropPsi, v.pressureDropLbw}) {
+    for (double x : {v.rateOfFlow, v.density, v.viscosity, v.dims[0], v.dims[1], v.dims[2],
+                     v.roughness, v.velocity, v.velocity2, v.pressureDrop, v.pressureDrop * 1000.0,
+                     v.pressureDrop2, v.pressureDropPsi, v.pressureDropLbw}) {
         if (!std::isfinite(x)) return false;
     }
     return true;
@@ -78,7 +80,8 @@ double totalRowValue(const ShownValues& v, OutputSystem output) {
 
 }  // namespace
 
-CalculateOutcome Calculate(Session& session, MessageSink& messages, const RoughnessAsker& askRoughness) {
+CalculateOutcome Calculate(Session& session, MessageSink& messages,
+                           const RoughnessAsker& askRoughness) {
     CalculateOutcome outcome;
     InputCheck check(messages);
     FormState& form = session.form;
@@ -96,7 +99,8 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
                          {&panel.quantity, &va[4]}})) {
         va[0].value = dimensionToBase(panel.rows[0].unit.text(), va[0].value);
         for (std::size_t i = 1; i < 3; ++i)
-            if (panel.rows[i].unit.visible) va[i].value = dimensionToBase(panel.rows[i].unit.text(), va[i].value);
+            if (panel.rows[i].unit.visible)
+                va[i].value = dimensionToBase(panel.rows[i].unit.text(), va[i].value);
     }
 
     // Medium, branch flow and gas data, each stopping at the first bad text.
@@ -111,7 +115,8 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     const bool gas = form.medium.gas;
 
     if (check.InputValid)
-        parseAll(check, {{&form.medium.flow, &flow}, {&form.medium.density, &density},
+        parseAll(check, {{&form.medium.flow, &flow},
+                         {&form.medium.density, &density},
                          {&form.medium.viscosity, &viscosity}});
     if (check.InputValid && branchKind) {
         parseAll(check, {{&form.extra.branchFlow, &branch}});
@@ -138,22 +143,26 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     // Density first: the mass flow and the kinematic viscosity are converted with it.
     const MediumPanel& m = form.medium;
     const UnitList flowList = m.flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow;
-    const UnitList viscosityList = m.viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity;
+    const UnitList viscosityList =
+        m.viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity;
     const double flowEntered = flow.value, viscosityEntered = viscosity.value;
     density.value = ConvertToBase(UnitList::Density, m.densityUnit.text(), density.value);
     flow.value = ConvertToBase(flowList, m.flowUnit.text(), flow.value, density.value);
-    viscosity.value = ConvertToBase(viscosityList, m.viscosityUnit.text(), viscosity.value, density.value);
+    viscosity.value =
+        ConvertToBase(viscosityList, m.viscosityUnit.text(), viscosity.value, density.value);
     if (gas) {
         pressure.value =
-            ConvertToBase(UnitList::GasPressure, unitAt(UnitList::GasPressure, form.gas.pressureUnit), pressure.value);
-        inletTemperature.value =
-            ConvertToBase(UnitList::Temperature, unitAt(UnitList::Temperature, form.gas.inletTemperatureUnit),
-                          inletTemperature.value);
-        outletTemperature.value =
-            ConvertToBase(UnitList::Temperature, unitAt(UnitList::Temperature, form.gas.outletTemperatureUnit),
-                          outletTemperature.value);
+            ConvertToBase(UnitList::GasPressure,
+                          unitAt(UnitList::GasPressure, form.gas.pressureUnit), pressure.value);
+        inletTemperature.value = ConvertToBase(
+            UnitList::Temperature, unitAt(UnitList::Temperature, form.gas.inletTemperatureUnit),
+            inletTemperature.value);
+        outletTemperature.value = ConvertToBase(
+            UnitList::Temperature, unitAt(UnitList::Temperature, form.gas.outletTemperatureUnit),
+            outletTemperature.value);
     }
-    if (branchKind) branch.value = ConvertToBase(flowList, m.flowUnit.text(), branch.value, density.value);
+    if (branchKind)
+        branch.value = ConvertToBase(flowList, m.flowUnit.text(), branch.value, density.value);
 
     CheckElement(form, {va[0].value, va[1].value, va[2].value, va[3].value}, check);
     {
@@ -163,7 +172,8 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
         const bool densityUsable = density.value > 0;
         ReadValue flowChecked = flow, viscosityChecked = viscosity;
         if (!densityUsable && flowList == UnitList::MassFlow) flowChecked.value = flowEntered;
-        if (!densityUsable && viscosityList == UnitList::KinViscosity) viscosityChecked.value = viscosityEntered;
+        if (!densityUsable && viscosityList == UnitList::KinViscosity)
+            viscosityChecked.value = viscosityEntered;
         for (const ReadValue* v : {&flowChecked, &density, &viscosityChecked})
             CheckRange(check, false, false, false, v->value, 0.0, 0.0, v->label, v->field);
     }
@@ -175,8 +185,9 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     if (check.ChecksPassed) {
         // A value that passed its checks but overflowed in its unit conversion
         // cannot be calculated with.
-        for (const ReadValue* v : {&va[0], &va[1], &va[2], &va[3], &va[4], &flow, &density, &viscosity, &branch,
-                                   &pressure, &inletTemperature, &outletTemperature}) {
+        for (const ReadValue* v :
+             {&va[0], &va[1], &va[2], &va[3], &va[4], &flow, &density, &viscosity, &branch,
+              &pressure, &inletTemperature, &outletTemperature}) {
             if (!std::isfinite(v->value)) {
                 ReportBadInput(check, v->label, v->field);
                 check.ChecksPassed = false;
@@ -223,8 +234,9 @@ CalculateOutcome Calculate(Session& session, MessageSink& messages, const Roughn
     const int decimals = session.settings.decimals;
     ShownValues shown = metricShownValues(medium, element, result, session.roughness);
     if (output == OutputSystem::US) shown = toUsShownValues(shown, form);
-    if (!result.calcError && (!shownValuesFinite(shown) ||
-                              !std::isfinite(session.table.total() + totalRowValue(shown, output)))) {
+    if (!result.calcError &&
+        (!shownValuesFinite(shown) ||
+         !std::isfinite(session.table.total() + totalRowValue(shown, output)))) {
         messages.show(MessageType::Error, kNotPossibleMessage);
         result.calcError = true;
     }

@@ -19,11 +19,12 @@ namespace tolvane {
 using RoughnessAsker = std::function<std::optional<double>()>;
 
 struct CalculateOutcome {
-    bool added = false;      // a column was appended
-    std::string focus;       // object name of the focused field after a message, or ""
-    ElementResult result;    // as computed (also when refused by the engine)
+    bool added = false;    // a column was appended
+    std::string focus;     // object name of the focused field after a message, or ""
+    ElementResult result;  // as computed (also when refused by the engine)
 };
 
-CalculateOutcome Calculate(Session& session, MessageSink& messages, const RoughnessAsker& askRoughness);
+CalculateOutcome Calculate(Session& session, MessageSink& messages,
+                           const RoughnessAsker& askRoughness);
 
 }  // namespace tolvane

@@ -4,7 +4,8 @@
 
 namespace tolvane {
 
-std::string commandLineProject(const std::vector<std::string>& arguments, const std::string& startDirectory) {
+std::string commandLineProject(const std::vector<std::string>& arguments,
+                               const std::string& startDirectory) {
     std::string name;
     for (const std::string& argument : arguments) {
         if (!name.empty()) name += ' ';

@@ -10,6 +10,7 @@
 namespace tolvane {
 
 // "" when there are no arguments.
-std::string commandLineProject(const std::vector<std::string>& arguments, const std::string& startDirectory);
+std::string commandLineProject(const std::vector<std::string>& arguments,
+                               const std::string& startDirectory);
 
 }  // namespace tolvane

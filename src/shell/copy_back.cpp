@@ -39,16 +39,19 @@ void selectByText(UnitBox& box, const std::string& text) {
 // whatever follows the caption and its separating blank.
 std::string optionItemOf(const std::string& row, const std::string& caption) {
     const std::string prefix = caption + " ";
-    if (!caption.empty() && row.compare(0, prefix.size(), prefix) == 0) return row.substr(prefix.size());
+    if (!caption.empty() && row.compare(0, prefix.size(), prefix) == 0)
+        return row.substr(prefix.size());
     const std::size_t colon = row.find(':');
-    return colon == std::string::npos || colon + 3 > row.size() ? std::string() : row.substr(colon + 3);
+    return colon == std::string::npos || colon + 3 > row.size() ? std::string()
+                                                                : row.substr(colon + 3);
 }
 
 const std::string kSurfaceCaption = "The Surface of Pipe is:";
 
 }  // namespace
 
-bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, OutputSystem output, int decimals) {
+bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, OutputSystem output,
+                       int decimals) {
     if (col < 1 || col >= table.trailingColumn()) return false;
     const CalculationColumn& c = table.column(col);
 
@@ -77,14 +80,16 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
     if (*kind == ElementKind{4, 4}) {
         form.extra.surface = optionItemOf(c[12], kSurfaceCaption) == "smooth" ? 0 : 1;
     } else if (!spec.optionCaption.empty()) {
-        panel.option.selected = optionItemOf(c[12], spec.optionCaption) == spec.optionItems[0] ? 0 : 1;
+        panel.option.selected =
+            optionItemOf(c[12], spec.optionCaption) == spec.optionItems[0] ? 0 : 1;
     }
 
     if (isBranchKind(*kind)) {
         const double d1 = numberIn(valueOf(c[8])), d2 = numberIn(valueOf(c[9]));
         const double w1 = numberIn(c[13]), w2 = numberIn(c[15]);
         const double r = (d1 / d2) * (d1 / d2) * w1 / w2;
-        if (std::isfinite(r) && r > 0) form.extra.branchFlow = formatFixed(numberIn(c[2]) / r, decimals);
+        if (std::isfinite(r) && r > 0)
+            form.extra.branchFlow = formatFixed(numberIn(c[2]) / r, decimals);
     }
 
     const std::string& mediumRow = c[1];

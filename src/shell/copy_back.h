@@ -15,6 +15,7 @@ namespace tolvane {
 // and a column whose element name is none of the 46 kinds. `output` is the
 // unit system of the table's texts, `decimals` the places of the recomputed
 // branch rate of flow.
-bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, OutputSystem output, int decimals);
+bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, OutputSystem output,
+                       int decimals);
 
 }  // namespace tolvane

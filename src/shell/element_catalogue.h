@@ -18,7 +18,7 @@ namespace tolvane {
 enum class RowUnit { None, MM, M, Area, Degree, Pieces };
 
 struct RowSpec {
-    std::string label;        // "" = row hidden
+    std::string label;  // "" = row hidden
     std::string defaultText;
     RowUnit unit = RowUnit::None;
 };
@@ -29,15 +29,15 @@ struct KindSpec {
     std::string hint;         // chooser tooltip
     std::string variantName;  // "circular", "Sharpe edged entrance" ...
     std::array<RowSpec, 4> rows;
-    std::string optionCaption;                 // "" = no option group
+    std::string optionCaption;  // "" = no option group
     std::array<std::string, 2> optionItems;
 };
 
 const std::vector<KindSpec>& elementKinds();  // in chooser order SB01..SB46
 const KindSpec& kindSpec(ElementKind kind);
-const std::string& groupName(int group);      // "Straight pipes" ... "Diverse"
-std::string elementName(ElementKind kind);    // group name, " - ", variant name
-int pictureNumber(ElementKind kind);          // 1601 for 1,1 ...
+const std::string& groupName(int group);    // "Straight pipes" ... "Diverse"
+std::string elementName(ElementKind kind);  // group name, " - ", variant name
+int pictureNumber(ElementKind kind);        // 1601 for 1,1 ...
 std::optional<ElementKind> kindByVariantName(const std::string& name);
 
 // Unit texts of a row unit kind: metric first, US second ("degree"/"pieces"

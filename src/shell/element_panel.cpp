@@ -111,7 +111,9 @@ public:
         CheckRange(check_, false, checkMaximum, allowZero, v(r), 0.0, maximum,
                    form_.element.rows[static_cast<std::size_t>(r - 1)].label, kRowFields[r - 1]);
     }
-    void fail(const std::string& text, int focusRow) { ReportCheckFailure(check_, text, kRowFields[focusRow - 1]); }
+    void fail(const std::string& text, int focusRow) {
+        ReportCheckFailure(check_, text, kRowFields[focusRow - 1]);
+    }
 
 private:
     const FormState& form_;
@@ -129,7 +131,9 @@ void checkStraightPipe(ElementChecker& c, int variant) {
         const double d = c.v(1), di = c.v(2);
         // An annulus needs room between the walls: equal diameters are refused too.
         if (d <= di)
-            c.fail(kIncorrect + "The diameter D of pipe must be bigger than the diameter of pipe inside Di!", 1);
+            c.fail(kIncorrect +
+                       "The diameter D of pipe must be bigger than the diameter of pipe inside Di!",
+                   1);
         if (d > 0 && di > 0 && above(d / di, 100))
             c.fail(kIncorrect + "Diameter of pipe/diameter of pipe inside max. value: 100!", 1);
     }
@@ -145,10 +149,14 @@ void checkChangeOfSection(ElementChecker& c, int variant) {
     const double d1 = c.v(1), d2 = c.v(2);
     if (variant <= 2) {
         if (d1 >= d2)
-            c.fail(kIncorrect + "The diameter of pipe D1 must be smaller than the diameter of pipe D2!", 1);
+            c.fail(kIncorrect +
+                       "The diameter of pipe D1 must be smaller than the diameter of pipe D2!",
+                   1);
     } else {
         if (d2 >= d1)
-            c.fail(kIncorrect + "The diameter of pipe D1 must be bigger than the diameter of pipe D2!", 1);
+            c.fail(
+                kIncorrect + "The diameter of pipe D1 must be bigger than the diameter of pipe D2!",
+                1);
     }
     // Both gradual changes take their angle as an opening angle below 90 degrees.
     if (variant == 2 || variant == 4) c.range(3, true, 90.0, false);
@@ -190,12 +198,14 @@ void checkBend(ElementChecker& c, int variant) {
                     kIncorrect + "A calculation with the specified data is not possible!\r";
                 if (below(x, 1))
                     c.fail(notPossible +
-                               "Please enlarge the radius R or reduce the width of pipe B or reduce the height "
+                               "Please enlarge the radius R or reduce the width of pipe B or "
+                               "reduce the height "
                                "of pipe H.",
                            1);
                 if (above(x, 10))
                     c.fail(notPossible +
-                               "Please reduce the radius R or enlarge the width of pipe B or enlarge the height "
+                               "Please reduce the radius R or enlarge the width of pipe B or "
+                               "enlarge the height "
                                "of pipe H.",
                            1);
             }
@@ -241,7 +251,9 @@ void checkBellows(ElementChecker& c, int variant) {
     }
     c.positive({1});
     if (variant == 3 && c.v(1) > 0 && above(c.v(2) / c.v(1), 10))
-        c.fail(kIncorrect + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!", 1);
+        c.fail(
+            kIncorrect + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!",
+            1);
 }
 
 void checkValve(ElementChecker& c, int variant) {
@@ -274,10 +286,12 @@ void checkNozzleOrifice(ElementChecker& c, int variant) {
     const double d1 = c.v(1), d2 = c.v(2);
     if (variant <= 3 && d2 >= d1) c.fail(kD2SmallerD1, 1);
     if (variant == 1) {
-        if (d1 < 50 || d1 > 1000 || below((d2 / d1) * (d2 / d1), 0.05) || above((d2 / d1) * (d2 / d1), 0.64))
-            c.fail("A calculation of the orific is only possible in the following range:\r"
-                   "D1 minimum 50 mm, maximum 1000 mm\r(D2/D1)^2 minimum 0,05, maximum 0,64!",
-                   1);
+        if (d1 < 50 || d1 > 1000 || below((d2 / d1) * (d2 / d1), 0.05) ||
+            above((d2 / d1) * (d2 / d1), 0.64))
+            c.fail(
+                "A calculation of the orific is only possible in the following range:\r"
+                "D1 minimum 50 mm, maximum 1000 mm\r(D2/D1)^2 minimum 0,05, maximum 0,64!",
+                1);
     } else if (variant == 4 || variant == 5) {
         const double maximum = variant == 4 ? 0.7 : 0.6;
         if (d1 > 0 && d2 > 0) {
@@ -305,7 +319,8 @@ void CheckElement(const FormState& form, const std::array<double, 4>& values, In
         case 7: checkValve(c, variant); break;
         case 8: c.positive({1}); break;
         case 9: checkNozzleOrifice(c, variant); break;
-        default: break;  // a vertical difference may be zero or negative; a known zeta is taken as given
+        default:
+            break;  // a vertical difference may be zero or negative; a known zeta is taken as given
     }
 }
 

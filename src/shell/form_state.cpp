@@ -35,7 +35,8 @@ FormState::FormState() {
 
 void setFlowKind(FormState& form, int flowKind) {
     form.medium.flowKind = flowKind;
-    form.medium.flowUnit.items = UnitCatalogue::texts(flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow);
+    form.medium.flowUnit.items =
+        UnitCatalogue::texts(flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow);
     form.medium.flowUnit.index = 0;
     syncBranchFlowUnit(form);
 }
@@ -47,6 +48,8 @@ void setViscosityKind(FormState& form, int viscosityKind) {
     form.medium.viscosityUnit.index = 0;
 }
 
-void syncBranchFlowUnit(FormState& form) { form.extra.branchFlowUnit = form.medium.flowUnit.text(); }
+void syncBranchFlowUnit(FormState& form) {
+    form.extra.branchFlowUnit = form.medium.flowUnit.text();
+}
 
 }  // namespace tolvane

@@ -25,38 +25,38 @@ struct UnitBox {
 
 // Medium panel (Medium_Fenster).
 struct MediumPanel {
-    std::string name = "water";        // Eingabe_Medium
-    int flowKind = 0;                  // ComboBox4: 0 "Volume flow:", 1 "Mass flow:"
-    std::string flow = "1.0";          // Eingabe_Volumenstrom
-    UnitBox flowUnit;                  // ComboBox1
-    std::string density = "998.2";     // Eingabe_Dichte
-    UnitBox densityUnit;               // ComboBox2
-    int viscosityKind = 0;             // ComboBox5: 0 "Abs.viscos.", 1 "Kin.viscos."
-    std::string viscosity = "1002";    // Eingabe_Viskositaet
-    UnitBox viscosityUnit;             // ComboBox3
-    bool gas = false;                  // Radio_Gas checked (else Radio_Fluessig)
+    std::string name = "water";      // Eingabe_Medium
+    int flowKind = 0;                // ComboBox4: 0 "Volume flow:", 1 "Mass flow:"
+    std::string flow = "1.0";        // Eingabe_Volumenstrom
+    UnitBox flowUnit;                // ComboBox1
+    std::string density = "998.2";   // Eingabe_Dichte
+    UnitBox densityUnit;             // ComboBox2
+    int viscosityKind = 0;           // ComboBox5: 0 "Abs.viscos.", 1 "Kin.viscos."
+    std::string viscosity = "1002";  // Eingabe_Viskositaet
+    UnitBox viscosityUnit;           // ComboBox3
+    bool gas = false;                // Radio_Gas checked (else Radio_Fluessig)
     bool operator==(const MediumPanel&) const = default;
 };
 
 // Gas data window (TGasdaten).
 struct GasPanel {
-    std::string pressure = "10000";          // label "Pressure (incoming):"
-    int pressureUnit = 0;                    // ComboBox1
-    std::string inletTemperature = "300";    // Edit_Eingangstemperatur
-    int inletTemperatureUnit = 0;            // ComboBox2
-    std::string outletTemperature = "250";   // Edit_Ausgangstemperatur
-    int outletTemperatureUnit = 0;           // ComboBox3
+    std::string pressure = "10000";         // label "Pressure (incoming):"
+    int pressureUnit = 0;                   // ComboBox1
+    std::string inletTemperature = "300";   // Edit_Eingangstemperatur
+    int inletTemperatureUnit = 0;           // ComboBox2
+    std::string outletTemperature = "250";  // Edit_Ausgangstemperatur
+    int outletTemperatureUnit = 0;          // ComboBox3
     bool operator==(const GasPanel&) const = default;
 };
 
 struct ElementRow {
-    std::string label;            // Va<n>_Static caption
-    std::string text;             // Va<n>_Edit text
+    std::string label;  // Va<n>_Static caption
+    std::string text;   // Va<n>_Edit text
     bool fieldVisible = false;
-    UnitBox unit;                 // ComboVar<n> (rows 1..3)
-    std::string fixedUnit;        // LabelVar<n> caption ("degree", "pieces")
+    UnitBox unit;           // ComboVar<n> (rows 1..3)
+    std::string fixedUnit;  // LabelVar<n> caption ("degree", "pieces")
     bool fixedUnitVisible = false;
-    std::string metricUnitName;   // recorded for the result texts
+    std::string metricUnitName;  // recorded for the result texts
     std::string usUnitName;
     bool operator==(const ElementRow&) const = default;
 };
@@ -73,20 +73,20 @@ struct OptionGroup {
 struct ElementPanel {
     ElementKind kind{1, 1};
     std::array<ElementRow, 4> rows;
-    std::string quantity = "1";       // Va5_Edit
-    OptionGroup option;               // RadioGroup1
-    std::string elementName;          // Statisch_Element_Name
-    int pictureNumber = 1601;         // Image1 shows <number>.bmp
+    std::string quantity = "1";  // Va5_Edit
+    OptionGroup option;          // RadioGroup1
+    std::string elementName;     // Statisch_Element_Name
+    int pictureNumber = 1601;    // Image1 shows <number>.bmp
     bool operator==(const ElementPanel&) const = default;
 };
 
 // The two "Additional Data" windows.
 struct AdditionalData {
-    bool elementWindowVisible = false;   // TZusatzElementfenster (kind 4,4)
-    int surface = 0;                     // its RadioGroup1: 0 "smooth", 1 "rough"
-    bool flowWindowVisible = false;      // TZusatzVolumenstromfenster (5,5 and 5,6)
-    std::string branchFlow;              // Edit_abzwVolumenstrom
-    std::string branchFlowUnit;          // its unit label = main flow unit text
+    bool elementWindowVisible = false;  // TZusatzElementfenster (kind 4,4)
+    int surface = 0;                    // its RadioGroup1: 0 "smooth", 1 "rough"
+    bool flowWindowVisible = false;     // TZusatzVolumenstromfenster (5,5 and 5,6)
+    std::string branchFlow;             // Edit_abzwVolumenstrom
+    std::string branchFlowUnit;         // its unit label = main flow unit text
     bool operator==(const AdditionalData&) const = default;
 };
 

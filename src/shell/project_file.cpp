@@ -57,8 +57,8 @@ bool integerLine(const std::vector<std::string>& lines, std::size_t index, int& 
     return true;
 }
 
-std::vector<CalculationColumn> cellColumns(const std::vector<std::string>& lines,
-                                           std::size_t first, int n) {
+std::vector<CalculationColumn> cellColumns(const std::vector<std::string>& lines, std::size_t first,
+                                           int n) {
     std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
     for (int c = 0; c < n; ++c) {
         for (int r = 0; r < kTableRows; ++r) {
@@ -74,8 +74,7 @@ ProjectReadResult parseOlder(const std::vector<std::string>& lines) {
     d.format = ProjectFormat::Older;
     d.system = OutputSystem::Metric;
     std::size_t count = lines.size();
-    if (count < kOlderTrailerLines + kTableRows ||
-        (count - kOlderTrailerLines) % kTableRows != 0) {
+    if (count < kOlderTrailerLines + kTableRows || (count - kOlderTrailerLines) % kTableRows != 0) {
         return damaged("it has " + std::to_string(count) +
                        " lines, which are not whole calculations of 25 lines and 9 closing lines");
     }
@@ -137,8 +136,7 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
     std::size_t expected = kHeaderLines + static_cast<std::size_t>(n) * kTableRows;
     if (lines.size() != expected) {
         return damaged("it has " + std::to_string(lines.size()) + " lines instead of " +
-                       std::to_string(expected) + " for " + std::to_string(n) +
-                       " calculations");
+                       std::to_string(expected) + " for " + std::to_string(n) + " calculations");
     }
     d.calculations = cellColumns(lines, kHeaderLines, n);
     return r;
@@ -156,7 +154,8 @@ std::string oldElementMessage(const std::vector<CalculationColumn>& calculations
             kind = "Orifice";
         }
         if (kind) {
-            return std::string(kOldElementMessageStart) + "\"" + kind + "\"" + kOldElementMessageEnd;
+            return std::string(kOldElementMessageStart) + "\"" + kind + "\"" +
+                   kOldElementMessageEnd;
         }
     }
     return {};
@@ -174,7 +173,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
     std::string widths;
     for (int c = 0; c <= n; ++c) {
         int w = c < static_cast<int>(table.columnWidths.size()) ? table.columnWidths[c]
-                                                                  : table.defaultColumnWidth;
+                                                                : table.defaultColumnWidth;
         widths += std::to_string(w);
         widths += '\t';
     }
@@ -183,8 +182,8 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
     lines.push_back(oneLine(table.font.name));
     lines.push_back(std::to_string(table.font.color));
     lines.push_back(std::to_string(table.font.size));
-    for (bool style : {table.font.bold, table.font.italic, table.font.underline,
-                       table.font.strikeOut}) {
+    for (bool style :
+         {table.font.bold, table.font.italic, table.font.underline, table.font.strikeOut}) {
         lines.emplace_back(style ? "1" : "0");
     }
     for (int c = 1; c <= n; ++c) {

@@ -25,8 +25,8 @@ struct ProjectData {
     ProjectFormat format = ProjectFormat::Unknown;
     OutputSystem system = OutputSystem::Metric;
     std::vector<CalculationColumn> calculations;
-    std::vector<int> columnWidths;     // current format: columns 0..N
-    int defaultColumnWidth = 150;      // older format: every column takes it
+    std::vector<int> columnWidths;  // current format: columns 0..N
+    int defaultColumnWidth = 150;   // older format: every column takes it
     int rowHeight = 16;
     TableFont font;
 };

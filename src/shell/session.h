@@ -29,10 +29,10 @@ struct Session {
     CalculationTable table;
     Settings settings;
     RoughnessQueryState roughnessQuery;
-    double roughness = 0.1;       // k in mm, the one current roughness of the run
-    bool projectSaved = true;     // set at start and by saving, cleared by a calculation
+    double roughness = 0.1;    // k in mm, the one current roughness of the run
+    bool projectSaved = true;  // set at start and by saving, cleared by a calculation
     std::string projectName = "NONAME.TLV";
-    ElementResult lastResult;     // kept from one calculation to the next
+    ElementResult lastResult;  // kept from one calculation to the next
 };
 
 }  // namespace tolvane

@@ -62,9 +62,9 @@ private:
 // Lines 2 to 42; false at the first line that cannot be taken. Values taken
 // before that line stay.
 bool applyStateLines(Session& s, WindowPlaces& places, const LineReader& in) {
-    int* const placeFields[] = {&places.mainLeft,   &places.mainTop,     &places.tableLeft,
-                                &places.tableTop,   &places.tableWidth,  &places.tableHeight,
-                                &places.shortLeft,  &places.shortTop,    &places.shortWidth,
+    int* const placeFields[] = {&places.mainLeft,   &places.mainTop,    &places.tableLeft,
+                                &places.tableTop,   &places.tableWidth, &places.tableHeight,
+                                &places.shortLeft,  &places.shortTop,   &places.shortWidth,
                                 &places.shortHeight};
     int line = 2;
     for (int* target : placeFields) {
@@ -112,8 +112,8 @@ bool applyStateLines(Session& s, WindowPlaces& places, const LineReader& in) {
     const auto viscosity = in.text(24);
     if (!viscosity) return false;
     form.medium.viscosity = *viscosity;
-    const auto viscosityUnit =
-        in.integer(25, 0, listSize(*viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity) - 1);
+    const auto viscosityUnit = in.integer(
+        25, 0, listSize(*viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity) - 1);
     if (!viscosityUnit) return false;
     form.medium.viscosityUnit.index = *viscosityUnit;
 
@@ -198,10 +198,20 @@ std::vector<std::string> buildSettingsLines(const Session& s, const WindowPlaces
     std::vector<std::string> lines{
         s.settings.output == OutputSystem::US ? "I" : "M",
         n(s.settings.saveSettings ? 0 : 1),
-        n(p.mainLeft), n(p.mainTop),
-        n(p.tableLeft), n(p.tableTop), n(p.tableWidth), n(p.tableHeight),
-        n(p.shortLeft), n(p.shortTop), n(p.shortWidth), n(p.shortHeight),
-        n(p.shortColumnWidths[0]), n(p.shortColumnWidths[1]), n(p.shortColumnWidths[2]), n(p.shortColumnWidths[3]),
+        n(p.mainLeft),
+        n(p.mainTop),
+        n(p.tableLeft),
+        n(p.tableTop),
+        n(p.tableWidth),
+        n(p.tableHeight),
+        n(p.shortLeft),
+        n(p.shortTop),
+        n(p.shortWidth),
+        n(p.shortHeight),
+        n(p.shortColumnWidths[0]),
+        n(p.shortColumnWidths[1]),
+        n(p.shortColumnWidths[2]),
+        n(p.shortColumnWidths[3]),
         n(s.settings.decimals),
         oneLine(form.medium.name),
         n(form.medium.flowKind),
@@ -232,7 +242,8 @@ std::vector<std::string> buildSettingsLines(const Session& s, const WindowPlaces
 }
 
 SettingsRead applySettingsLines(Session& session, WindowPlaces& places,
-                                const std::optional<std::vector<std::string>>& lines, MessageSink& messages) {
+                                const std::optional<std::vector<std::string>>& lines,
+                                MessageSink& messages) {
     auto damaged = [&] {
         session.settings.output = OutputSystem::Metric;
         applyStandardSettings(session);
@@ -259,7 +270,8 @@ SettingsRead applySettingsLines(Session& session, WindowPlaces& places,
     return SettingsRead::Restored;
 }
 
-SettingsRead ReadSettings(Session& session, WindowPlaces& places, const std::string& path, MessageSink& messages) {
+SettingsRead ReadSettings(Session& session, WindowPlaces& places, const std::string& path,
+                          MessageSink& messages) {
     return applySettingsLines(session, places, readTextLines(path), messages);
 }
 

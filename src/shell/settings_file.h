@@ -37,17 +37,19 @@ void applyStandardSettings(Session& session);
 std::vector<std::string> buildSettingsLines(const Session& session, const WindowPlaces& places);
 
 enum class SettingsRead {
-    Restored,   // every line applied
-    Standard,   // the saving choice was "no": standard settings, "no" kept
-    Damaged,    // missing, unreadable or damaged file: standard settings and the warning
+    Restored,  // every line applied
+    Standard,  // the saving choice was "no": standard settings, "no" kept
+    Damaged,   // missing, unreadable or damaged file: standard settings and the warning
 };
 
 // Applies lines read from the file (nothing = the file could not be read).
 SettingsRead applySettingsLines(Session& session, WindowPlaces& places,
-                                const std::optional<std::vector<std::string>>& lines, MessageSink& messages);
+                                const std::optional<std::vector<std::string>>& lines,
+                                MessageSink& messages);
 
 // Reads `path` and applies it; a missing or damaged file gives the warning.
-SettingsRead ReadSettings(Session& session, WindowPlaces& places, const std::string& path, MessageSink& messages);
+SettingsRead ReadSettings(Session& session, WindowPlaces& places, const std::string& path,
+                          MessageSink& messages);
 
 // Writes the 43 lines to `path` (atomically); a failure gives the warning.
 // Returns true when the file was written.
@@ -55,8 +57,10 @@ bool WriteSettings(const Session& session, const WindowPlaces& places, const std
                    MessageSink& messages);
 
 inline const std::string kSettingsReadWarning =
-    "The file \"TOLV.INI\" was not found or is valid.\r\nTolvane will start with standard settings.";
+    "The file \"TOLV.INI\" was not found or is valid.\r\nTolvane will start with standard "
+    "settings.";
 inline const std::string kSettingsWriteWarning =
-    "It is not possible to write the file \"TOLV.INI\".\r\n It is not able to save the actual settings.";
+    "It is not possible to write the file \"TOLV.INI\".\r\n It is not able to save the actual "
+    "settings.";
 
 }  // namespace tolvane

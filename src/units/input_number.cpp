@@ -82,7 +82,8 @@ void fail(InputCheck& check, const std::string& text, const std::string& field) 
 }
 
 std::string zeroMessage(const std::string& label) {
-    return "The input in the input field \r>> " + label + " << " + "\r" + "must be bigger than zero!";
+    return "The input in the input field \r>> " + label + " << " + "\r" +
+           "must be bigger than zero!";
 }
 
 std::string limitMessage(const std::string& label, const char* relation, double limit) {

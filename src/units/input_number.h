@@ -38,8 +38,8 @@ void ReportBadInput(InputCheck& check, const std::string& label, const std::stri
 // above maximum, zero when not allowed. Each message clears ChecksPassed and
 // moves the focus to `field`.
 void CheckRange(InputCheck& check, bool checkMinimum, bool checkMaximum, bool allowZero,
-                double value, double minimum, double maximum,
-                const std::string& label, const std::string& field);
+                double value, double minimum, double maximum, const std::string& label,
+                const std::string& field);
 
 // Shows an error message with an OK button, clears ChecksPassed and moves the
 // focus to `field` (the element checks' own messages).

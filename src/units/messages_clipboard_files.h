@@ -30,8 +30,8 @@ public:
     // A modal message with a single OK button.
     virtual void show(MessageType type, const std::string& text) = 0;
     // A modal question; returns the button pressed.
-    virtual Answer ask(const std::string& title, const std::string& text,
-                       QuestionButtons buttons, Answer defaultButton) = 0;
+    virtual Answer ask(const std::string& title, const std::string& text, QuestionButtons buttons,
+                       Answer defaultButton) = 0;
 };
 
 // Keeps every message and question in order; questions are answered from a
@@ -41,8 +41,8 @@ public:
     void show(MessageType type, const std::string& text) override {
         messages.push_back({type, text, {}});
     }
-    Answer ask(const std::string& title, const std::string& text,
-               QuestionButtons, Answer defaultButton) override {
+    Answer ask(const std::string& title, const std::string& text, QuestionButtons,
+               Answer defaultButton) override {
         questions.push_back({MessageType::Information, text, title});
         if (answers.empty()) return defaultButton;
         Answer a = answers.front();

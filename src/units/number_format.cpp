@@ -54,8 +54,8 @@ std::string formatExponent(double x) {
     }
     if (x == 0.0) x = 0.0;  // no sign for a negative zero
     char buf[64];
-    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(x),
-                                   std::chars_format::scientific, 2);
+    auto [ptr, ec] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 2);
     std::string s(buf, ec == std::errc() ? ptr : buf);
     // s is "d.dde+XX" or "d.dde-XXX"
     std::size_t e = s.find('e');

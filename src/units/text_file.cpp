@@ -20,10 +20,9 @@ namespace {
 // their own value as a C1 control character (as Windows itself reads them), so
 // they survive a round trip.
 constexpr char32_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void appendUtf8(std::string& out, char32_t c) {
@@ -138,7 +137,8 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
-std::string writeTextLinesAtomically(const std::string& path, const std::vector<std::string>& lines) {
+std::string writeTextLinesAtomically(const std::string& path,
+                                     const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) {
         bytes += utf8ToCp1252(line);
@@ -171,7 +171,7 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
 
     // A file that already exists keeps its permissions.
     mode_t mode = 0666;
-    struct stat old{};
+    struct stat old {};
     bool hadOld = ::stat(target.c_str(), &old) == 0;
     if (hadOld) mode = old.st_mode & 07777;
 

@@ -10,7 +10,7 @@
 
 namespace tolvane {
 
-std::string utf8ToCp1252(const std::string& utf8);   // unmappable characters become '?'
+std::string utf8ToCp1252(const std::string& utf8);  // unmappable characters become '?'
 std::string cp1252ToUtf8(const std::string& cp1252);
 
 // Lines of a Windows-1252 file, converted to UTF-8; CR LF, LF and a lone CR
@@ -20,7 +20,8 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
 // Writes the lines in Windows-1252, each followed by CR LF, through a
 // temporary file renamed over `path`. Returns an error text, or "" on success.
-std::string writeTextLinesAtomically(const std::string& path, const std::vector<std::string>& lines);
+std::string writeTextLinesAtomically(const std::string& path,
+                                     const std::vector<std::string>& lines);
 
 // Whole file as bytes (no conversion); nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::string& path);

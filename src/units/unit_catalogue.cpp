@@ -113,16 +113,16 @@ const std::vector<Entry>& entries(UnitList list) {
         {"°R", {mul(1.25L), add(273.15L)}},
     };
     switch (list) {
-    case UnitList::VolumeFlow: return volumeFlow;
-    case UnitList::MassFlow: return massFlow;
-    case UnitList::Density: return density;
-    case UnitList::AbsViscosity: return absViscosity;
-    case UnitList::KinViscosity: return kinViscosity;
-    case UnitList::Diameter: return diameter;
-    case UnitList::Length: return length;
-    case UnitList::Area: return area;
-    case UnitList::GasPressure: return gasPressure;
-    case UnitList::Temperature: return temperature;
+        case UnitList::VolumeFlow: return volumeFlow;
+        case UnitList::MassFlow: return massFlow;
+        case UnitList::Density: return density;
+        case UnitList::AbsViscosity: return absViscosity;
+        case UnitList::KinViscosity: return kinViscosity;
+        case UnitList::Diameter: return diameter;
+        case UnitList::Length: return length;
+        case UnitList::Area: return area;
+        case UnitList::GasPressure: return gasPressure;
+        case UnitList::Temperature: return temperature;
     }
     static const std::vector<Entry> none;
     return none;
@@ -156,18 +156,17 @@ int UnitCatalogue::indexOf(UnitList list, const std::string& text) {
     return -1;
 }
 
-double ConvertToBase(UnitList list, const std::string& selectedText, double value,
-                     double density) {
+double ConvertToBase(UnitList list, const std::string& selectedText, double value, double density) {
     int i = UnitCatalogue::indexOf(list, selectedText);
     if (i < 0) return value;  // an unknown unit is taken as the base unit itself
     long double v = value;
     for (const Step& s : entries(list)[static_cast<std::size_t>(i)].steps) {
         switch (s.op) {
-        case Op::Mul: v *= s.k; break;
-        case Op::Div: v /= s.k; break;
-        case Op::Add: v += s.k; break;
-        case Op::MulDensity: v *= density; break;
-        case Op::DivDensity: v /= density; break;
+            case Op::Mul: v *= s.k; break;
+            case Op::Div: v /= s.k; break;
+            case Op::Add: v += s.k; break;
+            case Op::MulDensity: v *= density; break;
+            case Op::DivDensity: v /= density; break;
         }
     }
     return static_cast<double>(v);

@@ -100,8 +100,8 @@ TEST(Roughness, AskedOnlyBeforeTurbulentFrictionKinds) {
         EXPECT_EQ(run.roughnessQueries, friction ? 1 : 0) << kindLabel(e.kind);
         if (!friction) continue;
         ASSERT_FALSE(run.result.calcError) << kindLabel(e.kind);
-        const bool circular = e.kind.group == 3 || (e.kind == ElementKind{1, 1}) ||
-                              (e.kind == ElementKind{4, 5});
+        const bool circular =
+            e.kind.group == 3 || (e.kind == ElementKind{1, 1}) || (e.kind == ElementKind{4, 5});
         const double d = circular ? e.va1 : run.result.hydraulicDiameter;
         const double ref = static_cast<double>(referenceFriction(0.5, run.result.reynolds, d));
         EXPECT_NEAR(run.result.frictionFactor, ref, 1e-9) << kindLabel(e.kind);
@@ -109,7 +109,8 @@ TEST(Roughness, AskedOnlyBeforeTurbulentFrictionKinds) {
 }
 
 TEST(Roughness, CancelledQueryRefusesSilently) {
-    for (ElementKind k : {ElementKind{1, 1}, ElementKind{1, 5}, ElementKind{3, 4}, ElementKind{4, 6}}) {
+    for (ElementKind k :
+         {ElementKind{1, 1}, ElementKind{1, 5}, ElementKind{3, 4}, ElementKind{4, 6}}) {
         EngineCase s;
         for (const PipeElement& e : everyKind())
             if (e.kind == k) s.element = e;
@@ -126,7 +127,11 @@ TEST(Roughness, CancelledQueryRefusesSilently) {
 }
 
 TEST(Roughness, NeitherAskedInLaminarFlowNorInSilentMode) {
-    struct Case { double q; bool silent; double k; };
+    struct Case {
+        double q;
+        bool silent;
+        double k;
+    };
     for (const Case& c : {Case{0.1, false, 0.1}, Case{60, true, 0.02}}) {
         EngineCase s;
         s.element = element(1, 1, 80, 5);
@@ -178,19 +183,18 @@ TEST(Gas, CorrectionAndItsLimit) {
         s.silent = c.silent;
         s.medium.condition = MediumCondition::Gas;
         // Just above the limit: the largest p1 with p1/2 below dp0.
-        s.medium.inletPressure = c.inletOverDrop < 2 ? std::nextafter(2 * dp0, 0.0)
-                                                     : c.inletOverDrop * dp0;
+        s.medium.inletPressure =
+            c.inletOverDrop < 2 ? std::nextafter(2 * dp0, 0.0) : c.inletOverDrop * dp0;
         s.medium.inletTemperature = c.t1;
         s.medium.outletTemperature = c.t2;
         const EngineRun run = calculate(s);
         EXPECT_EQ(run.result.calcError, c.refused) << c.name;
         EXPECT_EQ(run.result.gasOverflow, c.refused && c.silent) << c.name;
-        EXPECT_EQ(run.messages, c.refused && !c.silent ? std::vector<Message>{kGasBox}
-                                                       : std::vector<Message>{})
+        EXPECT_EQ(run.messages,
+                  c.refused && !c.silent ? std::vector<Message>{kGasBox} : std::vector<Message>{})
             << c.name;
         const double p1 = s.medium.inletPressure;
-        const double corrected =
-            p1 * (1 - std::sqrt(1 - 2 * dp0 / p1 * (c.t1 + c.t2) / 2 / c.t1));
+        const double corrected = p1 * (1 - std::sqrt(1 - 2 * dp0 / p1 * (c.t1 + c.t2) / 2 / c.t1));
         EXPECT_NEAR(run.result.pressureDrop, c.quantity * (c.refused ? dp0 : corrected),
                     1e-12 * dp0)
             << c.name;
@@ -212,9 +216,9 @@ TEST(Gas, WorkedCorrectionAndVerticalDifference) {
 }
 
 TEST(Quantity, MultipliesOnlyThePressureDrop) {
-    const PipeElement kinds[] = {element(1, 1, 80, 5),         element(1, 2, 60, 40, 5),
-                                 element(2, 1, 80),            element(3, 1, 80, 120),
-                                 element(4, 5, 80, 90),        element(5, 5, 80, 50, 10, 90),
+    const PipeElement kinds[] = {element(1, 1, 80, 5),  element(1, 2, 60, 40, 5),
+                                 element(2, 1, 80),     element(3, 1, 80, 120),
+                                 element(4, 5, 80, 90), element(5, 5, 80, 50, 10, 90),
                                  element(10, 1, 10)};
     for (double q : {0.5, 60.0}) {
         for (const PipeElement& e : kinds) {
@@ -238,7 +242,10 @@ TEST(Quantity, MultipliesOnlyThePressureDrop) {
 }
 
 TEST(Silent, KeepsTheCallersCoefficientWhereItComesFromAnOptionOrABendTable) {
-    struct Case { PipeElement e; double ownZeta; };
+    struct Case {
+        PipeElement e;
+        double ownZeta;
+    };
     const Case cases[] = {
         {element(2, 1, 80, 0, 0, 0, 1), 0.25},
         {element(2, 4, 80, 0, 0, 0, 0), 3.0},
@@ -303,8 +310,8 @@ TEST(Refusal, ResultsThatAreNotFiniteNumbers) {
             const EngineRun run = calculate(s);
             EXPECT_TRUE(run.result.calcError) << c.name;
             EXPECT_TRUE(allFinite(run.result)) << c.name;
-            EXPECT_EQ(run.messages, silent ? std::vector<Message>{}
-                                           : std::vector<Message>{kNotPossibleBox})
+            EXPECT_EQ(run.messages,
+                      silent ? std::vector<Message>{} : std::vector<Message>{kNotPossibleBox})
                 << c.name;
         }
     }

@@ -59,7 +59,9 @@ TEST(Colebrook, KeepsTheSecantResultWhereItConverges) {
 }
 
 TEST(Colebrook, SolvesWhereThePlainSecantFails) {
-    struct Case { double k, re, d; };
+    struct Case {
+        double k, re, d;
+    };
     const Case cases[] = {{0.0, 7.04e6, 500.0}, {0.0, 1e8, 100.0}, {1e-4, 5e7, 300.0}};
     for (const Case& c : cases) {
         EXPECT_FALSE(plainSecant(c.k, c.re, c.d).has_value()) << c.re;
@@ -71,7 +73,10 @@ TEST(Colebrook, SolvesWhereThePlainSecantFails) {
 }
 
 TEST(Colebrook, HasNoRootFromTheRoughnessLimitOn) {
-    struct Case { double k, re, d; bool solvable; };
+    struct Case {
+        double k, re, d;
+        bool solvable;
+    };
     const Case cases[] = {
         {1.0 / 0.269 * 100.0, 1e5, 100.0, false},  // 0.269 k/d = 1
         {400.0, 1e5, 100.0, false},

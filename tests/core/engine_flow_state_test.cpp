@@ -12,10 +12,10 @@ namespace tolvane::enginetest {
 namespace {
 
 constexpr double kUnset = -7.0;
-constexpr double kRate = 36.0;        // m³/h = 0.01 m³/s
-constexpr double kBranchRate = 9.0;   // m³/h
+constexpr double kRate = 36.0;       // m³/h = 0.01 m³/s
+constexpr double kBranchRate = 9.0;  // m³/h
 constexpr double kDensity = 800.0;
-constexpr double kViscosity = 2000.0; // 2 mPa s
+constexpr double kViscosity = 2000.0;  // 2 mPa s
 
 double circleArea(double dMm) { return std::numbers::pi / 4.0 * dMm * dMm * 1e-6; }
 
@@ -112,7 +112,8 @@ void expectField(double actual, double expected, const char* field, ElementKind 
     if (expected == kUnset)
         EXPECT_EQ(actual, kUnset) << field << " written for " << kindLabel(k);
     else
-        EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected)) << field << " of " << kindLabel(k);
+        EXPECT_NEAR(actual, expected, 1e-12 * std::fabs(expected))
+            << field << " of " << kindLabel(k);
 }
 
 TEST(FlowState, EveryKindFromItsCrossSection) {
@@ -144,8 +145,8 @@ TEST(FlowState, TableCoversAllKinds) {
 
 TEST(FlowState, LeavesEverythingAloneOutsideTheGroups) {
     for (ElementKind k : {ElementKind{11, 1}, ElementKind{0, 1}}) {
-        const ElementResult r = computeFlowState(element(k.group, k.variant, 80, 50), medium(),
-                                                 unsetResult());
+        const ElementResult r =
+            computeFlowState(element(k.group, k.variant, 80, 50), medium(), unsetResult());
         EXPECT_EQ(r.velocity, kUnset);
         EXPECT_EQ(r.reynolds, kUnset);
         EXPECT_EQ(r.velocity2, kUnset);
@@ -160,10 +161,16 @@ TEST(FlowState, WaterInAHundredMillimetrePipe) {
 }
 
 TEST(Interpolate, StraightLineThroughTwoPoints) {
-    struct Case { double x, x1, x2, y1, y2, y; };
+    struct Case {
+        double x, x1, x2, y1, y2, y;
+    };
     const Case cases[] = {
-        {0.25, 0.2, 0.3, 1.2, 1.1, 1.15}, {5, 0, 10, 0, 1, 0.5}, {0, 0, 10, 3, 7, 3},
-        {10, 0, 10, 3, 7, 7},            {15, 0, 10, 3, 7, 9},  {2, 4, 2, 1, 5, 5},
+        {0.25, 0.2, 0.3, 1.2, 1.1, 1.15},
+        {5, 0, 10, 0, 1, 0.5},
+        {0, 0, 10, 3, 7, 3},
+        {10, 0, 10, 3, 7, 7},
+        {15, 0, 10, 3, 7, 9},
+        {2, 4, 2, 1, 5, 5},
     };
     for (const Case& c : cases)
         EXPECT_NEAR(interpolate(c.x, c.x1, c.x2, c.y1, c.y2), c.y, 1e-12) << c.x;

@@ -12,9 +12,8 @@
 
 namespace tolvane::enginetest {
 
-inline PipeElement element(int group, int variant, double va1 = 0, double va2 = 0,
-                           double va3 = 0, double va4 = 0, int option = 0,
-                           double quantity = 1) {
+inline PipeElement element(int group, int variant, double va1 = 0, double va2 = 0, double va3 = 0,
+                           double va4 = 0, int option = 0, double quantity = 1) {
     PipeElement e;
     e.kind = {group, variant};
     e.va1 = va1;
@@ -123,7 +122,10 @@ inline long double referenceFriction(double k, double re, double d) {
     long double lo = std::log(1e-8L), hi = std::log(1e12L);
     for (int i = 0; i < 300; ++i) {
         const long double mid = 0.5L * (lo + hi);
-        if (f(std::exp(mid)) > 0) lo = mid; else hi = mid;
+        if (f(std::exp(mid)) > 0)
+            lo = mid;
+        else
+            hi = mid;
     }
     return std::exp(0.5L * (lo + hi));
 }
@@ -132,23 +134,52 @@ inline long double referenceFriction(double k, double re, double d) {
 // allows (angles in degrees, lengths of straight pipes in m, else mm).
 inline std::vector<PipeElement> everyKind() {
     return {
-        element(1, 1, 80, 5), element(1, 2, 60, 40, 5), element(1, 3, 100, 60, 5),
-        element(1, 4, 60, 40, 5), element(1, 5, 0.003, 0.25, 5),
-        element(2, 1, 80), element(2, 2, 80), element(2, 3, 80, 30), element(2, 4, 80),
-        element(3, 1, 80, 120), element(3, 2, 80, 120, 10), element(3, 3, 80, 50),
+        element(1, 1, 80, 5),
+        element(1, 2, 60, 40, 5),
+        element(1, 3, 100, 60, 5),
+        element(1, 4, 60, 40, 5),
+        element(1, 5, 0.003, 0.25, 5),
+        element(2, 1, 80),
+        element(2, 2, 80),
+        element(2, 3, 80, 30),
+        element(2, 4, 80),
+        element(3, 1, 80, 120),
+        element(3, 2, 80, 120, 10),
+        element(3, 3, 80, 50),
         element(3, 4, 80, 50, 10),
-        element(4, 1, 80, 160, 90), element(4, 2, 80, 45), element(4, 3, 80),
-        element(4, 4, 60, 40, 100, 90), element(4, 5, 80, 90), element(4, 6, 60, 40, 90),
-        element(5, 1, 80), element(5, 2, 80), element(5, 3, 80), element(5, 4, 80),
-        element(5, 5, 80, 50, 10, 90), element(5, 6, 80, 50, 10, 90), element(5, 7, 80, 45),
+        element(4, 1, 80, 160, 90),
+        element(4, 2, 80, 45),
+        element(4, 3, 80),
+        element(4, 4, 60, 40, 100, 90),
+        element(4, 5, 80, 90),
+        element(4, 6, 60, 40, 90),
+        element(5, 1, 80),
+        element(5, 2, 80),
+        element(5, 3, 80),
+        element(5, 4, 80),
+        element(5, 5, 80, 50, 10, 90),
+        element(5, 6, 80, 50, 10, 90),
+        element(5, 7, 80, 45),
         element(5, 8, 80, 120),
-        element(6, 1, 80, 3), element(6, 2, 80), element(6, 3, 80, 400),
-        element(7, 1, 80), element(7, 2, 80), element(7, 3, 80), element(7, 4, 80, 40),
-        element(7, 5, 80, 20), element(7, 6, 80, 20),
-        element(8, 1, 80), element(8, 2, 80), element(8, 3, 80),
-        element(9, 1, 80, 50), element(9, 2, 80, 50), element(9, 3, 80, 50, 20),
-        element(9, 4, 80, 50), element(9, 5, 80, 50),
-        element(10, 1, 10), element(10, 2, 80, 2.5),
+        element(6, 1, 80, 3),
+        element(6, 2, 80),
+        element(6, 3, 80, 400),
+        element(7, 1, 80),
+        element(7, 2, 80),
+        element(7, 3, 80),
+        element(7, 4, 80, 40),
+        element(7, 5, 80, 20),
+        element(7, 6, 80, 20),
+        element(8, 1, 80),
+        element(8, 2, 80),
+        element(8, 3, 80),
+        element(9, 1, 80, 50),
+        element(9, 2, 80, 50),
+        element(9, 3, 80, 50, 20),
+        element(9, 4, 80, 50),
+        element(9, 5, 80, 50),
+        element(10, 1, 10),
+        element(10, 2, 80, 2.5),
     };
 }
 

@@ -23,16 +23,30 @@ struct ShapeCase {
 
 const std::vector<ShapeCase> kShapeCases = {
     // rectangle and open channel by the side ratio
-    {{1, 2}, 1, 100, 1.484},     {{1, 2}, 10, 100, 1.34},   {{1, 2}, 25, 100, 1.15},
-    {{1, 2}, 100, 25, 1.15},     {{1, 2}, 40, 100, 1.02},   {{1, 2}, 55, 100, 0.955},
-    {{1, 2}, 70, 100, 0.92},     {{1, 2}, 95, 100, 0.885},  {{1, 2}, 100, 100, 0.88},
-    {{1, 4}, 20, 80, 1.15},      {{1, 4}, 300, 30, 1.34},   {{1, 4}, 80, 80, 0.88},
+    {{1, 2}, 1, 100, 1.484},
+    {{1, 2}, 10, 100, 1.34},
+    {{1, 2}, 25, 100, 1.15},
+    {{1, 2}, 100, 25, 1.15},
+    {{1, 2}, 40, 100, 1.02},
+    {{1, 2}, 55, 100, 0.955},
+    {{1, 2}, 70, 100, 0.92},
+    {{1, 2}, 95, 100, 0.885},
+    {{1, 2}, 100, 100, 0.88},
+    {{1, 4}, 20, 80, 1.15},
+    {{1, 4}, 300, 30, 1.34},
+    {{1, 4}, 80, 80, 0.88},
     // circular ring by D/Di
     {{1, 3}, 100, 99.9, 1.5 - 0.05 * (100 / 99.9 - 1) / 4},
-    {{1, 3}, 150, 50, 1.475},    {{1, 3}, 100, 20, 1.45},   {{1, 3}, 150, 20, 1.425},
-    {{1, 3}, 100, 10, 1.4},      {{1, 3}, 300, 10, 1.35 - 0.07 / 3},
-    {{1, 3}, 500, 10, 1.28},     {{1, 3}, 750, 10, 1.265},  {{1, 3}, 999, 10, 1.28 - 0.03 * 49.9 / 50},
-    {{1, 3}, 1000, 10, 1.25},    {{1, 3}, 2000, 10, 1.25},
+    {{1, 3}, 150, 50, 1.475},
+    {{1, 3}, 100, 20, 1.45},
+    {{1, 3}, 150, 20, 1.425},
+    {{1, 3}, 100, 10, 1.4},
+    {{1, 3}, 300, 10, 1.35 - 0.07 / 3},
+    {{1, 3}, 500, 10, 1.28},
+    {{1, 3}, 750, 10, 1.265},
+    {{1, 3}, 999, 10, 1.28 - 0.03 * 49.9 / 50},
+    {{1, 3}, 1000, 10, 1.25},
+    {{1, 3}, 2000, 10, 1.25},
 };
 
 TEST(StraightPipe, LaminarShapeFactors) {
@@ -42,14 +56,15 @@ TEST(StraightPipe, LaminarShapeFactors) {
         s.medium = water(0.01);
         const EngineRun run = calculate(s);
         const ElementResult& r = run.result;
-        const std::string name = kindLabel(c.kind) + " " + std::to_string(c.va1) + "/" +
-                                 std::to_string(c.va2);
+        const std::string name =
+            kindLabel(c.kind) + " " + std::to_string(c.va1) + "/" + std::to_string(c.va2);
         ASSERT_TRUE(r.isLaminar) << name;
         ASSERT_FALSE(r.calcError) << name;
         EXPECT_NEAR(r.frictionFactor, c.factor * 64 / r.reynolds, 1e-9 * r.frictionFactor) << name;
         EXPECT_EQ(r.zeta, 0.0) << name;
         const double dhMetre = r.hydraulicDiameter / 1000;
-        EXPECT_NEAR(r.pressureDrop, r.frictionFactor * 7.0 / dhMetre * 1000 * r.velocity * r.velocity / 2e5,
+        EXPECT_NEAR(r.pressureDrop,
+                    r.frictionFactor * 7.0 / dhMetre * 1000 * r.velocity * r.velocity / 2e5,
                     1e-9 * r.pressureDrop)
             << name;
         EXPECT_GT(r.pressureDrop, 0.0) << name;
@@ -64,8 +79,8 @@ TEST(StraightPipe, LaminarCircularAndOtherForm) {
     ASSERT_TRUE(run.result.isLaminar);
     EXPECT_NEAR(run.result.frictionFactor, 64 / run.result.reynolds, 1e-15);
     EXPECT_NEAR(run.result.zeta, run.result.frictionFactor * 5 * 1000 / 80, 1e-12);
-    EXPECT_NEAR(run.result.pressureDrop, dynamicPressureBar(run.result.zeta, 1000, run.result.velocity),
-                1e-15);
+    EXPECT_NEAR(run.result.pressureDrop,
+                dynamicPressureBar(run.result.zeta, 1000, run.result.velocity), 1e-15);
 
     s.element = element(1, 5, 0.003, 0.25, 5);
     s.medium = water(0.01);
@@ -75,7 +90,10 @@ TEST(StraightPipe, LaminarCircularAndOtherForm) {
 }
 
 TEST(StraightPipe, TurbulentFromTheFrictionEquation) {
-    struct Case { PipeElement e; double q, k, d, length; };
+    struct Case {
+        PipeElement e;
+        double q, k, d, length;
+    };
     const Case cases[] = {
         {element(1, 1, 100, 1), 10, 0.1, 100, 1},  // w 0.3537 m/s, Re 35368
         {element(1, 2, 60, 40, 12), 30, 0.05, 48, 12},
@@ -102,10 +120,17 @@ TEST(StraightPipe, TurbulentFromTheFrictionEquation) {
 // ---- pipe entrances ----
 
 TEST(Entrance, CoefficientsByOptionAndAngle) {
-    struct Case { int variant; double angle; int option; double zeta; };
+    struct Case {
+        int variant;
+        double angle;
+        int option;
+        double zeta;
+    };
     const Case cases[] = {
-        {1, 0, 0, 0.5},  {1, 0, 1, 0.25}, {2, 0, 0, 0.05}, {2, 0, 1, 0.05},
-        {3, 90, 0, 0.5}, {3, 0, 0, 1.0},  {3, 60, 0, 0.7}, {3, 45, 0, 0.5 + 0.3 * std::sqrt(0.5) + 0.1},
+        {1, 0, 0, 0.5},  {1, 0, 1, 0.25},
+        {2, 0, 0, 0.05}, {2, 0, 1, 0.05},
+        {3, 90, 0, 0.5}, {3, 0, 0, 1.0},
+        {3, 60, 0, 0.7}, {3, 45, 0, 0.5 + 0.3 * std::sqrt(0.5) + 0.1},
         {4, 0, 0, 3.0},  {4, 0, 1, 1.0},
     };
     for (const Case& c : cases) {
@@ -115,8 +140,8 @@ TEST(Entrance, CoefficientsByOptionAndAngle) {
         const EngineRun run = calculate(s);
         EXPECT_FALSE(run.result.calcError);
         EXPECT_NEAR(run.result.zeta, c.zeta, 1e-12) << c.variant << " " << c.angle;
-        EXPECT_NEAR(run.result.pressureDrop,
-                    dynamicPressureBar(c.zeta, 1000, run.result.velocity), 1e-12);
+        EXPECT_NEAR(run.result.pressureDrop, dynamicPressureBar(c.zeta, 1000, run.result.velocity),
+                    1e-12);
     }
 }
 
@@ -127,7 +152,10 @@ double kineticBar(const ElementResult& r) {
 }
 
 TEST(ChangeOfSection, SuddenEnlargementAndContraction) {
-    struct Case { int variant; double d1, d2, zeta; };
+    struct Case {
+        int variant;
+        double d1, d2, zeta;
+    };
     const Case cases[] = {
         {1, 50, 100, 9.0},
         {1, 80, 120, std::pow(2.25 - 1, 2)},
@@ -188,8 +216,8 @@ TEST(ChangeOfSection, GradualContraction) {
         const double n = 0.25;
         const double a = 0.01745 * 2 * halfAngle;
         const double local = (std::pow(a, 3) - 2 * std::numbers::pi * a * a - 10 * a) *
-                             (-0.0125 * std::pow(n, 4) + 0.0224 * std::pow(n, 3) -
-                              0.00723 * n * n + 0.00444 * n - 0.00745);
+                             (-0.0125 * std::pow(n, 4) + 0.0224 * std::pow(n, 3) - 0.00723 * n * n +
+                              0.00444 * n - 0.00745);
         const double zeta = local + (1 - n * n) * lambda / (8 * std::sin(halfAngle * kDegree));
         EXPECT_NEAR(r.zeta, zeta, 1e-12) << halfAngle;
         EXPECT_NEAR(r.pressureDrop, dynamicPressureBar(zeta, 1000, r.velocity2) + kineticBar(r),
@@ -259,13 +287,20 @@ TEST(Bend, TablesAtPointsSegmentsAndEnds) {
         {element(4, 1, 100, 100, 29.9, 0, 0), (0.4 * 29.9 / 30) * 0.21},
         {element(4, 1, 100, 100, 135, 0, 1), 1.375 * 0.51},
         // bend of segments
-        {element(4, 2, 100, 0), 0.0},      {element(4, 2, 100, 15), 0.05},
-        {element(4, 2, 100, 30), 0.1},     {element(4, 2, 100, 37.5), 0.125},
-        {element(4, 2, 100, 45), 0.15},    {element(4, 2, 100, 75), 0.225},
+        {element(4, 2, 100, 0), 0.0},
+        {element(4, 2, 100, 15), 0.05},
+        {element(4, 2, 100, 30), 0.1},
+        {element(4, 2, 100, 37.5), 0.125},
+        {element(4, 2, 100, 45), 0.15},
+        {element(4, 2, 100, 75), 0.225},
         {element(4, 2, 100, 90), 0.25},
         // cast iron bend
-        {element(4, 3, 50), 1.3},   {element(4, 3, 75), 1.4},   {element(4, 3, 150), 1.65},
-        {element(4, 3, 300), 2.1},  {element(4, 3, 350), 2.15}, {element(4, 3, 400), 2.2},
+        {element(4, 3, 50), 1.3},
+        {element(4, 3, 75), 1.4},
+        {element(4, 3, 150), 1.65},
+        {element(4, 3, 300), 2.1},
+        {element(4, 3, 350), 2.15},
+        {element(4, 3, 400), 2.2},
         {element(4, 3, 500), 2.2},
         // rectangular bend, R in units of d_h (50 x 20: d_h = 200/7 mm)
         {element(4, 4, 50, 20, 200.0 / 7, 90, 0), 0.4 * 0.21},
@@ -291,22 +326,21 @@ TEST(Bend, TablesAtPointsSegmentsAndEnds) {
 double miterZeta(double angle, double re, double roughnessFactor) {
     const double a = 0.95 + 33.5 / angle;
     const double h = std::sin(angle / 2 * kDegree);
-    return a * (0.95 * h * h + 2.05 * std::pow(h, 4)) * roughnessFactor * 4.06 / std::pow(re, 0.118);
+    return a * (0.95 * h * h + 2.05 * std::pow(h, 4)) * roughnessFactor * 4.06 /
+           std::pow(re, 0.118);
 }
 
 TEST(Bend, MiterBends) {
-    struct Case { PipeElement e; double k, re, factor; };
+    struct Case {
+        PipeElement e;
+        double k, re, factor;
+    };
     const Case cases[] = {
-        {element(4, 5, 100, 90), 0.0, 1e5, 1.0},
-        {element(4, 5, 100, 90), 0.05, 50000, 1.25},
-        {element(4, 5, 100, 90), 0.05, 40000, 1.0},
-        {element(4, 5, 100, 90), 0.05, 40001, 1.25},
-        {element(4, 5, 100, 90), 0.1, 50000, 1.5},
-        {element(4, 5, 100, 30), 0.2, 50000, 1.5},
-        {element(4, 5, 100, 180), 0.2, 40000, 1.0},
-        {element(4, 5, 100, 45), 0.02, 2e6, 1.1},
-        {element(4, 6, 100, 100, 90), 0.0, 1e5, 1.0},
-        {element(4, 6, 150, 75, 60), 0.06, 3e5, 1.3},
+        {element(4, 5, 100, 90), 0.0, 1e5, 1.0},      {element(4, 5, 100, 90), 0.05, 50000, 1.25},
+        {element(4, 5, 100, 90), 0.05, 40000, 1.0},   {element(4, 5, 100, 90), 0.05, 40001, 1.25},
+        {element(4, 5, 100, 90), 0.1, 50000, 1.5},    {element(4, 5, 100, 30), 0.2, 50000, 1.5},
+        {element(4, 5, 100, 180), 0.2, 40000, 1.0},   {element(4, 5, 100, 45), 0.02, 2e6, 1.1},
+        {element(4, 6, 100, 100, 90), 0.0, 1e5, 1.0}, {element(4, 6, 150, 75, 60), 0.06, 3e5, 1.3},
         {element(4, 6, 150, 75, 60), 0.3, 3e5, 1.5},
     };
     for (const Case& c : cases) {
@@ -315,8 +349,8 @@ TEST(Bend, MiterBends) {
         s.medium = mediumForReynolds(c.e, water(1), c.re);
         s.roughness = c.k;
         const ElementResult r = calculate(s).result;
-        const std::string name = kindLabel(c.e.kind) + " k " + std::to_string(c.k) + " Re " +
-                                 std::to_string(c.re);
+        const std::string name =
+            kindLabel(c.e.kind) + " k " + std::to_string(c.k) + " Re " + std::to_string(c.re);
         ASSERT_FALSE(r.calcError) << name;
         EXPECT_EQ(r.reynolds, c.re) << name;
         const double angle = c.e.kind.variant == 5 ? c.e.va2 : c.e.va3;

@@ -18,14 +18,14 @@ constexpr const char* kDialogFile = "@dialog";  // stands for a file in the scra
 
 struct CommandCase {
     const char* name;
-    int calculations;            // in the table before the command
-    bool named;                  // the project already has a file name
+    int calculations;  // in the table before the command
+    bool named;        // the project already has a file name
     std::vector<Answer> answers;
     std::vector<std::optional<std::string>> dialogReplies;  // names in the scratch folder
     // expected:
     int questions;
     bool tableCleared;
-    bool fileWritten;            // the save dialog's file or the named file
+    bool fileWritten;  // the save dialog's file or the named file
     int dialogsUsed;
 };
 
@@ -83,12 +83,21 @@ INSTANTIATE_TEST_SUITE_P(
     Projects, NewProjectCommand,
     ::testing::Values(
         CommandCase{"EmptyTableAsksNothing", 0, false, {}, {}, 0, false, false, 0},
-        CommandCase{"CancelKeepsEverything", 2, false, {Answer::Cancel}, {"saved.tlv"}, 1, false, false, 0},
+        CommandCase{
+            "CancelKeepsEverything", 2, false, {Answer::Cancel}, {"saved.tlv"}, 1, false, false, 0},
         CommandCase{"NoClears", 2, false, {Answer::No}, {"saved.tlv"}, 1, true, false, 0},
-        CommandCase{"YesSavesAsThenClears", 2, false, {Answer::Yes}, {"saved.tlv"}, 1, true, true, 1},
+        CommandCase{
+            "YesSavesAsThenClears", 2, false, {Answer::Yes}, {"saved.tlv"}, 1, true, true, 1},
         CommandCase{"YesSavesUnderItsNameThenClears", 2, true, {Answer::Yes}, {}, 1, true, true, 0},
-        CommandCase{"YesButSaveCancelledKeepsTheTable", 2, false, {Answer::Yes}, {std::nullopt},
-                    1, false, false, 1},
+        CommandCase{"YesButSaveCancelledKeepsTheTable",
+                    2,
+                    false,
+                    {Answer::Yes},
+                    {std::nullopt},
+                    1,
+                    false,
+                    false,
+                    1},
         CommandCase{"NoAnswerMeansDefaultNo", 1, false, {}, {}, 1, true, false, 0}),
     [](const auto& p) { return std::string(p.param.name); });
 
@@ -135,13 +144,24 @@ TEST_P(OpenProjectCommand, AsksThenOpensTheChosenFile) {
 INSTANTIATE_TEST_SUITE_P(
     Projects, OpenProjectCommand,
     ::testing::Values(
-        CommandCase{"EmptyTableOpensWithoutQuestion", 0, false, {}, {"other.tlv"}, 0, true, false, 1},
-        CommandCase{"CancelOpensNothing", 2, false, {Answer::Cancel}, {"other.tlv"}, 1, false, false, 0},
+        CommandCase{
+            "EmptyTableOpensWithoutQuestion", 0, false, {}, {"other.tlv"}, 0, true, false, 1},
+        CommandCase{
+            "CancelOpensNothing", 2, false, {Answer::Cancel}, {"other.tlv"}, 1, false, false, 0},
         CommandCase{"NoOpens", 2, false, {Answer::No}, {"other.tlv"}, 1, true, false, 1},
-        CommandCase{"YesSavesFirst", 2, false, {Answer::Yes}, {"saved.tlv", "other.tlv"}, 1, true, true, 2},
-        CommandCase{"YesWithSaveCancelledStops", 2, false, {Answer::Yes}, {std::nullopt, "other.tlv"},
-                    1, false, false, 1},
-        CommandCase{"OpenDialogCancelled", 2, false, {Answer::No}, {std::nullopt}, 1, false, false, 1}),
+        CommandCase{
+            "YesSavesFirst", 2, false, {Answer::Yes}, {"saved.tlv", "other.tlv"}, 1, true, true, 2},
+        CommandCase{"YesWithSaveCancelledStops",
+                    2,
+                    false,
+                    {Answer::Yes},
+                    {std::nullopt, "other.tlv"},
+                    1,
+                    false,
+                    false,
+                    1},
+        CommandCase{
+            "OpenDialogCancelled", 2, false, {Answer::No}, {std::nullopt}, 1, false, false, 1}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(SaveProject, EmptyTableNeedsNoSaving) {
@@ -153,13 +173,14 @@ TEST(SaveProject, EmptyTableNeedsNoSaving) {
     EXPECT_FALSE(out.saved);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0],
-              (Message{MessageType::Information, "In the project are no values, saving is not necessary!", ""}));
+              (Message{MessageType::Information,
+                       "In the project are no values, saving is not necessary!", ""}));
     EXPECT_EQ(dialogs.replies.size(), 1u);
 }
 
 struct SaveAsCase {
-    const char* chosen;     // relative to the scratch folder
-    const char* stored;     // the name the file gets
+    const char* chosen;  // relative to the scratch folder
+    const char* stored;  // the name the file gets
 };
 
 class SaveAsNames : public ::testing::TestWithParam<SaveAsCase> {};
@@ -233,7 +254,8 @@ TEST(SaveProject, FailedWriteKeepsFlagAndName) {
 // Records what the dialogs were opened with; every dialog is cancelled.
 struct RecordingDialogs : FileDialogs {
     std::vector<std::string> calls;
-    std::optional<std::string> openFile(const std::string& filter, const std::string& ext) override {
+    std::optional<std::string> openFile(const std::string& filter,
+                                        const std::string& ext) override {
         calls.push_back("open " + filter + " " + ext);
         return std::nullopt;
     }
@@ -253,9 +275,9 @@ TEST(ProjectDialogs, UseTheProjectFilterAndCancelChangesNothing) {
     RecordingDialogs dialogs;
     EXPECT_FALSE(SaveProjectAs(s, messages, dialogs).saved);
     EXPECT_FALSE(OpenProject(s, messages, dialogs).tableReplaced);
-    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{
-                                 "save Projektdateien (*.tlv)|*.tlv TLV NONAME.TLV",
-                                 "open Projektdateien (*.tlv)|*.tlv TLV"}));
+    EXPECT_EQ(dialogs.calls,
+              (std::vector<std::string>{"save Projektdateien (*.tlv)|*.tlv TLV NONAME.TLV",
+                                        "open Projektdateien (*.tlv)|*.tlv TLV"}));
     EXPECT_FALSE(s.projectSaved);
     EXPECT_EQ(s.projectName, "NONAME.TLV");
     EXPECT_EQ(s.table.calculationCount(), 1);

@@ -74,8 +74,9 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     EXPECT_EQ(lines[5], c.font.name);
     EXPECT_EQ(lines[7], std::to_string(c.font.size));
     EXPECT_EQ(lines[12], "1");
-    EXPECT_EQ(lines[12 + 25 + 6], "from tank T1 (20 \xB0"
-                                  "C)");  // Windows-1252 degree sign
+    EXPECT_EQ(lines[12 + 25 + 6],
+              "from tank T1 (20 \xB0"
+              "C)");  // Windows-1252 degree sign
     EXPECT_EQ(lines[12 + 75 - 25 + 23], "3.000");
 
     Session loaded;  // metric at start
@@ -113,12 +114,18 @@ TableFont fontOf(const char* name, int color, int size, bool b, bool i, bool u, 
 INSTANTIATE_TEST_SUITE_P(
     Projects, ProjectRoundTrip,
     ::testing::Values(
-        RoundTripCase{"MetricDefaults", OutputSystem::Metric, TableFont{}, {145, 150, 150, 150}, 16},
-        RoundTripCase{"UsBoldStruck", OutputSystem::US,
-                      fontOf("Courier New", 255, 12, true, false, false, true), {145, 80, 200, 123}, 24},
-        RoundTripCase{"ItalicUnderlined", OutputSystem::Metric,
+        RoundTripCase{
+            "MetricDefaults", OutputSystem::Metric, TableFont{}, {145, 150, 150, 150}, 16},
+        RoundTripCase{"UsBoldStruck",
+                      OutputSystem::US,
+                      fontOf("Courier New", 255, 12, true, false, false, true),
+                      {145, 80, 200, 123},
+                      24},
+        RoundTripCase{"ItalicUnderlined",
+                      OutputSystem::Metric,
                       fontOf("Times New Roman", 16711680, 9, false, true, true, false),
-                      {145, 1, 0, 999}, 19}),
+                      {145, 1, 0, 999},
+                      19}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // One value per line: a line break inside a text (a specification handed over
@@ -172,7 +179,8 @@ std::vector<std::string> olderFile(const std::vector<std::string>& elementNames)
         col[23] = std::to_string(i + 2) + ".000";
         lines.insert(lines.end(), col.begin(), col.end());
     }
-    for (const char* t : {"120", "18", "Arial", "0", "9", "1", "0", "0", "0"}) lines.emplace_back(t);
+    for (const char* t : {"120", "18", "Arial", "0", "9", "1", "0", "0", "0"})
+        lines.emplace_back(t);
     return lines;
 }
 
@@ -222,13 +230,16 @@ TEST_P(OlderFormat, LoadsMetricWithItsLookAndOneMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Projects, OlderFormat,
-    ::testing::Values(
-        OlderCase{"SeveralOrificesOneMessage", {"Orifice/1", "Gate valve/1", "Orifice/2"}, "Orifice"},
-        OlderCase{"BranchFirstWins",
-                  {"Cock/1", "Branch flowing together/3", "Orifice/1"}, "Branch flowing"},
-        OlderCase{"AsunderToo", {"Branch flowing asunder/1"}, "Branch flowing"},
-        OlderCase{"TodaysOrificeNamesAreNoOldElements",
-                  {"Orifice DIN 1952/1", "Orifice sharp-edged/1"}, nullptr}),
+    ::testing::Values(OlderCase{"SeveralOrificesOneMessage",
+                                {"Orifice/1", "Gate valve/1", "Orifice/2"},
+                                "Orifice"},
+                      OlderCase{"BranchFirstWins",
+                                {"Cock/1", "Branch flowing together/3", "Orifice/1"},
+                                "Branch flowing"},
+                      OlderCase{"AsunderToo", {"Branch flowing asunder/1"}, "Branch flowing"},
+                      OlderCase{"TodaysOrificeNamesAreNoOldElements",
+                                {"Orifice DIN 1952/1", "Orifice sharp-edged/1"},
+                                nullptr}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // ---- damaged files leave the open project as it was ----
@@ -284,10 +295,18 @@ INSTANTIATE_TEST_SUITE_P(
     Projects, DamagedFile,
     ::testing::Values(
         DamageCase{"MissingLastCell",
-                   [] { auto l = goodCurrentFile(); l.pop_back(); return l; },
+                   [] {
+                       auto l = goodCurrentFile();
+                       l.pop_back();
+                       return l;
+                   },
                    "it has 61 lines instead of 62 for 2 calculations"},
         DamageCase{"ExtraLine",
-                   [] { auto l = goodCurrentFile(); l.push_back("x"); return l; },
+                   [] {
+                       auto l = goodCurrentFile();
+                       l.push_back("x");
+                       return l;
+                   },
                    "it has 63 lines instead of 62 for 2 calculations"},
         DamageCase{"CountIsNoNumber", [] { return goodWith(2, "two"); }, "line 3 is not a number"},
         DamageCase{"NegativeCount", [] { return goodWith(2, "-1"); }, "line 3 is not a number"},
@@ -302,17 +321,35 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"UnknownUnitSystem", [] { return goodWith(1, "X"); },
                    "line 2 is neither \"M\" nor \"I\""},
         DamageCase{"HeaderCutShort",
-                   [] { auto l = goodCurrentFile(); l.resize(7); return l; },
+                   [] {
+                       auto l = goodCurrentFile();
+                       l.resize(7);
+                       return l;
+                   },
                    "it has only 7 header lines of 12"},
-        DamageCase{"OlderTruncated",
-                   [] { auto l = olderFile({"Cock/1", "Cock/2"}); l.erase(l.begin() + 30); return l; },
-                   "it has 58 lines, which are not whole calculations of 25 lines and 9 closing lines"},
+        DamageCase{
+            "OlderTruncated",
+            [] {
+                auto l = olderFile({"Cock/1", "Cock/2"});
+                l.erase(l.begin() + 30);
+                return l;
+            },
+            "it has 58 lines, which are not whole calculations of 25 lines and 9 closing lines"},
         DamageCase{"OlderWidthIsNoNumber",
-                   [] { auto l = olderFile({"Cock/1"}); l[25] = "abc"; return l; },
+                   [] {
+                       auto l = olderFile({"Cock/1"});
+                       l[25] = "abc";
+                       return l;
+                   },
                    "line 26 is not a number"},
-        DamageCase{"OlderWithoutCalculations",
-                   [] { auto l = olderFile({"Cock/1"}); l.erase(l.begin() + 1, l.begin() + 25); return l; },
-                   "it has 10 lines, which are not whole calculations of 25 lines and 9 closing lines"}),
+        DamageCase{
+            "OlderWithoutCalculations",
+            [] {
+                auto l = olderFile({"Cock/1"});
+                l.erase(l.begin() + 1, l.begin() + 25);
+                return l;
+            },
+            "it has 10 lines, which are not whole calculations of 25 lines and 9 closing lines"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(LoadProject, UnreadableFileIsNotAvailable) {
@@ -323,7 +360,8 @@ TEST(LoadProject, UnreadableFileIsNotAvailable) {
     RecordingMessageSink messages;
     ProjectOutcome out = LoadProject(s, dir.file("missing.tlv"), messages);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0], (Message{MessageType::Warning, "The file is not availaible.", ""}));
+    EXPECT_EQ(messages.messages[0],
+              (Message{MessageType::Warning, "The file is not availaible.", ""}));
     EXPECT_FALSE(out.tableReplaced);
     EXPECT_EQ(s.table.clipboardText(), before);
     EXPECT_EQ(s.projectName, "NONAME.TLV");
@@ -342,8 +380,9 @@ TEST(LoadProject, UnknownFormatIsRefusedAndLeavesTheTable) {
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].type, MessageType::Warning);
         EXPECT_EQ(messages.messages[0].text,
-                  "The file \"" + path + "\" is damaged: it is not a project file (its first line is "
-                  "neither \"4.0\" nor \"1\").\rThe project was not opened.");
+                  "The file \"" + path +
+                      "\" is damaged: it is not a project file (its first line is "
+                      "neither \"4.0\" nor \"1\").\rThe project was not opened.");
         EXPECT_FALSE(out.tableReplaced);
         EXPECT_EQ(s.table.clipboardText(), before);
         EXPECT_EQ(s.projectName, "NONAME.TLV");
@@ -352,8 +391,8 @@ TEST(LoadProject, UnknownFormatIsRefusedAndLeavesTheTable) {
 
 TEST(LoadProject, EmptyCurrentProjectLoads) {
     ScratchFolder dir;
-    std::string path = writeLines(dir, "none.tlv",
-                                  {"4.0", "I", "0", "145\t", "16", "Arial", "0", "8", "0", "0", "0", "0"});
+    std::string path = writeLines(
+        dir, "none.tlv", {"4.0", "I", "0", "145\t", "16", "Arial", "0", "8", "0", "0", "0", "0"});
     Session s;
     addCalculations(s, 1);
     RecordingMessageSink messages;
@@ -393,7 +432,9 @@ TEST(WriteProject, InterruptedSaveKeepsTheOldFile) {
     EXPECT_FALSE(big.projectSaved);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].type, MessageType::Error);
-    EXPECT_EQ(messages.messages[0].text.rfind("The file \"" + path + "\" could not be written.\r", 0), 0u);
+    EXPECT_EQ(
+        messages.messages[0].text.rfind("The file \"" + path + "\" could not be written.\r", 0),
+        0u);
     EXPECT_EQ(readFileBytes(path), old);
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;

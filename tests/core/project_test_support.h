@@ -1,9 +1,9 @@
 // Shared by the project tests: a scratch folder and a session with calculations.
 #pragma once
 
+#include <unistd.h>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "shell/session.h"
 

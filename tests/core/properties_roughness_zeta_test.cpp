@@ -22,8 +22,11 @@ TEST(RoughnessTable, copy_values_in_both_units) {
         int row;
         const char* mm;
         const char* in;
-    } cases[] = {{0, "0.0015", "0.00006"}, {27, "0.2", "0.008"}, {41, "1.0", "0.04"},
-                 {35, "0.10", "0.004"},    {39, "0.25", "0.01"}};
+    } cases[] = {{0, "0.0015", "0.00006"},
+                 {27, "0.2", "0.008"},
+                 {41, "1.0", "0.04"},
+                 {35, "0.10", "0.004"},
+                 {39, "0.25", "0.01"}};
     for (const auto& c : cases) {
         EXPECT_EQ(roughnessCopyValue(c.row, kRoughnessUnitMm), c.mm) << c.row;
         EXPECT_EQ(roughnessCopyValue(c.row, kRoughnessUnitIn), c.in) << c.row;
@@ -72,14 +75,23 @@ TEST(ZetaDatabase, takes_lines_apart) {
         std::string bytes;
         std::vector<ZetaFitting> fittings;
     } cases[] = {
-        {"two_lines", "Gate\t50\t0.2\t80\t0.18\r\nGlobe\t50\t4.5\r\n",
+        {"two_lines",
+         "Gate\t50\t0.2\t80\t0.18\r\nGlobe\t50\t4.5\r\n",
          {{"Gate", {{"50", "0.2"}, {"80", "0.18"}}}, {"Globe", {{"50", "4.5"}}}}},
         {"ends_at_empty_diameter", "Gate\t50\t0.2\t\t99\t1\r\n", {{"Gate", {{"50", "0.2"}}}}},
         {"trailing_tab", "Gate\t50\t0.2\t\r\n", {{"Gate", {{"50", "0.2"}}}}},
-        {"lf_and_no_final_end", "Gate\t50\t0.2\nBall\t25\t0.08", {{"Gate", {{"50", "0.2"}}}, {"Ball", {{"25", "0.08"}}}}},
+        {"lf_and_no_final_end",
+         "Gate\t50\t0.2\nBall\t25\t0.08",
+         {{"Gate", {{"50", "0.2"}}}, {"Ball", {{"25", "0.08"}}}}},
         {"blank_lines_skipped", "\r\nGate\t50\t0.2\r\n\r\n", {{"Gate", {{"50", "0.2"}}}}},
-        {"texts_kept_as_they_are", "Klappe DN\t 50 \t0,35\r\n", {{"Klappe DN", {{" 50 ", "0,35"}}}}},
-        {"cp1252", "R\xFC" "ckschlagklappe, Ma\xDF" "e\t100\t1.8\r\n", {{"Rückschlagklappe, Maße", {{"100", "1.8"}}}}},
+        {"texts_kept_as_they_are",
+         "Klappe DN\t 50 \t0,35\r\n",
+         {{"Klappe DN", {{" 50 ", "0,35"}}}}},
+        {"cp1252",
+         "R\xFC"
+         "ckschlagklappe, Ma\xDF"
+         "e\t100\t1.8\r\n",
+         {{"Rückschlagklappe, Maße", {{"100", "1.8"}}}}},
         {"dos_end_mark", "Gate\t50\t0.2\r\n\x1A", {{"Gate", {{"50", "0.2"}}}}},
     };
     for (const auto& c : cases) {
@@ -108,7 +120,8 @@ private:
     fs::path path_;
 };
 
-const std::string kGood = "Gate valve\t50\t0.2\t80\t0.18\r\nGlobe valve\t25\t5.1\t50\t4.6\t100\t4.1\r\n";
+const std::string kGood =
+    "Gate valve\t50\t0.2\t80\t0.18\r\nGlobe valve\t25\t5.1\t50\t4.6\t100\t4.1\r\n";
 
 struct Broken {
     const char* name;
@@ -149,9 +162,11 @@ const Broken kBroken[] = {
     {"empty_coefficient", "Gate\t50\t\r\n"},
     {"fitting_without_diameter", "Gate\t\t0.2\r\n"},
     {"nul_bytes", std::string("Gate\t50\t0.2\0\0\0\r\n", 15)},
-    {"mostly_control_characters", "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0fGate\t50\t0.2\r\n"},
+    {"mostly_control_characters",
+     "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0fGate\t50\t0.2\r\n"},
     {"very_long_line", "Gate" + std::string(100000, 'x') + "\t50\t0.2\r\n"},
-    {"very_long_line_of_pairs", [] {
+    {"very_long_line_of_pairs",
+     [] {
          std::string s = "Gate";
          for (int i = 0; i < 12000; ++i) s += "\t50\t0.2";
          return s;

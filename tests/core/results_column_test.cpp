@@ -22,9 +22,7 @@ struct TextCase {
 
 class NumberTexts : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(NumberTexts, AreWrittenInTheirForm) {
-    EXPECT_EQ(GetParam().make(), GetParam().expected);
-}
+TEST_P(NumberTexts, AreWrittenInTheirForm) { EXPECT_EQ(GetParam().make(), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     Results, NumberTexts,
@@ -46,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"NegativePressureThatFitsKeepsFixedCut",
                  [] { return pressureText(-980000000.0, 3); }, "-980000000."},
         TextCase{"VelocityCutToTen", [] { return fixedResultText(1234.5, 6, 10); }, "1234.50000"},
-        TextCase{"VelocityOverflowDropsBlank",
-                 [] { return fixedResultText(12345678901.5, 3, 10); }, "1.23E+0010"},
+        TextCase{"VelocityOverflowDropsBlank", [] { return fixedResultText(12345678901.5, 3, 10); },
+                 "1.23E+0010"},
         TextCase{"UsPressureOverflowIsExponent",
                  [] { return fixedResultText(1303904617100.0, 3, 11); }, " 1.30E+0012"},
         TextCase{"ElevenIntegerDigitsStillFit",
@@ -71,7 +69,8 @@ TEST(ResultTexts, OnlyFrictionKindsWriteLambda) {
     r.frictionFactor = 0.0226;
     ShownValues v;
     for (ElementKind k : {ElementKind{1, 5}, ElementKind{3, 2}, ElementKind{4, 6}}) {
-        EXPECT_EQ(formatResults(r, v, k, OutputSystem::Metric, 3, someTexts()).frictionFactor, "0.023");
+        EXPECT_EQ(formatResults(r, v, k, OutputSystem::Metric, 3, someTexts()).frictionFactor,
+                  "0.023");
     }
     for (ElementKind k : {ElementKind{3, 1}, ElementKind{4, 1}, ElementKind{10, 2}}) {
         EXPECT_EQ(formatResults(r, v, k, OutputSystem::Metric, 3, someTexts()).frictionFactor,
@@ -230,104 +229,209 @@ TEST_P(ColumnWriter, FillsTheRowsOfItsKind) {
 
 INSTANTIATE_TEST_SUITE_P(
     Results, ColumnWriter,
-    ::testing::Values(
-        ColumnCase{"CircularPipeTurbulent", {1, 1}, OutputSystem::Metric,
-                   [](FormState&, ElementResult&, ShownValues&) {},
-                   {{0, "1"}, {1, "water/liq."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "circular/1"}, {8, "Diameter of pipe D in mm: 100.000"},
-                    {9, "Length of pipe L in m: 1.000"}, {11, " "}, {12, " "},
-                    {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {18, "0.100"},
-                    {19, "0.023"}, {20, "0.226"}, {23, "1.230"}, {24, "0.001"}}},
-        ColumnCase{"RectangularPipeLaminar", {1, 2}, OutputSystem::Metric,
-                   [](FormState& f, ElementResult& r, ShownValues& v) {
-                       f.medium.name = "oil";
-                       f.element.quantity = "2";
-                       r.isLaminar = true;
-                       r.reynolds = 1500;
-                       r.zeta = 0;
-                       r.frictionFactor = 0.0376;
-                       v.dims = {100, 100, 1};
-                   },
-                   {{0, "1"}, {1, "oil/liq."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "rectangular/2"}, {8, "Width of pipe B in mm: 100.000"},
-                    {9, "Height of pipe H in mm: 100.000"}, {10, "Length of pipe L in m: 1.000"},
-                    {11, " "}, {12, " "}, {13, "0.354"}, {14, "1500"}, {17, "laminar"},
-                    {19, "0.038"}, {23, "1.230"}, {24, "0.001"}}},
-        ColumnCase{"VerticalDifferenceSkipsFlowRows", {10, 1}, OutputSystem::Metric,
-                   [](FormState& f, ElementResult& r, ShownValues& v) {
-                       f.medium.gas = true;
-                       f.medium.name = "air";
-                       r.reynolds = 0;
-                       r.velocity = 0;
-                       v.velocity = 0;
-                       v.dims = {10, 0, 0};
-                       v.pressureDrop = 0.981;
-                   },
-                   {{0, "1"}, {1, "air/gas."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "Vertical difference/1"}, {8, "Vertical difference H in m: 10.000"},
-                    {11, " "}, {12, " "}, {23, "981.000"}, {24, "0.981"}}},
-        ColumnCase{"KnownResistanceHasNoUnitInRow9", {10, 2}, OutputSystem::Metric,
-                   [](FormState&, ElementResult& r, ShownValues& v) {
-                       v.dims = {100, 2, 0};
-                       r.zeta = 2;
-                   },
-                   {{0, "1"}, {1, "water/liq."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "Resistance coefficient/1"}, {8, "Diameter of element D in mm: 100.000"},
-                    {9, "Resistance coefficient: 2.000"}, {11, " "}, {12, " "},
-                    {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {20, "2.000"},
-                    {23, "1.230"}, {24, "0.001"}}},
-        ColumnCase{"CircularBendOptionAndDegree", {4, 1}, OutputSystem::Metric,
-                   [](FormState& f, ElementResult&, ShownValues& v) {
-                       f.element.option.selected = 1;
-                       v.dims = {50, 100, 90};
-                   },
-                   {{0, "1"}, {1, "water/liq."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "Circular bend/1"}, {8, "Diameter of pipe D in mm: 50.000"},
-                    {9, "Radius R in mm: 100.000"}, {10, "Angle w in degree: 90.000"},
-                    {11, " "}, {12, "The surface of pipe is:  rough"},
-                    {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {20, "0.226"},
-                    {23, "1.230"}, {24, "0.001"}}},
-        ColumnCase{"RectangularBendUsesAdditionalWindow", {4, 4}, OutputSystem::Metric,
-                   [](FormState& f, ElementResult&, ShownValues& v) {
-                       f.extra.surface = 1;
-                       f.element.rows[3].text = "60";
-                       v.dims = {50, 20, 100};
-                   },
-                   {{0, "1"}, {1, "water/liq."}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-                    {7, "Rectangular bend/1"}, {8, "Width of pipe B in mm: 50.000"},
-                    {9, "Height of pipe H in mm: 20.000"}, {10, "Radius R in mm: 100.000"},
-                    {11, "Angle w: 60"}, {12, "The Surface of Pipe is: rough"},
-                    {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {20, "0.226"},
-                    {23, "1.230"}, {24, "0.001"}}},
-        ColumnCase{"BranchInUsUnits", {5, 5}, OutputSystem::US,
-                   [](FormState&, ElementResult& r, ShownValues& v) {
-                       r.zeta = 0.3;
-                       r.zeta2 = 0.5;
-                       r.reynolds2 = 17683.9;
-                       v.velocity = 0.3537;
-                       v.velocity2 = 1.4147;
-                       v.dims = {100, 50, 0};
-                       v.pressureDrop = 0.01;
-                       v.pressureDrop2 = 5;
-                   },
-                   {{0, "1"}, {1, "water/liq."}, {2, "44.029"}, {3, "62.428"}, {4, "1.000"},
-                    {7, "Branch flowing asunder/1"}, {8, "Diameter D1 in in.: 3.937"},
-                    {9, "Diameter D2 in in.: 1.969"}, {10, "Radius R in in.: 0.000"},
-                    {11, "Angle w in degree: 45"}, {12, " "},
-                    {13, "1.160"}, {14, "3.54E+0004"}, {15, "4.641"}, {16, "1.77E+0004"},
-                    {17, "turbulent"}, {20, "0.300"}, {21, "0.500"}, {22, "10.443"},
-                    {23, "20.885"}, {24, "0.145"}}},
-        ColumnCase{"HugeUsPressureDropIsExponent", {7, 4}, OutputSystem::US,
-                   [](FormState&, ElementResult& r, ShownValues& v) {
-                       r.zeta = 0;
-                       v.dims = {100, 50, 0};
-                       v.pressureDrop = 6.243e8;
-                   },
-                   {{0, "1"}, {1, "water/liq."}, {2, "44.029"}, {3, "62.428"}, {4, "1.000"},
-                    {7, "Gate valve/1"}, {8, "Diameter of pipe D in in.: 3.937"},
-                    {9, "Height H in in.: 1.969"}, {11, " "}, {12, " "},
-                    {13, "1.160"}, {14, "3.54E+0004"}, {17, "turbulent"},
-                    {23, " 1.30E+0012"}, {24, "9054704778."}}}),
+    ::testing::Values(ColumnCase{"CircularPipeTurbulent",
+                                 {1, 1},
+                                 OutputSystem::Metric,
+                                 [](FormState&, ElementResult&, ShownValues&) {},
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "circular/1"},
+                                  {8, "Diameter of pipe D in mm: 100.000"},
+                                  {9, "Length of pipe L in m: 1.000"},
+                                  {11, " "},
+                                  {12, " "},
+                                  {13, "0.354"},
+                                  {14, "3.54E+0004"},
+                                  {17, "turbulent"},
+                                  {18, "0.100"},
+                                  {19, "0.023"},
+                                  {20, "0.226"},
+                                  {23, "1.230"},
+                                  {24, "0.001"}}},
+                      ColumnCase{"RectangularPipeLaminar",
+                                 {1, 2},
+                                 OutputSystem::Metric,
+                                 [](FormState& f, ElementResult& r, ShownValues& v) {
+                                     f.medium.name = "oil";
+                                     f.element.quantity = "2";
+                                     r.isLaminar = true;
+                                     r.reynolds = 1500;
+                                     r.zeta = 0;
+                                     r.frictionFactor = 0.0376;
+                                     v.dims = {100, 100, 1};
+                                 },
+                                 {{0, "1"},
+                                  {1, "oil/liq."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "rectangular/2"},
+                                  {8, "Width of pipe B in mm: 100.000"},
+                                  {9, "Height of pipe H in mm: 100.000"},
+                                  {10, "Length of pipe L in m: 1.000"},
+                                  {11, " "},
+                                  {12, " "},
+                                  {13, "0.354"},
+                                  {14, "1500"},
+                                  {17, "laminar"},
+                                  {19, "0.038"},
+                                  {23, "1.230"},
+                                  {24, "0.001"}}},
+                      ColumnCase{"VerticalDifferenceSkipsFlowRows",
+                                 {10, 1},
+                                 OutputSystem::Metric,
+                                 [](FormState& f, ElementResult& r, ShownValues& v) {
+                                     f.medium.gas = true;
+                                     f.medium.name = "air";
+                                     r.reynolds = 0;
+                                     r.velocity = 0;
+                                     v.velocity = 0;
+                                     v.dims = {10, 0, 0};
+                                     v.pressureDrop = 0.981;
+                                 },
+                                 {{0, "1"},
+                                  {1, "air/gas."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "Vertical difference/1"},
+                                  {8, "Vertical difference H in m: 10.000"},
+                                  {11, " "},
+                                  {12, " "},
+                                  {23, "981.000"},
+                                  {24, "0.981"}}},
+                      ColumnCase{"KnownResistanceHasNoUnitInRow9",
+                                 {10, 2},
+                                 OutputSystem::Metric,
+                                 [](FormState&, ElementResult& r, ShownValues& v) {
+                                     v.dims = {100, 2, 0};
+                                     r.zeta = 2;
+                                 },
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "Resistance coefficient/1"},
+                                  {8, "Diameter of element D in mm: 100.000"},
+                                  {9, "Resistance coefficient: 2.000"},
+                                  {11, " "},
+                                  {12, " "},
+                                  {13, "0.354"},
+                                  {14, "3.54E+0004"},
+                                  {17, "turbulent"},
+                                  {20, "2.000"},
+                                  {23, "1.230"},
+                                  {24, "0.001"}}},
+                      ColumnCase{"CircularBendOptionAndDegree",
+                                 {4, 1},
+                                 OutputSystem::Metric,
+                                 [](FormState& f, ElementResult&, ShownValues& v) {
+                                     f.element.option.selected = 1;
+                                     v.dims = {50, 100, 90};
+                                 },
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "Circular bend/1"},
+                                  {8, "Diameter of pipe D in mm: 50.000"},
+                                  {9, "Radius R in mm: 100.000"},
+                                  {10, "Angle w in degree: 90.000"},
+                                  {11, " "},
+                                  {12, "The surface of pipe is:  rough"},
+                                  {13, "0.354"},
+                                  {14, "3.54E+0004"},
+                                  {17, "turbulent"},
+                                  {20, "0.226"},
+                                  {23, "1.230"},
+                                  {24, "0.001"}}},
+                      ColumnCase{"RectangularBendUsesAdditionalWindow",
+                                 {4, 4},
+                                 OutputSystem::Metric,
+                                 [](FormState& f, ElementResult&, ShownValues& v) {
+                                     f.extra.surface = 1;
+                                     f.element.rows[3].text = "60";
+                                     v.dims = {50, 20, 100};
+                                 },
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "10.000"},
+                                  {3, "1000.000"},
+                                  {4, "1000.000"},
+                                  {7, "Rectangular bend/1"},
+                                  {8, "Width of pipe B in mm: 50.000"},
+                                  {9, "Height of pipe H in mm: 20.000"},
+                                  {10, "Radius R in mm: 100.000"},
+                                  {11, "Angle w: 60"},
+                                  {12, "The Surface of Pipe is: rough"},
+                                  {13, "0.354"},
+                                  {14, "3.54E+0004"},
+                                  {17, "turbulent"},
+                                  {20, "0.226"},
+                                  {23, "1.230"},
+                                  {24, "0.001"}}},
+                      ColumnCase{"BranchInUsUnits",
+                                 {5, 5},
+                                 OutputSystem::US,
+                                 [](FormState&, ElementResult& r, ShownValues& v) {
+                                     r.zeta = 0.3;
+                                     r.zeta2 = 0.5;
+                                     r.reynolds2 = 17683.9;
+                                     v.velocity = 0.3537;
+                                     v.velocity2 = 1.4147;
+                                     v.dims = {100, 50, 0};
+                                     v.pressureDrop = 0.01;
+                                     v.pressureDrop2 = 5;
+                                 },
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "44.029"},
+                                  {3, "62.428"},
+                                  {4, "1.000"},
+                                  {7, "Branch flowing asunder/1"},
+                                  {8, "Diameter D1 in in.: 3.937"},
+                                  {9, "Diameter D2 in in.: 1.969"},
+                                  {10, "Radius R in in.: 0.000"},
+                                  {11, "Angle w in degree: 45"},
+                                  {12, " "},
+                                  {13, "1.160"},
+                                  {14, "3.54E+0004"},
+                                  {15, "4.641"},
+                                  {16, "1.77E+0004"},
+                                  {17, "turbulent"},
+                                  {20, "0.300"},
+                                  {21, "0.500"},
+                                  {22, "10.443"},
+                                  {23, "20.885"},
+                                  {24, "0.145"}}},
+                      ColumnCase{"HugeUsPressureDropIsExponent",
+                                 {7, 4},
+                                 OutputSystem::US,
+                                 [](FormState&, ElementResult& r, ShownValues& v) {
+                                     r.zeta = 0;
+                                     v.dims = {100, 50, 0};
+                                     v.pressureDrop = 6.243e8;
+                                 },
+                                 {{0, "1"},
+                                  {1, "water/liq."},
+                                  {2, "44.029"},
+                                  {3, "62.428"},
+                                  {4, "1.000"},
+                                  {7, "Gate valve/1"},
+                                  {8, "Diameter of pipe D in in.: 3.937"},
+                                  {9, "Height H in in.: 1.969"},
+                                  {11, " "},
+                                  {12, " "},
+                                  {13, "1.160"},
+                                  {14, "3.54E+0004"},
+                                  {17, "turbulent"},
+                                  {23, " 1.30E+0012"},
+                                  {24, "9054704778."}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct TransitionCase {
@@ -345,14 +449,16 @@ TEST_P(TransitionalWarning, IsShownBeforeTheColumnIsWritten) {
     ShownValues v = waterValues(r, {100, 1, 0});
     CalculationTable table;
     RecordingMessageSink messages;
-    appendResultColumn(table, form, r, v, formatResults(r, v, form.element.kind, OutputSystem::Metric, 3),
+    appendResultColumn(table, form, r, v,
+                       formatResults(r, v, form.element.kind, OutputSystem::Metric, 3),
                        OutputSystem::Metric, 3, messages);
     EXPECT_EQ(table.calculationCount(), 1);  // written all the same
     if (GetParam().message) {
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].type, MessageType::Information);
-        EXPECT_EQ(messages.messages[0].text,
-                  "The flow is in the range laminar to turbulent. An error of calculation is possible!");
+        EXPECT_EQ(
+            messages.messages[0].text,
+            "The flow is in the range laminar to turbulent. An error of calculation is possible!");
     } else {
         EXPECT_TRUE(messages.messages.empty());
     }

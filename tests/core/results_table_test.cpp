@@ -25,8 +25,8 @@ CalculationColumn columnOf(const Cells& cells) {
     return c;
 }
 
-CalculationTable tableOf(const std::vector<Cells>& columns, OutputSystem system = OutputSystem::Metric,
-                         int decimals = 3) {
+CalculationTable tableOf(const std::vector<Cells>& columns,
+                         OutputSystem system = OutputSystem::Metric, int decimals = 3) {
     CalculationTable t;
     std::vector<CalculationColumn> calcs;
     for (const Cells& c : columns) calcs.push_back(columnOf(c));
@@ -74,21 +74,30 @@ TEST_P(Total, SumsRow23AsDisplayed) {
 INSTANTIATE_TEST_SUITE_P(
     Results, Total,
     ::testing::Values(
-        TotalCase{"MbarAboveLimitIsExponent", {"12345.000"}, OutputSystem::Metric, 3,
+        TotalCase{"MbarAboveLimitIsExponent",
+                  {"12345.000"},
+                  OutputSystem::Metric,
+                  3,
                   " 1.23E+0004 mbar or 12.345 bar"},
-        TotalCase{"LimitItselfIsFixed", {"9999"}, OutputSystem::Metric, 3, "9999.000 mbar or 9.999 bar"},
-        TotalCase{"ReadsExponentCommaAndEmpty", {" 1.23E+0004", "7", "", "0,5"}, OutputSystem::Metric, 1,
+        TotalCase{
+            "LimitItselfIsFixed", {"9999"}, OutputSystem::Metric, 3, "9999.000 mbar or 9.999 bar"},
+        TotalCase{"ReadsExponentCommaAndEmpty",
+                  {" 1.23E+0004", "7", "", "0,5"},
+                  OutputSystem::Metric,
+                  1,
                   " 1.23E+0004 mbar or 12.3 bar"},
         TotalCase{"UsInPsi", {"100", "44"}, OutputSystem::US, 2, "144.00 lbw./sq.ft. or 1.00 psi"},
-        TotalCase{"NegativeHugeIsExponent", {"-9.8E+0011"}, OutputSystem::Metric, 3,
+        TotalCase{"NegativeHugeIsExponent",
+                  {"-9.8E+0011"},
+                  OutputSystem::Metric,
+                  3,
                   "-9.80E+0011 mbar or -980000000. bar"},
         TotalCase{"NoDecimals", {"1.4", "1.4"}, OutputSystem::Metric, 0, "3 mbar or 0 bar"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
-    CalculationTable t = tableOf({{{7, "A/1"}, {23, "1.000"}},
-                                  {{7, "B/1"}, {23, "2.000"}},
-                                  {{7, "C/1"}, {23, "4.000"}}});
+    CalculationTable t = tableOf(
+        {{{7, "A/1"}, {23, "1.000"}}, {{7, "B/1"}, {23, "2.000"}}, {{7, "C/1"}, {23, "4.000"}}});
     t.updateTotal(OutputSystem::Metric, 3);
     EXPECT_EQ(t.totalText(), "7.000 mbar or 0.007 bar");
 
@@ -169,22 +178,28 @@ std::vector<TableStep> afterAppends(std::vector<TableStep> more) {
 std::vector<TotalScript> totalScripts() {
     return {
         TotalScript{"Appending", kAppends},
-        TotalScript{"CellEdits",
-                    afterAppends({{"row 23 of column 2 rewritten",
-                                   [](CalculationTable& t) { t.setCell(2, 23, " 1.23E+0004"); }},
-                                  {"row 23 of column 3 emptied", [](CalculationTable& t) { t.setCell(3, 23, ""); }},
-                                  {"row 23 of column 1 no number", [](CalculationTable& t) { t.setCell(1, 23, "x"); }},
-                                  {"row 22 written", [](CalculationTable& t) { t.setCell(1, 22, "7"); }}})},
-        TotalScript{"TrailingColumnIsNoCalculation",
-                    afterAppends({{"row 23 of the trailing column",
-                                   [](CalculationTable& t) { t.setCell(t.trailingColumn(), 23, "99"); }},
-                                  {"then a new trailing column", [](CalculationTable& t) { t.addTrailingColumn(); }}})},
-        TotalScript{"Deleting",
-                    afterAppends({{"delete column 1",
-                                   [](CalculationTable& t) { t.deleteColumn(1, OutputSystem::Metric, 3); }},
-                                  {"delete column 2",
-                                   [](CalculationTable& t) { t.deleteColumn(2, OutputSystem::Metric, 3); }},
-                                  {"append 4", [](CalculationTable& t) { appendDrop(t, "4"); }}})},
+        TotalScript{
+            "CellEdits",
+            afterAppends(
+                {{"row 23 of column 2 rewritten",
+                  [](CalculationTable& t) { t.setCell(2, 23, " 1.23E+0004"); }},
+                 {"row 23 of column 3 emptied", [](CalculationTable& t) { t.setCell(3, 23, ""); }},
+                 {"row 23 of column 1 no number",
+                  [](CalculationTable& t) { t.setCell(1, 23, "x"); }},
+                 {"row 22 written", [](CalculationTable& t) { t.setCell(1, 22, "7"); }}})},
+        TotalScript{
+            "TrailingColumnIsNoCalculation",
+            afterAppends({{"row 23 of the trailing column",
+                           [](CalculationTable& t) { t.setCell(t.trailingColumn(), 23, "99"); }},
+                          {"then a new trailing column",
+                           [](CalculationTable& t) { t.addTrailingColumn(); }}})},
+        TotalScript{
+            "Deleting",
+            afterAppends({{"delete column 1",
+                           [](CalculationTable& t) { t.deleteColumn(1, OutputSystem::Metric, 3); }},
+                          {"delete column 2",
+                           [](CalculationTable& t) { t.deleteColumn(2, OutputSystem::Metric, 3); }},
+                          {"append 4", [](CalculationTable& t) { appendDrop(t, "4"); }}})},
         TotalScript{"Moving",
                     afterAppends({{"move 1 to 3", [](CalculationTable& t) { t.moveColumn(1, 3); }},
                                   {"move 4 to 1", [](CalculationTable& t) { t.moveColumn(4, 1); }},
@@ -203,20 +218,23 @@ std::vector<TotalScript> totalScripts() {
                                        calcs[2][23] = "-1E16";
                                        t.setCalculations(calcs);
                                    }},
-                                  {"empty calculations", [](CalculationTable& t) { t.setEmptyCalculations(2); }},
+                                  {"empty calculations",
+                                   [](CalculationTable& t) { t.setEmptyCalculations(2); }},
                                   {"append 8", [](CalculationTable& t) { appendDrop(t, "8"); }}})},
-        TotalScript{"SwitchingUnits",
-                    afterAppends({{"to US", [](CalculationTable& t) { t.convertUnits(OutputSystem::US, 3); }},
-                                  {"back to metric",
-                                   [](CalculationTable& t) { t.convertUnits(OutputSystem::Metric, 3); }},
-                                  {"headings", [](CalculationTable& t) { t.writeHeadings(OutputSystem::Metric, 3); }}})},
-        TotalScript{"Copied",
-                    afterAppends({{"copied and the copy changed",
-                                   [](CalculationTable& t) {
-                                       CalculationTable copy = t;
-                                       copy.setCell(1, 23, "123");
-                                       t = copy;
-                                   }}})},
+        TotalScript{
+            "SwitchingUnits",
+            afterAppends(
+                {{"to US", [](CalculationTable& t) { t.convertUnits(OutputSystem::US, 3); }},
+                 {"back to metric",
+                  [](CalculationTable& t) { t.convertUnits(OutputSystem::Metric, 3); }},
+                 {"headings",
+                  [](CalculationTable& t) { t.writeHeadings(OutputSystem::Metric, 3); }}})},
+        TotalScript{"Copied", afterAppends({{"copied and the copy changed",
+                                             [](CalculationTable& t) {
+                                                 CalculationTable copy = t;
+                                                 copy.setCell(1, 23, "123");
+                                                 t = copy;
+                                             }}})},
     };
 }
 
@@ -251,19 +269,41 @@ INSTANTIATE_TEST_SUITE_P(Results, MoveColumn,
 // resistance coefficient and a branch as the table writes them (metric, d = 3).
 std::vector<Cells> metricProject() {
     return {
-        {{7, "Circular bend/1"}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-         {8, "Diameter of pipe D in mm: 50.000"}, {9, "Radius R in mm: 100.000"},
-         {10, "Angle w in degree: 90.000"}, {11, " "}, {12, "The surface of pipe is:  smooth"},
-         {13, "0.354"}, {14, "3.54E+0004"}, {17, "turbulent"}, {20, "0.226"},
-         {23, "1.230"}, {24, "0.001"}},
-        {{7, "Vertical difference/1"}, {2, "10.000"}, {3, "1000.000"}, {4, "1000.000"},
-         {8, "Vertical difference H in m: 10.000"}, {23, "981.000"}, {24, "0.981"}},
-        {{7, "Other form/1"}, {8, "Cross section A in m²: 0.010"},
-         {9, "Wetted circumference in m: 0.400"}, {10, "Length of pipe L in m: 1.000"},
-         {18, "0.100"}, {19, "0.023"}},
+        {{7, "Circular bend/1"},
+         {2, "10.000"},
+         {3, "1000.000"},
+         {4, "1000.000"},
+         {8, "Diameter of pipe D in mm: 50.000"},
+         {9, "Radius R in mm: 100.000"},
+         {10, "Angle w in degree: 90.000"},
+         {11, " "},
+         {12, "The surface of pipe is:  smooth"},
+         {13, "0.354"},
+         {14, "3.54E+0004"},
+         {17, "turbulent"},
+         {20, "0.226"},
+         {23, "1.230"},
+         {24, "0.001"}},
+        {{7, "Vertical difference/1"},
+         {2, "10.000"},
+         {3, "1000.000"},
+         {4, "1000.000"},
+         {8, "Vertical difference H in m: 10.000"},
+         {23, "981.000"},
+         {24, "0.981"}},
+        {{7, "Other form/1"},
+         {8, "Cross section A in m²: 0.010"},
+         {9, "Wetted circumference in m: 0.400"},
+         {10, "Length of pipe L in m: 1.000"},
+         {18, "0.100"},
+         {19, "0.023"}},
         {{7, "Resistance coefficient/1"}, {9, "Resistance coefficient: 2.000"}},
-        {{7, "Branch flowing asunder/1"}, {11, "Angle w in degree: 45"}, {15, "1.415"},
-         {16, "1.77E+0004"}, {21, "0.500"}, {22, "5.000"}},
+        {{7, "Branch flowing asunder/1"},
+         {11, "Angle w in degree: 45"},
+         {15, "1.415"},
+         {16, "1.77E+0004"},
+         {21, "0.500"},
+         {22, "5.000"}},
     };
 }
 
@@ -272,16 +312,36 @@ TEST(UnitSwitch, MetricToUsRewritesValuesAndUnits) {
     t.convertUnits(OutputSystem::US, 3);
     EXPECT_EQ(t.cell(0, 23), "Pressure drop in lbw./sq.ft.:");
     std::vector<Cells> expected = {
-        {{2, "44.029"}, {3, "62.428"}, {4, "1.000"}, {8, "Diameter of pipe D in in.: 1.969"},
-         {9, "Radius R in in.: 3.937"}, {10, "Angle w in degree: 90,000"}, {11, " "},
-         {12, "The surface of pipe is:  smooth"}, {13, "1.161"}, {14, "3.54E+0004"},
-         {17, "turbulent"}, {20, "0.226"}, {23, "2.569"}, {24, "0.018"}},
-        {{2, "44.029"}, {3, "62.428"}, {4, "1.000"}, {8, "Vertical difference H in ft.: 32.808"},
-         {23, "2048.861"}, {24, "14.228"}},
-        {{8, "Cross section A in sq.yd.: 0.012"}, {9, "Wetted circumference in ft.: 1.312"},
-         {10, "Length of pipe L in ft.: 3,281"}, {18, "0.004"}, {19, "0.023"}},
+        {{2, "44.029"},
+         {3, "62.428"},
+         {4, "1.000"},
+         {8, "Diameter of pipe D in in.: 1.969"},
+         {9, "Radius R in in.: 3.937"},
+         {10, "Angle w in degree: 90,000"},
+         {11, " "},
+         {12, "The surface of pipe is:  smooth"},
+         {13, "1.161"},
+         {14, "3.54E+0004"},
+         {17, "turbulent"},
+         {20, "0.226"},
+         {23, "2.569"},
+         {24, "0.018"}},
+        {{2, "44.029"},
+         {3, "62.428"},
+         {4, "1.000"},
+         {8, "Vertical difference H in ft.: 32.808"},
+         {23, "2048.861"},
+         {24, "14.228"}},
+        {{8, "Cross section A in sq.yd.: 0.012"},
+         {9, "Wetted circumference in ft.: 1.312"},
+         {10, "Length of pipe L in ft.: 3,281"},
+         {18, "0.004"},
+         {19, "0.023"}},
         {{9, "Resistance coefficient: 2.000"}},
-        {{11, "Angle w in degree: 45"}, {15, "4.642"}, {16, "1.77E+0004"}, {21, "0.500"},
+        {{11, "Angle w in degree: 45"},
+         {15, "4.642"},
+         {16, "1.77E+0004"},
+         {21, "0.500"},
          {22, "10.443"}},
     };
     for (int c = 1; c <= 5; ++c) {
@@ -301,13 +361,25 @@ TEST(UnitSwitch, MetricToUsToMetricReturnsUpToRounding) {
     t.convertUnits(OutputSystem::Metric, 3);
     EXPECT_EQ(t.cell(0, 23), "Pressure drop in mbar:");
     const std::map<std::pair<int, int>, std::string> expected = {
-        {{1, 2}, "10.000"}, {{1, 3}, "1000.001"}, {{1, 8}, "Diameter of pipe D in mm: 50.013"},
-        {{1, 9}, "Radius R in mm: 100.000"}, {{1, 10}, "Angle w in degree: 90,000"},
-        {{1, 13}, "0.354"}, {{1, 23}, "1.230"}, {{1, 24}, "0.001"},
-        {{2, 8}, "Vertical difference H in m: 10.000"}, {{2, 13}, ""}, {{2, 14}, ""},
-        {{2, 17}, ""}, {{2, 23}, "981.000"}, {{2, 24}, "0.981"},
-        {{3, 8}, "Cross section A in m²: 0.010"}, {{3, 10}, "Length of pipe L in m: 1,000"},
-        {{3, 18}, "0.102"}, {{4, 9}, "Resistance coefficient: 2.000"}, {{5, 22}, "5.000"},
+        {{1, 2}, "10.000"},
+        {{1, 3}, "1000.001"},
+        {{1, 8}, "Diameter of pipe D in mm: 50.013"},
+        {{1, 9}, "Radius R in mm: 100.000"},
+        {{1, 10}, "Angle w in degree: 90,000"},
+        {{1, 13}, "0.354"},
+        {{1, 23}, "1.230"},
+        {{1, 24}, "0.001"},
+        {{2, 8}, "Vertical difference H in m: 10.000"},
+        {{2, 13}, ""},
+        {{2, 14}, ""},
+        {{2, 17}, ""},
+        {{2, 23}, "981.000"},
+        {{2, 24}, "0.981"},
+        {{3, 8}, "Cross section A in m²: 0.010"},
+        {{3, 10}, "Length of pipe L in m: 1,000"},
+        {{3, 18}, "0.102"},
+        {{4, 9}, "Resistance coefficient: 2.000"},
+        {{5, 22}, "5.000"},
     };
     for (const auto& [place, text] : expected) {
         EXPECT_EQ(t.cell(place.first, place.second), text)
@@ -372,7 +444,8 @@ INSTANTIATE_TEST_SUITE_P(Results, SwitchAgreesWithUsCalculation,
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
-    CalculationTable t = tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
+    CalculationTable t =
+        tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
     t.setCell(2, 6, "typed for the next one");  // the trailing column is left out
     std::string text = t.clipboardText();
     std::vector<std::string> lines;

@@ -61,8 +61,7 @@ const std::vector<BranchCase> kBranches = {
     {"together_all_branch_flow", 6, 100, 100, 0, 90, 1.0, 0.62, 1.2, 1e-12},
 };
 
-INSTANTIATE_TEST_SUITE_P(Branchings, RuleBranching, ::testing::ValuesIn(kBranches),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Branchings, RuleBranching, ::testing::ValuesIn(kBranches), caseName);
 
 TEST(RuleBranchingLimit, refuses_a_branch_turned_fully_back_instead_of_an_infinite_coefficient) {
     RuleSetup s;
@@ -99,12 +98,10 @@ TEST(RuleVerticalDifference, weighs_the_column_whatever_the_flow) {
         double height, density, velocity, drop;
     };
     const Case cases[] = {
-        {10, 1000, 0, 0.981},   // ten metres of water
-        {10, 1000, 3, 0.981},
-        {10, 1000, 50, 0.981},
+        {10, 1000, 0, 0.981},  // ten metres of water
+        {10, 1000, 3, 0.981},   {10, 1000, 50, 0.981},
         {-10, 1000, 1, -0.981},  // a falling line gains pressure
-        {0, 1000, 1, 0},
-        {100, 1.2, 0, 0.0117720},
+        {0, 1000, 1, 0},        {100, 1.2, 0, 0.0117720},
     };
     for (const Case& k : cases) {
         RuleSetup s;

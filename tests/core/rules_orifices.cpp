@@ -52,8 +52,7 @@ const std::vector<OrificeCase> kOrifices = {
     {"thick_short_bore", makeElement(9, 3, 100, 50, 10), 5e4, 1e5, 28.1195603, 1e-6},
 };
 
-INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrifice, ::testing::ValuesIn(kOrifices),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrifice, ::testing::ValuesIn(kOrifices), caseName);
 
 // A bore long enough that tanh is 1: zeta m² = (1-m)² + 0.5 (1-m) + lambda L/D2,
 // which gives the bore's friction factor back.
@@ -169,8 +168,7 @@ const std::vector<BoxCase> kBoxes = {
     {"venturi_never", 5, 2400, 4800, nullptr},
 };
 
-INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrificeRangeBox, ::testing::ValuesIn(kBoxes),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrificeRangeBox, ::testing::ValuesIn(kBoxes), caseName);
 
 // ---- silent mode ----
 
@@ -216,8 +214,7 @@ const std::vector<SilentCase> kSilent = {
     {"known_coefficient", makeElement(10, 2, 100, 1.5), false, 1.5},
 };
 
-INSTANTIATE_TEST_SUITE_P(Kinds, RuleSilentMode, ::testing::ValuesIn(kSilent),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Kinds, RuleSilentMode, ::testing::ValuesIn(kSilent), caseName);
 
 }  // namespace
 }  // namespace tolvane::testing

@@ -29,12 +29,14 @@ struct TableCase {
 
 PipeElement elementAt(const TableCase& t, double x) {
     switch (t.argument) {
-    case Argument::Va2: return makeElement(t.kind.group, t.kind.variant, 100, x, 0, 0, t.option);
-    case Argument::RatioVa2Va1:
-        return makeElement(t.kind.group, t.kind.variant, 100, 100 * x, 0, 0, t.option);
-    case Argument::AreaRatio:
-        return makeElement(t.kind.group, t.kind.variant, 100, 100 * std::sqrt(x), 0, 0, t.option);
-    case Argument::Va1: return makeElement(t.kind.group, t.kind.variant, x, 0, 0, 0, t.option);
+        case Argument::Va2:
+            return makeElement(t.kind.group, t.kind.variant, 100, x, 0, 0, t.option);
+        case Argument::RatioVa2Va1:
+            return makeElement(t.kind.group, t.kind.variant, 100, 100 * x, 0, 0, t.option);
+        case Argument::AreaRatio:
+            return makeElement(t.kind.group, t.kind.variant, 100, 100 * std::sqrt(x), 0, 0,
+                               t.option);
+        case Argument::Va1: return makeElement(t.kind.group, t.kind.variant, x, 0, 0, 0, t.option);
     }
     return {};
 }
@@ -78,32 +80,61 @@ TEST_P(RuleTable, is_continuous_at_each_inner_point) {
 }
 
 const std::vector<TableCase> kTables = {
-    {"y_pipe_straight", {5, 7}, 0, Argument::Va2,
+    {"y_pipe_straight",
+     {5, 7},
+     0,
+     Argument::Va2,
      {{0, 0}, {10, 0.1}, {30, 0.3}, {45, 0.7}, {60, 1.0}, {90, 1.4}}},
-    {"y_pipe_bent", {5, 8}, 0, Argument::RatioVa2Va1,
+    {"y_pipe_bent",
+     {5, 8},
+     0,
+     Argument::RatioVa2Va1,
      {{0.5, 1.1}, {0.75, 0.6}, {1.0, 0.4}, {1.5, 0.25}, {2.0, 0.2}}},
     {"u_bend", {6, 3}, 0, Argument::RatioVa2Va1, {{0, 0.33}, {1, 0.27}, {2, 0.21}}},
-    {"gate_valve", {7, 4}, 0, Argument::RatioVa2Va1,
-     {{0.125, 97.8}, {0.2, 35}, {0.3, 10}, {0.4, 4.6}, {0.5, 2.06}, {0.6, 0.98},
-      {0.7, 0.44}, {0.8, 0.17}, {0.9, 0.06}, {1.0, 0}}},
-    {"cock", {7, 5}, 0, Argument::Va2,
+    {"gate_valve",
+     {7, 4},
+     0,
+     Argument::RatioVa2Va1,
+     {{0.125, 97.8},
+      {0.2, 35},
+      {0.3, 10},
+      {0.4, 4.6},
+      {0.5, 2.06},
+      {0.6, 0.98},
+      {0.7, 0.44},
+      {0.8, 0.17},
+      {0.9, 0.06},
+      {1.0, 0}}},
+    {"cock",
+     {7, 5},
+     0,
+     Argument::Va2,
      {{0, 0}, {10, 0.31}, {20, 1.84}, {30, 6.15}, {40, 20.7}, {50, 95.3}}},
-    {"swing_valve", {7, 6}, 0, Argument::Va2,
-     {{0, 0}, {10, 0.52}, {20, 1.54}, {30, 3.91}, {40, 10.8}, {50, 32.6}, {60, 118},
-      {70, 251}}},
+    {"swing_valve",
+     {7, 6},
+     0,
+     Argument::Va2,
+     {{0, 0}, {10, 0.52}, {20, 1.54}, {30, 3.91}, {40, 10.8}, {50, 32.6}, {60, 118}, {70, 251}}},
     // The last point (200 mm -> 1.2) is replaced by the large-size value 1.0.
-    {"check_valve_swing", {8, 3}, 0, Argument::Va1,
-     {{25, 2.2}, {50, 2.0}, {100, 1.5}, {150, 1.3}}},
-    {"nozzle", {9, 4}, 0, Argument::AreaRatio,
+    {"check_valve_swing", {8, 3}, 0, Argument::Va1, {{25, 2.2}, {50, 2.0}, {100, 1.5}, {150, 1.3}}},
+    {"nozzle",
+     {9, 4},
+     0,
+     Argument::AreaRatio,
      {{0.1, 80}, {0.2, 18}, {0.3, 5}, {0.4, 2}, {0.5, 1}, {0.7, 0.2}}},
-    {"venturi_15_degree", {9, 5}, 0, Argument::AreaRatio,
+    {"venturi_15_degree",
+     {9, 5},
+     0,
+     Argument::AreaRatio,
      {{0.1, 13}, {0.2, 3}, {0.3, 1}, {0.4, 0.5}, {0.5, 0.27}, {0.6, 0.15}}},
-    {"venturi_30_degree", {9, 5}, 1, Argument::AreaRatio,
+    {"venturi_30_degree",
+     {9, 5},
+     1,
+     Argument::AreaRatio,
      {{0.1, 22}, {0.2, 5}, {0.3, 1.8}, {0.4, 0.8}, {0.5, 0.4}, {0.6, 0.2}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Coefficients, RuleTable, ::testing::ValuesIn(kTables),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Coefficients, RuleTable, ::testing::ValuesIn(kTables), caseName);
 
 // End rules that differ from "last point gives its value".
 struct EndCase {
@@ -139,8 +170,7 @@ const std::vector<EndCase> kEnds = {
     {"gate_valve_over_open", single("", {7, 4}, Argument::RatioVa2Va1), 3, 0},
 };
 
-INSTANTIATE_TEST_SUITE_P(Ends, RuleTableEnd, ::testing::ValuesIn(kEnds),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Ends, RuleTableEnd, ::testing::ValuesIn(kEnds), caseName);
 
 }  // namespace
 }  // namespace tolvane::testing

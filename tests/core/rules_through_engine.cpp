@@ -78,12 +78,15 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RuleWorkedExample, ::testing::ValuesIn(kWorked),
 
 TEST(RuleThroughEngine, every_kind_with_a_coefficient_refuses_laminar_flow_without_a_range_box) {
     const std::vector<PipeElement> kinds = {
-        element(5, 1, 100), element(5, 5, 100, 50, 0, 45), element(5, 7, 100, 45),
-        element(5, 8, 100, 100), element(6, 1, 100, 3), element(6, 2, 100),
-        element(6, 3, 100, 200), element(7, 1, 100), element(7, 4, 100, 50),
-        element(7, 5, 100, 30), element(7, 6, 100, 30), element(8, 3, 100),
-        element(9, 1, 100, 50), element(9, 2, 100, 50), element(9, 3, 100, 50, 10),
-        element(9, 4, 100, 70), element(9, 5, 100, 70), element(10, 2, 100, 2)};
+        element(5, 1, 100),         element(5, 5, 100, 50, 0, 45),
+        element(5, 7, 100, 45),     element(5, 8, 100, 100),
+        element(6, 1, 100, 3),      element(6, 2, 100),
+        element(6, 3, 100, 200),    element(7, 1, 100),
+        element(7, 4, 100, 50),     element(7, 5, 100, 30),
+        element(7, 6, 100, 30),     element(8, 3, 100),
+        element(9, 1, 100, 50),     element(9, 2, 100, 50),
+        element(9, 3, 100, 50, 10), element(9, 4, 100, 70),
+        element(9, 5, 100, 70),     element(10, 2, 100, 2)};
     for (const PipeElement& e : kinds) {
         EngineCase s{.element = e, .medium = water(0.5)};
         s.medium.branchRateOfFlow = 0.1;
@@ -98,8 +101,11 @@ TEST(RuleThroughEngine, vertical_difference_weighs_the_column_at_any_rate_of_flo
     struct Case {
         double rate, height, quantity, drop;
     };
-    const Case cases[] = {{0, 10, 1, 0.981}, {10, 10, 1, 0.981}, {500, 10, 1, 0.981},
-                          {10, 10, 2, 1.962}, {10, -10, 1, -0.981}};
+    const Case cases[] = {{0, 10, 1, 0.981},
+                          {10, 10, 1, 0.981},
+                          {500, 10, 1, 0.981},
+                          {10, 10, 2, 1.962},
+                          {10, -10, 1, -0.981}};
     for (const Case& k : cases) {
         EngineCase s{.element = element(10, 1, k.height, 0, 0, 0, 0, k.quantity),
                      .medium = water(k.rate)};

@@ -30,10 +30,10 @@ void gasOn(FormState& f) { f.medium.gas = true; }
 
 const FieldCase kRefusals[] = {
     // Texts that do not read: the first one is reported and reading stops.
-    {"row1_text", [](FormState& f) { f.element.rows[0].text = "abc"; }, badInputMessage("Diameter of pipe D:"),
-     "Va1_Edit"},
-    {"row2_text", [](FormState& f) { f.element.rows[1].text = "1.0.0"; }, badInputMessage("Length of pipe L:"),
-     "Va2_Edit"},
+    {"row1_text", [](FormState& f) { f.element.rows[0].text = "abc"; },
+     badInputMessage("Diameter of pipe D:"), "Va1_Edit"},
+    {"row2_text", [](FormState& f) { f.element.rows[1].text = "1.0.0"; },
+     badInputMessage("Length of pipe L:"), "Va2_Edit"},
     {"first_bad_text_only",
      [](FormState& f) {
          f.element.rows[0].text = "x";
@@ -41,15 +41,16 @@ const FieldCase kRefusals[] = {
          f.medium.flow = "z";
      },
      badInputMessage("Diameter of pipe D:"), "Va1_Edit"},
-    {"hidden_row_text", [](FormState& f) { f.element.rows[2].text = "?"; }, badInputMessage(""), "Va3_Edit"},
-    {"quantity_text", [](FormState& f) { f.element.quantity = "1x"; }, badInputMessage("Quantity of elements:"),
-     "Va5_Edit"},
-    {"flow_text", [](FormState& f) { f.medium.flow = "1..0"; }, badInputMessage("Rate of flow in m³/h:"),
-     "Eingabe_Volumenstrom"},
-    {"density_text", [](FormState& f) { f.medium.density = "heavy"; }, badInputMessage("Weight density:"),
-     "Eingabe_Dichte"},
-    {"viscosity_text", [](FormState& f) { f.medium.viscosity = "1e"; }, badInputMessage("Abs.viscos.in 10^-6 kg/ms:"),
-     "Eingabe_Viskositaet"},
+    {"hidden_row_text", [](FormState& f) { f.element.rows[2].text = "?"; }, badInputMessage(""),
+     "Va3_Edit"},
+    {"quantity_text", [](FormState& f) { f.element.quantity = "1x"; },
+     badInputMessage("Quantity of elements:"), "Va5_Edit"},
+    {"flow_text", [](FormState& f) { f.medium.flow = "1..0"; },
+     badInputMessage("Rate of flow in m³/h:"), "Eingabe_Volumenstrom"},
+    {"density_text", [](FormState& f) { f.medium.density = "heavy"; },
+     badInputMessage("Weight density:"), "Eingabe_Dichte"},
+    {"viscosity_text", [](FormState& f) { f.medium.viscosity = "1e"; },
+     badInputMessage("Abs.viscos.in 10^-6 kg/ms:"), "Eingabe_Viskositaet"},
     {"gas_pressure_text",
      [](FormState& f) {
          gasOn(f);
@@ -77,11 +78,12 @@ const FieldCase kRefusals[] = {
     // Values out of range.
     {"blank_flow", [](FormState& f) { f.medium.flow = " "; }, zeroMessage("Rate of flow in m³/h:"),
      "Eingabe_Volumenstrom"},
-    {"zero_density", [](FormState& f) { f.medium.density = "0"; }, zeroMessage("Weight density:"), "Eingabe_Dichte"},
-    {"negative_viscosity", [](FormState& f) { f.medium.viscosity = "-1"; }, zeroMessage("Abs.viscos.in 10^-6 kg/ms:"),
-     "Eingabe_Viskositaet"},
-    {"element_check", [](FormState& f) { f.element.rows[0].text = "0"; }, zeroMessage("Diameter of pipe D:"),
-     "Va1_Edit"},
+    {"zero_density", [](FormState& f) { f.medium.density = "0"; }, zeroMessage("Weight density:"),
+     "Eingabe_Dichte"},
+    {"negative_viscosity", [](FormState& f) { f.medium.viscosity = "-1"; },
+     zeroMessage("Abs.viscos.in 10^-6 kg/ms:"), "Eingabe_Viskositaet"},
+    {"element_check", [](FormState& f) { f.element.rows[0].text = "0"; },
+     zeroMessage("Diameter of pipe D:"), "Va1_Edit"},
     {"gas_pressure_zero",
      [](FormState& f) {
          gasOn(f);
@@ -104,7 +106,7 @@ const FieldCase kRefusals[] = {
      zeroMessage("Temperature (leaving):"), "Edit_Ausgangstemperatur"},
     {"dimension_overflows_in_its_unit",
      [](FormState& f) {
-         chooseElementKind(f, {10, 2});  // no range check on a known resistance coefficient
+         chooseElementKind(f, {10, 2});     // no range check on a known resistance coefficient
          f.element.rows[0].unit.index = 1;  // in.
          f.element.rows[0].text = "9e307";
      },
@@ -133,7 +135,8 @@ TEST_P(CalculateRefusalTest, NamesTheFieldAndLeavesTheTableAlone) {
     EXPECT_EQ(texts(sink), std::vector<std::string>{GetParam().message});
     EXPECT_EQ(outcome.focus, GetParam().focus);
     EXPECT_EQ(session.table.ColCount(), before.ColCount());
-    for (int c = 0; c < before.ColCount(); ++c) EXPECT_EQ(session.table.column(c), before.column(c));
+    for (int c = 0; c < before.ColCount(); ++c)
+        EXPECT_EQ(session.table.column(c), before.column(c));
     EXPECT_TRUE(session.projectSaved);
     EXPECT_EQ(session.form, formBefore);
 }
@@ -200,14 +203,17 @@ TEST(Calculate, DimensionsAreConvertedByTheUnitBesideThem) {
         s.form.element.rows[0].text = "101.6";
         s.form.element.rows[1].text = "3.048";
     });
-    for (int r : {13, 14, 19, 23, 24}) EXPECT_EQ(inches[static_cast<std::size_t>(r)], metric[static_cast<std::size_t>(r)]) << r;
+    for (int r : {13, 14, 19, 23, 24})
+        EXPECT_EQ(inches[static_cast<std::size_t>(r)], metric[static_cast<std::size_t>(r)]) << r;
 }
 
 TEST(Calculate, ChecksTheElementInMillimetresWhateverItsUnit) {
     const std::string castIron =
-        "Incorrect input in the input field!\rThe diameter of pipe must be in the following range:\r"
+        "Incorrect input in the input field!\rThe diameter of pipe must be in the following "
+        "range:\r"
         "Maximal value: 500 mm = 19 in.\rMinimal value:  50 mm = 1.9 in.";
-    for (const auto& [text, message] : {std::pair<std::string, std::string>{"2", ""}, {"1.9", castIron}}) {
+    for (const auto& [text, message] :
+         {std::pair<std::string, std::string>{"2", ""}, {"1.9", castIron}}) {
         Session session;
         chooseElementKind(session.form, {4, 3});
         session.form.element.rows[0].unit.index = 1;  // in.
@@ -216,7 +222,8 @@ TEST(Calculate, ChecksTheElementInMillimetresWhateverItsUnit) {
         RecordingMessageSink sink;
         const auto outcome = Calculate(session, sink, answer(0.1));
         EXPECT_EQ(outcome.added, message.empty()) << text;
-        EXPECT_EQ(texts(sink), message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+        EXPECT_EQ(texts(sink),
+                  message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
     }
 }
 
@@ -234,7 +241,8 @@ TEST(Calculate, TwoCalculationsAddTwoNumberedColumns) {
     ASSERT_EQ(session.table.ColCount(), 4);
     EXPECT_EQ(session.table.cell(1, 0), "1");
     EXPECT_EQ(session.table.cell(2, 0), "2");
-    for (int r = 1; r < kTableRows; ++r) EXPECT_EQ(session.table.cell(1, r), session.table.cell(2, r)) << r;
+    for (int r = 1; r < kTableRows; ++r)
+        EXPECT_EQ(session.table.cell(1, r), session.table.cell(2, r)) << r;
     EXPECT_FALSE(session.projectSaved);
     EXPECT_NEAR(session.table.total(), 2 * readNumber(session.table.cell(1, 23)).value(), 1e-9);
 }
@@ -266,10 +274,12 @@ struct BranchCase {
 };
 
 TEST(Calculate, BranchFlowMustBePositiveAndSmallerThanTheMainFlow) {
-    const std::string notSmaller = "The flow of the branching pipe must be smaller than the flow of the main pipe!";
+    const std::string notSmaller =
+        "The flow of the branching pipe must be smaller than the flow of the main pipe!";
     const std::string bad = badInputMessage("volume flow or mass flow of branching pipe:");
     const BranchCase cases[] = {
-        {"", bad}, {"0", bad}, {"-1", bad}, {"q", bad}, {"10", notSmaller}, {"10.5", notSmaller}, {"9.99", ""},
+        {"", bad},          {"0", bad},           {"-1", bad},  {"q", bad},
+        {"10", notSmaller}, {"10.5", notSmaller}, {"9.99", ""},
     };
     for (ElementKind kind : {ElementKind{5, 5}, ElementKind{5, 6}}) {
         for (const BranchCase& c : cases) {
@@ -301,7 +311,8 @@ TEST(Calculate, BranchFlowIsComparedAsEnteredInTheMainFlowUnit) {
     RecordingMessageSink sink;
     ASSERT_TRUE(Calculate(session, sink, answer(0.1)).added) << testing::PrintToString(texts(sink));
     // 1 m³/min in the branch of D2 = 50 mm.
-    EXPECT_NEAR(session.lastResult.velocity2, 60.0 / 3600.0 / (3.14159265358979 * 0.05 * 0.05 / 4), 1e-9);
+    EXPECT_NEAR(session.lastResult.velocity2, 60.0 / 3600.0 / (3.14159265358979 * 0.05 * 0.05 / 4),
+                1e-9);
 }
 
 TEST(Calculate, GasDataAreConvertedBeforeTheEngine) {
@@ -329,7 +340,6 @@ TEST(Calculate, GasDataAreConvertedBeforeTheEngine) {
     EXPECT_EQ(kelvin[1], "water/gas.");
     EXPECT_EQ(kelvin, celsius);
 }
-
 
 // Results that are numbers in bar but overflow where the column shows them:
 // as mbar, or in US units.
@@ -380,7 +390,8 @@ TEST_P(CalculateShownOverflowTest, IsRefusedAndAddsNothing) {
     const auto outcome = Calculate(session, sink, answer(0.1));
     EXPECT_FALSE(outcome.added);
     EXPECT_TRUE(outcome.result.calcError);
-    EXPECT_EQ(texts(sink), std::vector<std::string>{"A calculation with the specified data is not possible!"});
+    EXPECT_EQ(texts(sink),
+              std::vector<std::string>{"A calculation with the specified data is not possible!"});
     EXPECT_EQ(session.table.ColCount(), 2);
     EXPECT_TRUE(session.projectSaved);
 }
@@ -399,7 +410,8 @@ TEST(Calculate, TotalThatWouldOverflowIsRefused) {
     ASSERT_TRUE(std::isfinite(session.table.total()));
     const auto second = Calculate(session, sink, answer(0.1));
     EXPECT_FALSE(second.added);
-    EXPECT_EQ(texts(sink), std::vector<std::string>{"A calculation with the specified data is not possible!"});
+    EXPECT_EQ(texts(sink),
+              std::vector<std::string>{"A calculation with the specified data is not possible!"});
     EXPECT_EQ(session.table.ColCount(), 3);
     EXPECT_TRUE(std::isfinite(session.table.total()));
 }
@@ -426,9 +438,26 @@ TEST(Calculate, UnusableDensityIsReportedAloneForMassFlowAndKinematicViscosity) 
         f.medium.viscosity = "1";
     };
     const DensityCase cases[] = {
-        {"mass_flow_zero_density", [&](FormState& f) { mass(f); f.medium.density = "0"; }, {density}, "Eingabe_Dichte"},
-        {"mass_flow_blank_density", [&](FormState& f) { mass(f); f.medium.density = ""; }, {density}, "Eingabe_Dichte"},
-        {"mass_flow_negative_density", [&](FormState& f) { mass(f); f.medium.density = "-1"; }, {density},
+        {"mass_flow_zero_density",
+         [&](FormState& f) {
+             mass(f);
+             f.medium.density = "0";
+         },
+         {density},
+         "Eingabe_Dichte"},
+        {"mass_flow_blank_density",
+         [&](FormState& f) {
+             mass(f);
+             f.medium.density = "";
+         },
+         {density},
+         "Eingabe_Dichte"},
+        {"mass_flow_negative_density",
+         [&](FormState& f) {
+             mass(f);
+             f.medium.density = "-1";
+         },
+         {density},
          "Eingabe_Dichte"},
         {"blank_mass_flow_zero_density",
          [&](FormState& f) {
@@ -436,8 +465,14 @@ TEST(Calculate, UnusableDensityIsReportedAloneForMassFlowAndKinematicViscosity) 
              f.medium.flow = "";
              f.medium.density = "0";
          },
-         {flow, density}, "Eingabe_Dichte"},
-        {"kinematic_zero_density", [&](FormState& f) { kinematic(f); f.medium.density = "0"; }, {density},
+         {flow, density},
+         "Eingabe_Dichte"},
+        {"kinematic_zero_density",
+         [&](FormState& f) {
+             kinematic(f);
+             f.medium.density = "0";
+         },
+         {density},
          "Eingabe_Dichte"},
         {"kinematic_negative_viscosity_zero_density",
          [&](FormState& f) {
@@ -445,7 +480,8 @@ TEST(Calculate, UnusableDensityIsReportedAloneForMassFlowAndKinematicViscosity) 
              f.medium.viscosity = "-1";
              f.medium.density = "0";
          },
-         {density, viscosity}, "Eingabe_Viskositaet"},
+         {density, viscosity},
+         "Eingabe_Viskositaet"},
     };
     for (const DensityCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -17,36 +17,49 @@ const std::string kAngle = "Angle w:";
 const std::string kAngle180 = I + "Angle w max. value: 180 degree!";
 const std::string kAngle90 = I + "Angle max. value: 90 degree!";
 const std::string kD2D1 = I + "D2 must be smaller than D1!";
-const std::string kRingDi = I + "The diameter D of pipe must be bigger than the diameter of pipe inside Di!";
+const std::string kRingDi =
+    I + "The diameter D of pipe must be bigger than the diameter of pipe inside Di!";
 const std::string kRingRatio = I + "Diameter of pipe/diameter of pipe inside max. value: 100!";
-const std::string kD1Smaller = I + "The diameter of pipe D1 must be smaller than the diameter of pipe D2!";
-const std::string kD1Bigger = I + "The diameter of pipe D1 must be bigger than the diameter of pipe D2!";
+const std::string kD1Smaller =
+    I + "The diameter of pipe D1 must be smaller than the diameter of pipe D2!";
+const std::string kD1Bigger =
+    I + "The diameter of pipe D1 must be bigger than the diameter of pipe D2!";
 const std::string kBendRatio = I +
-    "Ratio radius R / diameter of pipe D must be in the following range:\rMaximal value: 10\rMinimal value:  1";
+                               "Ratio radius R / diameter of pipe D must be in the following "
+                               "range:\rMaximal value: 10\rMinimal value:  1";
 const std::string kBendAngle = I + "Angle max. value: 180 degree!";
-const std::string kCastIron = I +
+const std::string kCastIron =
+    I +
     "The diameter of pipe must be in the following range:\rMaximal value: 500 mm = 19 in.\r"
     "Minimal value:  50 mm = 1.9 in.";
 const std::string kRectEnlarge = I +
-    "A calculation with the specified data is not possible!\rPlease enlarge the radius R or reduce the width "
-    "of pipe B or reduce the height of pipe H.";
+                                 "A calculation with the specified data is not possible!\rPlease "
+                                 "enlarge the radius R or reduce the width "
+                                 "of pipe B or reduce the height of pipe H.";
 const std::string kRectReduce = I +
-    "A calculation with the specified data is not possible!\rPlease reduce the radius R or enlarge the width "
-    "of pipe B or enlarge the height of pipe H.";
-const std::string kYBent = I +
+                                "A calculation with the specified data is not possible!\rPlease "
+                                "reduce the radius R or enlarge the width "
+                                "of pipe B or enlarge the height of pipe H.";
+const std::string kYBent =
+    I +
     "The ratio radius R / diameter of pipe Dmust be in the following range:\rMaximal value: 2.0\r"
     "Minimal value: 0.5";
-const std::string kUBend = I + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!";
-const std::string kGate = I +
+const std::string kUBend =
+    I + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!";
+const std::string kGate =
+    I +
     "The ratio height H / diameter of pipe D must be in the following range:\rMaximal value: 1.0\r"
     "Minimal value: 0.125";
 const std::string kCock = I + "Angle w max. value: 50 degree!";
 const std::string kSwing = I + "Angle w max. value: 70 degree!";
 const std::string kOrifice =
-    "A calculation of the orific is only possible in the following range:\rD1 minimum 50 mm, maximum 1000 mm\r"
+    "A calculation of the orific is only possible in the following range:\rD1 minimum 50 mm, "
+    "maximum 1000 mm\r"
     "(D2/D1)^2 minimum 0,05, maximum 0,64!";
-const std::string kNozzle = I + "(D2/D1)^2 must be in the following range:\rMaximal value: 0.7\rMinimal value: 0.1";
-const std::string kVenturi = I + "(D2/D1)^2 must be in the following range:\rMaximal value: 0.6\rMinimal value: 0.1";
+const std::string kNozzle =
+    I + "(D2/D1)^2 must be in the following range:\rMaximal value: 0.7\rMinimal value: 0.1";
+const std::string kVenturi =
+    I + "(D2/D1)^2 must be in the following range:\rMaximal value: 0.6\rMinimal value: 0.1";
 
 struct CheckCase {
     ElementKind kind;
@@ -56,8 +69,8 @@ struct CheckCase {
 };
 
 std::ostream& operator<<(std::ostream& os, const CheckCase& c) {
-    os << c.kind.group << "," << c.kind.variant << " [" << c.values[0] << " " << c.values[1] << " " << c.values[2]
-       << " " << c.values[3] << "]";
+    os << c.kind.group << "," << c.kind.variant << " [" << c.values[0] << " " << c.values[1] << " "
+       << c.values[2] << " " << c.values[3] << "]";
     return os;
 }
 
@@ -126,8 +139,8 @@ const CheckCase kCases[] = {
     {{4, 4}, {50, 20, 100, 90}, {}, ""},
     {{4, 4}, {50, 20, 100, 181}, {kAngle180}, "Va4_Edit"},
     {{4, 4}, {50, 20, 100, 0}, {zeroMessage(kAngle)}, "Va4_Edit"},
-    {{4, 4}, {50, 20, 20, 90}, {kRectEnlarge}, "Va1_Edit"},   // X = 0.7
-    {{4, 4}, {50, 20, 300, 90}, {kRectReduce}, "Va1_Edit"},   // X = 10.5
+    {{4, 4}, {50, 20, 20, 90}, {kRectEnlarge}, "Va1_Edit"},  // X = 0.7
+    {{4, 4}, {50, 20, 300, 90}, {kRectReduce}, "Va1_Edit"},  // X = 10.5
     {{4, 4}, {50, 50, 50, 90}, {}, ""},                      // X = 1 exactly
     {{4, 4}, {50, 50, 500, 90}, {}, ""},                     // X = 10 exactly
     {{4, 4}, {50, 0, 100, 90}, {zeroMessage("Height of pipe H:")}, "Va2_Edit"},
@@ -145,7 +158,10 @@ const CheckCase kCases[] = {
     {{5, 5}, {100, 50, -1, 45}, {zeroMessage("Radius R:")}, "Va3_Edit"},
     {{5, 5}, {100, 50, 0, 180}, {tooLargeMessage("Angle w in degree:", "180.0")}, "Va4_Edit"},
     {{5, 5}, {100, 50, 0, 0}, {zeroMessage("Angle w in degree:")}, "Va4_Edit"},
-    {{5, 6}, {0, 0, 10, 45}, {zeroMessage("Diameter D1:"), zeroMessage("Diameter D2:")}, "Va2_Edit"},
+    {{5, 6},
+     {0, 0, 10, 45},
+     {zeroMessage("Diameter D1:"), zeroMessage("Diameter D2:")},
+     "Va2_Edit"},
     {{5, 6}, {100, 50, 0, 179.9}, {}, ""},
     {{5, 7}, {100, 90, 0, 0}, {}, ""},
     {{5, 7}, {100, 91, 0, 0}, {kAngle90}, "Va2_Edit"},
@@ -230,20 +246,23 @@ TEST(CheckElement, AcceptsEveryKindsDefaults) {
     for (const KindSpec& spec : elementKinds()) {
         const FormState form = formFor(spec.kind);
         std::array<double, 4> values{};
-        for (std::size_t i = 0; i < 4; ++i) values[i] = readNumber(form.element.rows[i].text).value_or(NAN);
+        for (std::size_t i = 0; i < 4; ++i)
+            values[i] = readNumber(form.element.rows[i].text).value_or(NAN);
         RecordingMessageSink sink;
         InputCheck check(sink);
         CheckElement(form, values, check);
-        EXPECT_TRUE(sink.messages.empty()) << spec.variantName << ": " << testing::PrintToString(texts(sink));
+        EXPECT_TRUE(sink.messages.empty())
+            << spec.variantName << ": " << testing::PrintToString(texts(sink));
     }
 }
 
 // Every message of the table above appears in at least one case, so no
 // check of the table is left without a test.
 TEST(CheckElement, TableCoversEveryMessage) {
-    const std::string all[] = {kAngle180, kAngle90,   kD2D1,       kRingDi,   kRingRatio, kD1Smaller, kD1Bigger,
-                               kBendRatio, kBendAngle, kCastIron,  kRectEnlarge, kRectReduce, kYBent, kUBend,
-                               kGate,      kCock,      kSwing,     kOrifice,  kNozzle,    kVenturi};
+    const std::string all[] = {kAngle180,    kAngle90,    kD2D1,      kRingDi,    kRingRatio,
+                               kD1Smaller,   kD1Bigger,   kBendRatio, kBendAngle, kCastIron,
+                               kRectEnlarge, kRectReduce, kYBent,     kUBend,     kGate,
+                               kCock,        kSwing,      kOrifice,   kNozzle,    kVenturi};
     for (const std::string& text : all) {
         bool found = false;
         for (const CheckCase& c : kCases)

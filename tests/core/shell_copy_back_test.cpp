@@ -105,10 +105,12 @@ TEST_P(CopyBackRoundTrip, RecalculatingTheCopyGivesTheSameColumn) {
     form.extra.surface = 1 - original.extra.surface;
     setFlowKind(form, 1);
     setViscosityKind(form, 1);
-    form.medium = MediumPanel{form.medium.name + "x", 1, "5", form.medium.flowUnit, "3", form.medium.densityUnit,
-                              1, "7", form.medium.viscosityUnit, !original.medium.gas};
+    form.medium = MediumPanel{
+        form.medium.name + "x",  1, "5", form.medium.flowUnit,      "3",
+        form.medium.densityUnit, 1, "7", form.medium.viscosityUnit, !original.medium.gas};
 
-    ASSERT_TRUE(CopyToEditWindows(form, session.table, 1, session.settings.output, session.settings.decimals));
+    ASSERT_TRUE(CopyToEditWindows(form, session.table, 1, session.settings.output,
+                                  session.settings.decimals));
     EXPECT_EQ(form.element.kind, original.element.kind);
     EXPECT_EQ(form.element.quantity, original.element.quantity);
     EXPECT_EQ(form.element.option.selected, original.element.option.selected);
@@ -155,7 +157,8 @@ TEST(CopyBack, RectangularBendSurfaceComesBackFromItsOwnCaption) {
         session.form.extra.surface = surface;
         RecordingMessageSink sink;
         ASSERT_TRUE(Calculate(session, sink, {}).added);
-        EXPECT_EQ(session.table.cell(1, 12), std::string("The Surface of Pipe is: ") + (surface ? "rough" : "smooth"));
+        EXPECT_EQ(session.table.cell(1, 12),
+                  std::string("The Surface of Pipe is: ") + (surface ? "rough" : "smooth"));
         session.form.extra.surface = 1 - surface;
         ASSERT_TRUE(CopyToEditWindows(session.form, session.table, 1, OutputSystem::Metric, 3));
         EXPECT_EQ(session.form.extra.surface, surface);
@@ -177,7 +180,8 @@ TEST(CopyBack, RecomputesTheBranchFlowFromTheVelocities) {
         ASSERT_TRUE(q2.has_value()) << session.form.extra.branchFlow;
         EXPECT_NEAR(*q2, 30.0, 0.05);
         // Written with the given number of decimals.
-        EXPECT_EQ(session.form.extra.branchFlow.size() - session.form.extra.branchFlow.find('.'), 3u);
+        EXPECT_EQ(session.form.extra.branchFlow.size() - session.form.extra.branchFlow.find('.'),
+                  3u);
     }
 }
 
@@ -203,7 +207,8 @@ TEST(CopyBack, DoesNothingForColumnsWithoutACalculation) {
     table.setCell(1, 7, "Orifice/1");  // a name from an older program version
     chooseElementKind(session.form, {3, 3});
     const FormState before = session.form;
-    for (int col : {-1, 0, 2, 3, 17}) EXPECT_FALSE(CopyToEditWindows(session.form, session.table, col, OutputSystem::Metric, 3));
+    for (int col : {-1, 0, 2, 3, 17})
+        EXPECT_FALSE(CopyToEditWindows(session.form, session.table, col, OutputSystem::Metric, 3));
     EXPECT_FALSE(CopyToEditWindows(session.form, table, 1, OutputSystem::Metric, 3));
     EXPECT_EQ(session.form, before);
 }

@@ -15,8 +15,8 @@ inline std::string zeroMessage(const std::string& label) {
     return "The input in the input field \r>> " + label + " << \rmust be bigger than zero!";
 }
 inline std::string tooLargeMessage(const std::string& label, const std::string& maximum) {
-    return "The input in the input field \r>> " + label + " << \rmust be smaller than\r>> " + maximum +
-           " << \r! Please correct it!";
+    return "The input in the input field \r>> " + label + " << \rmust be smaller than\r>> " +
+           maximum + " << \r! Please correct it!";
 }
 inline std::string badInputMessage(const std::string& label) {
     return "Incorrect input in the input field\r\"" + label + "\"!";

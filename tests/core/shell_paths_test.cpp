@@ -39,7 +39,8 @@ TEST_F(PathsTest, SettingsBesideAWritableProgram) {
 
 TEST_F(PathsTest, SettingsInTheConfigurationDirectoryOtherwise) {
     // A program directory that cannot take a file (here: one that does not exist).
-    const std::string path = settingsFilePathFor((root_ / "gone").string(), (root_ / "config").string());
+    const std::string path =
+        settingsFilePathFor((root_ / "gone").string(), (root_ / "config").string());
     EXPECT_EQ(path, (root_ / "config" / "Tolvane" / "TOLV.INI").string());
     EXPECT_TRUE(fs::is_directory(root_ / "config" / "Tolvane"));
 }

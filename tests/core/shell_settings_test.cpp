@@ -70,11 +70,10 @@ TEST_F(SettingsFileTest, WritesTheLinesInTheirOrder) {
     Session s;
     const WindowPlaces p{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, {11, 12, 13, 14}};
     const std::vector<std::string> expected{
-        "M", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14",
-        "3", "water", "0", "1.0", "0", "998.2", "0", "0", "1002", "0", "0",
-        "10000", "0", "300", "0", "250", "0",
-        "1", "1", "100", "0", "1.0", "0", "", "0",
-        "0", "0"};
+        "M",  "0",  "1",    "2",  "3",   "4",     "5",     "6",   "7",   "8",   "9",
+        "10", "11", "12",   "13", "14",  "3",     "water", "0",   "1.0", "0",   "998.2",
+        "0",  "0",  "1002", "0",  "0",   "10000", "0",     "300", "0",   "250", "0",
+        "1",  "1",  "100",  "0",  "1.0", "0",     "",      "0",   "0",   "0"};
     EXPECT_EQ(buildSettingsLines(s, p), expected);
 
     RecordingMessageSink sink;
@@ -167,7 +166,8 @@ const DamagedCase kDamaged[] = {
     {"kind_that_does_not_exist", [](auto& l) { l[34] = "9"; }, 14},
 };
 
-class DamagedSettingsTest : public SettingsFileTest, public testing::WithParamInterface<DamagedCase> {};
+class DamagedSettingsTest : public SettingsFileTest,
+                            public testing::WithParamInterface<DamagedCase> {};
 
 TEST_P(DamagedSettingsTest, WarnsAndStartsWithStandardSettings) {
     Session written;
@@ -187,28 +187,57 @@ TEST_P(DamagedSettingsTest, WarnsAndStartsWithStandardSettings) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].type, MessageType::Warning);
     EXPECT_EQ(sink.messages[0].text,
-              "The file \"TOLV.INI\" was not found or is valid.\r\nTolvane will start with standard settings.");
+              "The file \"TOLV.INI\" was not found or is valid.\r\nTolvane will start with "
+              "standard settings.");
     EXPECT_EQ(read.settings.output, OutputSystem::Metric);
     EXPECT_TRUE(read.settings.saveSettings);
     expectStandardMedium(read);
 
     const int kept = GetParam().keptPlaces;
-    const int fromFile[] = {writtenPlaces.mainLeft, writtenPlaces.mainTop, writtenPlaces.tableLeft,
-                            writtenPlaces.tableTop, writtenPlaces.tableWidth, writtenPlaces.tableHeight,
-                            writtenPlaces.shortLeft, writtenPlaces.shortTop, writtenPlaces.shortWidth,
-                            writtenPlaces.shortHeight, writtenPlaces.shortColumnWidths[0],
-                            writtenPlaces.shortColumnWidths[1], writtenPlaces.shortColumnWidths[2],
+    const int fromFile[] = {writtenPlaces.mainLeft,
+                            writtenPlaces.mainTop,
+                            writtenPlaces.tableLeft,
+                            writtenPlaces.tableTop,
+                            writtenPlaces.tableWidth,
+                            writtenPlaces.tableHeight,
+                            writtenPlaces.shortLeft,
+                            writtenPlaces.shortTop,
+                            writtenPlaces.shortWidth,
+                            writtenPlaces.shortHeight,
+                            writtenPlaces.shortColumnWidths[0],
+                            writtenPlaces.shortColumnWidths[1],
+                            writtenPlaces.shortColumnWidths[2],
                             writtenPlaces.shortColumnWidths[3]};
-    const int standard[] = {defaults.mainLeft, defaults.mainTop, defaults.tableLeft, defaults.tableTop,
-                            defaults.tableWidth, defaults.tableHeight, defaults.shortLeft, defaults.shortTop,
-                            defaults.shortWidth, defaults.shortHeight, defaults.shortColumnWidths[0],
-                            defaults.shortColumnWidths[1], defaults.shortColumnWidths[2],
+    const int standard[] = {defaults.mainLeft,
+                            defaults.mainTop,
+                            defaults.tableLeft,
+                            defaults.tableTop,
+                            defaults.tableWidth,
+                            defaults.tableHeight,
+                            defaults.shortLeft,
+                            defaults.shortTop,
+                            defaults.shortWidth,
+                            defaults.shortHeight,
+                            defaults.shortColumnWidths[0],
+                            defaults.shortColumnWidths[1],
+                            defaults.shortColumnWidths[2],
                             defaults.shortColumnWidths[3]};
-    const int got[] = {places.mainLeft, places.mainTop, places.tableLeft, places.tableTop, places.tableWidth,
-                       places.tableHeight, places.shortLeft, places.shortTop, places.shortWidth, places.shortHeight,
-                       places.shortColumnWidths[0], places.shortColumnWidths[1], places.shortColumnWidths[2],
+    const int got[] = {places.mainLeft,
+                       places.mainTop,
+                       places.tableLeft,
+                       places.tableTop,
+                       places.tableWidth,
+                       places.tableHeight,
+                       places.shortLeft,
+                       places.shortTop,
+                       places.shortWidth,
+                       places.shortHeight,
+                       places.shortColumnWidths[0],
+                       places.shortColumnWidths[1],
+                       places.shortColumnWidths[2],
                        places.shortColumnWidths[3]};
-    for (int i = 0; i < 14; ++i) EXPECT_EQ(got[i], i < kept ? fromFile[i] : standard[i]) << "place " << i;
+    for (int i = 0; i < 14; ++i)
+        EXPECT_EQ(got[i], i < kept ? fromFile[i] : standard[i]) << "place " << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedSettingsTest, testing::ValuesIn(kDamaged),
@@ -220,7 +249,8 @@ TEST_F(SettingsFileTest, MissingFileGivesTheWarningAndTheStandardSettings) {
     changeEverything(s, places);
     places = WindowPlaces{};
     RecordingMessageSink sink;
-    EXPECT_EQ(ReadSettings(s, places, (dir_ / "nothing" / "TOLV.INI").string(), sink), SettingsRead::Damaged);
+    EXPECT_EQ(ReadSettings(s, places, (dir_ / "nothing" / "TOLV.INI").string(), sink),
+              SettingsRead::Damaged);
     EXPECT_EQ(sink.messages.size(), 1u);
     expectStandardMedium(s);
     // The element kind and its texts stay as they were.
@@ -256,7 +286,8 @@ TEST_F(SettingsFileTest, UnwritableFileGivesTheWriteWarningAndKeepsTheOldFile) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].type, MessageType::Warning);
     EXPECT_EQ(sink.messages[0].text,
-              "It is not possible to write the file \"TOLV.INI\".\r\n It is not able to save the actual settings.");
+              "It is not possible to write the file \"TOLV.INI\".\r\n It is not able to save the "
+              "actual settings.");
 
     // A directory in the file's place cannot be replaced either.
     fs::create_directories(dir_ / "TOLV.INI" / "inside");

@@ -114,10 +114,11 @@ TEST(UnitCatalogue, lists_have_every_entry_in_order) {
     struct {
         UnitList list;
         std::size_t size;
-    } sizes[] = {{UnitList::VolumeFlow, 13}, {UnitList::MassFlow, 8},   {UnitList::Density, 11},
-                 {UnitList::AbsViscosity, 9}, {UnitList::KinViscosity, 6}, {UnitList::Diameter, 2},
-                 {UnitList::Length, 2},      {UnitList::Area, 2},       {UnitList::GasPressure, 11},
-                 {UnitList::Temperature, 4}};
+    } sizes[] = {{UnitList::VolumeFlow, 13},  {UnitList::MassFlow, 8},
+                 {UnitList::Density, 11},     {UnitList::AbsViscosity, 9},
+                 {UnitList::KinViscosity, 6}, {UnitList::Diameter, 2},
+                 {UnitList::Length, 2},       {UnitList::Area, 2},
+                 {UnitList::GasPressure, 11}, {UnitList::Temperature, 4}};
     for (const auto& s : sizes) EXPECT_EQ(UnitCatalogue::texts(s.list).size(), s.size);
     for (const Conversion& c : kConversions)
         EXPECT_EQ(UnitCatalogue::texts(c.list).at(static_cast<std::size_t>(c.position)), c.text);

@@ -113,7 +113,8 @@ TEST(ReportBadInput, names_the_label_and_moves_focus) {
     ReportBadInput(check, "Diameter of pipe D:", "Va1_Edit");
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].type, MessageType::Error);
-    EXPECT_EQ(sink.messages[0].text, "Incorrect input in the input field\r\"Diameter of pipe D:\"!");
+    EXPECT_EQ(sink.messages[0].text,
+              "Incorrect input in the input field\r\"Diameter of pipe D:\"!");
     EXPECT_EQ(check.focus, "Va1_Edit");
 }
 
@@ -161,7 +162,14 @@ const RangeCase kRangeCases[] = {
     {"empty_field_zero_refused", false, false, false, 0, 0, 0, {kZero}},
     {"zero_allowed", false, false, true, 0, 0, 0, {}},
     {"negative_even_when_zero_allowed", false, false, true, -1, 0, 0, {kZero}},
-    {"negative_below_positive_minimum_twice", true, false, true, -5, 10, 0, {kZero, tooSmall("10.0")}},
+    {"negative_below_positive_minimum_twice",
+     true,
+     false,
+     true,
+     -5,
+     10,
+     0,
+     {kZero, tooSmall("10.0")}},
     {"minimum_accepts_equal", true, false, false, 10, 10, 0, {}},
     {"below_minimum", true, false, false, 9.99, 10, 0, {tooSmall("10.0")}},
     {"minimum_written_with_one_decimal", true, false, false, 0.1, 0.5, 0, {tooSmall("0.5")}},
@@ -170,9 +178,29 @@ const RangeCase kRangeCases[] = {
     {"angle_of_ninety", false, true, false, 90, 0, 90, {tooLarge("90.0")}},
     {"zero_below_minimum_and_not_allowed", true, false, false, 0, 2, 0, {tooSmall("2.0"), kZero}},
     {"unchecked_limits_ignored", false, false, false, 500, 1000, 100, {}},
-    {"not_a_number_refused", false, false, false, std::numeric_limits<double>::quiet_NaN(), 0, 0, {kZero}},
-    {"infinite_refused", false, false, false, std::numeric_limits<double>::infinity(), 0, 0, {kZero}},
-    {"infinite_above_maximum_once", false, true, false, std::numeric_limits<double>::infinity(), 0, 90,
+    {"not_a_number_refused",
+     false,
+     false,
+     false,
+     std::numeric_limits<double>::quiet_NaN(),
+     0,
+     0,
+     {kZero}},
+    {"infinite_refused",
+     false,
+     false,
+     false,
+     std::numeric_limits<double>::infinity(),
+     0,
+     0,
+     {kZero}},
+    {"infinite_above_maximum_once",
+     false,
+     true,
+     false,
+     std::numeric_limits<double>::infinity(),
+     0,
+     90,
      {tooLarge("90.0")}},
 };
 

@@ -50,9 +50,13 @@ TEST(Cp1252, converts_known_characters_both_ways) {
         const char* utf8;
     } cases[] = {
         {"Wasser", "Wasser"},
-        {"Stra\xDF" "e", "Straße"},
+        {"Stra\xDF"
+         "e",
+         "Straße"},
         {"\xFC\xF6\xE4\xDC\xD6\xC4", "üöäÜÖÄ"},
-        {"25 \xB0" "C", "25 °C"},
+        {"25 \xB0"
+         "C",
+         "25 °C"},
         {"m\xB3/h", "m³/h"},
         {"\x80", "€"},
         {"\x8A\x9A\x8C\x9C\x8E\x9E\x9F", "ŠšŒœŽžŸ"},
@@ -78,9 +82,9 @@ TEST(Cp1252, unmappable_or_broken_text_becomes_question_marks) {
         const char* utf8;
         const char* cp1252;
     } cases[] = {
-        {"Ω", "?"}, {"日本", "??"}, {"a😀b", "a?b"}, {"\xC3", "?"}, {"x\xFFy", "x?y"},
-        {"\xC0\xAF", "??"},  // overlong '/'
-        {"\u0080", "?"},     // a C1 control that has no byte of its own
+        {"Ω", "?"},      {"日本", "??"},    {"a😀b", "a?b"},
+        {"\xC3", "?"},   {"x\xFFy", "x?y"}, {"\xC0\xAF", "??"},  // overlong '/'
+        {"\u0080", "?"},  // a C1 control that has no byte of its own
     };
     for (const auto& c : cases) EXPECT_EQ(utf8ToCp1252(c.utf8), c.cp1252) << c.cp1252;
 }
@@ -124,7 +128,9 @@ TEST(WriteTextLines, writes_cp1252_with_crlf_and_reads_back) {
     std::string path = dir.file("TOLV.INI");
     std::vector<std::string> lines = {"4.0", "Wasser 20 °C", "", "m³/h", "Ω"};
     EXPECT_EQ(writeTextLinesAtomically(path, lines), "");
-    EXPECT_EQ(*readFileBytes(path), "4.0\r\nWasser 20 \xB0" "C\r\n\r\nm\xB3/h\r\n?\r\n");
+    EXPECT_EQ(*readFileBytes(path),
+              "4.0\r\nWasser 20 \xB0"
+              "C\r\n\r\nm\xB3/h\r\n?\r\n");
     lines.back() = "?";
     EXPECT_EQ(*readTextLines(path), lines);
     EXPECT_EQ(dir.entries(), 1u);  // no temporary file left behind

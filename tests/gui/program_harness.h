@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "results/widgets/calculation_table_window.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/startup_program.h"
 #include "units/text_file.h"
 
@@ -35,7 +35,8 @@ struct ProgramHarness {
 
     // Start-up up to the shown table window; false when it never got there.
     bool start(const StartupOptions& o) {
-        program = std::make_unique<TolvaneProgram>(session, PlatformServices{sink, clipboard, files}, o);
+        program =
+            std::make_unique<TolvaneProgram>(session, PlatformServices{sink, clipboard, files}, o);
         program->start();
         main()->setRoughnessAsker([] { return std::optional<double>(0.1); });
         return QTest::qWaitFor([this] { return program->started(); }, 5000);

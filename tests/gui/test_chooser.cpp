@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "shell/element_catalogue.h"
-#include "shell/widgets/element_panel_widget.h"
-#include "shell/widgets/element_chooser_dialog.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/main_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 
@@ -49,9 +49,7 @@ class TestChooser : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
-        rig = std::make_unique<tolvane::test::MainWindowRig>();
-    }
+    void init() { rig = std::make_unique<tolvane::test::MainWindowRig>(); }
 
     void cleanup() {
         rig.reset();
@@ -83,26 +81,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("option");      // caption of the option group, "" = hidden
         QTest::addColumn<bool>("surfaceWindow");
         QTest::addColumn<bool>("branchWindow");
-        QTest::newRow("circular_pipe")
-            << "SB01" << ElementKind{1, 1} << "Straight pipes - circular"
-            << QStringList{"Diameter of pipe D:", "Length of pipe L:"} << QStringList{"mm", "m", ""} << ""
-            << false << false;
+        QTest::newRow("circular_pipe") << "SB01" << ElementKind{1, 1} << "Straight pipes - circular"
+                                       << QStringList{"Diameter of pipe D:", "Length of pipe L:"}
+                                       << QStringList{"mm", "m", ""} << "" << false << false;
         QTest::newRow("channel_keeps_its_typo")
             << "SB04" << ElementKind{1, 4} << "Straight pipes - Channel"
             << QStringList{"Width of channel B:", "Height of fluid H:", "Lenght of channel L:"}
             << QStringList{"mm", "mm", "m"} << "" << false << false;
-        QTest::newRow("other_form_area") << "SB05" << ElementKind{1, 5} << "Straight pipes - Other form"
-                                         << QStringList{"Cross section A:", "Wetted circumference:",
-                                                        "Length of pipe L:"}
-                                         << QStringList{"m²", "m", "m"} << "" << false << false;
+        QTest::newRow("other_form_area")
+            << "SB05" << ElementKind{1, 5} << "Straight pipes - Other form"
+            << QStringList{"Cross section A:", "Wetted circumference:", "Length of pipe L:"}
+            << QStringList{"m²", "m", "m"} << "" << false << false;
         QTest::newRow("sharp_entrance_option")
             << "SB06" << ElementKind{2, 1} << "Pipe entrance - Sharpe edged entrance"
-            << QStringList{"Diameter of pipe D:"} << QStringList{"mm", "", ""} << "The pipe entrance is: " << false
-            << false;
+            << QStringList{"Diameter of pipe D:"} << QStringList{"mm", "", ""}
+            << "The pipe entrance is: " << false << false;
         QTest::newRow("circular_bend_degree_and_option")
             << "SB14" << ElementKind{4, 1} << "Bends - Circular bend"
-            << QStringList{"Diameter of pipe D:", "Radius R:", "Angle w:"} << QStringList{"mm", "mm", "degree"}
-            << "The surface of pipe is: " << false << false;
+            << QStringList{"Diameter of pipe D:", "Radius R:", "Angle w:"}
+            << QStringList{"mm", "mm", "degree"} << "The surface of pipe is: " << false << false;
         QTest::newRow("rectangular_bend_surface_window")
             << "SB17" << ElementKind{4, 4} << "Bends - Rectangular bend"
             << QStringList{"Width of pipe B:", "Height of pipe H:", "Radius R:", "Angle w:"}
@@ -115,13 +112,14 @@ private Q_SLOTS:
             << "SB25" << ElementKind{5, 6} << "Brandings of current - Branch flowing together"
             << QStringList{"Diameter D1:", "Diameter D2:", "Radius R:", "Angle w in degree:"}
             << QStringList{"mm", "mm", "mm"} << "" << false << true;
-        QTest::newRow("bellows_pieces") << "SB28" << ElementKind{6, 1} << "Bellows - Compensator corrugated tube"
-                                        << QStringList{"Diameter of pipe D:", "Quantity of ridges:"}
-                                        << QStringList{"mm", "pieces", ""} << "" << false << false;
+        QTest::newRow("bellows_pieces")
+            << "SB28" << ElementKind{6, 1} << "Bellows - Compensator corrugated tube"
+            << QStringList{"Diameter of pipe D:", "Quantity of ridges:"}
+            << QStringList{"mm", "pieces", ""} << "" << false << false;
         QTest::newRow("known_resistance_coefficient_without_unit")
             << "SB46" << ElementKind{10, 2} << "Diverse - Resistance coefficient"
-            << QStringList{"Diameter of element D:", "Resistance coefficient:"} << QStringList{"mm", "", ""} << ""
-            << false << false;
+            << QStringList{"Diameter of element D:", "Resistance coefficient:"}
+            << QStringList{"mm", "", ""} << "" << false << false;
     }
     void ok_lays_out_panel_for_the_kind() {
         QFETCH(QString, button);
@@ -145,7 +143,8 @@ private Q_SLOTS:
             QCOMPARE(panel()->VaEdit[r]->isVisible(), shown);
             if (shown) QCOMPARE(panel()->VaStatic[r]->text(), labels[r]);
         }
-        QCOMPARE(panel()->VaEdit[0]->text(), QString::fromStdString(kindSpec(kind).rows[0].defaultText));
+        QCOMPARE(panel()->VaEdit[0]->text(),
+                 QString::fromStdString(kindSpec(kind).rows[0].defaultText));
         for (int r = 0; r < 3; ++r) {
             QString beside;
             if (panel()->ComboVar[r]->isVisible()) beside = panel()->ComboVar[r]->currentText();
@@ -173,7 +172,8 @@ private Q_SLOTS:
         QVERIFY(!rig->window->flowDataWindow()->isVisible());
         QVERIFY(rig->window->elementDataWindow()->rough->isChecked());
         choose(QStringLiteral("SB25"), QStringLiteral("&OK"));
-        QCOMPARE(rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text(), QStringLiteral("0.4"));
+        QCOMPARE(rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text(),
+                 QStringLiteral("0.4"));
         // Both windows: always on top, not modal, no close box.
         for (QWidget* w : {static_cast<QWidget*>(rig->window->elementDataWindow()),
                            static_cast<QWidget*>(rig->window->flowDataWindow())}) {
@@ -220,12 +220,15 @@ private Q_SLOTS:
             QCOMPARE(b->text(), name == QLatin1String("SB16") ? QStringLiteral("CI") : QString());
             QVERIFY(!b->icon().isNull());
         }
-        QCOMPARE(byName<QToolButton>(dlg, "SB38")->toolTip(), QStringLiteral("Check valve globe lift Y-pattern"));
-        QCOMPARE(byName<QToolButton>(dlg, "SB08")->toolTip(), QStringLiteral("Sharp edged entrance with anlge"));
+        QCOMPARE(byName<QToolButton>(dlg, "SB38")->toolTip(),
+                 QStringLiteral("Check valve globe lift Y-pattern"));
+        QCOMPARE(byName<QToolButton>(dlg, "SB08")->toolTip(),
+                 QStringLiteral("Sharp edged entrance with anlge"));
         QStringList headings;
         for (QLabel* l : dlg->findChildren<QLabel*>()) headings << l->text();
-        for (const char* h : {"Straight pipes", "Pipe entrance", "Changes of section", "Bends", "Brandings of current",
-                              "Bellows", "Valves", "Check valves", "Nozzles and orifices", "Diverse"})
+        for (const char* h : {"Straight pipes", "Pipe entrance", "Changes of section", "Bends",
+                              "Brandings of current", "Bellows", "Valves", "Check valves",
+                              "Nozzles and orifices", "Diverse"})
             QVERIFY2(headings.contains(QString::fromLatin1(h)), h);
         // Exactly one pressed: pressing another releases the first.
         byName<QToolButton>(dlg, "SB30")->click();

@@ -11,13 +11,13 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "shell/element_panel.h"
-#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/bend_surface_window.h"
-#include "shell/widgets/branch_flow_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 
@@ -35,15 +35,19 @@ class TestCopyBack : public QObject {
         rig->window->showForm();
         rig->window->chooser()->setSelectedKind(kind);
     }
-    void calculate() { QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton); }
+    void calculate() {
+        QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
+    }
     void copyBack(int tableColumn) {
         rig->table->grid()->setCurrentIndex(rig->table->grid()->model()->index(3, tableColumn - 1));
-        QTest::mouseClick(rig->table->findChild<QToolButton*>(QStringLiteral("SpeedButton10")), Qt::LeftButton);
+        QTest::mouseClick(rig->table->findChild<QToolButton*>(QStringLiteral("SpeedButton10")),
+                          Qt::LeftButton);
     }
 
 private Q_SLOTS:
     void init() {
-        rig = std::make_unique<tolvane::test::MainWindowRig>(tolvane::test::MainWindowRig::Table::With);
+        rig = std::make_unique<tolvane::test::MainWindowRig>(
+            tolvane::test::MainWindowRig::Table::With);
         rig->window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
     }
 
@@ -55,15 +59,18 @@ private Q_SLOTS:
     void restores_kind_units_option_and_medium_data() {
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("variant");
-        QTest::addColumn<int>("unit1");        // position of ComboVar1 when calculated (1: 4 in.)
-        QTest::addColumn<int>("option");       // option item (the surface window's for the rectangular bend)
+        QTest::addColumn<int>("unit1");  // position of ComboVar1 when calculated (1: 4 in.)
+        QTest::addColumn<int>(
+            "option");  // option item (the surface window's for the rectangular bend)
         QTest::addColumn<bool>("gas");
         QTest::addColumn<bool>("surfaceWindow");
         QTest::addColumn<bool>("flowWindow");
         QTest::newRow("pipe_in_inches") << 1 << 1 << 1 << 0 << false << false << false;
         QTest::newRow("bend_rough") << 4 << 1 << 0 << 1 << false << false << false;
-        QTest::newRow("rectangular_bend_rough_surface") << 4 << 4 << 0 << 1 << false << true << false;
-        QTest::newRow("rectangular_bend_smooth_surface") << 4 << 4 << 1 << 0 << false << true << false;
+        QTest::newRow("rectangular_bend_rough_surface")
+            << 4 << 4 << 0 << 1 << false << true << false;
+        QTest::newRow("rectangular_bend_smooth_surface")
+            << 4 << 4 << 1 << 0 << false << true << false;
         QTest::newRow("branch_asunder_of_a_gas") << 5 << 5 << 0 << 0 << true << false << true;
     }
     void restores_kind_units_option_and_medium() {
@@ -85,7 +92,8 @@ private Q_SLOTS:
             rig->window->elementDataWindow()->setSurface(option);
         else if (option == 1)
             panel->optionItems[1]->setChecked(true);
-        if (flowWindow) rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
+        if (flowWindow)
+            rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
         medium->Eingabe_Medium->setText(QStringLiteral("brine"));
         if (gas) medium->Radio_Gas->setChecked(true);
         calculate();
@@ -115,7 +123,8 @@ private Q_SLOTS:
         }
         QCOMPARE(rig->window->elementDataWindow()->isVisible(), surfaceWindow);
         QCOMPARE(rig->window->flowDataWindow()->isVisible(), flowWindow);
-        if (flowWindow) QVERIFY(!rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text().isEmpty());
+        if (flowWindow)
+            QVERIFY(!rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text().isEmpty());
         QCOMPARE(medium->Eingabe_Medium->text(), QStringLiteral("brine"));
         QCOMPARE(medium->ComboBox4->currentText(), QStringLiteral("Volume flow:"));
         QCOMPARE(medium->ComboBox1->currentText(), QStringLiteral("m³/h"));
@@ -155,7 +164,8 @@ private Q_SLOTS:
         QVERIFY2(point != std::string::npos, drop.c_str());
         QCOMPARE(static_cast<int>(drop.size() - point - 1), decimals);
         QCOMPARE(QString::fromStdString(rig->session.table.cell(0, 23)),
-                 us ? QStringLiteral("Pressure drop in lbw./sq.ft.:") : QStringLiteral("Pressure drop in mbar:"));
+                 us ? QStringLiteral("Pressure drop in lbw./sq.ft.:")
+                    : QStringLiteral("Pressure drop in mbar:"));
 
         copyBack(2);
         QCOMPARE(rig->window->mediumPanel()->ComboBox1->currentText(), flowUnit);

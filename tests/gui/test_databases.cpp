@@ -15,15 +15,15 @@
 #include <cmath>
 #include <memory>
 
-#include "properties/widgets/roughness_table_dialog.h"
 #include "properties/widgets/roughness_dialog.h"
+#include "properties/widgets/roughness_table_dialog.h"
 #include "properties/widgets/zeta_database_dialog.h"
 #include "properties/zeta_database.h"
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/table_model.h"
 #include "shell/widgets/element_chooser_dialog.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
 
@@ -87,7 +87,8 @@ class TestDatabases : public QObject {
     // table, choose `row` (or cancel the table for -1), then press `press`.
     // The table opens inside the query's handler, where the watchdog's own
     // timer cannot fire again, so a timer of its own answers it.
-    void answerThroughDatabase(const QString& typed, int unit, int row, const QString& press, QString* shown) {
+    void answerThroughDatabase(const QString& typed, int unit, int row, const QString& press,
+                               QString* shown) {
         ui.modals().expectModal([=](QWidget* w) {
             auto* dlg = qobject_cast<TRauDialog*>(w);
             QVERIFY(dlg);
@@ -121,7 +122,8 @@ class TestDatabases : public QObject {
 
 private Q_SLOTS:
     void init() {
-        rig = std::make_unique<tolvane::test::MainWindowRig>(tolvane::test::MainWindowRig::Table::With);
+        rig = std::make_unique<tolvane::test::MainWindowRig>(
+            tolvane::test::MainWindowRig::Table::With);
         zetaDir = std::make_unique<QTemporaryDir>(ui.workDir() + "/zta-XXXXXX");
         rig->window->zetaDatabase()->setDirectory(zetaDir->path().toStdString());
     }
@@ -140,8 +142,10 @@ private Q_SLOTS:
         QVERIFY(db->OKBtn->isDefault());
         QCOMPARE(db->OKBtn->text(), QStringLiteral("C&opy to calculation"));
         QCOMPARE(db->ListBox1->item(27)->text(),
-                 QStringLiteral("Steel\tafter long operation cleaned\t0.15 - 0.20 mm\tor\t0.006 - 0.008 in."));
-        QCOMPARE(db->ListBox1->item(39)->text(), QStringLiteral("Stoneware\t\t0.25 mm\tor\t0.01 in."));
+                 QStringLiteral(
+                     "Steel\tafter long operation cleaned\t0.15 - 0.20 mm\tor\t0.006 - 0.008 in."));
+        QCOMPARE(db->ListBox1->item(39)->text(),
+                 QStringLiteral("Stoneware\t\t0.25 mm\tor\t0.01 in."));
         QVERIFY(rig->window->roughnessDialog()->DatenbankBtn->isEnabled());
     }
 
@@ -199,7 +203,8 @@ private Q_SLOTS:
         QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
         QCOMPARE(seen, QStringLiteral("1.0"));
         QCOMPARE(rig->session.table.calculationCount(), columns);
-        if (columns == 1) QCOMPARE(QString::fromStdString(rig->session.table.cell(1, 18)), roughnessCell);
+        if (columns == 1)
+            QCOMPARE(QString::fromStdString(rig->session.table.cell(1, 18)), roughnessCell);
         if (columns == 0) QCOMPARE(rig->session.roughness, 0.1);
         QVERIFY(rig->sink.messages.empty());
     }
@@ -211,13 +216,16 @@ private Q_SLOTS:
         writeFile(zetaDir->path(), "Borg.v2.ZTA", kBorg);
         writeFile(zetaDir->path(), "readme.txt", "not a manufacturer");
         withZetaDatabase([](TZetaDatenbank* dlg) {
-            QCOMPARE(dlg->windowTitle(), QStringLiteral("Database resistance coefficients of fittings"));
+            QCOMPARE(dlg->windowTitle(),
+                     QStringLiteral("Database resistance coefficients of fittings"));
             QCOMPARE(entries(dlg->FileListBox1), (QStringList{"Acme.ZTA", "Borg.v2.ZTA"}));
             QCOMPARE(entries(dlg->ListBox1),
-                     (QStringList{"Gate valve", QStringLiteral("R\u00fcckschlagklappe"), "Ball valve, full bore"}));
+                     (QStringList{"Gate valve", QStringLiteral("R\u00fcckschlagklappe"),
+                                  "Ball valve, full bore"}));
             QCOMPARE(entries(dlg->ListBox2), (QStringList{"25", "32", "40"}));
             QCOMPARE(dlg->Edit1->text(), QStringLiteral("0.30"));
-            for (QListWidget* list : {dlg->FileListBox1, dlg->ListBox1, dlg->ListBox2}) QCOMPARE(list->currentRow(), 0);
+            for (QListWidget* list : {dlg->FileListBox1, dlg->ListBox1, dlg->ListBox2})
+                QCOMPARE(list->currentRow(), 0);
             QVERIFY(dlg->CheckBox1->isChecked());
             QVERIFY(dlg->OKBtn->isDefault());
             QVERIFY(dlg->OKBtn->isEnabled());
@@ -232,13 +240,16 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("fittings");
         QTest::addColumn<QStringList>("diameters");
         QTest::addColumn<QString>("zeta");
-        const QStringList acme{"Gate valve", QStringLiteral("R\u00fcckschlagklappe"), "Ball valve, full bore"};
-        QTest::newRow("second_diameter") << 0 << 0 << 1 << acme << QStringList{"25", "32", "40"} << "0.28";
+        const QStringList acme{"Gate valve", QStringLiteral("R\u00fcckschlagklappe"),
+                               "Ball valve, full bore"};
+        QTest::newRow("second_diameter")
+            << 0 << 0 << 1 << acme << QStringList{"25", "32", "40"} << "0.28";
         QTest::newRow("fitting_ends_at_empty_diameter")
             << 0 << 1 << 2 << acme << QStringList{"15", "20", "25"} << "1.75";
-        QTest::newRow("fitting_with_one_diameter") << 0 << 2 << 0 << acme << QStringList{"50"} << "0.05";
-        QTest::newRow("other_manufacturer") << 1 << 0 << 1 << QStringList{"Wedge gate"} << QStringList{"100", "150"}
-                                            << "0.15";
+        QTest::newRow("fitting_with_one_diameter")
+            << 0 << 2 << 0 << acme << QStringList{"50"} << "0.05";
+        QTest::newRow("other_manufacturer")
+            << 1 << 0 << 1 << QStringList{"Wedge gate"} << QStringList{"100", "150"} << "0.15";
     }
     void choosing_refills_lists() {
         QFETCH(int, file);
@@ -276,13 +287,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("va1");
         QTest::addColumn<QString>("va2");
         QTest::addColumn<QString>("specification");
-        QTest::newRow("first_choice") << true << 0 << 0 << 0 << "" << "25" << "0.30" << "Acme Gate valve";
-        QTest::newRow("umlaut_fitting") << true << 0 << 1 << 2 << "" << "25" << "1.75"
-                                        << QStringLiteral("Acme R\u00fcckschlagklappe");
-        QTest::newRow("name_cut_at_first_point") << true << 1 << 0 << 1 << "" << "150" << "0.15" << "Borg Wedge gate";
-        QTest::newRow("typed_coefficient") << true << 0 << 2 << 0 << "0.07" << "50" << "0.07"
+        QTest::newRow("first_choice") << true << 0 << 0 << 0 << ""
+                                      << "25"
+                                      << "0.30"
+                                      << "Acme Gate valve";
+        QTest::newRow("umlaut_fitting") << true << 0 << 1 << 2 << ""
+                                        << "25"
+                                        << "1.75" << QStringLiteral("Acme R\u00fcckschlagklappe");
+        QTest::newRow("name_cut_at_first_point") << true << 1 << 0 << 1 << ""
+                                                 << "150"
+                                                 << "0.15"
+                                                 << "Borg Wedge gate";
+        QTest::newRow("typed_coefficient") << true << 0 << 2 << 0 << "0.07"
+                                           << "50"
+                                           << "0.07"
                                            << "Acme Ball valve, full bore";
-        QTest::newRow("box_cleared_leaves_row") << false << 1 << 0 << 0 << "" << "100" << "0.17" << "my own note";
+        QTest::newRow("box_cleared_leaves_row") << false << 1 << 0 << 0 << ""
+                                                << "100"
+                                                << "0.17"
+                                                << "my own note";
     }
     void copy_to_element_window() {
         QFETCH(bool, checked);
@@ -319,13 +342,16 @@ private Q_SLOTS:
         QCOMPARE(rig->session.form.element.kind, kResistanceCoefficient);
         QCOMPARE(byName<QLineEdit>(rig->window.get(), "Va1_Edit")->text(), va1);
         QCOMPARE(byName<QLineEdit>(rig->window.get(), "Va2_Edit")->text(), va2);
-        QCOMPARE(QString::fromStdString(rig->session.form.element.elementName), QStringLiteral("Diverse - Resistance coefficient"));
+        QCOMPARE(QString::fromStdString(rig->session.form.element.elementName),
+                 QStringLiteral("Diverse - Resistance coefficient"));
         QCOMPARE(name->text(), QStringLiteral("brine"));
         QCOMPARE(rig->window->chooser()->selectedKind(), kResistanceCoefficient);
         QVERIFY(rig->window->chooser()->button(kResistanceCoefficient)->isChecked());
         QCOMPARE(rig->session.table.trailingColumn(), trailing);
-        QCOMPARE(QString::fromStdString(rig->session.table.cell(trailing, kSpecificationRow)), specification);
-        const QModelIndex cell = rig->table->model()->index(kSpecificationRow, CalculationTableModel::modelColumn(trailing));
+        QCOMPARE(QString::fromStdString(rig->session.table.cell(trailing, kSpecificationRow)),
+                 specification);
+        const QModelIndex cell = rig->table->model()->index(
+            kSpecificationRow, CalculationTableModel::modelColumn(trailing));
         QCOMPARE(rig->table->model()->data(cell, Qt::DisplayRole).toString(), specification);
         QCOMPARE(rig->session.table.calculationCount(), 0);
         QVERIFY(rig->sink.messages.empty());
@@ -341,7 +367,8 @@ private Q_SLOTS:
         });
         rig->window->readForm();
         QVERIFY(rig->session.form == before);
-        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow), std::string());
+        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow),
+                 std::string());
     }
 
     void broken_file_warns_and_empties_lists_data() {
@@ -357,7 +384,8 @@ private Q_SLOTS:
         writeFile(zetaDir->path(), "Acme.ZTA", kAcme);
         withZetaDatabase([&](TZetaDatenbank* dlg) {
             QCOMPARE(rig->sink.messages.size(), std::size_t(1));
-            QCOMPARE(rig->sink.messages[0], (Message{MessageType::Warning, kZetaDatabaseBroken, {}}));
+            QCOMPARE(rig->sink.messages[0],
+                     (Message{MessageType::Warning, kZetaDatabaseBroken, {}}));
             QCOMPARE(entries(dlg->FileListBox1), (QStringList{"Aaa broken.ZTA", "Acme.ZTA"}));
             QVERIFY(dlg->ListBox1->count() == 0 && dlg->ListBox2->count() == 0);
             QVERIFY(dlg->Edit1->text().isEmpty());
@@ -370,7 +398,8 @@ private Q_SLOTS:
         });
         QCOMPARE(rig->sink.messages.size(), std::size_t(1));
         QCOMPARE(rig->session.form.element.kind, kResistanceCoefficient);
-        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow), std::string("Acme Gate valve"));
+        QCOMPARE(rig->session.table.cell(rig->session.table.trailingColumn(), kSpecificationRow),
+                 std::string("Acme Gate valve"));
     }
 
     void shipped_files_found_beside_program() {

@@ -14,15 +14,15 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "shell/element_panel.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/gas_data_window.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/branch_flow_window.h"
 #include "ui_fixture.h"
-#include "window_rig.h"
 #include "units/unit_catalogue.h"
+#include "window_rig.h"
 
 using namespace tolvane;
 using tolvane::test::byName;
@@ -48,7 +48,8 @@ QStringList qtList(const std::vector<std::string>& list) {
 }
 
 QString zeroMessage(const QString& label) {
-    return QStringLiteral("The input in the input field \r>> ") + label + QStringLiteral(" << \rmust be bigger than zero!");
+    return QStringLiteral("The input in the input field \r>> ") + label +
+           QStringLiteral(" << \rmust be bigger than zero!");
 }
 
 QString badInputMessage(const QString& label) {
@@ -114,24 +115,32 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("focus");
         QTest::newRow("refuses_blank_rate_of_flow")
-            << "Eingabe_Volumenstrom" << "" << QStringList{zeroMessage(QStringLiteral("Rate of flow in m³/h:"))}
+            << "Eingabe_Volumenstrom"
+            << "" << QStringList{zeroMessage(QStringLiteral("Rate of flow in m³/h:"))}
             << "Eingabe_Volumenstrom";
         QTest::newRow("refuses_letters_as_diameter")
-            << "Va1_Edit" << "abc" << QStringList{badInputMessage(QStringLiteral("Diameter of pipe D:"))}
+            << "Va1_Edit"
+            << "abc" << QStringList{badInputMessage(QStringLiteral("Diameter of pipe D:"))}
             << "Va1_Edit";
         QTest::newRow("refuses_two_points_in_density")
-            << "Eingabe_Dichte" << "1.2.3" << QStringList{badInputMessage(QStringLiteral("Weight density:"))}
+            << "Eingabe_Dichte"
+            << "1.2.3" << QStringList{badInputMessage(QStringLiteral("Weight density:"))}
             << "Eingabe_Dichte";
         QTest::newRow("refuses_letters_as_quantity")
-            << "Va5_Edit" << "x" << QStringList{badInputMessage(QStringLiteral("Quantity of elements:"))}
+            << "Va5_Edit"
+            << "x" << QStringList{badInputMessage(QStringLiteral("Quantity of elements:"))}
             << "Va5_Edit";
         QTest::newRow("refuses_negative_viscosity")
-            << "Eingabe_Viskositaet" << "-5"
-            << QStringList{zeroMessage(QStringLiteral("Abs.viscos.in 10^-6 kg/ms:"))} << "Eingabe_Viskositaet";
+            << "Eingabe_Viskositaet"
+            << "-5" << QStringList{zeroMessage(QStringLiteral("Abs.viscos.in 10^-6 kg/ms:"))}
+            << "Eingabe_Viskositaet";
         QTest::newRow("refuses_zero_length")
-            << "Va2_Edit" << "0" << QStringList{zeroMessage(QStringLiteral("Length of pipe L:"))} << "Va2_Edit";
+            << "Va2_Edit"
+            << "0" << QStringList{zeroMessage(QStringLiteral("Length of pipe L:"))} << "Va2_Edit";
         QTest::newRow("refuses_negative_diameter")
-            << "Va1_Edit" << "-1" << QStringList{zeroMessage(QStringLiteral("Diameter of pipe D:"))} << "Va1_Edit";
+            << "Va1_Edit"
+            << "-1" << QStringList{zeroMessage(QStringLiteral("Diameter of pipe D:"))}
+            << "Va1_Edit";
     }
     void refuses_bad_input_with_message_and_focus() {
         QFETCH(QString, field);
@@ -139,7 +148,8 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         QFETCH(QString, focus);
         typeInto(edit(qPrintable(field)), text);
-        rig->window->speedButtons().SpeedButton1->setFocus();  // the focus must be moved back by the message
+        rig->window->speedButtons()
+            .SpeedButton1->setFocus();  // the focus must be moved back by the message
 
         calculateWithF3();
 
@@ -186,7 +196,8 @@ private Q_SLOTS:
     }
 
     void mass_flow_and_kinematic_viscosity_are_converted() {
-        // 998.2 kg/h of a medium of 998.2 kg/m³ is 1 m³/h; 1 mm²/s at 1000 kg/m³ is 1000 10^-6 kg/ms.
+        // 998.2 kg/h of a medium of 998.2 kg/m³ is 1 m³/h; 1 mm²/s at 1000 kg/m³ is 1000 10^-6
+        // kg/ms.
         MediumPanelWidget* m = rig->window->mediumPanel();
         m->ComboBox4->setCurrentIndex(1);
         typeInto(m->Eingabe_Volumenstrom, QStringLiteral("998.2"));
@@ -206,9 +217,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("units");
         QTest::addColumn<int>("list");
         QTest::newRow("mass_flow") << "ComboBox4" << 1 << "ComboBox1" << int(UnitList::MassFlow);
-        QTest::newRow("volume_flow_again") << "ComboBox4" << 0 << "ComboBox1" << int(UnitList::VolumeFlow);
-        QTest::newRow("kinematic_viscosity") << "ComboBox5" << 1 << "ComboBox3" << int(UnitList::KinViscosity);
-        QTest::newRow("absolute_viscosity_again") << "ComboBox5" << 0 << "ComboBox3" << int(UnitList::AbsViscosity);
+        QTest::newRow("volume_flow_again")
+            << "ComboBox4" << 0 << "ComboBox1" << int(UnitList::VolumeFlow);
+        QTest::newRow("kinematic_viscosity")
+            << "ComboBox5" << 1 << "ComboBox3" << int(UnitList::KinViscosity);
+        QTest::newRow("absolute_viscosity_again")
+            << "ComboBox5" << 0 << "ComboBox3" << int(UnitList::AbsViscosity);
     }
     void choice_lists_refill_their_unit_lists() {
         QFETCH(QString, choice);
@@ -239,8 +253,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("branch");
         QTest::addColumn<QString>("message");
         QTest::newRow("equal_to_main_flow")
-            << "1.0" << "The flow of the branching pipe must be smaller than the flow of the main pipe!";
-        QTest::newRow("zero") << "0" << badInputMessage(QStringLiteral("volume flow or mass flow of branching pipe:"));
+            << "1.0"
+            << "The flow of the branching pipe must be smaller than the flow of the main pipe!";
+        QTest::newRow("zero") << "0"
+                              << badInputMessage(
+                                     QStringLiteral("volume flow or mass flow of branching pipe:"));
     }
     void branch_flow_must_be_smaller_than_main_flow() {
         QFETCH(QString, branch);
@@ -251,7 +268,8 @@ private Q_SLOTS:
         rig->window->flowDataWindow()->Edit_abzwVolumenstrom->clearFocus();
         rig->window->menu()->pressureDrop->trigger();
         QCOMPARE(texts(rig->sink.messages), QStringList{message});
-        QCOMPARE(focusedName(rig->window->flowDataWindow()), QStringLiteral("Edit_abzwVolumenstrom"));
+        QCOMPARE(focusedName(rig->window->flowDataWindow()),
+                 QStringLiteral("Edit_abzwVolumenstrom"));
         QCOMPARE(rig->session.table.calculationCount(), 0);
     }
 
@@ -275,7 +293,8 @@ private Q_SLOTS:
             QCOMPARE(m->Radio_Gas->isChecked(), gas);
         }
         QVERIFY(rig->window->gasWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(rig->window->gasWindow()->windowTitle(), QStringLiteral("Specifications of gases (required)"));
+        QCOMPARE(rig->window->gasWindow()->windowTitle(),
+                 QStringLiteral("Specifications of gases (required)"));
     }
 
     void gas_field_error_focuses_gas_window() {
@@ -283,7 +302,8 @@ private Q_SLOTS:
         typeInto(rig->window->gasWindow()->Edit_Eingangstemperatur, QStringLiteral("warm"));
         rig->window->gasWindow()->Edit_Ausgangstemperatur->setFocus();
         rig->window->menu()->pressureDrop->trigger();
-        QCOMPARE(texts(rig->sink.messages), QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
+        QCOMPARE(texts(rig->sink.messages),
+                 QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
         QCOMPARE(focusedName(rig->window->gasWindow()), QStringLiteral("Edit_Eingangstemperatur"));
     }
 
@@ -293,7 +313,8 @@ private Q_SLOTS:
         QTest::newRow("medium") << "Eingabe_Medium" << 22;
         for (const char* f : {"Eingabe_Volumenstrom", "Eingabe_Dichte", "Eingabe_Viskositaet"})
             QTest::newRow(f) << f << 10;
-        for (const char* f : {"Va1_Edit", "Va2_Edit", "Va3_Edit", "Va4_Edit"}) QTest::newRow(f) << f << 6;
+        for (const char* f : {"Va1_Edit", "Va2_Edit", "Va3_Edit", "Va4_Edit"})
+            QTest::newRow(f) << f << 6;
         QTest::newRow("quantity") << "Va5_Edit" << 3;
     }
     void fields_have_their_maximum_lengths() {
@@ -322,12 +343,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("copy");
         QTest::addColumn<bool>("paste");
         QTest::addColumn<bool>("del");
-        QTest::newRow("unit_list_disables_all") << "ComboBox1" << false << "x" << false << false << false;
-        QTest::newRow("element_unit_list_disables_all") << "ComboVar1" << false << "x" << false << false << false;
-        QTest::newRow("selection_allows_copy_and_delete") << "Eingabe_Dichte" << true << "" << true << false << true;
-        QTest::newRow("clipboard_text_allows_paste") << "Va1_Edit" << false << "12" << false << true << false;
-        QTest::newRow("selection_and_clipboard") << "Va1_Edit" << true << "12" << true << true << true;
-        QTest::newRow("nothing_to_do") << "Eingabe_Medium" << false << "" << false << false << false;
+        QTest::newRow("unit_list_disables_all")
+            << "ComboBox1" << false << "x" << false << false << false;
+        QTest::newRow("element_unit_list_disables_all")
+            << "ComboVar1" << false << "x" << false << false << false;
+        QTest::newRow("selection_allows_copy_and_delete")
+            << "Eingabe_Dichte" << true << "" << true << false << true;
+        QTest::newRow("clipboard_text_allows_paste")
+            << "Va1_Edit" << false << "12" << false << true << false;
+        QTest::newRow("selection_and_clipboard")
+            << "Va1_Edit" << true << "12" << true << true << true;
+        QTest::newRow("nothing_to_do")
+            << "Eingabe_Medium" << false << "" << false << false << false;
     }
     void edit_menu_follows_focus_selection_and_clipboard() {
         QFETCH(QString, focus);
@@ -391,7 +418,8 @@ private Q_SLOTS:
         QVERIFY(m->copyToEditWindows->isEnabled());
         typeInto(rig->window->elementPanel()->VaEdit[0], QStringLiteral("77"));
         m->copyToEditWindows->trigger();
-        QCOMPARE(rig->window->elementPanel()->VaEdit[0]->text(), QStringLiteral("100.000"));  // longer than typing allows
+        QCOMPARE(rig->window->elementPanel()->VaEdit[0]->text(),
+                 QStringLiteral("100.000"));  // longer than typing allows
 
         QVERIFY(m->viewTable->isChecked());
         m->viewTable->trigger();
@@ -403,9 +431,10 @@ private Q_SLOTS:
 
     void diagram_needs_calculations() {
         rig->window->plantCharacteristicClick();
-        QCOMPARE(texts(rig->sink.messages),
-                 QStringList{QStringLiteral(
-                     "In the table are no values. So i can not calculate the diagram!\rLook Help!!")});
+        QCOMPARE(
+            texts(rig->sink.messages),
+            QStringList{QStringLiteral(
+                "In the table are no values. So i can not calculate the diagram!\rLook Help!!")});
     }
 
     void menu_texts_and_shortcuts_are_the_programs() {
@@ -420,7 +449,8 @@ private Q_SLOTS:
         QCOMPARE(m->pressureDrop->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(m->helpIndex->shortcut(), QKeySequence(Qt::Key_F1));
         // Features that are not in the program yet stay disabled.
-        for (QAction* a : {m->water, m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
+        for (QAction* a :
+             {m->water, m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvane"));
     }
@@ -454,8 +484,9 @@ private:
                               : field == "Eingabe_Volumenstrom" ? &f.medium.flow
                               : field == "Eingabe_Dichte"       ? &f.medium.density
                               : field == "Eingabe_Viskositaet"  ? &f.medium.viscosity
-                              : field == "Va5_Edit"             ? &f.element.quantity
-                                                                : &f.element.rows[field.mid(2, 1).toUInt() - 1].text;
+                              : field == "Va5_Edit"
+                                  ? &f.element.quantity
+                                  : &f.element.rows[field.mid(2, 1).toUInt() - 1].text;
         *target = text;
     }
 

@@ -92,8 +92,10 @@ private Q_SLOTS:
 
         run->menu()->newProject->trigger();
 
-        if (calculations > 0) expectOneQuestion("Attention!", "Save the existing project?");
-        else QVERIFY(run->sink.questions.empty());
+        if (calculations > 0)
+            expectOneQuestion("Attention!", "Save the existing project?");
+        else
+            QVERIFY(run->sink.questions.empty());
         QCOMPARE(std::filesystem::exists(path("before new.tlv")), saved);
         QCOMPARE(run->session.table.calculationCount(), cleared ? 0 : calculations);
         QCOMPARE(run->table()->windowTitle(), QStringLiteral("NONAME.TLV"));
@@ -122,15 +124,18 @@ private Q_SLOTS:
         run->files.replies.push_back(project);
 
         // The table window's open button calls the same command.
-        QTest::mouseClick(tolvane::test::byName<QToolButton>(run->table(), "SpeedButton7"), Qt::LeftButton);
+        QTest::mouseClick(tolvane::test::byName<QToolButton>(run->table(), "SpeedButton7"),
+                          Qt::LeftButton);
 
         expectOneQuestion("attention!", "Save existing project?");
         QCOMPARE(std::filesystem::exists(path("saved first.tlv")), savedFirst);
         QCOMPARE(run->files.replies.size(), std::size_t(opened ? 0 : 1));
         QCOMPARE(run->session.table.calculationCount(), opened ? 3 : 4);
         QCOMPARE(run->session.settings.output == OutputSystem::US, opened);
-        QCOMPARE(run->table()->windowTitle(), QString::fromStdString(opened ? project : "NONAME.TLV"));
-        QCOMPARE(run->session.table.cell(0, 2), std::string(opened ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
+        QCOMPARE(run->table()->windowTitle(),
+                 QString::fromStdString(opened ? project : "NONAME.TLV"));
+        QCOMPARE(run->session.table.cell(0, 2),
+                 std::string(opened ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
         QVERIFY(run->sink.messages.empty());
     }
 
@@ -138,10 +143,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("written");
-        QTest::newRow("save_on_noname_asks_for_a_name") << "menu_save" << "plant" << "plant.tlv";
-        QTest::newRow("table_save_button") << "button_save" << "pump line.tlv" << "pump line.tlv";
-        QTest::newRow("save_as") << "menu_save_as" << "b.tlv" << "b.tlv";
-        QTest::newRow("cancelled_dialog_changes_nothing") << "menu_save_as" << "" << "";
+        QTest::newRow("save_on_noname_asks_for_a_name") << "menu_save"
+                                                        << "plant"
+                                                        << "plant.tlv";
+        QTest::newRow("table_save_button") << "button_save"
+                                           << "pump line.tlv"
+                                           << "pump line.tlv";
+        QTest::newRow("save_as") << "menu_save_as"
+                                 << "b.tlv"
+                                 << "b.tlv";
+        QTest::newRow("cancelled_dialog_changes_nothing") << "menu_save_as"
+                                                          << ""
+                                                          << "";
     }
     void saves_under_a_name() {
         QFETCH(QString, command);
@@ -154,9 +167,11 @@ private Q_SLOTS:
         if (command == "menu_save") run->menu()->saveProject->trigger();
         if (command == "menu_save_as") run->menu()->saveProjectAs->trigger();
         if (command == "button_save")
-            QTest::mouseClick(tolvane::test::byName<QToolButton>(run->table(), "SpeedButton8"), Qt::LeftButton);
+            QTest::mouseClick(tolvane::test::byName<QToolButton>(run->table(), "SpeedButton8"),
+                              Qt::LeftButton);
 
-        const std::string file = written.isEmpty() ? std::string("NONAME.TLV") : path(qPrintable(written));
+        const std::string file =
+            written.isEmpty() ? std::string("NONAME.TLV") : path(qPrintable(written));
         QCOMPARE(run->table()->windowTitle(), QString::fromStdString(file));
         QCOMPARE(run->session.projectSaved, !written.isEmpty());
         if (written.isEmpty()) return;
@@ -191,8 +206,8 @@ private Q_SLOTS:
         MainMenu* m = run->menu();
         auto fileItems = [m] {
             openAndClose(m->fileMenu);
-            return QList<bool>{m->newProject->isEnabled(), m->openProject->isEnabled(), m->saveProject->isEnabled(),
-                               m->saveProjectAs->isEnabled()};
+            return QList<bool>{m->newProject->isEnabled(), m->openProject->isEnabled(),
+                               m->saveProject->isEnabled(), m->saveProjectAs->isEnabled()};
         };
         QCOMPARE(fileItems(), (QList<bool>{true, true, false, false}));
         run->calculate();
@@ -213,7 +228,8 @@ private Q_SLOTS:
             QVERIFY(dialog);
             QCOMPARE(dialog->nameFilters(), QStringList{"Projektdateien (*.tlv)"});
             QCOMPARE(dialog->defaultSuffix(), QStringLiteral("tlv"));
-            QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            QCOMPARE(dialog->acceptMode(),
+                     save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
             QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
             QVERIFY(!dialog->testOption(QFileDialog::ReadOnly));
             dialog->reject();

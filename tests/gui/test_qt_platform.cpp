@@ -15,11 +15,14 @@ private Q_SLOTS:
     void converts_file_filters_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("qt");
-        QTest::newRow("project_files") << "Projektdateien (*.tlv)|*.tlv" << "Projektdateien (*.tlv)";
+        QTest::newRow("project_files") << "Projektdateien (*.tlv)|*.tlv"
+                                       << "Projektdateien (*.tlv)";
         QTest::newRow("two_pairs") << "Projektdateien (*.tlv)|*.tlv|Alle Dateien (*.*)|*.*"
                                    << "Projektdateien (*.tlv);;Alle Dateien (*.*)";
-        QTest::newRow("pattern_only_in_second_half") << "Texte|*.txt;*.csv" << "Texte (*.txt *.csv)";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("pattern_only_in_second_half") << "Texte|*.txt;*.csv"
+                                                     << "Texte (*.txt *.csv)";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void converts_file_filters() {
         QFETCH(QString, filter);
@@ -32,10 +35,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("carriage_return") << "Incorrect input in the input field\r\"D:\"!"
                                          << "Incorrect input in the input field\n\"D:\"!";
-        QTest::newRow("cr_lf_is_one_break") << "The file \"TOLV.INI\" was not found.\r\nTolvane will start"
-                                            << "The file \"TOLV.INI\" was not found.\nTolvane will start";
-        QTest::newRow("two_breaks_stay_two") << "a\r\rb" << "a\n\nb";
-        QTest::newRow("units_stay_utf8") << "m³/h" << "m³/h";
+        QTest::newRow("cr_lf_is_one_break")
+            << "The file \"TOLV.INI\" was not found.\r\nTolvane will start"
+            << "The file \"TOLV.INI\" was not found.\nTolvane will start";
+        QTest::newRow("two_breaks_stay_two") << "a\r\rb"
+                                             << "a\n\nb";
+        QTest::newRow("units_stay_utf8") << "m³/h"
+                                         << "m³/h";
     }
     void shows_line_breaks() {
         QFETCH(QString, text);

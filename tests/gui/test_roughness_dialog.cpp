@@ -84,9 +84,11 @@ private Q_SLOTS:
     void bad_value_keeps_query_open_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("letters") << "rough" << "Incorrect input in the input field\r\"Roughness:\"!";
-        QTest::newRow("negative") << "-0.1"
-                                  << "The input in the input field \r>> Roughness: << \rmust be bigger than zero!";
+        QTest::newRow("letters") << "rough"
+                                 << "Incorrect input in the input field\r\"Roughness:\"!";
+        QTest::newRow("negative")
+            << "-0.1"
+            << "The input in the input field \r>> Roughness: << \rmust be bigger than zero!";
     }
     void bad_value_keeps_query_open() {
         QFETCH(QString, text);

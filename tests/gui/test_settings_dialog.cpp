@@ -14,10 +14,12 @@ using namespace tolvane;
 
 namespace {
 
-const std::string kDatabaseWarning = "The data records in the database will not convert to the new units!";
+const std::string kDatabaseWarning =
+    "The data records in the database will not convert to the new units!";
 
 void pressArrow(UpDownButtons* arrows, int steps) {
-    for (int i = 0; i < std::abs(steps); ++i) QTest::mouseClick(steps > 0 ? arrows->up : arrows->down, Qt::LeftButton);
+    for (int i = 0; i < std::abs(steps); ++i)
+        QTest::mouseClick(steps > 0 ? arrows->up : arrows->down, Qt::LeftButton);
 }
 
 }  // namespace
@@ -55,9 +57,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("us");
-        QTest::newRow("ok_switches_the_table_to_us") << "US" << "&OK" << true;
-        QTest::newRow("cancel_keeps_metric") << "US" << "&Cancel" << false;
-        QTest::newRow("ok_with_metric_changes_nothing") << "metric" << "&OK" << false;
+        QTest::newRow("ok_switches_the_table_to_us") << "US"
+                                                     << "&OK" << true;
+        QTest::newRow("cancel_keeps_metric") << "US"
+                                             << "&Cancel" << false;
+        QTest::newRow("ok_with_metric_changes_nothing") << "metric"
+                                                        << "&OK" << false;
     }
     void ok_takes_the_output_system_and_cancel_keeps_it() {
         QFETCH(QString, chosen);
@@ -71,12 +76,16 @@ private Q_SLOTS:
 
         QCOMPARE(run->session.settings.output == OutputSystem::US, us);
         // 1 m³/h is 4.403 US gallons a minute.
-        QCOMPARE(t.cell(0, 2), std::string(us ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
+        QCOMPARE(t.cell(0, 2),
+                 std::string(us ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
         QCOMPARE(t.cell(1, 2), std::string(us ? "4.403" : "1.000"));
         QCOMPARE(run->table()->windowTitle(), QStringLiteral("NONAME.TLV"));
         // Opened again, the box shows the system in force.
-        inDialog([us](TEinstellungenDlg* d) { QCOMPARE(d->ComboBox1->currentText(), us ? "US" : "metric"); },
-                 "&Cancel");
+        inDialog(
+            [us](TEinstellungenDlg* d) {
+                QCOMPARE(d->ComboBox1->currentText(), us ? "US" : "metric");
+            },
+            "&Cancel");
         QVERIFY(run->sink.messages.empty());
     }
 
@@ -107,8 +116,10 @@ private Q_SLOTS:
 
         run->calculate();
         const std::string flow = run->session.table.cell(2, 2);
-        QCOMPARE(flow, expected == 0 ? std::string("1") : "1." + std::string(static_cast<std::size_t>(expected), '0'));
-        QCOMPARE(run->session.table.cell(1, 2), std::string("1.000"));  // earlier texts stay as written
+        QCOMPARE(flow, expected == 0 ? std::string("1")
+                                     : "1." + std::string(static_cast<std::size_t>(expected), '0'));
+        QCOMPARE(run->session.table.cell(1, 2),
+                 std::string("1.000"));  // earlier texts stay as written
     }
 
     void saving_choice_and_database_units_are_set_at_once_data() {
@@ -120,12 +131,16 @@ private Q_SLOTS:
     void saving_choice_and_database_units_are_set_at_once() {
         QFETCH(QString, box);
         QFETCH(int, warnings);
-        inDialog([box](TEinstellungenDlg* d) { tolvane::test::byName<QComboBox>(d, qPrintable(box))->setCurrentIndex(1); },
-                 "&Cancel");
+        inDialog(
+            [box](TEinstellungenDlg* d) {
+                tolvane::test::byName<QComboBox>(d, qPrintable(box))->setCurrentIndex(1);
+            },
+            "&Cancel");
         const Settings& s = run->session.settings;
         QCOMPARE(box == "ComboBox3" ? s.userDatabaseMetric : s.saveSettings, false);
         QCOMPARE(run->sink.messages.size(), std::size_t(warnings));
-        for (const Message& m : run->sink.messages) QCOMPARE(m, (Message{MessageType::Warning, kDatabaseWarning, {}}));
+        for (const Message& m : run->sink.messages)
+            QCOMPARE(m, (Message{MessageType::Warning, kDatabaseWarning, {}}));
         // Showing the settings again is no change by the user.
         dialog()->showSettings();
         QCOMPARE(run->sink.messages.size(), std::size_t(warnings));

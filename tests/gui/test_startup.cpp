@@ -12,16 +12,16 @@
 #include "program_harness.h"
 #include "shell/element_panel.h"
 #include "shell/project_file.h"
-#include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/medium_panel.h"
+#include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/splash_screen.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
-using tolvane::test::ProgramHarness;
 using tolvane::test::fileLines;
+using tolvane::test::ProgramHarness;
 
 namespace {
 
@@ -43,8 +43,9 @@ bool writeTwoCalculations(const std::string& path) {
 }
 
 QStringList mediumTexts(const MediumPanelWidget* m) {
-    return {m->Eingabe_Medium->text(),      m->Eingabe_Volumenstrom->text(), m->ComboBox1->currentText(),
-            m->Eingabe_Dichte->text(),      m->ComboBox2->currentText(),     m->Eingabe_Viskositaet->text(),
+    return {m->Eingabe_Medium->text(),   m->Eingabe_Volumenstrom->text(),
+            m->ComboBox1->currentText(), m->Eingabe_Dichte->text(),
+            m->ComboBox2->currentText(), m->Eingabe_Viskositaet->text(),
             m->ComboBox3->currentText()};
 }
 
@@ -59,7 +60,9 @@ class TestStartup : public QObject {
 
     StartupOptions options() const { return ProgramHarness::options(ui.workDir()); }
     std::string settingsFile() const { return options().settingsPath; }
-    std::string file(const QString& name) const { return (ui.workDir() + "/" + name).toStdString(); }
+    std::string file(const QString& name) const {
+        return (ui.workDir() + "/" + name).toStdString();
+    }
 
     // Ends the run as "E&xit" does; true when the main window closed.
     bool exitProgram() {
@@ -86,7 +89,8 @@ private Q_SLOTS:
 
     void first_start_without_settings_file() {
         QVERIFY(run->start(options()));
-        QCOMPARE(run->sink.messages, (std::vector<Message>{{MessageType::Warning, kSettingsReadWarning, {}}}));
+        QCOMPARE(run->sink.messages,
+                 (std::vector<Message>{{MessageType::Warning, kSettingsReadWarning, {}}}));
         QCOMPARE(mediumTexts(run->main()->mediumPanel()), kWaterTexts);
         QVERIFY(run->main()->mediumPanel()->Radio_Fluessig->isChecked());
         QVERIFY(run->table()->isVisible());
@@ -179,7 +183,9 @@ private Q_SLOTS:
         if (project.isEmpty()) expected.push_back(kNotAvailable);
         QCOMPARE(run->messageTexts(), expected);
         QCOMPARE(run->session.table.calculationCount(), project.isEmpty() ? 0 : 2);
-        QCOMPARE(run->table()->windowTitle(), project.isEmpty() ? QStringLiteral("NONAME.TLV") : QString::fromStdString(file(project)));
+        QCOMPARE(run->table()->windowTitle(), project.isEmpty()
+                                                  ? QStringLiteral("NONAME.TLV")
+                                                  : QString::fromStdString(file(project)));
         QVERIFY(run->table()->isVisible());
     }
 
@@ -194,8 +200,10 @@ private Q_SLOTS:
         QTest::newRow("empty_table_not_asked") << 0 << false << QList<int>{} << "" << false << true;
         QTest::newRow("saved_table_not_asked") << 1 << true << QList<int>{} << "" << false << true;
         QTest::newRow("yes_saves") << 1 << false << QList<int>{yes} << "end.tlv" << true << true;
-        QTest::newRow("no_ends_without_saving") << 1 << false << QList<int>{no} << "end.tlv" << true << true;
-        QTest::newRow("yes_without_a_name_stays_open") << 1 << false << QList<int>{yes} << "" << true << false;
+        QTest::newRow("no_ends_without_saving")
+            << 1 << false << QList<int>{no} << "end.tlv" << true << true;
+        QTest::newRow("yes_without_a_name_stays_open")
+            << 1 << false << QList<int>{yes} << "" << true << false;
     }
     void shutdown_offers_to_save() {
         QFETCH(int, calculations);
@@ -214,7 +222,9 @@ private Q_SLOTS:
         QCOMPARE(exitProgram(), closes);
 
         QCOMPARE(run->sink.questions.size(), std::size_t(asked ? 1 : 0));
-        if (asked) QCOMPARE(run->sink.questions[0], (Message{MessageType::Information, "Save the existing project?", "Attention!"}));
+        if (asked)
+            QCOMPARE(run->sink.questions[0], (Message{MessageType::Information,
+                                                      "Save the existing project?", "Attention!"}));
         const bool saved = asked && given == QList<int>{int(Answer::Yes)} && !reply.isEmpty();
         QCOMPARE(std::filesystem::exists(project), saved);
         QCOMPARE(std::filesystem::exists(settingsFile()), closes);
@@ -226,7 +236,8 @@ private Q_SLOTS:
         o.settingsPath = file("no such folder/TOLV.INI");
         QVERIFY(run->start(o));
         QVERIFY(exitProgram());
-        QCOMPARE(run->messageTexts(), (std::vector<std::string>{kSettingsReadWarning, kSettingsWriteWarning}));
+        QCOMPARE(run->messageTexts(),
+                 (std::vector<std::string>{kSettingsReadWarning, kSettingsWriteWarning}));
         QCOMPARE(run->sink.messages[1].type, MessageType::Warning);
     }
 
@@ -234,9 +245,11 @@ private Q_SLOTS:
         StartupOptions o = options();
         o.splash = true;
         QVERIFY(run->start(o));
-        for (QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!qobject_cast<TSplashScreen*>(w));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<TSplashScreen*>(w));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tolvane 4.1"));
-        QVERIFY(QString::fromStdString(run->program->helpFile()).endsWith(QStringLiteral("/tolv4.hlp")));
+        QVERIFY(QString::fromStdString(run->program->helpFile())
+                    .endsWith(QStringLiteral("/tolv4.hlp")));
 
         TSplashScreen splash;
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));

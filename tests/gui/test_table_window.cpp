@@ -56,7 +56,8 @@ QString modelCell(const QAbstractItemModel* m, int tableColumn, int row) {
 }
 
 QString number(const QAbstractItemModel* m, int tableColumn) {
-    return m->headerData(CalculationTableModel::modelColumn(tableColumn), Qt::Horizontal).toString();
+    return m->headerData(CalculationTableModel::modelColumn(tableColumn), Qt::Horizontal)
+        .toString();
 }
 
 }  // namespace
@@ -118,13 +119,20 @@ private Q_SLOTS:
         QCOMPARE(model()->rowCount(), 25);
         QCOMPARE(model()->columnCount(), 1);
         QCOMPARE(number(model(), 1), QString("1"));
-        QCOMPARE(model()->headerData(23, Qt::Vertical).toString(), QString("Pressure drop in mbar:"));
+        QCOMPARE(model()->headerData(23, Qt::Vertical).toString(),
+                 QString("Pressure drop in mbar:"));
         QCOMPARE(grid()->verticalHeader()->width(), 145);
         QCOMPARE(grid()->horizontalHeader()->sectionSize(0), 150);
         QCOMPARE(grid()->verticalHeader()->sectionSize(1), 16);
-        const char* hints[] = {"Print table",          "Change font",        "Zoom in",
-                               "Zoom out",             "Change column widht", "Delete select column",
-                               "Open project",         "Save project",       "Copy table to clipboard",
+        const char* hints[] = {"Print table",
+                               "Change font",
+                               "Zoom in",
+                               "Zoom out",
+                               "Change column widht",
+                               "Delete select column",
+                               "Open project",
+                               "Save project",
+                               "Copy table to clipboard",
                                "Copy to edit-windows"};
         for (int n = 1; n <= 10; ++n) QCOMPARE(button(n)->toolTip(), QString(hints[n - 1]));
     }
@@ -139,9 +147,23 @@ private Q_SLOTS:
         const std::vector<Step> steps = {
             {"fresh table", [] {}, false},
             {"delete on an empty table", [&] { window->deleteSelectedColumn(); }, false},
-            {"two calculations", [&] { fill({{"Circular pipe", "1.000"}, {"Circular bend", "2.000"}}); }, true},
-            {"first deleted", [&] { select(1); window->deleteSelectedColumn(); }, true},
-            {"last deleted", [&] { select(1); window->deleteSelectedColumn(); }, false},
+            {"two calculations",
+             [&] {
+                 fill({{"Circular pipe", "1.000"}, {"Circular bend", "2.000"}});
+             },
+             true},
+            {"first deleted",
+             [&] {
+                 select(1);
+                 window->deleteSelectedColumn();
+             },
+             true},
+            {"last deleted",
+             [&] {
+                 select(1);
+                 window->deleteSelectedColumn();
+             },
+             false},
             {"opened project with values",
              [&] {
                  session->table.setCalculations({calculation("Gate valve", "5.000")});
@@ -161,7 +183,8 @@ private Q_SLOTS:
                 QVERIFY2(button(n)->isEnabled() == step.valueButtons,
                          qPrintable(QString("%1: SpeedButton%2").arg(step.what).arg(n)));
             for (int n : {2, 3, 4, 5, 7})
-                QVERIFY2(button(n)->isEnabled(), qPrintable(QString("%1: SpeedButton%2").arg(step.what).arg(n)));
+                QVERIFY2(button(n)->isEnabled(),
+                         qPrintable(QString("%1: SpeedButton%2").arg(step.what).arg(n)));
             QVERIFY2(!button(1)->isEnabled(), step.what);
         }
     }
@@ -173,9 +196,11 @@ private Q_SLOTS:
             bool enabled;
         };
         for (Click c : {Click{3, false}, Click{1, true}, Click{3, false}, Click{2, true}}) {
-            QModelIndex index = model()->index(7, CalculationTableModel::modelColumn(c.tableColumn));
+            QModelIndex index =
+                model()->index(7, CalculationTableModel::modelColumn(c.tableColumn));
             grid()->scrollTo(index);
-            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {},
+                              grid()->visualRect(index).center());
             QCOMPARE(window->currentColumn(), c.tableColumn);
             QCOMPARE(button(10)->isEnabled(), c.enabled);
             QCOMPARE(window->canCopyToEditWindows(), c.enabled);
@@ -189,8 +214,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("total");
         const QString e;
         const QStringList renumbered{"1", "2", "3"};
-        QTest::newRow("first") << 1 << QStringList{"B/1", "C/1", e} << renumbered << "6.000 mbar or 0.006 bar";
-        QTest::newRow("middle") << 2 << QStringList{"A/1", "C/1", e} << renumbered << "5.000 mbar or 0.005 bar";
+        QTest::newRow("first") << 1 << QStringList{"B/1", "C/1", e} << renumbered
+                               << "6.000 mbar or 0.006 bar";
+        QTest::newRow("middle") << 2 << QStringList{"A/1", "C/1", e} << renumbered
+                                << "5.000 mbar or 0.005 bar";
         QTest::newRow("last calculation")
             << 3 << QStringList{"A/1", "B/1", e} << renumbered << "3.000 mbar or 0.003 bar";
         QTest::newRow("trailing column: nothing")
@@ -221,9 +248,12 @@ private Q_SLOTS:
         const QString e;
         QTest::newRow("empty column between two") << 3 << 1 << QStringList{"A/1", "B/1", "C/1", e};
         QTest::newRow("empty column to the front") << 3 << 0 << QStringList{"A/1", "B/1", "C/1", e};
-        QTest::newRow("first calculation to the end") << 0 << 2 << QStringList{"B/1", "C/1", "A/1", e};
-        QTest::newRow("calculation behind the empty column") << 0 << 3 << QStringList{"B/1", "C/1", "A/1", e};
-        QTest::newRow("last calculation to the front") << 2 << 0 << QStringList{"C/1", "A/1", "B/1", e};
+        QTest::newRow("first calculation to the end")
+            << 0 << 2 << QStringList{"B/1", "C/1", "A/1", e};
+        QTest::newRow("calculation behind the empty column")
+            << 0 << 3 << QStringList{"B/1", "C/1", "A/1", e};
+        QTest::newRow("last calculation to the front")
+            << 2 << 0 << QStringList{"C/1", "A/1", "B/1", e};
     }
     void dragging_columns_keeps_empty_column_last() {
         QFETCH(int, from);
@@ -289,8 +319,11 @@ private Q_SLOTS:
             bool in;
             int width, rowHeight, fontPixels;
         };
-        const Step steps[] = {{true, 180, 19, 13}, {true, 216, 23, 16}, {false, 180, 19, 13},
-                              {false, 150, 16, 11}, {false, 125, 13, 9}};
+        const Step steps[] = {{true, 180, 19, 13},
+                              {true, 216, 23, 16},
+                              {false, 180, 19, 13},
+                              {false, 150, 16, 11},
+                              {false, 125, 13, 9}};
         for (const Step& s : steps) {
             s.in ? button(3)->click() : button(4)->click();
             QCOMPARE(session->table.defaultColumnWidth, s.width);
@@ -340,17 +373,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("heading");
         QTest::addColumn<QString>("message");
-        QTest::newRow("OK") << "200" << "&OK" << 200 << 150 << "";
-        QTest::newRow("OK with leading blanks and a sign") << "  +90" << "&OK" << 90 << 150 << "";
-        QTest::newRow("Standard ignores the text") << "abc" << "&Standard" << 150 << 150 << "";
-        QTest::newRow("Cancel") << "300" << "&Cancel" << 120 << 145 << "";
-        QTest::newRow("not an integer") << "abc" << "&OK" << 120 << 145 << "'abc' is not a valid integer value.";
-        QTest::newRow("decimal") << "12.5" << "&OK" << 120 << 145 << "'12.5' is not a valid integer value.";
-        QTest::newRow("trailing blank") << "90 " << "&OK" << 120 << 145 << "'90 ' is not a valid integer value.";
-        QTest::newRow("empty") << "" << "&OK" << 120 << 145 << "'' is not a valid integer value.";
-        QTest::newRow("beyond int") << "9999999999" << "&OK" << 120 << 145
-                                    << "'9999999999' is not a valid integer value.";
-        QTest::newRow("negative") << "-5" << "&OK" << 120 << 145 << "The column width must be between 1 and 2000.";
+        QTest::newRow("OK") << "200"
+                            << "&OK" << 200 << 150 << "";
+        QTest::newRow("OK with leading blanks and a sign") << "  +90"
+                                                           << "&OK" << 90 << 150 << "";
+        QTest::newRow("Standard ignores the text") << "abc"
+                                                   << "&Standard" << 150 << 150 << "";
+        QTest::newRow("Cancel") << "300"
+                                << "&Cancel" << 120 << 145 << "";
+        QTest::newRow("not an integer")
+            << "abc"
+            << "&OK" << 120 << 145 << "'abc' is not a valid integer value.";
+        QTest::newRow("decimal") << "12.5"
+                                 << "&OK" << 120 << 145 << "'12.5' is not a valid integer value.";
+        QTest::newRow("trailing blank")
+            << "90 "
+            << "&OK" << 120 << 145 << "'90 ' is not a valid integer value.";
+        QTest::newRow("empty") << ""
+                               << "&OK" << 120 << 145 << "'' is not a valid integer value.";
+        QTest::newRow("beyond int")
+            << "9999999999"
+            << "&OK" << 120 << 145 << "'9999999999' is not a valid integer value.";
+        QTest::newRow("negative") << "-5"
+                                  << "&OK" << 120 << 145
+                                  << "The column width must be between 1 and 2000.";
     }
     void column_width_dialog() {
         QFETCH(QString, typed);
@@ -440,7 +486,8 @@ private Q_SLOTS:
     void unit_switch_rewrites_headings_and_total() {
         fill({{"A", "47.880"}});
         window->convertUnits(OutputSystem::US, 3);
-        QCOMPARE(model()->headerData(23, Qt::Vertical).toString(), QString("Pressure drop in lbw./sq.ft.:"));
+        QCOMPARE(model()->headerData(23, Qt::Vertical).toString(),
+                 QString("Pressure drop in lbw./sq.ft.:"));
         QCOMPARE(modelCell(model(), 1, 23), QString("99.999"));  // 47.880 / 0.478802653
         QCOMPARE(total(), QString("99.999 lbw./sq.ft. or 0.694 psi"));
         QCOMPARE(modelCell(model(), 1, 8), QString("Diameter of pipe D in in.: 1.969"));
@@ -479,7 +526,8 @@ private Q_SLOTS:
             grid()->viewport()->repaint();
         }
         qint64 scrolled = clock.elapsed();
-        qInfo("10,000 columns: reload %lld ms, 20 scroll steps with repaint %lld ms", opened, scrolled);
+        qInfo("10,000 columns: reload %lld ms, 20 scroll steps with repaint %lld ms", opened,
+              scrolled);
         QCOMPARE(model()->columnCount(), 10001);
         QCOMPARE(number(model(), 10001), QString("10001"));
         QCOMPARE(total(), QString("5000.000 mbar or 5.000 bar"));

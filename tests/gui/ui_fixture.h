@@ -61,7 +61,9 @@ public:
         timer_.start();
     }
 
-    void expectModal(std::function<void(QWidget*)> handler) { expected_.push_back(std::move(handler)); }
+    void expectModal(std::function<void(QWidget*)> handler) {
+        expected_.push_back(std::move(handler));
+    }
     int pendingExpectations() const { return static_cast<int>(expected_.size()); }
     const QStringList& unexpected() const { return unexpected_; }
     void reset() {
@@ -72,7 +74,8 @@ public:
 private:
     static QString describe(const QWidget* w) {
         return QStringLiteral("%1 \"%2\" (%3)")
-            .arg(QString::fromLatin1(w->metaObject()->className()), w->windowTitle(), w->objectName());
+            .arg(QString::fromLatin1(w->metaObject()->className()), w->windowTitle(),
+                 w->objectName());
     }
 
     void poll() {
@@ -143,19 +146,19 @@ inline void clickButton(QWidget* dialog, const QString& text) {
 
 // For cleanup(): a modal window that no test announced is a failure.
 #define TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(fixture)                                           \
-    do {                                                                                     \
-        const QStringList seen_ = (fixture).modals().unexpected();                           \
-        const int pending_ = (fixture).modals().pendingExpectations();                       \
-        (fixture).modals().reset();                                                          \
-        QVERIFY2(seen_.isEmpty(),                                                            \
+    do {                                                                                      \
+        const QStringList seen_ = (fixture).modals().unexpected();                            \
+        const int pending_ = (fixture).modals().pendingExpectations();                        \
+        (fixture).modals().reset();                                                           \
+        QVERIFY2(seen_.isEmpty(),                                                             \
                  qPrintable(QStringLiteral("unexpected modal window: ") + seen_.join(", "))); \
-        QVERIFY2(pending_ == 0, "an announced modal window never opened");                   \
+        QVERIFY2(pending_ == 0, "an announced modal window never opened");                    \
     } while (false)
 
-#define TOLVANE_GUI_TEST_MAIN(TestClass)             \
-    int main(int argc, char** argv) {                \
-        tolvane::test::prepareEnvironment();         \
-        QApplication app(argc, argv);                \
-        TestClass testObject;                        \
+#define TOLVANE_GUI_TEST_MAIN(TestClass)              \
+    int main(int argc, char** argv) {                 \
+        tolvane::test::prepareEnvironment();          \
+        QApplication app(argc, argv);                 \
+        TestClass testObject;                         \
         return QTest::qExec(&testObject, argc, argv); \
     }

@@ -18,13 +18,15 @@
 namespace tolvane {
 
 TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint),
       query_(query),
       messages_(messages) {
     setObjectName(QStringLiteral("RauDialog"));
     setWindowTitle(QStringLiteral("Roughness of pipe"));
 
-    auto* note = new QLabel(QStringLiteral("The flow is turbulent.\nPlease tell me the roughness of the pipe:"), this);
+    auto* note = new QLabel(
+        QStringLiteral("The flow is turbulent.\nPlease tell me the roughness of the pipe:"), this);
     note->setObjectName(QStringLiteral("Memo1"));
     note->setFrameShape(QFrame::StyledPanel);
     note->setMargin(6);
@@ -71,7 +73,8 @@ TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidge
 
 void TRauDialog::showEvent(QShowEvent* event) {
     Edit1->setText(QString::fromStdString(query_.text));
-    if (query_.unit >= 0 && query_.unit < ComboBox1->count()) ComboBox1->setCurrentIndex(query_.unit);
+    if (query_.unit >= 0 && query_.unit < ComboBox1->count())
+        ComboBox1->setCurrentIndex(query_.unit);
     Edit1->selectAll();
     Edit1->setFocus();
     QDialog::showEvent(event);

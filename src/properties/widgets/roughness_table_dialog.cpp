@@ -29,7 +29,8 @@ public:
     TabStopDelegate(std::vector<int> offsets, int width, QObject* parent)
         : QStyledItemDelegate(parent), offsets_(std::move(offsets)), width_(width) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
         const QStringList fields = opt.text.split(QLatin1Char('\t'));
@@ -40,18 +41,21 @@ public:
 
         const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                           : (opt.state & QStyle::State_Active) ? QPalette::Active
-                                                                                 : QPalette::Inactive;
+                                           : (opt.state & QStyle::State_Active)
+                                               ? QPalette::Active
+                                               : QPalette::Inactive;
         const QPalette::ColorRole role =
             (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
         painter->save();
         painter->setPen(opt.palette.color(group, role));
         painter->setFont(opt.font);
         for (qsizetype i = 0; i < fields.size(); ++i) {
-            const int offset = i < static_cast<qsizetype>(offsets_.size()) ? offsets_[static_cast<std::size_t>(i)]
-                                                                          : offsets_.back();
+            const int offset = i < static_cast<qsizetype>(offsets_.size())
+                                   ? offsets_[static_cast<std::size_t>(i)]
+                                   : offsets_.back();
             QRect cell = text.adjusted(offset + 2, 0, 0, 0);
-            painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fields[i]);
+            painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                              fields[i]);
         }
         painter->restore();
     }
@@ -69,9 +73,11 @@ private:
 
 // The stops in pixels for the list's font, each moved right where a longer
 // text of the column before would run into it.
-std::vector<int> tabOffsets(const QFontMetrics& fm, const std::vector<QStringList>& lines, int* width) {
-    const double dialogUnit =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0 / 4.0;
+std::vector<int> tabOffsets(const QFontMetrics& fm, const std::vector<QStringList>& lines,
+                            int* width) {
+    const double dialogUnit = fm.horizontalAdvance(QStringLiteral(
+                                  "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                              52.0 / 4.0;
     std::vector<int> offsets{0};
     std::size_t columns = kTabStops.size() + 1;
     std::vector<int> widest(columns, 0);
@@ -90,7 +96,8 @@ std::vector<int> tabOffsets(const QFontMetrics& fm, const std::vector<QStringLis
 }  // namespace
 
 TRauDatenbank::TRauDatenbank(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint) {
     setObjectName(QStringLiteral("RauDatenbank"));
     setWindowTitle(QStringLiteral("Roughness of pipes"));
 
@@ -110,8 +117,9 @@ TRauDatenbank::TRauDatenbank(QWidget* parent)
     const std::vector<int> offsets = tabOffsets(ListBox1->fontMetrics(), lines, &width);
     ListBox1->setItemDelegate(new TabStopDelegate(offsets, width, ListBox1));
     const int rowHeight = ListBox1->sizeHintForRow(0);
-    ListBox1->setMinimumSize(width + ListBox1->verticalScrollBar()->sizeHint().width() + 2 * ListBox1->frameWidth() + 8,
-                             16 * rowHeight + 2 * ListBox1->frameWidth());
+    ListBox1->setMinimumSize(
+        width + ListBox1->verticalScrollBar()->sizeHint().width() + 2 * ListBox1->frameWidth() + 8,
+        16 * rowHeight + 2 * ListBox1->frameWidth());
     ListBox1->setCurrentRow(0);
 
     OKBtn = new QPushButton(QStringLiteral("C&opy to calculation"), this);
@@ -136,6 +144,8 @@ int TRauDatenbank::selectedRow() const { return ListBox1->currentRow(); }
 
 void TRauDatenbank::selectRow(int row) { ListBox1->setCurrentRow(row); }
 
-std::string TRauDatenbank::copyValue(int queryUnit) const { return roughnessCopyValue(selectedRow(), queryUnit); }
+std::string TRauDatenbank::copyValue(int queryUnit) const {
+    return roughnessCopyValue(selectedRow(), queryUnit);
+}
 
 }  // namespace tolvane

@@ -68,8 +68,9 @@ TZetaDatenbank::TZetaDatenbank(TMyWindow& window, MessageSink& messages, std::st
     ListBox2 = listBox("ListBox2", this);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    CheckBox1 = new QCheckBox(
-        QStringLiteral("Input manufacturer of fitting and specification of fitting in field specification (user)"), this);
+    CheckBox1 = new QCheckBox(QStringLiteral("Input manufacturer of fitting and specification of "
+                                             "fitting in field specification (user)"),
+                              this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setChecked(true);
 
@@ -80,7 +81,8 @@ TZetaDatenbank::TZetaDatenbank(TMyWindow& window, MessageSink& messages, std::st
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     CloseBtn->setAutoDefault(false);
 
-    connect(FileListBox1, &QListWidget::currentRowChanged, this, &TZetaDatenbank::FileListBox1Change);
+    connect(FileListBox1, &QListWidget::currentRowChanged, this,
+            &TZetaDatenbank::FileListBox1Change);
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TZetaDatenbank::ListBox1Click);
     connect(ListBox2, &QListWidget::currentRowChanged, this, &TZetaDatenbank::ListBox2Click);
     connect(Edit1, &QLineEdit::textEdited, this,
@@ -196,10 +198,12 @@ void TZetaDatenbank::OKBtnClick() {
     session.form.element.rows[0].text = copy->diameter;
     session.form.element.rows[1].text = copy->zeta;
     if (CheckBox1->isChecked())
-        session.table.setCell(session.table.trailingColumn(), kSpecificationRow, copy->specification);
+        session.table.setCell(session.table.trailingColumn(), kSpecificationRow,
+                              copy->specification);
     window_.showForm();
     window_.chooser()->setSelectedKind(kResistanceCoefficient);
-    if (TAusgabe_Fenster* table = window_.tableWindow(); table && CheckBox1->isChecked()) table->refresh();
+    if (TAusgabe_Fenster* table = window_.tableWindow(); table && CheckBox1->isChecked())
+        table->refresh();
     accept();
     window_.focusField(field::Va1);
 }

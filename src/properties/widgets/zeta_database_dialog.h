@@ -29,7 +29,8 @@ std::string zetaDirectory();
 class TZetaDatenbank : public QDialog {
     Q_OBJECT
 public:
-    TZetaDatenbank(TMyWindow& window, MessageSink& messages, std::string directory = zetaDirectory());
+    TZetaDatenbank(TMyWindow& window, MessageSink& messages,
+                   std::string directory = zetaDirectory());
     ~TZetaDatenbank() override;
 
     // The directory listed the next time the dialog is shown.

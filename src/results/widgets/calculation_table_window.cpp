@@ -19,8 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "results/widgets/table_model.h"
 #include "results/widgets/column_width_dialog.h"
+#include "results/widgets/table_model.h"
 
 namespace tolvane {
 
@@ -280,16 +280,15 @@ void TAusgabe_Fenster::changeColumnWidth() {
     ZellbreiteDlg->setColumnWidth(t.defaultColumnWidth);
     if (ZellbreiteDlg->exec() != QDialog::Accepted) return;
     switch (ZellbreiteDlg->choice()) {
-    case TZellbreiteDlg::Choice::Ok:
-        t.setDefaultColumnWidth(ZellbreiteDlg->chosenWidth());
-        ensureWidths();
-        t.columnWidths[0] = TZellbreiteDlg::kStandardWidth;
-        break;
-    case TZellbreiteDlg::Choice::Standard:
-        t.setDefaultColumnWidth(TZellbreiteDlg::kStandardWidth);
-        break;
-    case TZellbreiteDlg::Choice::Cancel:
-        return;
+        case TZellbreiteDlg::Choice::Ok:
+            t.setDefaultColumnWidth(ZellbreiteDlg->chosenWidth());
+            ensureWidths();
+            t.columnWidths[0] = TZellbreiteDlg::kStandardWidth;
+            break;
+        case TZellbreiteDlg::Choice::Standard:
+            t.setDefaultColumnWidth(TZellbreiteDlg::kStandardWidth);
+            break;
+        case TZellbreiteDlg::Choice::Cancel: return;
     }
     applyLook();
 }

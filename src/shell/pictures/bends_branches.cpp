@@ -203,7 +203,8 @@ void teeGlobularNeckRounded(Canvas& c) {
     leftNeck.curve(polar(m, r, 150) + Pt{4, -7}, {kBranchX - kHalf, kMainY - r - 8},
                    {kBranchX - kHalf, kMainY - r - 16});
     Path rightNeck({kBranchX + kHalf, kMainY - r - 16});
-    rightNeck.curve({kBranchX + kHalf, kMainY - r - 8}, polar(m, r, 30) + Pt{-4, -7}, polar(m, r, 30));
+    rightNeck.curve({kBranchX + kHalf, kMainY - r - 8}, polar(m, r, 30) + Pt{-4, -7},
+                    polar(m, r, 30));
     Outline o;
     o.start({3, kMainY - kHalf}).wall({m.x - cut, kMainY - kHalf}).arc(m, r, 180 - a, 150);
     o.walls(leftNeck.points()).wall({kBranchX - kHalf, 3}).open({kBranchX + kHalf, 3});
@@ -252,9 +253,7 @@ void branch(Canvas& c, bool together) {
 
 void branchAsunder(Canvas& c) { branch(c, false); }
 
-void branchTogether(Canvas& c) {
-    branch(c, true);
-}
+void branchTogether(Canvas& c) { branch(c, true); }
 
 void yPipeStraight(Canvas& c) {
     double y = 52, h = 10, w = 35;

@@ -51,7 +51,8 @@ void Canvas::dot(Pt p, double thickness, Colour c) {
 void Canvas::line(Pt a, Pt b, double thickness, Colour c) {
     double l = length(b - a);
     int steps = std::max(1, static_cast<int>(std::ceil(l * 2)));
-    for (int i = 0; i <= steps; ++i) dot(a + (b - a) * (static_cast<double>(i) / steps), thickness, c);
+    for (int i = 0; i <= steps; ++i)
+        dot(a + (b - a) * (static_cast<double>(i) / steps), thickness, c);
 }
 
 void Canvas::dashed(Pt a, Pt b, Colour c, double dash, double gap) {
@@ -67,7 +68,8 @@ void Canvas::polyline(const std::vector<Pt>& points, double thickness, Colour c)
 std::vector<Pt> Canvas::arcPoints(Pt centre, double radius, double a0, double a1) const {
     std::vector<Pt> points;
     int steps = std::max(2, static_cast<int>(std::ceil(std::fabs(a1 - a0) / 4.0)));
-    for (int i = 0; i <= steps; ++i) points.push_back(polar(centre, radius, a0 + (a1 - a0) * i / steps));
+    for (int i = 0; i <= steps; ++i)
+        points.push_back(polar(centre, radius, a0 + (a1 - a0) * i / steps));
     return points;
 }
 
@@ -89,7 +91,8 @@ void Canvas::fillPolygon(const std::vector<Pt>& points, Colour c) {
         }
         std::sort(xs.begin(), xs.end());
         for (std::size_t i = 0; i + 1 < xs.size(); i += 2)
-            for (int x = static_cast<int>(std::ceil(xs[i] - 0.5)); x + 0.5 <= xs[i + 1]; ++x) set(x, y, c);
+            for (int x = static_cast<int>(std::ceil(xs[i] - 0.5)); x + 0.5 <= xs[i + 1]; ++x)
+                set(x, y, c);
     }
 }
 

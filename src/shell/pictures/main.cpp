@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
         std::vector<std::uint8_t> bytes = canvas.bmp();
         std::filesystem::path file = dir / (std::to_string(p.number) + ".bmp");
         std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
         if (!out) {
             std::fprintf(stderr, "cannot write %s\n", file.string().c_str());
             return 1;

@@ -17,7 +17,8 @@ namespace tolvane::pictures {
 namespace {
 
 std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) |
+           (static_cast<std::uint32_t>(b[at + 3]) << 24);
 }
 
 int count(const Canvas& c, Colour colour) {
@@ -29,7 +30,8 @@ int count(const Canvas& c, Colour colour) {
 }
 
 TEST(ElementPictures, one_picture_per_kind_under_its_number) {
-    const int base[kElementGroupCount] = {1600, 1700, 1800, 2100, 2200, 2300, 2400, 2500, 2600, 2800};
+    const int base[kElementGroupCount] = {1600, 1700, 1800, 2100, 2200,
+                                          2300, 2400, 2500, 2600, 2800};
     std::set<int> expected;
     for (int g = 0; g < kElementGroupCount; ++g)
         for (int v = 1; v <= kVariantsPerGroup[g]; ++v) expected.insert(base[g] + v);
@@ -41,21 +43,51 @@ TEST(ElementPictures, one_picture_per_kind_under_its_number) {
 
 // The letters of the dimensions each kind's input fields ask for.
 const std::map<int, std::set<std::string>> kLetters = {
-    {1601, {"D", "L"}},        {1602, {"B", "H", "L"}},   {1603, {"D", "Di", "L"}},
-    {1604, {"B", "H", "L"}},   {1605, {"A", "U", "L"}},   {1701, {"D"}},
-    {1702, {"D"}},             {1703, {"D", "w"}},        {1704, {"D"}},
-    {1801, {"D1", "D2"}},      {1802, {"D1", "D2", "w"}}, {1803, {"D1", "D2"}},
-    {1804, {"D1", "D2", "w"}}, {2101, {"D", "R", "w"}},   {2102, {"D", "w"}},
-    {2103, {"D", "CI"}},       {2104, {"B", "H", "R", "w"}}, {2105, {"D", "w"}},
-    {2106, {"B", "H", "w"}},   {2201, {"D"}},             {2202, {"D"}},
-    {2203, {"D"}},             {2204, {"D"}},             {2205, {"D1", "D2", "R", "w"}},
-    {2206, {"D1", "D2", "R", "w"}}, {2207, {"D", "w"}},   {2208, {"D", "R"}},
-    {2301, {"D", "n"}},        {2302, {"D"}},             {2303, {"D", "L"}},
-    {2401, {"D"}},             {2402, {"D"}},             {2403, {"D"}},
-    {2404, {"D", "H"}},        {2405, {"D", "w"}},        {2406, {"D", "w"}},
-    {2501, {"D"}},             {2502, {"D"}},             {2503, {"D"}},
-    {2601, {"D1", "D2"}},      {2602, {"D1", "D2"}},      {2603, {"D1", "D2", "L"}},
-    {2604, {"D1", "D2"}},      {2605, {"D1", "D2"}},      {2801, {"H"}},
+    {1601, {"D", "L"}},
+    {1602, {"B", "H", "L"}},
+    {1603, {"D", "Di", "L"}},
+    {1604, {"B", "H", "L"}},
+    {1605, {"A", "U", "L"}},
+    {1701, {"D"}},
+    {1702, {"D"}},
+    {1703, {"D", "w"}},
+    {1704, {"D"}},
+    {1801, {"D1", "D2"}},
+    {1802, {"D1", "D2", "w"}},
+    {1803, {"D1", "D2"}},
+    {1804, {"D1", "D2", "w"}},
+    {2101, {"D", "R", "w"}},
+    {2102, {"D", "w"}},
+    {2103, {"D", "CI"}},
+    {2104, {"B", "H", "R", "w"}},
+    {2105, {"D", "w"}},
+    {2106, {"B", "H", "w"}},
+    {2201, {"D"}},
+    {2202, {"D"}},
+    {2203, {"D"}},
+    {2204, {"D"}},
+    {2205, {"D1", "D2", "R", "w"}},
+    {2206, {"D1", "D2", "R", "w"}},
+    {2207, {"D", "w"}},
+    {2208, {"D", "R"}},
+    {2301, {"D", "n"}},
+    {2302, {"D"}},
+    {2303, {"D", "L"}},
+    {2401, {"D"}},
+    {2402, {"D"}},
+    {2403, {"D"}},
+    {2404, {"D", "H"}},
+    {2405, {"D", "w"}},
+    {2406, {"D", "w"}},
+    {2501, {"D"}},
+    {2502, {"D"}},
+    {2503, {"D"}},
+    {2601, {"D1", "D2"}},
+    {2602, {"D1", "D2"}},
+    {2603, {"D1", "D2", "L"}},
+    {2604, {"D1", "D2"}},
+    {2605, {"D1", "D2"}},
+    {2801, {"H"}},
     {2802, {"D", "z"}},
 };
 
@@ -108,10 +140,26 @@ TEST(Canvas, fills_and_draws_exact_pixels) {
         void (*draw)(Canvas&);
         int pixels;
     } cases[] = {
-        {"rectangle", [](Canvas& c) { c.fillRect({10, 10}, {20, 15}, kWall); }, 50},
-        {"triangle", [](Canvas& c) { c.fillPolygon({{0, 0}, {10, 0}, {0, 10}}, kWall); }, 55},
-        {"thin_line", [](Canvas& c) { c.line({2, 3}, {12, 3}, 1, kWall); }, 11},
-        {"outside_is_clipped", [](Canvas& c) { c.fillRect({-5, -5}, {5, 5}, kWall); }, 25},
+        {"rectangle",
+         [](Canvas& c) {
+             c.fillRect({10, 10}, {20, 15}, kWall);
+         },
+         50},
+        {"triangle",
+         [](Canvas& c) {
+             c.fillPolygon({{0, 0}, {10, 0}, {0, 10}}, kWall);
+         },
+         55},
+        {"thin_line",
+         [](Canvas& c) {
+             c.line({2, 3}, {12, 3}, 1, kWall);
+         },
+         11},
+        {"outside_is_clipped",
+         [](Canvas& c) {
+             c.fillRect({-5, -5}, {5, 5}, kWall);
+         },
+         25},
         {"letter_L", [](Canvas& c) { c.text(0, 0, "L", kWall); }, 11},
         {"unknown_letter", [](Canvas& c) { c.text(0, 0, "#", kWall); }, 0},
     };

@@ -48,7 +48,8 @@ Path& Path::to(Pt p) {
 
 Path& Path::arc(Pt centre, double radius, double a0, double a1) {
     int steps = std::max(2, static_cast<int>(std::ceil(std::fabs(a1 - a0) / 4.0)));
-    for (int i = 0; i <= steps; ++i) points_.push_back(polar(centre, radius, a0 + (a1 - a0) * i / steps));
+    for (int i = 0; i <= steps; ++i)
+        points_.push_back(polar(centre, radius, a0 + (a1 - a0) * i / steps));
     return *this;
 }
 
@@ -56,12 +57,14 @@ Path& Path::curve(Pt c1, Pt c2, Pt end) {
     Pt p0 = points_.back();
     for (int i = 1; i <= 16; ++i) {
         double t = i / 16.0, s = 1 - t;
-        points_.push_back(p0 * (s * s * s) + c1 * (3 * s * s * t) + c2 * (3 * s * t * t) + end * (t * t * t));
+        points_.push_back(p0 * (s * s * s) + c1 * (3 * s * s * t) + c2 * (3 * s * t * t) +
+                          end * (t * t * t));
     }
     return *this;
 }
 
-void offsetPath(const std::vector<Pt>& path, double d, std::vector<Pt>& left, std::vector<Pt>& right) {
+void offsetPath(const std::vector<Pt>& path, double d, std::vector<Pt>& left,
+                std::vector<Pt>& right) {
     // Points that coincide would give no direction.
     std::vector<Pt> p;
     for (const Pt& q : path)
@@ -147,7 +150,8 @@ std::vector<Pt> fillet(Pt p, Pt d1, Pt d2, double r) {
     return points;
 }
 
-void radiusDim(Canvas& c, Pt centre, double radius, double degrees, const std::string& letters, Pt at) {
+void radiusDim(Canvas& c, Pt centre, double radius, double degrees, const std::string& letters,
+               Pt at) {
     Pt end = polar(centre, radius, degrees);
     c.line(centre, end, 1, kDimension);
     c.arrowHead(end, end - centre, kDimension, 4);

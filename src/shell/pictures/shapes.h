@@ -45,7 +45,8 @@ private:
 };
 
 // The two wall lines at +-d/2 beside a path (mitred at corners).
-void offsetPath(const std::vector<Pt>& path, double d, std::vector<Pt>& left, std::vector<Pt>& right);
+void offsetPath(const std::vector<Pt>& path, double d, std::vector<Pt>& left,
+                std::vector<Pt>& right);
 // A pipe of diameter d along the path: fluid and both walls; open at both ends.
 void tube(Canvas& c, const std::vector<Pt>& path, double d);
 void tube(Canvas& c, Pt a, Pt b, double d);
@@ -66,7 +67,8 @@ void angleDim(Canvas& c, Pt centre, double radius, double a0, double a1, const s
 // along d1 and d2: the arc points from the first tangent point to the second.
 std::vector<Pt> fillet(Pt p, Pt d1, Pt d2, double r);
 // A radius: line from the centre to the point at `degrees`, head at the point.
-void radiusDim(Canvas& c, Pt centre, double radius, double degrees, const std::string& letters, Pt at);
+void radiusDim(Canvas& c, Pt centre, double radius, double degrees, const std::string& letters,
+               Pt at);
 // A small cross marking a centre.
 void centreMark(Canvas& c, Pt p);
 

@@ -95,7 +95,13 @@ void channel(Canvas& c) {
 
 void otherFormPipe(Canvas& c) {
     Outline o;
-    o.start({30, 26}).wall({36, 10}).wall({52, 6}).wall({70, 12}).wall({74, 28}).wall({64, 40}).wall({44, 42});
+    o.start({30, 26})
+        .wall({36, 10})
+        .wall({52, 6})
+        .wall({70, 12})
+        .wall({74, 28})
+        .wall({64, 40})
+        .wall({44, 42});
     o.draw(c, true);
     c.label({53, 25}, "A");
     c.line({70, 36}, {82, 42}, 1, kDimension);

@@ -10,7 +10,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kAxisY = 66;
 
-double degreesOf(Pt centre, Pt p) { return std::atan2(-(p.y - centre.y), p.x - centre.x) * 180 / kPi; }
+double degreesOf(Pt centre, Pt p) {
+    return std::atan2(-(p.y - centre.y), p.x - centre.x) * 180 / kPi;
+}
 
 std::vector<Pt> ellipsePoints(Pt centre, double rx, double ry, double a0, double a1) {
     std::vector<Pt> points;
@@ -162,7 +164,8 @@ void cock(Canvas& c) {
     // the plug, turned by w, with its bore
     c.fillCircle(m, 13, kLightSolid);
     Pt u = unit(polar({0, 0}, 1, -w)), n = normal(u);
-    c.fillPolygon({m - u * 12 - n * 6, m + u * 12 - n * 6, m + u * 12 + n * 6, m - u * 12 + n * 6}, kFluid);
+    c.fillPolygon({m - u * 12 - n * 6, m + u * 12 - n * 6, m + u * 12 + n * 6, m - u * 12 + n * 6},
+                  kFluid);
     c.line(m - u * 12 - n * 6, m + u * 12 - n * 6, 1, kWall);
     c.line(m - u * 12 + n * 6, m + u * 12 + n * 6, 1, kWall);
     c.arc(m, 13, 0, 360, 1, kWall);

@@ -11,7 +11,8 @@ Qt::WindowFlags additionalDataWindowFlags() {
     return Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 }
 
-TZusatzElementfenster::TZusatzElementfenster(QWidget* parent) : QWidget(parent, additionalDataWindowFlags()) {
+TZusatzElementfenster::TZusatzElementfenster(QWidget* parent)
+    : QWidget(parent, additionalDataWindowFlags()) {
     setObjectName(QStringLiteral("ZusatzElementfenster"));
     setWindowTitle(QStringLiteral("Additional Data"));
 

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "shell/form_state.h"
-#include "shell/widgets/widget_text.h"
 #include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/widget_text.h"
 
 namespace tolvane {
 
@@ -24,7 +24,8 @@ TZusatzVolumenstromfenster::TZusatzVolumenstromfenster(QWidget* parent)
     caption->setBuddy(Edit_abzwVolumenstrom);
     Label_Einheit = new QLabel(this);
     Label_Einheit->setObjectName(QStringLiteral("Label_Einheit"));
-    Label_Einheit->setMinimumWidth(Label_Einheit->fontMetrics().horizontalAdvance(QStringLiteral("petr.bl./day")));
+    Label_Einheit->setMinimumWidth(
+        Label_Einheit->fontMetrics().horizontalAdvance(QStringLiteral("petr.bl./day")));
 
     auto* row = new QHBoxLayout;
     row->addWidget(Edit_abzwVolumenstrom);

@@ -24,19 +24,22 @@ constexpr int kGlyph = 40;
 // The element picture at button size; the caption (SB16's "CI") is drawn
 // into its lower right corner so that every button keeps the same size.
 QIcon glyph(const QString& directory, ElementKind kind, const QString& caption, const QFont& font) {
-    QPixmap picture(QDir(directory).filePath(QString::number(pictureNumber(kind)) + QStringLiteral(".bmp")));
+    QPixmap picture(
+        QDir(directory).filePath(QString::number(pictureNumber(kind)) + QStringLiteral(".bmp")));
     QPixmap icon(kGlyph, kGlyph);
     icon.fill(Qt::white);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!picture.isNull())
-        painter.drawPixmap(icon.rect(), picture.scaled(icon.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        painter.drawPixmap(icon.rect(), picture.scaled(icon.size(), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation));
     if (!caption.isEmpty()) {
         QFont bold = font;
         bold.setBold(true);
         painter.setFont(bold);
         painter.setPen(Qt::black);
-        painter.drawText(icon.rect().adjusted(0, 0, -1, 0), Qt::AlignRight | Qt::AlignBottom, caption);
+        painter.drawText(icon.rect().adjusted(0, 0, -1, 0), Qt::AlignRight | Qt::AlignBottom,
+                         caption);
     }
     painter.end();
     return QIcon(icon);
@@ -101,7 +104,8 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
 
     // The pressed kind must stand out although its picture fills the button.
     setStyleSheet(QStringLiteral(
-        "QToolButton { border: 1px solid palette(mid); border-radius: 2px; background: white; padding: 1px; }"
+        "QToolButton { border: 1px solid palette(mid); border-radius: 2px; background: white; "
+        "padding: 1px; }"
         "QToolButton:hover { border: 1px solid palette(highlight); }"
         "QToolButton:checked { border: 3px solid palette(highlight); padding: 0px; }"));
 

@@ -37,7 +37,8 @@ int widestText(const QWidget* w, const std::vector<std::string>& texts) {
 
 }  // namespace
 
-ElementPanelWidget::ElementPanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("Element of pipe"), parent) {
+ElementPanelWidget::ElementPanelWidget(QWidget* parent)
+    : QGroupBox(QStringLiteral("Element of pipe"), parent) {
     setObjectName(QStringLiteral("Element_Fenster"));
 
     std::vector<std::string> labels{"Quantity of elements:"}, names, captions, items;
@@ -146,11 +147,13 @@ void ElementPanelWidget::showPicture(int number) {
     if (number == shownPicture_) return;
     shownPicture_ = number;
     // A missing picture shows none; the rows are laid out all the same.
-    QPixmap picture(QDir(pictureDirectory_).filePath(QString::number(number) + QStringLiteral(".bmp")));
+    QPixmap picture(
+        QDir(pictureDirectory_).filePath(QString::number(number) + QStringLiteral(".bmp")));
     if (picture.isNull())
         Image1->clear();
     else
-        Image1->setPixmap(picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        Image1->setPixmap(
+            picture.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void ElementPanelWidget::showPanel(const ElementPanel& element) {
@@ -176,7 +179,8 @@ void ElementPanelWidget::showPanel(const ElementPanel& element) {
 
     const OptionGroup& option = element.option;
     RadioGroup1->setTitle(QString::fromStdString(option.caption));
-    for (std::size_t i = 0; i < 2; ++i) optionItems[i]->setText(QString::fromStdString(option.items[i]));
+    for (std::size_t i = 0; i < 2; ++i)
+        optionItems[i]->setText(QString::fromStdString(option.items[i]));
     optionItems[option.selected == 1 ? 1 : 0]->setChecked(true);
     RadioGroup1->setVisible(option.visible);
 }

@@ -27,10 +27,10 @@ public:
     // The user's texts, unit positions and option choice.
     void readPanel(ElementPanel& element) const;
 
-    std::array<QLabel*, 4> VaStatic{};    // Va1_Static .. Va4_Static
-    std::array<QLineEdit*, 4> VaEdit{};   // Va1_Edit .. Va4_Edit
-    std::array<QComboBox*, 3> ComboVar{}; // ComboVar1 .. ComboVar3
-    std::array<QLabel*, 3> LabelVar{};    // [0] unused; LabelVar2, LabelVar3
+    std::array<QLabel*, 4> VaStatic{};     // Va1_Static .. Va4_Static
+    std::array<QLineEdit*, 4> VaEdit{};    // Va1_Edit .. Va4_Edit
+    std::array<QComboBox*, 3> ComboVar{};  // ComboVar1 .. ComboVar3
+    std::array<QLabel*, 3> LabelVar{};     // [0] unused; LabelVar2, LabelVar3
     QLabel* Va5_Titel;
     QLineEdit* Va5_Edit;
     QGroupBox* RadioGroup1;

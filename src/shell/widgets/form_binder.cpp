@@ -3,12 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/widget_text.h"
-#include "shell/widgets/bend_surface_window.h"
-#include "shell/widgets/branch_flow_window.h"
 
 namespace tolvane {
 

@@ -11,14 +11,14 @@
 namespace tolvane {
 
 TGasdaten::TGasdaten(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Gasdaten"));
     setWindowTitle(QStringLiteral("Specifications of gases (required)"));
 
     auto* grid = new QGridLayout(this);
-    auto addRow = [&](int row, const char* label, const char* editName, const char* boxName, UnitList list,
-                      QLineEdit*& edit, QComboBox*& box) {
+    auto addRow = [&](int row, const char* label, const char* editName, const char* boxName,
+                      UnitList list, QLineEdit*& edit, QComboBox*& box) {
         edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(editName));
         limitLength(edit, 10);
@@ -34,10 +34,10 @@ TGasdaten::TGasdaten(QWidget* parent)
     };
     addRow(0, "Pressure (incoming):", field::GasPressure, "ComboBox1", UnitList::GasPressure,
            Edit_Eingangsdruck, ComboBox1);
-    addRow(1, "Temperature (incoming):", field::GasInletTemperature, "ComboBox2", UnitList::Temperature,
-           Edit_Eingangstemperatur, ComboBox2);
-    addRow(2, "Temperature (leaving):", field::GasOutletTemperature, "ComboBox3", UnitList::Temperature,
-           Edit_Ausgangstemperatur, ComboBox3);
+    addRow(1, "Temperature (incoming):", field::GasInletTemperature, "ComboBox2",
+           UnitList::Temperature, Edit_Eingangstemperatur, ComboBox2);
+    addRow(2, "Temperature (leaving):", field::GasOutletTemperature, "ComboBox3",
+           UnitList::Temperature, Edit_Ausgangstemperatur, ComboBox3);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     showPanel(GasPanel{});
 }

@@ -49,14 +49,16 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     pressureDrop = item(calculateMenu, "&Pressure drop", "PressureDrop");
     pressureDrop->setShortcut(QKeySequence(Qt::Key_F3));
     calculateMenu->addSeparator();
-    economicDiameterLiquid = item(calculateMenu, "Economic diameter of pipe &liquid...", "EconomicLiquid");
+    economicDiameterLiquid =
+        item(calculateMenu, "Economic diameter of pipe &liquid...", "EconomicLiquid");
     economicDiameterGas = item(calculateMenu, "Economic diameter of pipe &gas...", "EconomicGas");
     head = item(calculateMenu, "&Head...", "Head");
     npsh = item(calculateMenu, "&NPSH...", "NPSH");
     pipeVolume = item(calculateMenu, "V&olume of pipe/Filling time...", "PipeVolume");
     velocityToRateOfFlow = item(calculateMenu, "&Velocity to rate of flow...", "VelocityToFlow");
     rateOfFlowToVelocity = item(calculateMenu, "&Rate of flow to velocity...", "FlowToVelocity");
-    plantCharacteristic = item(calculateMenu, "P&ressure drop = f (rate of flow)...", "PlantCharacteristic");
+    plantCharacteristic =
+        item(calculateMenu, "P&ressure drop = f (rate of flow)...", "PlantCharacteristic");
 
     viewMenu = bar->addMenu(QStringLiteral("&View"));
     viewTable = item(viewMenu, "Calculation &table", "ViewTable");
@@ -87,7 +89,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     about = item(helpMenu, "&About Tolvane", "About");
 
     // Only what the program has behind an item is enabled.
-    for (QMenu* menu : {fileMenu, editMenu, flowMediumMenu, calculateMenu, viewMenu, tableMenu, extrasMenu, helpMenu})
+    for (QMenu* menu : {fileMenu, editMenu, flowMediumMenu, calculateMenu, viewMenu, tableMenu,
+                        extrasMenu, helpMenu})
         for (QAction* a : menu->actions())
             if (!a->isSeparator()) a->setEnabled(false);
     for (QAction* a : {exitProgram, editCopy, editPaste, editDelete, selectElement, pressureDrop})
@@ -115,7 +118,9 @@ void MainMenu::setAvailable(QAction* action, bool available) {
     action->setEnabled(available);
 }
 
-void MainMenu::enable(QAction* action, bool rule) const { action->setEnabled(rule && isAvailable(action)); }
+void MainMenu::enable(QAction* action, bool rule) const {
+    action->setEnabled(rule && isAvailable(action));
+}
 
 void MainMenu::updateFileMenu(const MenuContext& c) {
     enable(newProject, true);

@@ -17,9 +17,9 @@ namespace tolvane {
 
 // What the enabling rules look at, gathered when a top menu opens.
 struct MenuContext {
-    bool tableHasValues = false;          // at least one calculation column
+    bool tableHasValues = false;            // at least one calculation column
     bool tableColumnIsCalculation = false;  // the table's selected column is not the trailing one
-    QWidget* focus = nullptr;             // the main window's focused control
+    QWidget* focus = nullptr;               // the main window's focused control
     bool clipboardHasText = false;
 };
 

@@ -18,13 +18,13 @@
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
-#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/bend_surface_window.h"
+#include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
-#include "shell/widgets/bend_surface_window.h"
-#include "shell/widgets/branch_flow_window.h"
 
 #include <filesystem>
 
@@ -37,14 +37,16 @@ const char* const kNoValuesForDiagram =
 
 // Pictures and data files sit beside the program (or in the installed data).
 QString pictureDirectory() {
-    return QString::fromStdString(std::filesystem::path(dataFilePath("1601.bmp")).parent_path().string());
+    return QString::fromStdString(
+        std::filesystem::path(dataFilePath("1601.bmp")).parent_path().string());
 }
 
 }  // namespace
 
 TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
       session_(session),
       services_(services) {
     setObjectName(QStringLiteral("MyWindow"));
@@ -96,12 +98,13 @@ void TMyWindow::buildPanels() {
 }
 
 void TMyWindow::wireMenu() {
-    connect(speed_.Berechnungsschalter, &QToolButton::clicked, this, &TMyWindow::BerechnungsschalterClick);
+    connect(speed_.Berechnungsschalter, &QToolButton::clicked, this,
+            &TMyWindow::BerechnungsschalterClick);
     connect(speed_.SpeedButton1, &QToolButton::clicked, this, &TMyWindow::SpeedButton1Click);
     // The property dialogs and the user database are not part of the program yet.
     for (QToolButton* b : {speed_.Btn_Stoffdaten_Wasser, speed_.Btn_Stoffdaten_Fluessigkeiten,
-                           speed_.Btn_Stoffdaten_Luft, speed_.Btn_Stoffdaten_Sattdampf, speed_.Btn_Stoffdaten_Gase,
-                           speed_.SpeedButton6})
+                           speed_.Btn_Stoffdaten_Luft, speed_.Btn_Stoffdaten_Sattdampf,
+                           speed_.Btn_Stoffdaten_Gase, speed_.SpeedButton6})
         b->setEnabled(false);
 
     addAction(menu_->pressureDrop);  // F3 from anywhere in the window
@@ -109,7 +112,8 @@ void TMyWindow::wireMenu() {
     connect(menu_->pressureDrop, &QAction::triggered, this, &TMyWindow::BerechnungsschalterClick);
     connect(menu_->selectElement, &QAction::triggered, this, &TMyWindow::SpeedButton1Click);
     connect(menu_->exitProgram, &QAction::triggered, this, &QWidget::close);
-    connect(menu_->plantCharacteristic, &QAction::triggered, this, &TMyWindow::plantCharacteristicClick);
+    connect(menu_->plantCharacteristic, &QAction::triggered, this,
+            &TMyWindow::plantCharacteristicClick);
     connect(menu_->zetaDatabase, &QAction::triggered, ZetaDatenbank, &QDialog::exec);
     menu_->setAvailable(menu_->zetaDatabase);
 
@@ -128,9 +132,12 @@ void TMyWindow::wireMenu() {
 }
 
 void TMyWindow::wireMedium() {
-    connect(Medium_Fenster->ComboBox1, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox1Change);
-    connect(Medium_Fenster->ComboBox4, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox4Change);
-    connect(Medium_Fenster->ComboBox5, &QComboBox::currentIndexChanged, this, &TMyWindow::ComboBox5Change);
+    connect(Medium_Fenster->ComboBox1, &QComboBox::currentIndexChanged, this,
+            &TMyWindow::ComboBox1Change);
+    connect(Medium_Fenster->ComboBox4, &QComboBox::currentIndexChanged, this,
+            &TMyWindow::ComboBox4Change);
+    connect(Medium_Fenster->ComboBox5, &QComboBox::currentIndexChanged, this,
+            &TMyWindow::ComboBox5Change);
     // Checking a condition from the program acts like a click on it.
     connect(Medium_Fenster->Radio_Gas, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Radio_GasClick();
@@ -167,7 +174,8 @@ void TMyWindow::wireTableMenu() {
     m.setAvailable(m.viewTable);
     connect(m.viewTable, &QAction::triggered, table_, &QWidget::setVisible);
     connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);
-    connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this, &TMyWindow::copyToEditWindows);
+    connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this,
+            &TMyWindow::copyToEditWindows);
     m.updateTableMenu(menuContext());
 }
 
@@ -192,10 +200,11 @@ void TMyWindow::readForm() { binder_->read(session_.form); }
 void TMyWindow::focusField(const std::string& objectName) {
     if (objectName.empty()) return;
     const QString name = QString::fromStdString(objectName);
-    for (QWidget* window : std::initializer_list<QWidget*>{this, Gasdaten, ZusatzVolumenstromfenster,
-                                                           ZusatzElementfenster}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             this, Gasdaten, ZusatzVolumenstromfenster, ZusatzElementfenster}) {
         // The main window's own fields first: the data windows are its children too.
-        QWidget* w = window == this ? centralWidget()->findChild<QWidget*>(name) : window->findChild<QWidget*>(name);
+        QWidget* w = window == this ? centralWidget()->findChild<QWidget*>(name)
+                                    : window->findChild<QWidget*>(name);
         if (!w) continue;
         if (window != this && window->isVisible()) {
             window->raise();
@@ -289,8 +298,10 @@ void TMyWindow::placeDataWindows() {
         w->adjustSize();
         QPoint at(left, frame.bottom() + 8);
         if (screen.isValid()) {
-            at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - w->width())));
-            at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - w->height() - 30)));
+            at.setX(std::clamp(at.x(), screen.left(),
+                               std::max(screen.left(), screen.right() - w->width())));
+            at.setY(std::clamp(at.y(), screen.top(),
+                               std::max(screen.top(), screen.bottom() - w->height() - 30)));
         }
         w->move(at);
     };

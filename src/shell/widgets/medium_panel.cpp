@@ -39,7 +39,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QWidget* 
 
 }  // namespace
 
-MediumPanelWidget::MediumPanelWidget(QWidget* parent) : QGroupBox(QStringLiteral("Flow medium"), parent) {
+MediumPanelWidget::MediumPanelWidget(QWidget* parent)
+    : QGroupBox(QStringLiteral("Flow medium"), parent) {
     setObjectName(QStringLiteral("Medium_Fenster"));
 
     Eingabe_Medium = makeEdit(this, "Eingabe_Medium", 22, 22);
@@ -87,8 +88,9 @@ MediumPanelWidget::MediumPanelWidget(QWidget* parent) : QGroupBox(QStringLiteral
     grid->setRowStretch(5, 1);
 
     // Tab moves along the rows: each value, then its unit.
-    QWidget* order[] = {Eingabe_Medium, ComboBox4, Eingabe_Volumenstrom, ComboBox1, Eingabe_Dichte, ComboBox2,
-                        ComboBox5, Eingabe_Viskositaet, ComboBox3, Radio_Fluessig, Radio_Gas};
+    QWidget* order[] = {Eingabe_Medium, ComboBox4, Eingabe_Volumenstrom, ComboBox1, Eingabe_Dichte,
+                        ComboBox2,      ComboBox5, Eingabe_Viskositaet,  ComboBox3, Radio_Fluessig,
+                        Radio_Gas};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     const auto& texts = UnitCatalogue::texts;

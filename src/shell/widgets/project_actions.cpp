@@ -4,13 +4,13 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "shell/project_commands.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
 
 namespace tolvane {
 
-ProjectActions::ProjectActions(TMyWindow& window, TAusgabe_Fenster& table, PlatformServices services,
-                               QObject* parent)
+ProjectActions::ProjectActions(TMyWindow& window, TAusgabe_Fenster& table,
+                               PlatformServices services, QObject* parent)
     : QObject(parent), window_(window), table_(table), services_(services) {
     MainMenu& m = *window_.menu();
     const std::pair<QAction*, void (ProjectActions::*)()> items[] = {
@@ -23,8 +23,10 @@ ProjectActions::ProjectActions(TMyWindow& window, TAusgabe_Fenster& table, Platf
         connect(action, &QAction::triggered, this, slot);
         m.setAvailable(action);
     }
-    connect(&table_, &TAusgabe_Fenster::openProjectRequested, this, &ProjectActions::OpenProjectClick);
-    connect(&table_, &TAusgabe_Fenster::saveProjectRequested, this, &ProjectActions::SaveProjectClick);
+    connect(&table_, &TAusgabe_Fenster::openProjectRequested, this,
+            &ProjectActions::OpenProjectClick);
+    connect(&table_, &TAusgabe_Fenster::saveProjectRequested, this,
+            &ProjectActions::SaveProjectClick);
     if (m.context) m.updateFileMenu(m.context());
 }
 
@@ -51,8 +53,8 @@ void ProjectActions::loadProject(const std::string& path, MessageSink& messages)
 bool ProjectActions::offerSaveAtExit() {
     Session& s = window_.session();
     if (s.projectSaved || !s.table.hasValues()) return true;
-    if (services_.messages.ask("Attention!", "Save the existing project?", QuestionButtons::YesNo, Answer::Yes) !=
-        Answer::Yes)
+    if (services_.messages.ask("Attention!", "Save the existing project?", QuestionButtons::YesNo,
+                               Answer::Yes) != Answer::Yes)
         return true;
     const ProjectOutcome outcome = SaveProject(s, services_.messages, services_.files);
     apply(outcome);

@@ -24,7 +24,8 @@ QString qtFileFilter(const std::string& filter) {
         if (description.isEmpty() && pattern.isEmpty()) continue;
         // Qt takes the patterns from the parentheses of the description.
         if (!pattern.isEmpty() && !description.contains(QLatin1Char('(')))
-            description += QStringLiteral(" (") + QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+            description += QStringLiteral(" (") +
+                           QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                            QLatin1Char(')');
         filters << description;
     }
@@ -65,12 +66,12 @@ void QtMessageSink::show(MessageType type, const std::string& text) {
     box.exec();
 }
 
-Answer QtMessageSink::ask(const std::string& title, const std::string& text, QuestionButtons buttons,
-                          Answer defaultButton) {
+Answer QtMessageSink::ask(const std::string& title, const std::string& text,
+                          QuestionButtons buttons, Answer defaultButton) {
     QMessageBox::StandardButtons qtButtons = QMessageBox::Yes | QMessageBox::No;
     if (buttons == QuestionButtons::YesNoCancel) qtButtons |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), displayText(text), qtButtons,
-                    dialogParent());
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), displayText(text),
+                    qtButtons, dialogParent());
     box.setDefaultButton(toQt(defaultButton));
     if (buttons == QuestionButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {

@@ -38,7 +38,8 @@ class QtFileDialogs : public FileDialogs {
 public:
     std::optional<std::string> openFile(const std::string& filter,
                                         const std::string& defaultExtension) override;
-    std::optional<std::string> saveFile(const std::string& filter, const std::string& defaultExtension,
+    std::optional<std::string> saveFile(const std::string& filter,
+                                        const std::string& defaultExtension,
                                         const std::string& suggestedName) override;
 };
 

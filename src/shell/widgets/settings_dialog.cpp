@@ -17,7 +17,8 @@ namespace tolvane {
 
 namespace {
 
-const char* const kDatabaseUnitsWarning = "The data records in the database will not convert to the new units!";
+const char* const kDatabaseUnitsWarning =
+    "The data records in the database will not convert to the new units!";
 
 QComboBox* choiceBox(QWidget* parent, const char* name, const QStringList& items) {
     auto* box = new QComboBox(parent);
@@ -29,7 +30,8 @@ QComboBox* choiceBox(QWidget* parent, const char* name, const QStringList& items
 }  // namespace
 
 TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       settings_(settings),
       messages_(messages) {
     setObjectName(QStringLiteral("EinstellungenDlg"));
@@ -40,7 +42,8 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     ComboBox2 = choiceBox(this, "ComboBox2", {QStringLiteral("yes"), QStringLiteral("no")});
     ComboBox3 = choiceBox(this, "ComboBox3", {QStringLiteral("metric"), QStringLiteral("US")});
     int boxWidth = 0;
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) boxWidth = std::max(boxWidth, box->sizeHint().width());
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        boxWidth = std::max(boxWidth, box->sizeHint().width());
     for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) box->setFixedWidth(boxWidth);
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
@@ -124,8 +127,9 @@ void TEinstellungenDlg::showEvent(QShowEvent* event) {
 }
 
 void TEinstellungenDlg::OKBtnClick() {
-    const OutputSystem chosen = ComboBox1->currentText() == QLatin1String("metric") ? OutputSystem::Metric
-                                                                                    : OutputSystem::US;
+    const OutputSystem chosen = ComboBox1->currentText() == QLatin1String("metric")
+                                    ? OutputSystem::Metric
+                                    : OutputSystem::US;
     const bool changed = chosen != settings_.output;
     settings_.output = chosen;
     accept();

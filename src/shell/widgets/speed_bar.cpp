@@ -113,23 +113,27 @@ QToolButton* speedButton(QToolBar* bar, const char* name, const QString& hint, c
 
 SpeedButtons buildSpeedBar(QToolBar* bar) {
     SpeedButtons s;
-    s.Berechnungsschalter =
-        speedButton(bar, "Berechnungsschalter", QStringLiteral("Calculate pressure drop"), pressureDropGlyph());
-    s.SpeedButton1 = speedButton(bar, "SpeedButton1", QStringLiteral("Select pipe element"), elementGlyph());
+    s.Berechnungsschalter = speedButton(
+        bar, "Berechnungsschalter", QStringLiteral("Calculate pressure drop"), pressureDropGlyph());
+    s.SpeedButton1 =
+        speedButton(bar, "SpeedButton1", QStringLiteral("Select pipe element"), elementGlyph());
     bar->addSeparator();
-    s.Btn_Stoffdaten_Wasser = speedButton(bar, "Btn_Stoffdaten_Wasser", QStringLiteral("Properties of water"),
-                                          dropGlyph(QColor(40, 120, 220)));
+    s.Btn_Stoffdaten_Wasser =
+        speedButton(bar, "Btn_Stoffdaten_Wasser", QStringLiteral("Properties of water"),
+                    dropGlyph(QColor(40, 120, 220)));
     s.Btn_Stoffdaten_Fluessigkeiten =
-        speedButton(bar, "Btn_Stoffdaten_Fluessigkeiten", QStringLiteral("Properties of other fluids"),
-                    dropGlyph(QColor(200, 140, 30)));
-    s.Btn_Stoffdaten_Luft = speedButton(bar, "Btn_Stoffdaten_Luft", QStringLiteral("Properties of air"),
-                                        waveGlyph(QColor(90, 160, 220), false));
-    s.Btn_Stoffdaten_Sattdampf =
-        speedButton(bar, "Btn_Stoffdaten_Sattdampf", QStringLiteral("Properties of saturated steam"),
-                    waveGlyph(QColor(140, 140, 140), true));
-    s.Btn_Stoffdaten_Gase =
-        speedButton(bar, "Btn_Stoffdaten_Gase", QStringLiteral("Properties of other gases"), moleculeGlyph());
-    s.SpeedButton6 = speedButton(bar, "SpeedButton6", QStringLiteral("User defined database"), QIcon());
+        speedButton(bar, "Btn_Stoffdaten_Fluessigkeiten",
+                    QStringLiteral("Properties of other fluids"), dropGlyph(QColor(200, 140, 30)));
+    s.Btn_Stoffdaten_Luft =
+        speedButton(bar, "Btn_Stoffdaten_Luft", QStringLiteral("Properties of air"),
+                    waveGlyph(QColor(90, 160, 220), false));
+    s.Btn_Stoffdaten_Sattdampf = speedButton(bar, "Btn_Stoffdaten_Sattdampf",
+                                             QStringLiteral("Properties of saturated steam"),
+                                             waveGlyph(QColor(140, 140, 140), true));
+    s.Btn_Stoffdaten_Gase = speedButton(
+        bar, "Btn_Stoffdaten_Gase", QStringLiteral("Properties of other gases"), moleculeGlyph());
+    s.SpeedButton6 =
+        speedButton(bar, "SpeedButton6", QStringLiteral("User defined database"), QIcon());
     s.SpeedButton6->setText(QStringLiteral("B"));
     s.SpeedButton6->setToolButtonStyle(Qt::ToolButtonTextOnly);
     s.SpeedButton6->setFixedSize(s.Berechnungsschalter->sizeHint());

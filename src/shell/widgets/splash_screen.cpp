@@ -20,7 +20,8 @@ constexpr int kHeight = 280;
 
 // A gauge on its stub above the pipe; `reading` from 0 (left stop) to 1 (right stop).
 void drawGauge(QPainter& p, QPointF centre, double radius, double reading, double pipeTop) {
-    const QRectF stub(centre.x() - 5, centre.y() + radius - 2, 10, pipeTop - centre.y() - radius + 4);
+    const QRectF stub(centre.x() - 5, centre.y() + radius - 2, 10,
+                      pipeTop - centre.y() - radius + 4);
     QLinearGradient metal(stub.topLeft(), stub.topRight());
     metal.setColorAt(0, QColor(120, 124, 130));
     metal.setColorAt(0.5, QColor(220, 224, 228));
@@ -43,7 +44,8 @@ void drawGauge(QPainter& p, QPointF centre, double radius, double reading, doubl
         return QPointF(centre.x() + r * std::cos(a), centre.y() - r * std::sin(a));
     };
     p.setPen(QPen(QColor(40, 40, 40), 1.2));
-    for (int i = 0; i <= 10; ++i) p.drawLine(at(i / 10.0, radius * 0.72), at(i / 10.0, radius * (i % 5 ? 0.8 : 0.86)));
+    for (int i = 0; i <= 10; ++i)
+        p.drawLine(at(i / 10.0, radius * 0.72), at(i / 10.0, radius * (i % 5 ? 0.8 : 0.86)));
     p.setPen(QPen(QColor(190, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre, at(reading, radius * 0.68));
     p.setBrush(QColor(40, 40, 40));
@@ -83,7 +85,8 @@ QPixmap TSplashScreen::picture() {
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(QRectF(28, 18, kWidth - 56, 56), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kTitle));
+    p.drawText(QRectF(28, 18, kWidth - 56, 56), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromLatin1(kTitle));
     p.setPen(QPen(QColor(255, 200, 60), 3));
     p.drawLine(QPointF(30, 78), QPointF(190, 78));
 

@@ -14,11 +14,11 @@
 #include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
-#include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
-#include "shell/widgets/main_window.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/project_actions.h"
+#include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/splash_screen.h"
 
 namespace tolvane {
@@ -37,7 +37,8 @@ QPoint onScreen(QPoint at) {
 
 }  // namespace
 
-TolvaneProgram::TolvaneProgram(Session& session, PlatformServices services, StartupOptions options, QObject* parent)
+TolvaneProgram::TolvaneProgram(Session& session, PlatformServices services, StartupOptions options,
+                               QObject* parent)
     : QObject(parent), session_(session), services_(services), options_(std::move(options)) {}
 
 TolvaneProgram::~TolvaneProgram() {
@@ -69,8 +70,9 @@ void TolvaneProgram::start() {
     projects_ = new ProjectActions(*main_, *table_, services_, this);
 
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
-    connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
-            [this](OutputSystem system) { table_->convertUnits(system, session_.settings.decimals); });
+    connect(
+        settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
+        [this](OutputSystem system) { table_->convertUnits(system, session_.settings.decimals); });
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);

@@ -34,7 +34,8 @@ struct StartupOptions {
 class TolvaneProgram : public QObject {
     Q_OBJECT
 public:
-    TolvaneProgram(Session& session, PlatformServices services, StartupOptions options, QObject* parent = nullptr);
+    TolvaneProgram(Session& session, PlatformServices services, StartupOptions options,
+                   QObject* parent = nullptr);
     ~TolvaneProgram() override;
 
     // Creates the windows and shows the main window; the rest of start-up

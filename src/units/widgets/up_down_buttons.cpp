@@ -30,7 +30,9 @@ UpDownButtons::UpDownButtons(int minimum, int maximum, QWidget* parent)
     connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
 }
 
-void UpDownButtons::setPosition(int position) { position_ = std::clamp(position, minimum_, maximum_); }
+void UpDownButtons::setPosition(int position) {
+    position_ = std::clamp(position, minimum_, maximum_);
+}
 
 void UpDownButtons::stepBy(int steps) {
     const int before = position_;
