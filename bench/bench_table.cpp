@@ -4,9 +4,10 @@
 // each followed by the total, well under a second.
 #include <benchmark/benchmark.h>
 
-#include "engine/result_column.h"
-#include "engine/us_conversion.h"
 #include "results/calculation_table.h"
+#include "results/result_column.h"
+#include "results/shown_values.h"
+#include "shell/column_from_form.h"
 #include "shell/element_panel.h"
 
 namespace tolvane {
@@ -46,8 +47,8 @@ CalculationTable tableWith(int n, const Calculation& c) {
     ResultTexts texts =
         formatResults(c.result, c.shown, c.form.element.kind, OutputSystem::Metric, 3);
     for (int i = 0; i < n; ++i) {
-        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3,
-                           messages);
+        appendResultColumn(table, describeColumn(c.form), c.result, c.shown, texts,
+                           OutputSystem::Metric, 3, messages);
     }
     table.updateTotal(OutputSystem::Metric, 3);
     return table;
@@ -60,8 +61,8 @@ void BM_AppendColumnAndTotal(benchmark::State& state) {
     for (auto _ : state) {
         ResultTexts texts =
             formatResults(c.result, c.shown, c.form.element.kind, OutputSystem::Metric, 3);
-        appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3,
-                           messages);
+        appendResultColumn(table, describeColumn(c.form), c.result, c.shown, texts,
+                           OutputSystem::Metric, 3, messages);
         table.updateTotal(OutputSystem::Metric, 3);
         benchmark::DoNotOptimize(table.totalText());
         state.PauseTiming();
@@ -81,8 +82,8 @@ void BM_TenThousandAppendsWithTotals(benchmark::State& state) {
     for (auto _ : state) {
         CalculationTable table;
         for (int i = 0; i < kCalculations; ++i) {
-            appendResultColumn(table, c.form, c.result, c.shown, texts, OutputSystem::Metric, 3,
-                               messages);
+            appendResultColumn(table, describeColumn(c.form), c.result, c.shown, texts,
+                               OutputSystem::Metric, 3, messages);
             table.updateTotal(OutputSystem::Metric, 3);
         }
         benchmark::DoNotOptimize(table.totalText());

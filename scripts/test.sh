@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_BUILD_TESTS=ON -DTOLVANE_BUILD_BENCH=ON
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_BUILD_TESTS=ON -DTOLVANE_BUILD_BENCH=ON -DTOLVANE_WARNINGS_AS_ERRORS=ON
 cmake --build build-test -j"$(nproc)"
 cd build-test
 QT_QPA_PLATFORM=offscreen LC_ALL=C ctest --output-on-failure -j"$(nproc)"

@@ -54,8 +54,6 @@ inline const std::string kLaminarMessage =
 inline const std::string kGasLimitMessage =
     "For the gaseous medium is the pressure drop to big for calculating.\rWhat to do? "
     "Reduce the rate of flow or enlarge the diameter or enlarge the inline pressure.";
-inline const std::string kTransitionalMessage =
-    "The flow is in the range laminar to turbulent. An error of calculation is possible!";
 inline const std::string kNotPossibleMessage =
     "A calculation with the specified data is not possible!";
 

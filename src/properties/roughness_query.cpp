@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "shell/form_state.h"
 #include "units/input_number.h"
 #include "units/unit_catalogue.h"
 
@@ -16,18 +15,18 @@ RoughnessQueryOutcome confirmRoughness(const RoughnessQueryState& query, Message
     InputCheck check(messages);
     double k = ParseInputNumber(query.text, check);
     if (!check.InputValid) {
-        ReportBadInput(check, kRoughnessLabel, field::Roughness);
+        ReportBadInput(check, kRoughnessLabel, kRoughnessField);
         return {std::nullopt, check.focus};
     }
     // A wall cannot be rougher than smooth; zero is the hydraulically smooth pipe.
-    CheckRange(check, false, false, true, k, 0.0, 0.0, kRoughnessLabel, field::Roughness);
+    CheckRange(check, k, RangeLimits::notNegative(), kRoughnessLabel, kRoughnessField);
     if (!check.ChecksPassed) return {std::nullopt, check.focus};
 
     const auto& units = UnitCatalogue::texts(UnitList::Diameter);
     if (query.unit > 0 && query.unit < static_cast<int>(units.size()))
         k = ConvertToBase(UnitList::Diameter, units[static_cast<std::size_t>(query.unit)], k);
     if (!std::isfinite(k)) {
-        ReportBadInput(check, kRoughnessLabel, field::Roughness);
+        ReportBadInput(check, kRoughnessLabel, kRoughnessField);
         return {std::nullopt, check.focus};
     }
     return {k, ""};

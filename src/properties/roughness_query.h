@@ -7,10 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "shell/session.h"
 #include "units/messages_clipboard_files.h"
 
 namespace tolvane {
+
+// The roughness query TRauDialog: Edit1 ("Roughness:") and ComboBox1 ("mm"/"in.").
+struct RoughnessQueryState {
+    std::string text = "0.1";
+    int unit = 0;
+};
+
+// Object name of the query's field, where its messages put the focus.
+inline constexpr const char* kRoughnessField = "Edit1";
 
 struct RoughnessQueryOutcome {
     std::optional<double> k;  // mm; nothing when a message was shown

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "engine/result_column.h"
-#include "engine/us_conversion.h"
+#include "results/result_column.h"
+#include "results/shown_values.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
 

@@ -104,12 +104,11 @@ public:
     double v(int row) const { return values_[static_cast<std::size_t>(row - 1)]; }
 
     void positive(std::initializer_list<int> rows) {
-        for (int r : rows) range(r, false, 0.0, false);
+        for (int r : rows) range(r, RangeLimits::positive());
     }
-    // CheckRange without a minimum.
-    void range(int r, bool checkMaximum, double maximum, bool allowZero) {
-        CheckRange(check_, false, checkMaximum, allowZero, v(r), 0.0, maximum,
-                   form_.element.rows[static_cast<std::size_t>(r - 1)].label, kRowFields[r - 1]);
+    void range(int r, const RangeLimits& limits) {
+        CheckRange(check_, v(r), limits, form_.element.rows[static_cast<std::size_t>(r - 1)].label,
+                   kRowFields[r - 1]);
     }
     void fail(const std::string& text, int focusRow) {
         ReportCheckFailure(check_, text, kRowFields[focusRow - 1]);
@@ -141,7 +140,7 @@ void checkStraightPipe(ElementChecker& c, int variant) {
 
 void checkEntrance(ElementChecker& c, int variant) {
     c.positive({1});
-    if (variant == 3) c.range(2, true, 90.0, false);
+    if (variant == 3) c.range(2, RangeLimits::positive().below(90.0));
 }
 
 void checkChangeOfSection(ElementChecker& c, int variant) {
@@ -159,7 +158,7 @@ void checkChangeOfSection(ElementChecker& c, int variant) {
                 1);
     }
     // Both gradual changes take their angle as an opening angle below 90 degrees.
-    if (variant == 2 || variant == 4) c.range(3, true, 90.0, false);
+    if (variant == 2 || variant == 4) c.range(3, RangeLimits::positive().below(90.0));
 }
 
 void checkBend(ElementChecker& c, int variant) {
@@ -230,8 +229,8 @@ void checkBranching(ElementChecker& c, int variant) {
     }
     c.positive({1, 2});
     if (variant <= 6) {
-        c.range(3, false, 0.0, true);
-        c.range(4, true, 180.0, false);
+        c.range(3, RangeLimits::notNegative());
+        c.range(4, RangeLimits::positive().below(180.0));
     } else if (variant == 7) {
         if (c.v(2) > 90) c.fail(kAngle90, 2);
     } else {
@@ -273,7 +272,7 @@ void checkValve(ElementChecker& c, int variant) {
     }
     c.positive({1});
     // A closing angle below zero has no resistance curve.
-    c.range(2, false, 0.0, true);
+    c.range(2, RangeLimits::notNegative());
     if (variant == 5 && c.v(2) > 50) c.fail(kIncorrect + "Angle w max. value: 50 degree!", 2);
     if (variant == 6 && c.v(2) > 70) c.fail(kIncorrect + "Angle w max. value: 70 degree!", 2);
 }

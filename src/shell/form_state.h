@@ -113,7 +113,6 @@ inline constexpr const char* BranchFlow = "Edit_abzwVolumenstrom";
 inline constexpr const char* GasPressure = "Edit_Eingangsdruck";
 inline constexpr const char* GasInletTemperature = "Edit_Eingangstemperatur";
 inline constexpr const char* GasOutletTemperature = "Edit_Ausgangstemperatur";
-inline constexpr const char* Roughness = "Edit1";
 }  // namespace field
 
 // Medium panel events: refill ComboBox1 / ComboBox3 for a new choice (position 0).

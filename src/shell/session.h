@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/flow_types.h"
+#include "properties/roughness_query.h"
 #include "results/calculation_table.h"
 #include "shell/form_state.h"
 
@@ -16,12 +17,6 @@ struct Settings {
     int decimals = 3;                            // "Number of decimal places:" 0..6
     bool saveSettings = true;                    // "Saving of settings at end of program:"
     bool userDatabaseMetric = true;              // "Units of the user defined database:"
-};
-
-// The roughness query TRauDialog: Edit1 ("Roughness:") and ComboBox1 ("mm"/"in.").
-struct RoughnessQueryState {
-    std::string text = "0.1";
-    int unit = 0;
 };
 
 struct Session {

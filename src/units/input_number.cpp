@@ -142,23 +142,22 @@ void ReportBadInput(InputCheck& check, const std::string& label, const std::stri
     check.focus = field;
 }
 
-void CheckRange(InputCheck& check, bool checkMinimum, bool checkMaximum, bool allowZero,
-                double value, double minimum, double maximum, const std::string& label,
-                const std::string& field) {
+void CheckRange(InputCheck& check, double value, const RangeLimits& limits,
+                const std::string& label, const std::string& field) {
     bool reported = false;
     if (value < 0) {
         fail(check, zeroMessage(label), field);
         reported = true;
     }
-    if (checkMinimum && value < minimum) {
-        fail(check, limitMessage(label, "must be bigger than", minimum), field);
+    if (limits.minimum && value < *limits.minimum) {
+        fail(check, limitMessage(label, "must be bigger than", *limits.minimum), field);
         reported = true;
     }
-    if (checkMaximum && value >= maximum) {
-        fail(check, limitMessage(label, "must be smaller than", maximum), field);
+    if (limits.maximum && value >= *limits.maximum) {
+        fail(check, limitMessage(label, "must be smaller than", *limits.maximum), field);
         reported = true;
     }
-    if (value == 0 && !allowZero) {
+    if (value == 0 && !limits.allowZero) {
         fail(check, zeroMessage(label), field);
         reported = true;
     }

@@ -34,12 +34,36 @@ double ParseInputNumber(const std::string& text, InputCheck& check);
 // "Incorrect input in the input field\r\"<label>\"!" as an error, focus to field.
 void ReportBadInput(InputCheck& check, const std::string& label, const std::string& field);
 
+// The limits a range check applies besides "not below zero", e.g.
+// RangeLimits::positive().below(90.0) or RangeLimits::notNegative().
+struct RangeLimits {
+    std::optional<double> minimum;  // refused below it
+    std::optional<double> maximum;  // refused at or above it
+    bool allowZero = false;
+
+    static RangeLimits positive() { return RangeLimits{}; }
+    static RangeLimits notNegative() {
+        RangeLimits limits;
+        limits.allowZero = true;
+        return limits;
+    }
+    RangeLimits from(double lowest) const {
+        RangeLimits limits = *this;
+        limits.minimum = lowest;
+        return limits;
+    }
+    RangeLimits below(double limit) const {
+        RangeLimits limits = *this;
+        limits.maximum = limit;
+        return limits;
+    }
+};
+
 // The four tests in their order: < 0 (zero message), below minimum, at or
 // above maximum, zero when not allowed. Each message clears ChecksPassed and
 // moves the focus to `field`.
-void CheckRange(InputCheck& check, bool checkMinimum, bool checkMaximum, bool allowZero,
-                double value, double minimum, double maximum, const std::string& label,
-                const std::string& field);
+void CheckRange(InputCheck& check, double value, const RangeLimits& limits,
+                const std::string& label, const std::string& field);
 
 // Shows an error message with an OK button, clears ChecksPassed and moves the
 // focus to `field` (the element checks' own messages).

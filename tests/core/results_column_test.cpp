@@ -5,8 +5,9 @@
 #include <functional>
 #include <map>
 
-#include "engine/result_column.h"
-#include "engine/us_conversion.h"
+#include "results/result_column.h"
+#include "results/shown_values.h"
+#include "shell/column_from_form.h"
 #include "shell/element_panel.h"
 
 namespace tolvane {
@@ -133,7 +134,7 @@ TEST(UsPresentation, ConvertsByRecordedUnitsAndVisibility) {
     v.pressureDrop = 0.01;
     v.pressureDrop2 = 5;
     form.element.rows[2].unit.visible = false;  // a hidden unit box is left alone
-    ShownValues us = toUsShownValues(v, form);
+    ShownValues us = toUsShownValues(v, describeColumn(form));
     EXPECT_NEAR(us.rateOfFlow, 44.0288, 1e-4);
     EXPECT_NEAR(us.density, 62.4280, 1e-4);
     EXPECT_DOUBLE_EQ(us.viscosity, 1.0);
@@ -155,7 +156,7 @@ TEST(UsPresentation, DegreeAndZeroRoughnessStay) {
     ShownValues v;
     v.dims = {50.8, 101.6, 90};
     v.roughness = 0;
-    ShownValues us = toUsShownValues(v, form);
+    ShownValues us = toUsShownValues(v, describeColumn(form));
     EXPECT_NEAR(us.dims[0], 2.0, 1e-12);
     EXPECT_NEAR(us.dims[1], 4.0, 1e-12);
     EXPECT_DOUBLE_EQ(us.dims[2], 90.0);
@@ -208,12 +209,12 @@ TEST_P(ColumnWriter, FillsTheRowsOfItsKind) {
     ElementResult result = turbulentResult();
     ShownValues shown = waterValues(result, {100, 1, 0});
     c.setUp(form, result, shown);
-    if (c.system == OutputSystem::US) shown = toUsShownValues(shown, form);
+    if (c.system == OutputSystem::US) shown = toUsShownValues(shown, describeColumn(form));
     ResultTexts texts = formatResults(result, shown, c.kind, c.system, 3);
 
     CalculationTable table;
     RecordingMessageSink messages;
-    appendResultColumn(table, form, result, shown, texts, c.system, 3, messages);
+    appendResultColumn(table, describeColumn(form), result, shown, texts, c.system, 3, messages);
 
     ASSERT_EQ(table.ColCount(), 3);
     EXPECT_TRUE(messages.messages.empty());
@@ -449,7 +450,7 @@ TEST_P(TransitionalWarning, IsShownBeforeTheColumnIsWritten) {
     ShownValues v = waterValues(r, {100, 1, 0});
     CalculationTable table;
     RecordingMessageSink messages;
-    appendResultColumn(table, form, r, v,
+    appendResultColumn(table, describeColumn(form), r, v,
                        formatResults(r, v, form.element.kind, OutputSystem::Metric, 3),
                        OutputSystem::Metric, 3, messages);
     EXPECT_EQ(table.calculationCount(), 1);  // written all the same
@@ -477,9 +478,9 @@ TEST(ColumnWriter, NumbersFollowTheColumnAndKeepTheTypedSpecification) {
     CalculationTable table;
     RecordingMessageSink messages;
     ResultTexts t = formatResults(r, v, form.element.kind, OutputSystem::Metric, 3);
-    appendResultColumn(table, form, r, v, t, OutputSystem::Metric, 3, messages);
+    appendResultColumn(table, describeColumn(form), r, v, t, OutputSystem::Metric, 3, messages);
     table.setCell(2, 6, "pump outlet");
-    appendResultColumn(table, form, r, v, t, OutputSystem::Metric, 3, messages);
+    appendResultColumn(table, describeColumn(form), r, v, t, OutputSystem::Metric, 3, messages);
     EXPECT_EQ(table.ColCount(), 4);
     EXPECT_EQ(table.cell(2, 0), "2");
     EXPECT_EQ(table.cell(2, 6), "pump outlet");

@@ -8,8 +8,9 @@
 #include <map>
 #include <vector>
 
-#include "engine/us_conversion.h"
 #include "results/calculation_table.h"
+#include "results/shown_values.h"
+#include "shell/column_from_form.h"
 #include "shell/element_panel.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
@@ -413,12 +414,14 @@ TEST_P(SwitchAgreesWithUsCalculation, ForEveryTextOfZeroToThreeDecimals) {
             if (c.value) {
                 shown.*c.value = metric;
                 columns.push_back({{7, "circular/1"}, {c.row, text}});
-                expected.push_back(formatFixed(toUsShownValues(shown, form).*c.value, d));
+                expected.push_back(
+                    formatFixed(toUsShownValues(shown, describeColumn(form)).*c.value, d));
             } else {
                 shown.dims[0] = metric;
                 columns.push_back({{7, "circular/1"}, {8, "Diameter of pipe D in mm: " + text}});
-                expected.push_back("Diameter of pipe D in in.: " +
-                                   formatFixed(toUsShownValues(shown, form).dims[0], d));
+                expected.push_back(
+                    "Diameter of pipe D in in.: " +
+                    formatFixed(toUsShownValues(shown, describeColumn(form)).dims[0], d));
             }
         }
         CalculationTable t = tableOf(columns, OutputSystem::Metric, d);

@@ -45,6 +45,8 @@ const FieldCase kRefusals[] = {
      "Va3_Edit"},
     {"quantity_text", [](FormState& f) { f.element.quantity = "1x"; },
      badInputMessage("Quantity of elements:"), "Va5_Edit"},
+    {"negative_quantity", [](FormState& f) { f.element.quantity = "-2"; },
+     zeroMessage("Quantity of elements:"), "Va5_Edit"},
     {"flow_text", [](FormState& f) { f.medium.flow = "1..0"; },
      badInputMessage("Rate of flow in m³/h:"), "Eingabe_Volumenstrom"},
     {"density_text", [](FormState& f) { f.medium.density = "heavy"; },
@@ -230,6 +232,11 @@ TEST(Calculate, ChecksTheElementInMillimetresWhateverItsUnit) {
 TEST(Calculate, BlankQuantityIsAcceptedWithNoPressureDrop) {
     const auto column = calculated([](Session& s) { s.form.element.quantity = ""; });
     EXPECT_EQ(column[7], "circular/");
+    EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
+}
+
+TEST(Calculate, ZeroQuantityIsAcceptedWithNoPressureDrop) {
+    const auto column = calculated([](Session& s) { s.form.element.quantity = "0"; });
     EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
 }
 

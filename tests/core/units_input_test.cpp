@@ -145,8 +145,11 @@ TEST_P(CheckRangeCases, shows_messages_in_order) {
     const RangeCase& c = GetParam();
     RecordingMessageSink sink;
     InputCheck check(sink);
-    CheckRange(check, c.checkMinimum, c.checkMaximum, c.allowZero, c.value, c.minimum, c.maximum,
-               kLabel, "Va1_Edit");
+    RangeLimits limits;
+    if (c.checkMinimum) limits.minimum = c.minimum;
+    if (c.checkMaximum) limits.maximum = c.maximum;
+    limits.allowZero = c.allowZero;
+    CheckRange(check, c.value, limits, kLabel, "Va1_Edit");
     std::vector<std::string> shown;
     for (const Message& m : sink.messages) {
         EXPECT_EQ(m.type, MessageType::Error);

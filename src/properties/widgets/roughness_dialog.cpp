@@ -12,7 +12,6 @@
 
 #include "properties/roughness_query.h"
 #include "properties/widgets/roughness_table_dialog.h"
-#include "shell/form_state.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {
@@ -33,7 +32,7 @@ TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidge
     note->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QLatin1String(field::Roughness));
+    Edit1->setObjectName(QLatin1String(kRoughnessField));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const std::string& unit : UnitCatalogue::texts(UnitList::Diameter))

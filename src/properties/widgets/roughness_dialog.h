@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "shell/session.h"
+#include "properties/roughness_query.h"
 #include "units/messages_clipboard_files.h"
 
 class QComboBox;

@@ -11,19 +11,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
-#include "shell/element_panel.h"
-#include "shell/widgets/element_chooser_dialog.h"
-#include "shell/widgets/main_window.h"
 
 namespace tolvane {
 
 namespace {
-
-// "Resistance coefficient" and the table row "Specification (user):".
-constexpr ElementKind kResistanceCoefficient{10, 2};
-constexpr int kSpecificationRow = 6;
 
 QStringList toList(const std::vector<std::string>& texts) {
     QStringList list;
@@ -54,9 +46,8 @@ std::string zetaDirectory() {
     return program;
 }
 
-TZetaDatenbank::TZetaDatenbank(TMyWindow& window, MessageSink& messages, std::string directory)
-    : QDialog(&window, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
-      window_(window),
+TZetaDatenbank::TZetaDatenbank(MessageSink& messages, QWidget* parent, std::string directory)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint),
       messages_(messages),
       directory_(std::move(directory)),
       selection_(std::make_unique<ZetaSelection>(directory_, messages_)) {
@@ -192,20 +183,8 @@ void TZetaDatenbank::OKBtnClick() {
     const std::optional<ZetaCopy> copy = selection_->copyToElementWindow();
     if (!copy) return;
 
-    Session& session = window_.session();
-    window_.readForm();
-    chooseElementKind(session.form, kResistanceCoefficient);
-    session.form.element.rows[0].text = copy->diameter;
-    session.form.element.rows[1].text = copy->zeta;
-    if (CheckBox1->isChecked())
-        session.table.setCell(session.table.trailingColumn(), kSpecificationRow,
-                              copy->specification);
-    window_.showForm();
-    window_.chooser()->setSelectedKind(kResistanceCoefficient);
-    if (TAusgabe_Fenster* table = window_.tableWindow(); table && CheckBox1->isChecked())
-        table->refresh();
     accept();
-    window_.focusField(field::Va1);
+    Q_EMIT fittingChosen(*copy, CheckBox1->isChecked());
 }
 
 }  // namespace tolvane

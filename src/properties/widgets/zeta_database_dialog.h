@@ -1,9 +1,10 @@
 // TZetaDatenbank, "Database resistance coefficients of fittings": measured
 // resistance coefficients by manufacturer ("*.ZTA" files), fitting and
 // diameter. The lists follow the core ZetaSelection; "Copy to &element
-// window" turns the choice into the element "Resistance coefficient" of the
-// main window and, when CheckBox1 is checked, names the fitting in the
-// specification row of the next calculation.
+// window" closes the dialog and reports the chosen fitting with
+// fittingChosen(); whoever opened the dialog turns it into the element
+// "Resistance coefficient" and, when CheckBox1 is checked, names the fitting
+// in the specification row of the next calculation.
 #pragma once
 
 #include <QDialog>
@@ -20,8 +21,6 @@ class QPushButton;
 
 namespace tolvane {
 
-class TMyWindow;
-
 // Where the "*.ZTA" files are: the program's directory, or the installed data
 // directory when the program's directory holds none.
 std::string zetaDirectory();
@@ -29,8 +28,7 @@ std::string zetaDirectory();
 class TZetaDatenbank : public QDialog {
     Q_OBJECT
 public:
-    TZetaDatenbank(TMyWindow& window, MessageSink& messages,
-                   std::string directory = zetaDirectory());
+    TZetaDatenbank(MessageSink& messages, QWidget* parent, std::string directory = zetaDirectory());
     ~TZetaDatenbank() override;
 
     // The directory listed the next time the dialog is shown.
@@ -45,6 +43,11 @@ public:
     QCheckBox* CheckBox1;
     QPushButton* OKBtn;
     QPushButton* CloseBtn;
+
+Q_SIGNALS:
+    // "Copy to &element window" was pressed on a complete choice;
+    // `withSpecification` is the state of CheckBox1.
+    void fittingChosen(const tolvane::ZetaCopy& copy, bool withSpecification);
 
 public Q_SLOTS:
     void FormShow();
@@ -62,7 +65,6 @@ private:
     void showFittings();
     void showDiameters();
 
-    TMyWindow& window_;
     MessageSink& messages_;
     std::string directory_;
     std::unique_ptr<ZetaSelection> selection_;

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -18,6 +17,7 @@
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
+#include "shell/fitting_choice.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -64,7 +64,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     buildPanels();
     RauDialog = new TRauDialog(session_.roughnessQuery, services_.messages, this);
     asker_ = [this] { return RauDialog->ask(); };
-    ZetaDatenbank = new TZetaDatenbank(*this, services_.messages);
+    ZetaDatenbank = new TZetaDatenbank(services_.messages, this);
 
     wireMenu();
     wireMedium();
@@ -115,6 +115,7 @@ void TMyWindow::wireMenu() {
     connect(menu_->plantCharacteristic, &QAction::triggered, this,
             &TMyWindow::plantCharacteristicClick);
     connect(menu_->zetaDatabase, &QAction::triggered, ZetaDatenbank, &QDialog::exec);
+    connect(ZetaDatenbank, &TZetaDatenbank::fittingChosen, this, &TMyWindow::takeChosenFitting);
     menu_->setAvailable(menu_->zetaDatabase);
 
     connect(menu_->editCopy, &QAction::triggered, this, [this] {
@@ -309,6 +310,15 @@ void TMyWindow::placeDataWindows() {
     const int right = frame.left() + Medium_Fenster->geometry().right() + 16;
     place(ZusatzElementfenster, right);
     place(ZusatzVolumenstromfenster, right);
+}
+
+void TMyWindow::takeChosenFitting(const ZetaCopy& copy, bool withSpecification) {
+    readForm();
+    applyChosenFitting(session_, copy, withSpecification);
+    showForm();
+    BtnBottomDlg->setSelectedKind(kResistanceCoefficientKind);
+    if (withSpecification && table_) table_->refresh();
+    focusField(field::Va1);
 }
 
 }  // namespace tolvane

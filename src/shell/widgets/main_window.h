@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "properties/zeta_database.h"
 #include "shell/calculate_command.h"
 #include "shell/session.h"
 #include "shell/widgets/form_binder.h"
@@ -37,8 +38,7 @@ public:
     ~TMyWindow() override;
 
     // The calculation table window beside this one: Calculate refreshes it,
-    // the "&Table" and "&View" menus drive it. Without one the last result is
-    // shown in the status bar.
+    // the "&Table" and "&View" menus drive it.
     void setTableWindow(TAusgabe_Fenster* table);
     TAusgabe_Fenster* tableWindow() const;
 
@@ -76,6 +76,9 @@ public Q_SLOTS:
     void copyToEditWindows(int tableColumn);
     // "P&ressure drop = f (rate of flow)...": needs calculations in the table.
     void plantCharacteristicClick();
+    // A fitting chosen in the resistance-coefficient database into the
+    // element panel (and the next column's specification).
+    void takeChosenFitting(const tolvane::ZetaCopy& copy, bool withSpecification);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,8 +1,7 @@
-#include "engine/result_column.h"
+#include "results/result_column.h"
 
 #include <algorithm>
 
-#include "shell/element_catalogue.h"
 #include "units/number_format.h"
 
 namespace tolvane {
@@ -15,13 +14,15 @@ constexpr std::size_t kVelocityWidth = 10;
 constexpr std::size_t kFrictionWidth = 10;
 constexpr std::size_t kElementNameWidth = 40;
 
+constexpr const char* kTransitionalFlowMessage =
+    "The flow is in the range laminar to turbulent. An error of calculation is possible!";
+
 // Kinds whose second velocity and Reynolds number are shown: changes of
 // section, nozzles and orifices and the two branches.
 bool hasSecondSection(ElementKind k) { return k.group == 3 || k.group == 9 || isBranchKind(k); }
 
 bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
 bool isKnownResistance(ElementKind k) { return k.group == 10 && k.variant == 2; }
-bool isRectangularBend(ElementKind k) { return k.group == 4 && k.variant == 4; }
 
 std::string withoutLastCharacter(const std::string& label) {
     if (label.empty()) return label;
@@ -31,23 +32,9 @@ std::string withoutLastCharacter(const std::string& label) {
     return label.substr(0, i);
 }
 
-std::string dimensionText(const ElementRow& row, OutputSystem system, double value, int decimals) {
-    const std::string& unit = system == OutputSystem::US ? row.usUnitName : row.metricUnitName;
+std::string dimensionText(const ColumnRow& row, OutputSystem system, double value, int decimals) {
+    const std::string& unit = system == OutputSystem::US ? row.usUnit : row.metricUnit;
     return withoutLastCharacter(row.label) + " in " + unit + ": " + formatFixed(value, decimals);
-}
-
-std::string optionText(const FormState& form) {
-    static const std::array<std::string, 2> kSurface = {"smooth", "rough"};
-    if (isRectangularBend(form.element.kind)) {
-        int i = std::clamp(form.extra.surface, 0, 1);
-        return std::string("The Surface of Pipe is:") + " " + kSurface[i];
-    }
-    const OptionGroup& option = form.element.option;
-    std::string item;
-    if (option.visible && option.selected >= 0 && option.selected < 2) {
-        item = option.items[option.selected];
-    }
-    return (option.visible ? option.caption : std::string()) + " " + item;
 }
 
 }  // namespace
@@ -99,23 +86,24 @@ ResultTexts formatResults(const ElementResult& result, const ShownValues& shown,
     return t;
 }
 
-void appendResultColumn(CalculationTable& table, const FormState& form, const ElementResult& result,
-                        const ShownValues& shown, const ResultTexts& texts, OutputSystem system,
-                        int decimals, MessageSink& messages) {
+void appendResultColumn(CalculationTable& table, const ColumnDescription& column,
+                        const ElementResult& result, const ShownValues& shown,
+                        const ResultTexts& texts, OutputSystem system, int decimals,
+                        MessageSink& messages) {
     if (result.reynolds >= 2200 && result.reynolds <= 2320) {
         messages.show(MessageType::Information, kTransitionalFlowMessage);
     }
-    const ElementKind kind = form.element.kind;
-    const auto& rows = form.element.rows;
+    const ElementKind kind = column.kind;
+    const auto& rows = column.rows;
     const int c = table.trailingColumn();
     auto set = [&](int row, std::string text) { table.setCell(c, row, std::move(text)); };
 
     set(0, std::to_string(c));
-    set(1, form.medium.name + (form.medium.gas ? "/gas." : "/liq."));
+    set(1, column.mediumName + (column.gas ? "/gas." : "/liq."));
     set(2, formatFixed(shown.rateOfFlow, decimals));
     set(3, formatFixed(shown.density, decimals));
     set(4, formatFixed(shown.viscosity, decimals));
-    set(7, cutTo(kindSpec(kind).variantName, kElementNameWidth) + "/" + form.element.quantity);
+    set(7, cutTo(column.kindName, kElementNameWidth) + "/" + column.quantity);
     set(8, dimensionText(rows[0], system, shown.dims[0], decimals));
     if (!rows[1].label.empty()) {
         if (isKnownResistance(kind)) {
@@ -127,7 +115,7 @@ void appendResultColumn(CalculationTable& table, const FormState& form, const El
     }
     if (!rows[2].label.empty()) set(10, dimensionText(rows[2], system, shown.dims[2], decimals));
     set(11, rows[3].label + " " + rows[3].text);
-    set(12, optionText(form));
+    set(12, column.optionText);
 
     if (!isVerticalDifference(kind)) {
         set(13, texts.velocity);

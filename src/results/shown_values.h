@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/flow_types.h"
-#include "shell/form_state.h"
+#include "results/column_description.h"
 
 namespace tolvane {
 
@@ -45,7 +45,7 @@ ShownValues metricShownValues(const FlowMedium& medium, const PipeElement& eleme
 // ("mm", "m²", "m"), va2 and va3 likewise when their unit box is visible,
 // w2 and k only when positive; the branch drop from mbar to lbw./sq.ft.;
 // psi and lbw./sq.ft. from the bar value.
-ShownValues toUsShownValues(ShownValues values, const FormState& form);
+ShownValues toUsShownValues(ShownValues values, const ColumnDescription& column);
 
 // A value shown in the metric unit `metricUnit` ("mm", "m²", "m") in its US
 // unit; other units ("degree", "pieces", "") are returned unchanged.

@@ -1,4 +1,4 @@
-#include "engine/us_conversion.h"
+#include "results/shown_values.h"
 
 namespace tolvane {
 
@@ -24,17 +24,17 @@ double metricToUsDimension(double value, const std::string& metricUnit) {
     return value;
 }
 
-ShownValues toUsShownValues(ShownValues v, const FormState& form) {
+ShownValues toUsShownValues(ShownValues v, const ColumnDescription& column) {
     v.rateOfFlow = v.rateOfFlow / kM3PerBarrel * 42.0 / 60.0;
     v.density /= kKgM3PerLbCuFt;
     v.viscosity /= 1000.0;
     v.velocity /= kMPerFt;
     if (v.velocity2 > 0) v.velocity2 /= kMPerFt;
-    const auto& rows = form.element.rows;
-    v.dims[0] = metricToUsDimension(v.dims[0], rows[0].metricUnitName);
+    const auto& rows = column.rows;
+    v.dims[0] = metricToUsDimension(v.dims[0], rows[0].metricUnit);
     for (int i = 1; i < 3; ++i) {
-        const std::string& unit = rows[i].metricUnitName;
-        if (rows[i].unit.visible && (unit == "mm" || unit == "m")) {
+        const std::string& unit = rows[i].metricUnit;
+        if (rows[i].unitVisible && (unit == "mm" || unit == "m")) {
             v.dims[i] = metricToUsDimension(v.dims[i], unit);
         }
     }

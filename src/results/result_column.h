@@ -8,9 +8,9 @@
 #include <string>
 
 #include "engine/flow_types.h"
-#include "engine/us_conversion.h"
 #include "results/calculation_table.h"
-#include "shell/form_state.h"
+#include "results/column_description.h"
+#include "results/shown_values.h"
 #include "units/messages_clipboard_files.h"
 
 namespace tolvane {
@@ -30,9 +30,6 @@ struct ResultTexts {
     bool operator==(const ResultTexts&) const = default;
 };
 
-inline constexpr const char* kTransitionalFlowMessage =
-    "The flow is in the range laminar to turbulent. An error of calculation is possible!";
-
 // Number writers of the result texts (d = decimals):
 // fixed form with d decimals cut to `width`; a value whose integer part does
 // not fit the width is written in the exponent form instead (without its
@@ -51,8 +48,9 @@ ResultTexts formatResults(const ElementResult& result, const ShownValues& shown,
 // Shows the transitional information message when 2200 <= Re <= 2320, then
 // writes the trailing column of `table` and adds a new trailing column.
 // The caller updates the total afterwards.
-void appendResultColumn(CalculationTable& table, const FormState& form, const ElementResult& result,
-                        const ShownValues& shown, const ResultTexts& texts, OutputSystem system,
-                        int decimals, MessageSink& messages);
+void appendResultColumn(CalculationTable& table, const ColumnDescription& column,
+                        const ElementResult& result, const ShownValues& shown,
+                        const ResultTexts& texts, OutputSystem system, int decimals,
+                        MessageSink& messages);
 
 }  // namespace tolvane
