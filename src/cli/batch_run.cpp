@@ -113,7 +113,8 @@ void applyStep(Session& session, const StepInput& step, const std::string& path)
     if (step.gas) applyGas(session.form.gas, *step.gas, path + ".gas");
     if (step.element) applyElement(session.form, *step.element, path + ".element");
     if (step.specification)
-        session.table.setCell(session.table.trailingColumn(), 6, *step.specification);
+        session.table.setCell(session.table.trailingColumn(), Row::Specification,
+                              *step.specification);
 }
 
 BatchRun runBatch(const BatchInput& input) {

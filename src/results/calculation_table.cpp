@@ -119,7 +119,7 @@ std::string convertDimensionRow(const std::string& text, int row, int decimals) 
     std::string unit = text.substr(in + 4, colon - in - 4);
     double value = cellValue(text.substr(colon + 2));
     for (const DimensionUnit& u : kDimensionUnits) {
-        if (u.firstRowOnly && row != 8) continue;
+        if (u.firstRowOnly && row != Row::Dimension1) continue;
         if (text.find(u.marker) != std::string::npos) {
             value = u.convert(value);
             unit = u.newUnit;
@@ -127,7 +127,7 @@ std::string convertDimensionRow(const std::string& text, int row, int decimals) 
         }
     }
     std::string number = formatFixed(value, decimals);
-    if (row == 10) {
+    if (row == Row::Dimension3) {
         std::size_t point = number.find('.');
         if (point != std::string::npos) number[point] = ',';
     }
@@ -149,10 +149,12 @@ const std::string& CalculationTable::cell(int col, int row) const {
 void CalculationTable::setCell(int col, int row, std::string text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= kTableRows) return;
     columns_[col][row] = std::move(text);
-    if (row == 23) rereadDrop(col);
+    if (row == Row::PressureDrop) rereadDrop(col);
 }
 
-void CalculationTable::rereadDrop(int col) { drops_[col] = cellValue(columns_[col][23]); }
+void CalculationTable::rereadDrop(int col) {
+    drops_[col] = cellValue(columns_[col][Row::PressureDrop]);
+}
 
 const CalculationColumn& CalculationTable::column(int col) const {
     static const CalculationColumn kNone{};
@@ -188,7 +190,8 @@ void CalculationTable::writeHeadings(OutputSystem system, int decimals) {
     columnWidths.resize(columns_.size(), defaultColumnWidth);
     columnWidths[0] = kHeadingColumnWidth;
     if (!hasValues()) {
-        columns_[1][0] = std::to_string(1);  // (a literal here trips a false -Wrestrict of GCC 12)
+        columns_[1][Row::Number] =
+            std::to_string(1);  // (a literal here trips a false -Wrestrict of GCC 12)
         total_ = 0.0;
         totalText_ = system == OutputSystem::US ? "0.00 psi" : "0.00 bar";
     } else {
@@ -237,7 +240,7 @@ void CalculationTable::moveColumn(int from, int to) {
     }
     // The empty column (row 7 empty) goes back to the end.
     for (int c = ColCount() - 1; c >= 1; --c) {
-        if (!columns_[c][7].empty()) continue;
+        if (!columns_[c][Row::Element].empty()) continue;
         for (int k = c; k < ColCount() - 1; ++k) {
             columns_[k] = std::move(columns_[k + 1]);
             drops_[k] = drops_[k + 1];
@@ -250,7 +253,7 @@ void CalculationTable::moveColumn(int from, int to) {
 }
 
 void CalculationTable::renumber() {
-    for (int c = 1; c < ColCount(); ++c) columns_[c][0] = std::to_string(c);
+    for (int c = 1; c < ColCount(); ++c) columns_[c][Row::Number] = std::to_string(c);
 }
 
 void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
@@ -265,20 +268,25 @@ void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
         Conversion toUs, toMetric;
     };
     static constexpr RowConversion kRows[] = {
-        {2, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
+        {Row::RateOfFlow, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
          [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }},
-        {3, [](double v) { return v / kKgM3PerLbCuFt; },
+        {Row::Density, [](double v) { return v / kKgM3PerLbCuFt; },
          [](double v) { return v * kKgM3PerLbCuFt; }},
-        {4, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; }},
-        {13, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
-        {15, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
-        {18, [](double v) { return v / kMmPerIn; }, [](double v) { return v * kMmPerIn; }},
-        {22, [](double v) { return v / kMbarPerLbwSqFt; },
+        {Row::Viscosity, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; }},
+        {Row::Velocity, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
+        {Row::Velocity2, [](double v) { return v / kMPerFt; },
+         [](double v) { return v * kMPerFt; }},
+        {Row::Roughness, [](double v) { return v / kMmPerIn; },
+         [](double v) { return v * kMmPerIn; }},
+        {Row::PressureDrop2, [](double v) { return v / kMbarPerLbwSqFt; },
          [](double v) { return v * kMbarPerLbwSqFt; }},
     };
     const bool toUs = newSystem == OutputSystem::US;
-    const Conversion pressure = toUs ? kRows[6].toUs : kRows[6].toMetric;
-    // Row 24 from the converted row 23: bar = mbar / 1000, psi = lbw./sq.ft. / 144.
+    // The element's drop converts as the branch pipe's (mbar <-> lbw./sq.ft.).
+    constexpr const RowConversion& kDropConversion = kRows[6];
+    static_assert(kDropConversion.row == Row::PressureDrop2);
+    const Conversion pressure = toUs ? kDropConversion.toUs : kDropConversion.toMetric;
+    // The large unit from the converted drop: bar = mbar / 1000, psi = lbw./sq.ft. / 144.
     const double secondPressureDivisor = toUs ? 144.0 : 1000.0;
 
     for (int c = 1; c < ColCount() - 1; ++c) {
@@ -288,11 +296,13 @@ void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
             if (cell.empty()) continue;
             cell = formatFixed((toUs ? r.toUs : r.toMetric)(cellValue(cell)), decimals);
         }
-        double drop = pressure(cellValue(col[23]));
-        if (!col[23].empty()) col[23] = formatFixed(drop, decimals);
-        if (!col[24].empty()) col[24] = formatFixed(drop / secondPressureDivisor, decimals);
+        double drop = pressure(cellValue(col[Row::PressureDrop]));
+        if (!col[Row::PressureDrop].empty()) col[Row::PressureDrop] = formatFixed(drop, decimals);
+        if (!col[Row::PressureDropLarge].empty())
+            col[Row::PressureDropLarge] = formatFixed(drop / secondPressureDivisor, decimals);
         rereadDrop(c);
-        for (int row = 8; row <= 10; ++row) col[row] = convertDimensionRow(col[row], row, decimals);
+        for (int row = Row::Dimension1; row <= Row::Dimension3; ++row)
+            col[row] = convertDimensionRow(col[row], row, decimals);
     }
     updateTotal(newSystem, decimals);
 }

@@ -12,6 +12,36 @@
 namespace tolvane {
 
 inline constexpr int kTableRows = 25;
+
+// The rows of a calculation column (row 0 holds the calculation's number).
+struct Row {
+    enum : int {
+        Number = 0,
+        Medium = 1,  // name + "/liq." or "/gas."
+        RateOfFlow = 2,
+        Density = 3,
+        Viscosity = 4,
+        Specification = 6,  // the user's own text, editable in the table
+        Element = 7,        // kind name + "/" + quantity
+        Dimension1 = 8,     // "<caption> in <unit>: <value>"
+        Dimension2 = 9,
+        Dimension3 = 10,
+        Field4 = 11,  // the fourth field as typed
+        Option = 12,
+        Velocity = 13,
+        Reynolds = 14,
+        Velocity2 = 15,
+        Reynolds2 = 16,
+        Regime = 17,  // "laminar" / "turbulent"
+        Roughness = 18,
+        FrictionFactor = 19,
+        Zeta = 20,
+        Zeta2 = 21,              // branch pipe
+        PressureDrop2 = 22,      // branch pipe, mbar or lbw./sq.ft.
+        PressureDrop = 23,       // mbar or lbw./sq.ft.; the total adds this row
+        PressureDropLarge = 24,  // bar or psi
+    };
+};
 using CalculationColumn = std::array<std::string, kTableRows>;
 
 enum class OutputSystem { Metric, US };
@@ -56,7 +86,7 @@ public:
     // Heading column for the unit system; row 0 of column 1 gets "1" when the
     // table is empty; the heading column is 145 wide; the total is refreshed.
     void writeHeadings(OutputSystem system, int decimals);
-    // Sum of row 23 over the calculation columns, in column order, and the
+    // Sum of Row::PressureDrop over the calculation columns, in column order, and the
     // Label_Summe text. The number each row-23 text reads as is kept with its
     // column, so the sum does not read the texts again.
     void updateTotal(OutputSystem system, int decimals);

@@ -98,49 +98,50 @@ void appendResultColumn(CalculationTable& table, const ColumnDescription& column
     const int c = table.trailingColumn();
     auto set = [&](int row, std::string text) { table.setCell(c, row, std::move(text)); };
 
-    set(0, std::to_string(c));
-    set(1, column.mediumName + (column.gas ? "/gas." : "/liq."));
-    set(2, formatFixed(shown.rateOfFlow, decimals));
-    set(3, formatFixed(shown.density, decimals));
-    set(4, formatFixed(shown.viscosity, decimals));
-    set(7, cutTo(column.kindName, kElementNameWidth) + "/" + column.quantity);
-    set(8, dimensionText(rows[0], system, shown.dims[0], decimals));
+    set(Row::Number, std::to_string(c));
+    set(Row::Medium, column.mediumName + (column.gas ? "/gas." : "/liq."));
+    set(Row::RateOfFlow, formatFixed(shown.rateOfFlow, decimals));
+    set(Row::Density, formatFixed(shown.density, decimals));
+    set(Row::Viscosity, formatFixed(shown.viscosity, decimals));
+    set(Row::Element, cutTo(column.kindName, kElementNameWidth) + "/" + column.quantity);
+    set(Row::Dimension1, dimensionText(rows[0], system, shown.dims[0], decimals));
     if (!rows[1].label.empty()) {
         if (isKnownResistance(kind)) {
             set(9,
                 withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
         } else {
-            set(9, dimensionText(rows[1], system, shown.dims[1], decimals));
+            set(Row::Dimension2, dimensionText(rows[1], system, shown.dims[1], decimals));
         }
     }
-    if (!rows[2].label.empty()) set(10, dimensionText(rows[2], system, shown.dims[2], decimals));
-    set(11, rows[3].label + " " + rows[3].text);
-    set(12, column.optionText);
+    if (!rows[2].label.empty())
+        set(Row::Dimension3, dimensionText(rows[2], system, shown.dims[2], decimals));
+    set(Row::Field4, rows[3].label + " " + rows[3].text);
+    set(Row::Option, column.optionText);
 
     if (!isVerticalDifference(kind)) {
-        set(13, texts.velocity);
-        set(14, texts.reynolds);
+        set(Row::Velocity, texts.velocity);
+        set(Row::Reynolds, texts.reynolds);
         if (hasSecondSection(kind)) {
-            set(15, texts.velocity2);
-            set(16, texts.reynolds2);
+            set(Row::Velocity2, texts.velocity2);
+            set(Row::Reynolds2, texts.reynolds2);
         }
-        set(17, result.isLaminar ? "laminar" : "turbulent");
+        set(Row::Regime, result.isLaminar ? "laminar" : "turbulent");
         if (isFrictionKind(kind)) {
-            if (!result.isLaminar) set(18, formatFixed(shown.roughness, decimals));
-            set(19, texts.frictionFactor);
+            if (!result.isLaminar) set(Row::Roughness, formatFixed(shown.roughness, decimals));
+            set(Row::FrictionFactor, texts.frictionFactor);
         }
-        set(20, texts.zeta);
+        set(Row::Zeta, texts.zeta);
     }
     if (system == OutputSystem::US) {
-        set(23, texts.pressureDropLbw);
-        set(24, texts.pressureDropPsi);
+        set(Row::PressureDrop, texts.pressureDropLbw);
+        set(Row::PressureDropLarge, texts.pressureDropPsi);
     } else {
-        set(23, texts.pressureDropMbar);
-        set(24, texts.pressureDropBar);
+        set(Row::PressureDrop, texts.pressureDropMbar);
+        set(Row::PressureDropLarge, texts.pressureDropBar);
     }
     if (isBranchKind(kind)) {
-        set(21, texts.zeta2);
-        set(22, texts.pressureDrop2);
+        set(Row::Zeta2, texts.zeta2);
+        set(Row::PressureDrop2, texts.pressureDrop2);
     }
     table.addTrailingColumn();
 }

@@ -91,7 +91,7 @@ bool shownValuesFinite(const ShownValues& v) {
     return true;
 }
 
-// The value the new column adds to the table's total (row 23).
+// The value the new column adds to the table's total (Row::PressureDrop).
 double totalRowValue(const ShownValues& v, OutputSystem output) {
     return output == OutputSystem::US ? v.pressureDropLbw : v.pressureDrop * 1000.0;
 }

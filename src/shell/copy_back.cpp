@@ -55,7 +55,7 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
     if (col < 1 || col >= table.trailingColumn()) return false;
     const CalculationColumn& c = table.column(col);
 
-    const std::string& elementRow = c[7];
+    const std::string& elementRow = c[Row::Element];
     const std::size_t slash = elementRow.find('/');
     const auto kind = kindByVariantName(before(elementRow, slash));
     if (!kind) return false;
@@ -78,27 +78,28 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
 
     const KindSpec& spec = kindSpec(*kind);
     if (*kind == ElementKind{4, 4}) {
-        form.extra.surface = optionItemOf(c[12], kSurfaceCaption) == "smooth" ? 0 : 1;
+        form.extra.surface = optionItemOf(c[Row::Option], kSurfaceCaption) == "smooth" ? 0 : 1;
     } else if (!spec.optionCaption.empty()) {
         panel.option.selected =
-            optionItemOf(c[12], spec.optionCaption) == spec.optionItems[0] ? 0 : 1;
+            optionItemOf(c[Row::Option], spec.optionCaption) == spec.optionItems[0] ? 0 : 1;
     }
 
     if (isBranchKind(*kind)) {
-        const double d1 = numberIn(valueOf(c[8])), d2 = numberIn(valueOf(c[9]));
-        const double w1 = numberIn(c[13]), w2 = numberIn(c[15]);
+        const double d1 = numberIn(valueOf(c[Row::Dimension1])),
+                     d2 = numberIn(valueOf(c[Row::Dimension2]));
+        const double w1 = numberIn(c[Row::Velocity]), w2 = numberIn(c[Row::Velocity2]);
         const double r = (d1 / d2) * (d1 / d2) * w1 / w2;
         if (std::isfinite(r) && r > 0)
-            form.extra.branchFlow = formatFixed(numberIn(c[2]) / r, decimals);
+            form.extra.branchFlow = formatFixed(numberIn(c[Row::RateOfFlow]) / r, decimals);
     }
 
-    const std::string& mediumRow = c[1];
+    const std::string& mediumRow = c[Row::Medium];
     const std::size_t mediumSlash = mediumRow.rfind('/');
     form.medium.name = before(mediumRow, mediumSlash);
     form.medium.gas = after(mediumRow, mediumSlash, 1) != "liq.";
-    form.medium.flow = c[2];
-    form.medium.density = c[3];
-    form.medium.viscosity = c[4];
+    form.medium.flow = c[Row::RateOfFlow];
+    form.medium.density = c[Row::Density];
+    form.medium.viscosity = c[Row::Viscosity];
     return true;
 }
 

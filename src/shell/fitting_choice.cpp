@@ -4,16 +4,12 @@
 
 namespace tolvane {
 
-namespace {
-constexpr int kSpecificationRow = 6;
-}
-
 void applyChosenFitting(Session& session, const ZetaCopy& copy, bool withSpecification) {
     chooseElementKind(session.form, kResistanceCoefficientKind);
     session.form.element.rows[0].text = copy.diameter;
     session.form.element.rows[1].text = copy.zeta;
     if (withSpecification)
-        session.table.setCell(session.table.trailingColumn(), kSpecificationRow,
+        session.table.setCell(session.table.trailingColumn(), Row::Specification,
                               copy.specification);
 }
 

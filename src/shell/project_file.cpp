@@ -146,7 +146,7 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
 // only the first such column counts.
 std::string oldElementMessage(const std::vector<CalculationColumn>& calculations) {
     for (const CalculationColumn& c : calculations) {
-        std::string name = c[7].substr(0, c[7].find('/'));
+        std::string name = c[Row::Element].substr(0, c[Row::Element].find('/'));
         const char* kind = nullptr;
         if (name == "Branch flowing asunder" || name == "Branch flowing together") {
             kind = "Branch flowing";

@@ -1,6 +1,7 @@
 #include "shell/settings_file.h"
 
 #include <charconv>
+#include <functional>
 
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
@@ -33,140 +34,192 @@ std::optional<int> readInteger(const std::string& line) {
     return value;
 }
 
-// Reads the lines in order; the first line that is missing or out of its
-// range ends the reading.
-class LineReader {
-public:
-    explicit LineReader(const std::vector<std::string>& lines) : lines_(lines) {}
-
-    std::optional<std::string> text(int index) const {
-        if (index >= static_cast<int>(lines_.size())) return std::nullopt;
-        return lines_[static_cast<std::size_t>(index)];
-    }
-    std::optional<int> integer(int index, int minimum, int maximum) const {
-        const auto line = text(index);
-        if (!line) return std::nullopt;
-        const auto value = readInteger(*line);
-        if (!value || *value < minimum || *value > maximum) return std::nullopt;
-        return value;
-    }
-    std::optional<int> anyInteger(int index) const {
-        const auto line = text(index);
-        return line ? readInteger(*line) : std::nullopt;
-    }
-
-private:
-    const std::vector<std::string>& lines_;
+// One line of the settings file: how it is written from the state and how a
+// read line is taken back. `read` returns false for a line that cannot be
+// taken; values taken before that line stay.
+struct PendingKind {
+    int group = 1;  // the element group, taken with the variant on the next line
 };
 
-// Lines 2 to 42; false at the first line that cannot be taken. Values taken
-// before that line stay.
-bool applyStateLines(Session& s, WindowPlaces& places, const LineReader& in) {
-    int* const placeFields[] = {&places.mainLeft,   &places.mainTop,    &places.tableLeft,
-                                &places.tableTop,   &places.tableWidth, &places.tableHeight,
-                                &places.shortLeft,  &places.shortTop,   &places.shortWidth,
-                                &places.shortHeight};
-    int line = 2;
-    for (int* target : placeFields) {
-        const auto v = in.anyInteger(line++);
-        if (!v) return false;
-        *target = *v;
-    }
-    for (int& width : places.shortColumnWidths) {
-        const auto v = in.anyInteger(line++);
-        if (!v) return false;
-        width = *v;
-    }
+struct SettingsLine {
+    std::function<std::string(const Session&, const WindowPlaces&)> write;
+    std::function<bool(const std::string&, Session&, WindowPlaces&, PendingKind&)> read;
+};
 
-    const auto decimals = in.integer(16, 0, 6);
-    if (!decimals) return false;
-    s.settings.decimals = *decimals;
+std::optional<int> integerIn(const std::string& line, int minimum, int maximum) {
+    const auto value = readInteger(line);
+    if (!value || *value < minimum || *value > maximum) return std::nullopt;
+    return value;
+}
 
-    FormState& form = s.form;
-    const auto name = in.text(17);
-    if (!name) return false;
-    form.medium.name = *name;
+// A window place or size: any integer.
+SettingsLine placeLine(int WindowPlaces::*field) {
+    return {[field](const Session&, const WindowPlaces& p) { return std::to_string(p.*field); },
+            [field](const std::string& line, Session&, WindowPlaces& p, PendingKind&) {
+                const auto v = readInteger(line);
+                if (v) p.*field = *v;
+                return v.has_value();
+            }};
+}
 
-    const auto flowKind = in.integer(18, 0, 1);
-    if (!flowKind) return false;
-    setFlowKind(form, *flowKind);
-    const auto flow = in.text(19);
-    if (!flow) return false;
-    form.medium.flow = *flow;
-    const auto flowUnit =
-        in.integer(20, 0, listSize(*flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow) - 1);
-    if (!flowUnit) return false;
-    form.medium.flowUnit.index = *flowUnit;
-    syncBranchFlowUnit(form);
+SettingsLine shortColumnLine(std::size_t i) {
+    return {[i](const Session&, const WindowPlaces& p) {
+                return std::to_string(p.shortColumnWidths[i]);
+            },
+            [i](const std::string& line, Session&, WindowPlaces& p, PendingKind&) {
+                const auto v = readInteger(line);
+                if (v) p.shortColumnWidths[i] = *v;
+                return v.has_value();
+            }};
+}
 
-    const auto density = in.text(21);
-    if (!density) return false;
-    form.medium.density = *density;
-    const auto densityUnit = in.integer(22, 0, listSize(UnitList::Density) - 1);
-    if (!densityUnit) return false;
-    form.medium.densityUnit.index = *densityUnit;
+// A text field as typed (kept on its one line).
+template <typename Field>
+SettingsLine textLine(Field field) {
+    return {[field](const Session& s, const WindowPlaces&) { return oneLine(field(s)); },
+            [field](const std::string& line, Session& s, WindowPlaces&, PendingKind&) {
+                field(s) = line;
+                return true;
+            }};
+}
 
-    const auto viscosityKind = in.integer(23, 0, 1);
-    if (!viscosityKind) return false;
-    setViscosityKind(form, *viscosityKind);
-    const auto viscosity = in.text(24);
-    if (!viscosity) return false;
-    form.medium.viscosity = *viscosity;
-    const auto viscosityUnit = in.integer(
-        25, 0, listSize(*viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity) - 1);
-    if (!viscosityUnit) return false;
-    form.medium.viscosityUnit.index = *viscosityUnit;
+// A position in a list of `count(session)` items; `take` applies it.
+SettingsLine positionLine(std::function<int(const Session&)> written,
+                          std::function<int(const Session&)> count,
+                          std::function<void(Session&, int)> take) {
+    return {[written](const Session& s, const WindowPlaces&) { return std::to_string(written(s)); },
+            [count, take](const std::string& line, Session& s, WindowPlaces&, PendingKind&) {
+                const auto v = integerIn(line, 0, count(s) - 1);
+                if (v) take(s, *v);
+                return v.has_value();
+            }};
+}
 
-    const auto condition = in.text(26);
-    if (!condition) return false;
-    form.medium.gas = *condition == "1";
+std::function<int(const Session&)> listLength(UnitList list) {
+    return [list](const Session&) { return listSize(list); };
+}
 
-    const int pressureUnits = listSize(UnitList::GasPressure);
-    const int temperatureUnits = listSize(UnitList::Temperature);
-    const auto pressure = in.text(27);
-    if (!pressure) return false;
-    form.gas.pressure = *pressure;
-    const auto pressureUnit = in.integer(28, 0, pressureUnits - 1);
-    if (!pressureUnit) return false;
-    form.gas.pressureUnit = *pressureUnit;
-    const auto inlet = in.text(29);
-    if (!inlet) return false;
-    form.gas.inletTemperature = *inlet;
-    const auto inletUnit = in.integer(30, 0, temperatureUnits - 1);
-    if (!inletUnit) return false;
-    form.gas.inletTemperatureUnit = *inletUnit;
-    const auto outlet = in.text(31);
-    if (!outlet) return false;
-    form.gas.outletTemperature = *outlet;
-    const auto outletUnit = in.integer(32, 0, temperatureUnits - 1);
-    if (!outletUnit) return false;
-    form.gas.outletTemperatureUnit = *outletUnit;
+// Each element row's text and unit position.
+void addElementRowLines(std::vector<SettingsLine>& lines, std::size_t r) {
+    lines.push_back(textLine([r](auto& s) -> auto& { return s.form.element.rows[r].text; }));
+    lines.push_back(
+        positionLine([r](const Session& s) { return s.form.element.rows[r].unit.index; },
+                     [](const Session&) { return 2; },
+                     [r](Session& s, int v) { s.form.element.rows[r].unit.index = v; }));
+}
 
-    const auto group = in.integer(33, 1, kElementGroupCount);
-    if (!group) return false;
-    const auto variant = in.integer(34, 1, kVariantsPerGroup[*group - 1]);
-    if (!variant) return false;
-    for (int r = 0; r < 3; ++r) form.element.rows[static_cast<std::size_t>(r)].unit.index = 0;
-    chooseElementKind(form, ElementKind{*group, *variant});
-
-    line = 35;
-    for (std::size_t r = 0; r < 3; ++r) {
-        const auto rowText = in.text(line++);
-        if (!rowText) return false;
-        form.element.rows[r].text = *rowText;
-        const auto unit = in.integer(line++, 0, 1);
-        if (!unit) return false;
-        form.element.rows[r].unit.index = *unit;
-    }
-
-    const auto roughnessUnit = in.integer(41, 0, 1);
-    if (!roughnessUnit) return false;
-    s.roughnessQuery.unit = *roughnessUnit;
-
-    const auto databaseUnits = in.integer(42, 0, 1);
-    if (!databaseUnits) return false;
-    s.settings.userDatabaseMetric = *databaseUnits == 0;
-    return true;
+// The 43 lines in file order, read and written alike.
+const std::vector<SettingsLine>& settingsLines() {
+    static const std::vector<SettingsLine> lines = [] {
+        std::vector<SettingsLine> l;
+        // 0: output system, 1: saving of settings (0 = yes); applySettingsLines
+        // judges these two itself.
+        l.push_back({[](const Session& s, const WindowPlaces&) {
+                         return std::string(s.settings.output == OutputSystem::US ? "I" : "M");
+                     },
+                     [](const std::string& line, Session& s, WindowPlaces&, PendingKind&) {
+                         if (line != "M" && line != "I") return false;
+                         s.settings.output = line == "I" ? OutputSystem::US : OutputSystem::Metric;
+                         return true;
+                     }});
+        l.push_back(positionLine([](const Session& s) { return s.settings.saveSettings ? 0 : 1; },
+                                 [](const Session&) { return 2; },
+                                 [](Session& s, int v) { s.settings.saveSettings = v == 0; }));
+        // 2 to 15: window places and the short display's column widths.
+        for (int WindowPlaces::*field :
+             {&WindowPlaces::mainLeft, &WindowPlaces::mainTop, &WindowPlaces::tableLeft,
+              &WindowPlaces::tableTop, &WindowPlaces::tableWidth, &WindowPlaces::tableHeight,
+              &WindowPlaces::shortLeft, &WindowPlaces::shortTop, &WindowPlaces::shortWidth,
+              &WindowPlaces::shortHeight})
+            l.push_back(placeLine(field));
+        for (std::size_t i = 0; i < 4; ++i) l.push_back(shortColumnLine(i));
+        // 16: decimals, 17 to 26: the medium panel.
+        l.push_back(positionLine([](const Session& s) { return s.settings.decimals; },
+                                 [](const Session&) { return 7; },
+                                 [](Session& s, int v) { s.settings.decimals = v; }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.medium.name; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.medium.flowKind; },
+                                 [](const Session&) { return 2; },
+                                 [](Session& s, int v) { setFlowKind(s.form, v); }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.medium.flow; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.medium.flowUnit.index; },
+                                 [](const Session& s) {
+                                     return listSize(s.form.medium.flowKind == 1
+                                                         ? UnitList::MassFlow
+                                                         : UnitList::VolumeFlow);
+                                 },
+                                 [](Session& s, int v) {
+                                     s.form.medium.flowUnit.index = v;
+                                     syncBranchFlowUnit(s.form);
+                                 }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.medium.density; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.medium.densityUnit.index; },
+                                 listLength(UnitList::Density),
+                                 [](Session& s, int v) { s.form.medium.densityUnit.index = v; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.medium.viscosityKind; },
+                                 [](const Session&) { return 2; },
+                                 [](Session& s, int v) { setViscosityKind(s.form, v); }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.medium.viscosity; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.medium.viscosityUnit.index; },
+                                 [](const Session& s) {
+                                     return listSize(s.form.medium.viscosityKind == 1
+                                                         ? UnitList::KinViscosity
+                                                         : UnitList::AbsViscosity);
+                                 },
+                                 [](Session& s, int v) { s.form.medium.viscosityUnit.index = v; }));
+        l.push_back({[](const Session& s, const WindowPlaces&) {
+                         return std::string(s.form.medium.gas ? "1" : "0");
+                     },
+                     [](const std::string& line, Session& s, WindowPlaces&, PendingKind&) {
+                         s.form.medium.gas = line == "1";
+                         return true;
+                     }});
+        // 27 to 32: the gas data window.
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.gas.pressure; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.gas.pressureUnit; },
+                                 listLength(UnitList::GasPressure),
+                                 [](Session& s, int v) { s.form.gas.pressureUnit = v; }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.gas.inletTemperature; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.gas.inletTemperatureUnit; },
+                                 listLength(UnitList::Temperature),
+                                 [](Session& s, int v) { s.form.gas.inletTemperatureUnit = v; }));
+        l.push_back(textLine([](auto& s) -> auto& { return s.form.gas.outletTemperature; }));
+        l.push_back(positionLine([](const Session& s) { return s.form.gas.outletTemperatureUnit; },
+                                 listLength(UnitList::Temperature),
+                                 [](Session& s, int v) { s.form.gas.outletTemperatureUnit = v; }));
+        // 33, 34: the element kind; the panel is laid out for it with its unit
+        // boxes at their first position before the rows are read.
+        l.push_back({[](const Session& s, const WindowPlaces&) {
+                         return std::to_string(s.form.element.kind.group);
+                     },
+                     [](const std::string& line, Session&, WindowPlaces&, PendingKind& kind) {
+                         const auto v = integerIn(line, 1, kElementGroupCount);
+                         if (v) kind.group = *v;
+                         return v.has_value();
+                     }});
+        l.push_back({[](const Session& s, const WindowPlaces&) {
+                         return std::to_string(s.form.element.kind.variant);
+                     },
+                     [](const std::string& line, Session& s, WindowPlaces&, PendingKind& kind) {
+                         const auto v = integerIn(line, 1, kVariantsPerGroup[kind.group - 1]);
+                         if (!v) return false;
+                         for (std::size_t r = 0; r < 3; ++r) s.form.element.rows[r].unit.index = 0;
+                         chooseElementKind(s.form, ElementKind{kind.group, *v});
+                         return true;
+                     }});
+        // 35 to 40: the first three element rows, 41: the roughness query's
+        // unit, 42: the units of the user database (0 = metric).
+        for (std::size_t r = 0; r < 3; ++r) addElementRowLines(l, r);
+        l.push_back(positionLine([](const Session& s) { return s.roughnessQuery.unit; },
+                                 [](const Session&) { return 2; },
+                                 [](Session& s, int v) { s.roughnessQuery.unit = v; }));
+        l.push_back(
+            positionLine([](const Session& s) { return s.settings.userDatabaseMetric ? 0 : 1; },
+                         [](const Session&) { return 2; },
+                         [](Session& s, int v) { s.settings.userDatabaseMetric = v == 0; }));
+        return l;
+    }();
+    return lines;
 }
 
 }  // namespace
@@ -193,51 +246,8 @@ void applyStandardSettings(Session& session) {
 }
 
 std::vector<std::string> buildSettingsLines(const Session& s, const WindowPlaces& p) {
-    const FormState& form = s.form;
-    auto n = [](int v) { return std::to_string(v); };
-    std::vector<std::string> lines{
-        s.settings.output == OutputSystem::US ? "I" : "M",
-        n(s.settings.saveSettings ? 0 : 1),
-        n(p.mainLeft),
-        n(p.mainTop),
-        n(p.tableLeft),
-        n(p.tableTop),
-        n(p.tableWidth),
-        n(p.tableHeight),
-        n(p.shortLeft),
-        n(p.shortTop),
-        n(p.shortWidth),
-        n(p.shortHeight),
-        n(p.shortColumnWidths[0]),
-        n(p.shortColumnWidths[1]),
-        n(p.shortColumnWidths[2]),
-        n(p.shortColumnWidths[3]),
-        n(s.settings.decimals),
-        oneLine(form.medium.name),
-        n(form.medium.flowKind),
-        oneLine(form.medium.flow),
-        n(form.medium.flowUnit.index),
-        oneLine(form.medium.density),
-        n(form.medium.densityUnit.index),
-        n(form.medium.viscosityKind),
-        oneLine(form.medium.viscosity),
-        n(form.medium.viscosityUnit.index),
-        form.medium.gas ? "1" : "0",
-        oneLine(form.gas.pressure),
-        n(form.gas.pressureUnit),
-        oneLine(form.gas.inletTemperature),
-        n(form.gas.inletTemperatureUnit),
-        oneLine(form.gas.outletTemperature),
-        n(form.gas.outletTemperatureUnit),
-        n(form.element.kind.group),
-        n(form.element.kind.variant),
-    };
-    for (std::size_t r = 0; r < 3; ++r) {
-        lines.push_back(oneLine(form.element.rows[r].text));
-        lines.push_back(n(form.element.rows[r].unit.index));
-    }
-    lines.push_back(n(s.roughnessQuery.unit));
-    lines.push_back(n(s.settings.userDatabaseMetric ? 0 : 1));
+    std::vector<std::string> lines;
+    for (const SettingsLine& line : settingsLines()) lines.push_back(line.write(s, p));
     return lines;
 }
 
@@ -252,21 +262,17 @@ SettingsRead applySettingsLines(Session& session, WindowPlaces& places,
         return SettingsRead::Damaged;
     };
     if (!lines) return damaged();
-    const LineReader in(*lines);
-
-    const auto system = in.text(0);
-    if (!system || (*system != "M" && *system != "I")) return damaged();
-    session.settings.output = *system == "I" ? OutputSystem::US : OutputSystem::Metric;
-
-    const auto saving = in.integer(1, 0, 1);
-    if (!saving) return damaged();
-    session.settings.saveSettings = *saving == 0;
-    if (!session.settings.saveSettings) {
-        applyStandardSettings(session);
-        return SettingsRead::Standard;
+    const std::vector<SettingsLine>& rules = settingsLines();
+    PendingKind kind;
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        if (i >= lines->size() || !rules[i].read((*lines)[i], session, places, kind))
+            return damaged();
+        // Saving switched off: the rest of the file is not used.
+        if (i == 1 && !session.settings.saveSettings) {
+            applyStandardSettings(session);
+            return SettingsRead::Standard;
+        }
     }
-
-    if (!applyStateLines(session, places, in)) return damaged();
     return SettingsRead::Restored;
 }
 

@@ -81,6 +81,15 @@ private:
     void poll() {
         QWidget* w = QApplication::activeModalWidget();
         if (!w || w == handling_) return;
+        // Act on a window only once it is active, as a person would: a window
+        // activated after its handler closed it hands its focus to the next
+        // field in the tab chain. Two seconds at the most on a busy machine.
+        if (w != waitingFor_) {
+            waitingFor_ = w;
+            waited_ = 0;
+        }
+        if (!w->isActiveWindow() && ++waited_ < 100) return;
+        waitingFor_ = nullptr;
         if (!expected_.empty()) {
             auto handler = std::move(expected_.front());
             expected_.pop_front();
@@ -97,6 +106,8 @@ private:
     }
 
     QTimer timer_;
+    QWidget* waitingFor_ = nullptr;
+    int waited_ = 0;
     std::deque<std::function<void(QWidget*)>> expected_;
     QStringList unexpected_;
     QWidget* handling_ = nullptr;

@@ -2,10 +2,6 @@
 
 namespace tolvane {
 
-namespace {
-constexpr int kSpecificationRow = 6;
-}
-
 CalculationTableModel::CalculationTableModel(CalculationTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(table.ColCount() - 1) {}
 
@@ -29,7 +25,7 @@ QVariant CalculationTableModel::data(const QModelIndex& index, int role) const {
 }
 
 bool CalculationTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole || index.row() != kSpecificationRow) return false;
+    if (!index.isValid() || role != Qt::EditRole || index.row() != Row::Specification) return false;
     int col = tableColumn(index.column());
     if (col >= table_.ColCount()) return false;
     std::string text = value.toString().toStdString();
@@ -43,7 +39,7 @@ bool CalculationTableModel::setData(const QModelIndex& index, const QVariant& va
 Qt::ItemFlags CalculationTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.row() == kSpecificationRow) f |= Qt::ItemIsEditable;
+    if (index.row() == Row::Specification) f |= Qt::ItemIsEditable;
     return f;
 }
 
