@@ -1,6 +1,7 @@
 #include "results/calculation_table.h"
 
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -110,7 +111,8 @@ constexpr DimensionUnit kDimensionUnits[] = {
 // A dimension row: label, " in ", unit, ": ", value. Only the units of the
 // other system are converted; "degree", "pieces" keep unit and value. A row
 // without " in " (the known resistance coefficient) is left as it is.
-std::string convertDimensionRow(const std::string& text, int row, int decimals) {
+// Nothing when the converted value would not be a number.
+std::optional<std::string> convertDimensionRow(const std::string& text, int row, int decimals) {
     if (text.empty()) return text;
     std::size_t in = text.find(" in ");
     std::size_t colon = text.find(": ");
@@ -123,6 +125,7 @@ std::string convertDimensionRow(const std::string& text, int row, int decimals) 
         if (text.find(u.marker) != std::string::npos) {
             value = u.convert(value);
             unit = u.newUnit;
+            if (!std::isfinite(value)) return std::nullopt;
             break;
         }
     }
@@ -256,30 +259,37 @@ void CalculationTable::renumber() {
     for (int c = 1; c < ColCount(); ++c) columns_[c][Row::Number] = std::to_string(c);
 }
 
-void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
-    writeHeadings(newSystem, decimals);
+bool CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
     // Each value is converted in the order of the factors as the US output of
     // a calculation does, so that a switched table and a table calculated in
     // US units show the same texts (950 / 1000 and 950 * 0.001 differ in
-    // the last bit, and 0.95 then rounds to 0.9 or to 1.0).
+    // the last bit, and 0.95 then rounds to 0.9 or to 1.0). Each row is then
+    // written with the width rules of a calculation.
     using Conversion = double (*)(double);
+    using Writer = std::string (*)(double, int);
     struct RowConversion {
         int row;
         Conversion toUs, toMetric;
+        Writer write;
     };
+    static constexpr Writer kFixed = [](double v, int d) { return formatFixed(v, d); };
+    static constexpr Writer kVelocity = [](double v, int d) { return fixedResultText(v, d, 10); };
+    static constexpr Writer kPressure11 = [](double v, int d) { return fixedResultText(v, d, 11); };
     static constexpr RowConversion kRows[] = {
         {Row::RateOfFlow, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
-         [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }},
+         [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }, kFixed},
         {Row::Density, [](double v) { return v / kKgM3PerLbCuFt; },
-         [](double v) { return v * kKgM3PerLbCuFt; }},
-        {Row::Viscosity, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; }},
-        {Row::Velocity, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; }},
-        {Row::Velocity2, [](double v) { return v / kMPerFt; },
-         [](double v) { return v * kMPerFt; }},
+         [](double v) { return v * kKgM3PerLbCuFt; }, kFixed},
+        {Row::Viscosity, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; },
+         kFixed},
+        {Row::Velocity, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; },
+         kVelocity},
+        {Row::Velocity2, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; },
+         kVelocity},
         {Row::Roughness, [](double v) { return v / kMmPerIn; },
-         [](double v) { return v * kMmPerIn; }},
+         [](double v) { return v * kMmPerIn; }, kFixed},
         {Row::PressureDrop2, [](double v) { return v / kMbarPerLbwSqFt; },
-         [](double v) { return v * kMbarPerLbwSqFt; }},
+         [](double v) { return v * kMbarPerLbwSqFt; }, kPressure11},
     };
     const bool toUs = newSystem == OutputSystem::US;
     // The element's drop converts as the branch pipe's (mbar <-> lbw./sq.ft.).
@@ -288,23 +298,43 @@ void CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
     const Conversion pressure = toUs ? kDropConversion.toUs : kDropConversion.toMetric;
     // The large unit from the converted drop: bar = mbar / 1000, psi = lbw./sq.ft. / 144.
     const double secondPressureDivisor = toUs ? 144.0 : 1000.0;
+    // Metric drops switch to the exponent form above 9999 as a calculation writes them.
+    const Writer writeDrop =
+        toUs ? kPressure11 : [](double v, int d) { return pressureText(v, d); };
 
+    // Converted on a copy: a value that would not be a number in the new
+    // units (1e308 m³/h in gal/min) leaves the table as it was.
+    std::vector<CalculationColumn> converted = columns_;
+    std::vector<double> drops = drops_;
+    double sum = 0.0;
     for (int c = 1; c < ColCount() - 1; ++c) {
-        CalculationColumn& col = columns_[c];
+        CalculationColumn& col = converted[static_cast<std::size_t>(c)];
         for (const RowConversion& r : kRows) {
             std::string& cell = col[r.row];
             if (cell.empty()) continue;
-            cell = formatFixed((toUs ? r.toUs : r.toMetric)(cellValue(cell)), decimals);
+            const double value = (toUs ? r.toUs : r.toMetric)(cellValue(cell));
+            if (!std::isfinite(value)) return false;
+            cell = r.write(value, decimals);
         }
-        double drop = pressure(cellValue(col[Row::PressureDrop]));
-        if (!col[Row::PressureDrop].empty()) col[Row::PressureDrop] = formatFixed(drop, decimals);
+        const double drop = pressure(cellValue(col[Row::PressureDrop]));
+        if (!std::isfinite(drop)) return false;
+        if (!col[Row::PressureDrop].empty()) col[Row::PressureDrop] = writeDrop(drop, decimals);
         if (!col[Row::PressureDropLarge].empty())
-            col[Row::PressureDropLarge] = formatFixed(drop / secondPressureDivisor, decimals);
-        rereadDrop(c);
-        for (int row = Row::Dimension1; row <= Row::Dimension3; ++row)
-            col[row] = convertDimensionRow(col[row], row, decimals);
+            col[Row::PressureDropLarge] = writeDrop(drop / secondPressureDivisor, decimals);
+        drops[static_cast<std::size_t>(c)] = cellValue(col[Row::PressureDrop]);
+        sum += drops[static_cast<std::size_t>(c)];
+        for (int row = Row::Dimension1; row <= Row::Dimension3; ++row) {
+            std::optional<std::string> text = convertDimensionRow(col[row], row, decimals);
+            if (!text) return false;
+            col[row] = std::move(*text);
+        }
     }
+    if (!std::isfinite(sum)) return false;
+    columns_ = std::move(converted);
+    drops_ = std::move(drops);
+    writeHeadings(newSystem, decimals);
     updateTotal(newSystem, decimals);
+    return true;
 }
 
 std::string CalculationTable::clipboardText() const {

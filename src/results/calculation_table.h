@@ -60,6 +60,9 @@ struct TableFont {
 int fontHeightOfSize(int points);
 int fontSizeOfHeight(int height);
 
+inline constexpr const char* kUnitSwitchRefused =
+    "The table can not be shown in the other units: a value of it is too large.";
+
 class CalculationTable {
 public:
     CalculationTable();  // empty: ColCount() == 2, headings for metric output
@@ -102,8 +105,10 @@ public:
     // Row 0 of columns 1..ColCount()-1 numbered 1, 2, 3 ...
     void renumber();
 
-    // Rewrites every calculation column in the new unit system (headings first).
-    void convertUnits(OutputSystem newSystem, int decimals);
+    // Rewrites every calculation column and the headings in the new unit
+    // system. Returns false and changes nothing when a value would not be a
+    // number in the new units.
+    bool convertUnits(OutputSystem newSystem, int decimals);
 
     // TAB-separated rows 0..24 of columns 0..ColCount()-2, each ended by CR LF,
     // then "Total pressure drop:" and the total text.

@@ -46,6 +46,8 @@ std::string fixedResultText(double x, int decimals, std::size_t width) {
     // Too many digits before the point for the width: the exponent form.
     std::string e = formatExponent(x);
     if (width < e.size() && e[0] == ' ') e.erase(0, 1);
+    // A negative value has no blank to give up: one mantissa digit fewer.
+    if (width < e.size()) e = formatExponent(x, 1);
     return e;
 }
 

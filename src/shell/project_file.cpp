@@ -57,6 +57,28 @@ bool integerLine(const std::vector<std::string>& lines, std::size_t index, int& 
     return true;
 }
 
+// The look a project may bring along. A value outside these ranges is no
+// table this program wrote (and a font size near 2^31 overflows the height
+// conversion), so the file is refused as damaged.
+struct Bounds {
+    int minimum, maximum;
+};
+constexpr Bounds kFontSize{1, 1000};       // points
+constexpr Bounds kRowHeight{1, 10000};     // pixels
+constexpr Bounds kColumnWidth{0, 100000};  // pixels
+
+std::string outOfRange(std::size_t line) {
+    return "line " + std::to_string(line + 1) + " is out of range";
+}
+
+// An integer line within `bounds`; the problem when it is not.
+std::optional<std::string> boundedLine(const std::vector<std::string>& lines, std::size_t index,
+                                       Bounds bounds, int& out) {
+    if (!integerLine(lines, index, out)) return notANumber(index);
+    if (out < bounds.minimum || out > bounds.maximum) return outOfRange(index);
+    return std::nullopt;
+}
+
 std::vector<CalculationColumn> cellColumns(const std::vector<std::string>& lines, std::size_t first,
                                            int n) {
     std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
@@ -79,11 +101,12 @@ ProjectReadResult parseOlder(const std::vector<std::string>& lines) {
                        " lines, which are not whole calculations of 25 lines and 9 closing lines");
     }
     std::size_t t = count - kOlderTrailerLines;
-    if (!integerLine(lines, t, d.defaultColumnWidth)) return damaged(notANumber(t));
-    if (!integerLine(lines, t + 1, d.rowHeight)) return damaged(notANumber(t + 1));
+    if (auto problem = boundedLine(lines, t, kColumnWidth, d.defaultColumnWidth))
+        return damaged(*problem);
+    if (auto problem = boundedLine(lines, t + 1, kRowHeight, d.rowHeight)) return damaged(*problem);
     d.font.name = lines[t + 2];
     if (!integerLine(lines, t + 3, d.font.color)) return damaged(notANumber(t + 3));
-    if (!integerLine(lines, t + 4, d.font.size)) return damaged(notANumber(t + 4));
+    if (auto problem = boundedLine(lines, t + 4, kFontSize, d.font.size)) return damaged(*problem);
     d.font.height = fontHeightOfSize(d.font.size);
     d.font.bold = lines[t + 5] == "1";
     d.font.italic = lines[t + 6] == "1";
@@ -117,17 +140,19 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
         if (tab == std::string::npos) tab = widthLine.size();
         auto w = readInteger(widthLine.substr(pos, tab - pos));
         if (!w) return damaged(notANumber(3));
+        if (*w < kColumnWidth.minimum || *w > kColumnWidth.maximum) return damaged(outOfRange(3));
         d.columnWidths.push_back(*w);
         pos = tab + 1;
     }
     if (d.columnWidths.size() != static_cast<std::size_t>(n) + 1) {
         return damaged("line 4 holds " + std::to_string(d.columnWidths.size()) +
-                       " column widths instead of " + std::to_string(n + 1));
+                       " column widths instead of " +
+                       std::to_string(static_cast<long long>(n) + 1));
     }
-    if (!integerLine(lines, 4, d.rowHeight)) return damaged(notANumber(4));
+    if (auto problem = boundedLine(lines, 4, kRowHeight, d.rowHeight)) return damaged(*problem);
     d.font.name = lines[5];
     if (!integerLine(lines, 6, d.font.color)) return damaged(notANumber(6));
-    if (!integerLine(lines, 7, d.font.size)) return damaged(notANumber(7));
+    if (auto problem = boundedLine(lines, 7, kFontSize, d.font.size)) return damaged(*problem);
     d.font.height = fontHeightOfSize(d.font.size);
     d.font.bold = lines[8] == "1";
     d.font.italic = lines[9] == "1";

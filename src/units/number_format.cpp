@@ -47,19 +47,21 @@ std::string formatFixed(double x, int decimals) {
     return s;
 }
 
-std::string formatExponent(double x) {
+std::string formatExponent(double x, int mantissaDecimals) {
     if (!std::isfinite(x)) {
         std::string s = nonFinite(x);
-        return std::string(11 - s.size(), ' ') + s;
+        const std::size_t width = static_cast<std::size_t>(9 + mantissaDecimals);
+        return std::string(width > s.size() ? width - s.size() : 0, ' ') + s;
     }
     if (x == 0.0) x = 0.0;  // no sign for a negative zero
     char buf[64];
-    auto [ptr, ec] =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 2);
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(x),
+                                   std::chars_format::scientific, mantissaDecimals);
     std::string s(buf, ec == std::errc() ? ptr : buf);
     // s is "d.dde+XX" or "d.dde-XXX"
     std::size_t e = s.find('e');
-    if (e == std::string::npos) return std::string(11, ' ');
+    if (e == std::string::npos)
+        return std::string(static_cast<std::size_t>(9 + mantissaDecimals), ' ');
     std::string mantissa = s.substr(0, e);
     char expSign = s[e + 1];
     int exponent = std::atoi(s.c_str() + e + 2);

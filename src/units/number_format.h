@@ -13,8 +13,9 @@ int IntegerDigits(double x);
 std::string formatFixed(double x, int decimals);
 
 // x as a blank or minus sign, one digit, '.', two digits, 'E', sign and four
-// exponent digits: 12345 -> " 1.23E+0004" (always 11 characters).
-std::string formatExponent(double x);
+// exponent digits: 12345 -> " 1.23E+0004" (always 11 characters; one fewer
+// for each mantissa digit fewer).
+std::string formatExponent(double x, int mantissaDecimals = 2);
 
 // The first `width` characters of text.
 std::string cutTo(const std::string& text, std::size_t width);

@@ -1,5 +1,8 @@
 #include "units/unit_catalogue.h"
 
+#include <cmath>
+#include <limits>
+
 #include <initializer_list>
 #include <vector>
 
@@ -164,7 +167,14 @@ double ConvertToBase(UnitList list, const std::string& selectedText, double valu
         switch (s.op) {
             case Op::Mul: v *= s.k; break;
             case Op::Div: v /= s.k; break;
-            case Op::Add: v += s.k; break;
+            case Op::Add:
+                v += s.k;
+                // What is left of a value that cancels the offset (-273.15 °C)
+                // is the rounding of the typed double, not a temperature:
+                // absolute zero stays exactly zero.
+                if (std::fabs(v) <= std::fabs(s.k) * 4 * std::numeric_limits<double>::epsilon())
+                    v = 0;
+                break;
             case Op::MulDensity: v *= density; break;
             case Op::DivDensity: v /= density; break;
         }

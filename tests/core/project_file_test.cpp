@@ -318,6 +318,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "line 5 is not a number"},
         DamageCase{"ColourEmpty", [] { return goodWith(6, ""); }, "line 7 is not a number"},
         DamageCase{"SizeWithBlank", [] { return goodWith(7, "8 "); }, "line 8 is not a number"},
+        DamageCase{"FontSizeNearIntMax", [] { return goodWith(7, "1610612736"); },
+                   "line 8 is out of range"},
+        DamageCase{"FontSizeZero", [] { return goodWith(7, "0"); }, "line 8 is out of range"},
+        DamageCase{"RowHeightNegative", [] { return goodWith(4, "-16"); },
+                   "line 5 is out of range"},
+        DamageCase{"WidthHuge", [] { return goodWith(3, "145\t150\t2000000000\t"); },
+                   "line 4 is out of range"},
+        DamageCase{"CountAtIntMax", [] { return goodWith(2, "2147483647"); },
+                   "line 4 holds 3 column widths instead of 2147483648"},
+        DamageCase{"OlderFontSizeHuge",
+                   [] {
+                       auto l = olderFile({"Cock/1"});
+                       l[29] = "1610612736";
+                       return l;
+                   },
+                   "line 30 is out of range"},
         DamageCase{"UnknownUnitSystem", [] { return goodWith(1, "X"); },
                    "line 2 is neither \"M\" nor \"I\""},
         DamageCase{"HeaderCutShort",

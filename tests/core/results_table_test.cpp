@@ -446,6 +446,39 @@ INSTANTIATE_TEST_SUITE_P(Results, SwitchAgreesWithUsCalculation,
                                            SwitchCase{"Diameter", 8, nullptr}),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// A value that has no finite counterpart in the other units leaves the whole
+// table as it was.
+TEST(UnitSwitch, ValueTooLargeForTheNewUnitsChangesNothing) {
+    CalculationTable t = tableOf({{{7, "Vertical difference/1"}, {2, "1e308"}, {23, "5.000"}},
+                                  {{7, "circular/1"}, {2, "10.000"}, {23, "2.000"}}});
+    t.updateTotal(OutputSystem::Metric, 3);
+    const CalculationTable before = t;
+    EXPECT_FALSE(t.convertUnits(OutputSystem::US, 3));
+    EXPECT_EQ(t.clipboardText(), before.clipboardText());
+    EXPECT_EQ(t.total(), before.total());
+    EXPECT_TRUE(t.convertUnits(OutputSystem::Metric, 3));  // its own units: nothing to overflow
+}
+
+// The switch writes each row as a calculation would: velocities in 10
+// characters, the drops in 11, metric drops above 9999 in the exponent form.
+TEST(UnitSwitch, WritesEachRowWithTheWidthOfACalculation) {
+    CalculationTable t = tableOf({{{7, "Vertical difference/1"},
+                                   {13, "123456789.123"},
+                                   {22, "97914.000"},
+                                   {23, "97902414.000"},
+                                   {24, "97902.414"}}});
+    ASSERT_TRUE(t.convertUnits(OutputSystem::US, 3));
+    for (int row : {13, 22, 23, 24}) {
+        const std::size_t width = row == 13 ? 10 : 11;
+        EXPECT_LE(t.cell(1, row).size(), width) << "row " << row << ": " << t.cell(1, row);
+    }
+    EXPECT_EQ(t.cell(1, 23), "204473415.8");
+    EXPECT_EQ(t.cell(1, 24), "1419954.277");
+    ASSERT_TRUE(t.convertUnits(OutputSystem::Metric, 3));
+    EXPECT_EQ(t.cell(1, 23), " 9.79E+0007");
+    EXPECT_EQ(t.cell(1, 24), " 9.79E+0004");
+}
+
 TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
     CalculationTable t =
         tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});

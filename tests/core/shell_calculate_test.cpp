@@ -99,6 +99,13 @@ const FieldCase kRefusals[] = {
          f.gas.inletTemperature = "0";
      },
      zeroMessage("Temperature (incoming):"), "Edit_Eingangstemperatur"},
+    {"gas_inlet_at_absolute_zero_celsius",
+     [](FormState& f) {
+         gasOn(f);
+         f.gas.inletTemperatureUnit = 0;  // °C
+         f.gas.inletTemperature = "-273.15";
+     },
+     zeroMessage("Temperature (incoming):"), "Edit_Eingangstemperatur"},
     {"gas_outlet_below_absolute_zero",
      [](FormState& f) {
          gasOn(f);

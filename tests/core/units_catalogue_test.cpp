@@ -153,4 +153,13 @@ TEST(UnitCatalogue, mass_flow_with_zero_density_is_not_finite) {
 }
 
 }  // namespace
+// A temperature typed at absolute zero converts to exactly zero, so the
+// range check names the field instead of a later division by a residue.
+TEST(TemperatureOffsets, AbsoluteZeroIsExactlyZero) {
+    EXPECT_EQ(ConvertToBase(UnitList::Temperature, "°C", -273.15), 0.0);
+    EXPECT_LE(ConvertToBase(UnitList::Temperature, "°R", -218.52), 0.0);
+    EXPECT_GT(ConvertToBase(UnitList::Temperature, "°C", -273.14), 0.009);
+    EXPECT_NEAR(ConvertToBase(UnitList::Temperature, "°C", 20.0), 293.15, 1e-12);
+}
+
 }  // namespace tolvane

@@ -304,11 +304,15 @@ void TAusgabe_Fenster::copyToEditWindows() {
     Q_EMIT copyToEditWindowsRequested(col);
 }
 
-void TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
-    session_.table.convertUnits(system, decimals);
+bool TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
+    if (!session_.table.convertUnits(system, decimals)) {
+        messages_.show(MessageType::Error, kUnitSwitchRefused);
+        return false;
+    }
     model_->sync();
     updateTotalLabel();
     Q_EMIT tableChanged();
+    return true;
 }
 
 void TAusgabe_Fenster::showEvent(QShowEvent* event) {

@@ -71,7 +71,9 @@ public Q_SLOTS:
     void copyToClipboard();
     void copyToEditWindows();
     // The unit system setting changed: the core rewrites every column.
-    void convertUnits(tolvane::OutputSystem system, int decimals);
+    // False (after a message) when a value cannot be shown in the new units;
+    // the table then stays as it was.
+    bool convertUnits(tolvane::OutputSystem system, int decimals);
 
 Q_SIGNALS:
     void openProjectRequested();

@@ -70,9 +70,13 @@ void TolvaneProgram::start() {
     projects_ = new ProjectActions(*main_, *table_, services_, this);
 
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
-    connect(
-        settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
-        [this](OutputSystem system) { table_->convertUnits(system, session_.settings.decimals); });
+    connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
+            [this](OutputSystem system) {
+                // A table that cannot be shown in the new units keeps its own.
+                if (!table_->convertUnits(system, session_.settings.decimals))
+                    session_.settings.output =
+                        system == OutputSystem::US ? OutputSystem::Metric : OutputSystem::US;
+            });
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);
