@@ -16,6 +16,9 @@ inline constexpr int kElementGroupCount = 10;
 inline constexpr int kVariantsPerGroup[kElementGroupCount] = {5, 4, 4, 6, 8, 3, 6, 3, 5, 2};
 inline constexpr int kElementKindCount = 46;
 
+// Characters one value field of the element panel takes.
+inline constexpr int kElementValueLength = 6;
+
 inline bool isValidKind(ElementKind k) {
     return k.group >= 1 && k.group <= kElementGroupCount && k.variant >= 1 &&
            k.variant <= kVariantsPerGroup[k.group - 1];

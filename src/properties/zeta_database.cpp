@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "engine/element_kind.h"
 #include "units/text_file.h"
 
 namespace tolvane {
@@ -76,6 +77,33 @@ bool isValidUtf8(const std::string& s) {
     return true;
 }
 
+// A text of the file as shown: control characters (C0, DEL and the C1 range
+// that undefined Windows-1252 bytes map to) become blanks.
+std::string shownText(const std::string& cp1252) {
+    std::string text = cp1252ToUtf8(cp1252);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x20 || b == 0x7F) {
+            out += ' ';
+        } else if (b == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            out += ' ';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// A diameter or coefficient goes into an element field: no longer than it.
+bool fitsElementField(const std::string& text) {
+    return text.size() <= static_cast<std::size_t>(kElementValueLength);
+}
+
 }  // namespace
 
 std::optional<std::vector<ZetaFitting>> parseZetaFile(const std::string& raw) {
@@ -90,10 +118,12 @@ std::optional<std::vector<ZetaFitting>> parseZetaFile(const std::string& raw) {
         std::vector<std::string> fields = splitTabs(line);
         if (fields.size() < 2) return std::nullopt;
         ZetaFitting fitting;
-        fitting.specification = cp1252ToUtf8(fields[0]);
+        fitting.specification = shownText(fields[0]);
         for (std::size_t i = 1; i < fields.size() && !fields[i].empty(); i += 2) {
             if (i + 1 >= fields.size() || fields[i + 1].empty()) return std::nullopt;
-            fitting.points.emplace_back(cp1252ToUtf8(fields[i]), cp1252ToUtf8(fields[i + 1]));
+            std::string diameter = shownText(fields[i]), zeta = shownText(fields[i + 1]);
+            if (!fitsElementField(diameter) || !fitsElementField(zeta)) return std::nullopt;
+            fitting.points.emplace_back(std::move(diameter), std::move(zeta));
         }
         if (fitting.points.empty()) return std::nullopt;
         fittings.push_back(std::move(fitting));

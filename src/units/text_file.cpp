@@ -174,6 +174,11 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
     struct stat old {};
     bool hadOld = ::stat(target.c_str(), &old) == 0;
     if (hadOld) mode = old.st_mode & 07777;
+    // A file the user made read-only is not replaced behind his back (the
+    // rename would succeed in a writable folder), also when running as root.
+    if (hadOld &&
+        ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return errorText("Cannot write", path, EACCES);
 
     std::string temp;
     int fd = -1;
@@ -208,6 +213,14 @@ std::string writeFileAtomically(const std::string& path, const std::string& byte
     fd = -1;
     if (closed != 0) return abandon("Cannot write");
     if (::rename(temp.c_str(), target.c_str()) != 0) return abandon("Cannot replace");
+    // The new name must reach the disk as well, or a power cut right after
+    // the save can leave the folder without the file. Not every file system
+    // can sync a folder; the file itself is already safe then.
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
     return "";
 }
 

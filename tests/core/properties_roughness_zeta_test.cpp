@@ -93,6 +93,10 @@ TEST(ZetaDatabase, takes_lines_apart) {
          "e\t100\t1.8\r\n",
          {{"Rückschlagklappe, Maße", {{"100", "1.8"}}}}},
         {"dos_end_mark", "Gate\t50\t0.2\r\n\x1A", {{"Gate", {{"50", "0.2"}}}}},
+        {"six_characters_fit", "Gate\t1000.5\t0.1234\r\n", {{"Gate", {{"1000.5", "0.1234"}}}}},
+        {"control_characters_become_blanks",
+         "Ga\x07te valve, flanged, PN 16\x81\t50\t0.2\r\n",
+         {{"Ga te valve, flanged, PN 16 ", {{"50", "0.2"}}}}},
     };
     for (const auto& c : cases) {
         auto parsed = parseZetaFile(c.bytes);
@@ -165,6 +169,9 @@ const Broken kBroken[] = {
     {"mostly_control_characters",
      "\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0e\x0fGate\t50\t0.2\r\n"},
     {"very_long_line", "Gate" + std::string(100000, 'x') + "\t50\t0.2\r\n"},
+    // Longer than the element field a copy puts it in.
+    {"coefficient_longer_than_its_field", "Gate\t50\t1e300.0\r\n"},
+    {"diameter_longer_than_its_field", "Gate\t1000000\t0.2\r\n"},
     {"very_long_line_of_pairs",
      [] {
          std::string s = "Gate";

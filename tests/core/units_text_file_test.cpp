@@ -148,6 +148,18 @@ TEST(WriteFileAtomically, replaces_old_content_and_keeps_permissions) {
     EXPECT_EQ(dir.entries(), 1u);
 }
 
+TEST(WriteFileAtomically, read_only_file_is_refused_and_kept) {
+    TempDir dir;
+    std::string path = dir.file("project.tlv");
+    writeRaw(path, "the user's own");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string error = writeFileAtomically(path, "new");
+    EXPECT_NE(error.find("Cannot write"), std::string::npos) << error;
+    EXPECT_NE(error.find("project.tlv"), std::string::npos) << error;
+    EXPECT_EQ(*readFileBytes(path), "the user's own");
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
 TEST(WriteFileAtomically, through_a_link_replaces_the_linked_file) {
     TempDir dir;
     std::string real = dir.file("real.tlv");
