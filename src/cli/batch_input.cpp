@@ -218,17 +218,65 @@ StepInput step(const json& j, const std::string& path) {
 
 }  // namespace
 
+// Follows the parser from member to member, so that a value the parser
+// refuses (a number beyond the range of a double) is named by its place.
+class PathTracker {
+public:
+    bool operator()(int, json::parse_event_t event, json& parsed) {
+        switch (event) {
+            case json::parse_event_t::key:
+                if (!frames_.empty()) frames_.back().key = parsed.get<std::string>();
+                break;
+            case json::parse_event_t::object_start:
+            case json::parse_event_t::array_start: {
+                std::string path = next();
+                countElement();
+                frames_.push_back({event == json::parse_event_t::array_start, 0, path, {}});
+                break;
+            }
+            case json::parse_event_t::object_end:
+            case json::parse_event_t::array_end:
+                if (!frames_.empty()) frames_.pop_back();
+                break;
+            case json::parse_event_t::value: countElement(); break;
+        }
+        return true;
+    }
+    // The member whose value comes next (or was read last).
+    std::string next() const {
+        if (frames_.empty()) return {};
+        const Frame& f = frames_.back();
+        return f.array ? element(f.path, f.count) : member(f.path, f.key);
+    }
+
+private:
+    struct Frame {
+        bool array;
+        std::size_t count;  // elements of an array read so far
+        std::string path;
+        std::string key;
+    };
+    void countElement() {
+        if (!frames_.empty() && frames_.back().array) ++frames_.back().count;
+    }
+    std::vector<Frame> frames_;
+};
+
 BatchInput readBatchInput(const std::string& jsonText) {
     json doc;
+    PathTracker tracker;
     try {
-        doc = json::parse(jsonText);
-    } catch (const json::parse_error& e) {
+        doc = json::parse(jsonText, std::ref(tracker));
+    } catch (const json::exception& e) {
+        // A syntax error or a value beyond the range the reader holds.
         std::string what = e.what();
         // Drop the library's "[json.exception.parse_error.101] " prefix.
         if (auto end = what.find("] ");
             what.rfind("[json.exception", 0) == 0 && end != std::string::npos)
             what.erase(0, end + 2);
-        throw InputError("", "not valid JSON: " + what);
+        if (dynamic_cast<const json::parse_error*>(&e))
+            throw InputError("", "not valid JSON: " + what);
+        throw InputError(tracker.next(), "not a value that can be read: " + what);
     }
 
     expectObject(doc, "", {"output", "decimals", "roughness", "steps"});
