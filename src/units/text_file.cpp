@@ -124,8 +124,11 @@ std::string cp1252ToUtf8(const std::string& cp1252) {
 std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes) return std::nullopt;
+    return textLinesOf(*bytes);
+}
+
+std::vector<std::string> textLinesOf(const std::string& b) {
     std::vector<std::string> lines;
-    const std::string& b = *bytes;
     std::size_t start = 0;
     for (std::size_t i = 0; i < b.size(); ++i) {
         if (b[i] != '\r' && b[i] != '\n') continue;

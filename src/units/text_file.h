@@ -17,6 +17,8 @@ std::string cp1252ToUtf8(const std::string& cp1252);
 // all end a line, and a final line end does not start another line. Nothing
 // when the file cannot be opened or read.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
+// The same for bytes already read.
+std::vector<std::string> textLinesOf(const std::string& bytes);
 
 // Writes the lines in Windows-1252, each followed by CR LF, through a
 // temporary file renamed over `path`. Returns an error text, or "" on success.
