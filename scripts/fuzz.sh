@@ -24,5 +24,5 @@ mkdir -p "build-fuzz/corpus/$name"
 dict=""
 [ -f "tests/fuzz/$name.dict" ] && dict="-dict=tests/fuzz/$name.dict"
 cd build-fuzz
-exec "./tests/fuzz/fuzz_$name" $dict -max_total_time="$seconds" -print_final_stats=1 \
+exec "./bin/fuzz_$name" $dict -max_total_time="$seconds" -print_final_stats=1 \
   "corpus/$name" "../tests/fuzz/corpus/$name"
