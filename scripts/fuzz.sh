@@ -22,7 +22,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build-fuzz -j"$(nproc)" --target "fuzz_$name"
 mkdir -p "build-fuzz/corpus/$name"
 dict=""
-[ -f "tests/fuzz/$name.dict" ] && dict="-dict=tests/fuzz/$name.dict"
+[ -f "tests/fuzz/$name.dict" ] && dict="-dict=$PWD/tests/fuzz/$name.dict"
 cd build-fuzz
 exec "./bin/fuzz_$name" $dict -max_total_time="$seconds" -print_final_stats=1 \
   "corpus/$name" "../tests/fuzz/corpus/$name"
