@@ -42,12 +42,21 @@ std::string programDirectory() {
 std::string installedDataDirectory() { return TOLVANE_DATA_INSTALL_DIR; }
 
 std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome) {
+    return userFilePathFor(kSettingsFileName, programDir, configHome);
+}
+
+std::string userFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::string& configHome) {
     if (isWritableDirectory(programDir) || configHome.empty())
-        return (fs::path(programDir) / kSettingsFileName).string();
+        return (fs::path(programDir) / name).string();
     const fs::path dir = fs::path(configHome) / "Tolvane";
     std::error_code ec;
-    fs::create_directories(dir, ec);  // a failure shows up as the write warning at shutdown
-    return (dir / kSettingsFileName).string();
+    fs::create_directories(dir, ec);  // a failure shows up as the write warning when saving
+    return (dir / name).string();
+}
+
+std::string userFilePath(const std::string& name) {
+    return userFilePathFor(name, programDirectory(), configHomeFromEnvironment());
 }
 
 std::string settingsFilePath() {

@@ -17,6 +17,13 @@ std::string programDirectory();
 std::string settingsFilePath();
 std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome);
 
+// A file of the user's own data (USER.DAT) by name: kept where the settings
+// file is, beside the program when that directory is writable, otherwise in
+// $XDG_CONFIG_HOME/Tolvane (created when missing).
+std::string userFilePath(const std::string& name);
+std::string userFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::string& configHome);
+
 // A data file by name: the program directory first, then the installed data
 // directory. The program-directory path when it is in neither place.
 std::string dataFilePath(const std::string& name);

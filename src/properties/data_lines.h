@@ -1,0 +1,23 @@
+// Taking the property data files apart: Windows-1252 text, one entry per
+// line, fields separated by one TAB. Anything that is clearly not such a file
+// (binary bytes, an enormous file or line) is refused before a line is read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+// The lines of a data file in UTF-8 without their line ends, blank lines left
+// out; nothing for bytes that are no text table.
+std::optional<std::vector<std::string>> dataFileLines(const std::string& bytes);
+
+// The fields of one line; "a\t\tb" gives three fields, the middle one empty.
+std::vector<std::string> tabFields(const std::string& line);
+
+// The lines of the file at `path`; nothing when it is missing, unreadable or
+// no text table.
+std::optional<std::vector<std::string>> readDataFile(const std::string& path);
+
+}  // namespace tolvane

@@ -1,0 +1,221 @@
+#include "properties/user_database.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "units/text_file.h"
+#include "units/unit_catalogue.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::size_t kTextField = 256;
+enum Offset : std::size_t {
+    kName = 0,
+    kCondition = 256,
+    kTemperature = 257,
+    kPressure = 513,
+    kDensity = 769,
+    kViscosity = 1025,
+    kRemarks = 1281,
+};
+
+std::string readText(const std::string& bytes, std::size_t at) {
+    const auto length = static_cast<unsigned char>(bytes[at]);
+    return cp1252ToUtf8(bytes.substr(at + 1, length));
+}
+
+void writeText(std::string& bytes, std::size_t at, const std::string& text) {
+    const std::string stored = utf8ToCp1252(text).substr(0, kUserTextLength);
+    bytes[at] = static_cast<char>(stored.size());
+    bytes.replace(at + 1, stored.size(), stored);
+}
+
+std::string lowerCase(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string damagedWarning(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    return "The file \"" + name +
+           "\" is damaged: its last data record is incomplete and was not read.\r\n"
+           "Before the file is saved again, a copy is kept as \"" +
+           name + ".bak\".";
+}
+
+}  // namespace
+
+UserFileContent decodeUserRecords(const std::string& bytes) {
+    UserFileContent content;
+    const std::size_t whole = bytes.size() / kUserRecordSize;
+    content.damaged = bytes.size() % kUserRecordSize != 0;
+    for (std::size_t i = 0; i < whole; ++i) {
+        const std::string record = bytes.substr(i * kUserRecordSize, kUserRecordSize);
+        UserRecord r;
+        r.name = readText(record, kName);
+        r.liquid = record[kCondition] == 1;
+        r.temperature = readText(record, kTemperature);
+        r.pressure = readText(record, kPressure);
+        r.density = readText(record, kDensity);
+        r.viscosity = readText(record, kViscosity);
+        r.remarks = readText(record, kRemarks);
+        content.records.push_back(std::move(r));
+    }
+    return content;
+}
+
+std::string encodeUserRecords(const std::vector<UserRecord>& records) {
+    std::string bytes;
+    bytes.reserve(records.size() * kUserRecordSize);
+    for (const UserRecord& r : records) {
+        std::string record(kUserRecordSize, '\0');
+        writeText(record, kName, r.name);
+        record[kCondition] = r.liquid ? 1 : 0;
+        writeText(record, kTemperature, r.temperature);
+        writeText(record, kPressure, r.pressure);
+        writeText(record, kDensity, r.density);
+        writeText(record, kViscosity, r.viscosity);
+        writeText(record, kRemarks, r.remarks);
+        bytes += record;
+    }
+    return bytes;
+}
+
+std::string cutToStoredText(const std::string& text) {
+    return cp1252ToUtf8(utf8ToCp1252(text).substr(0, kUserTextLength));
+}
+
+const UserDatabaseLabels& userDatabaseLabels(bool metric) {
+    static const UserDatabaseLabels m = {
+        "Temperature in °C:", "Pressure in mbar:", "Weight density in kg/m³:",
+        "Abs. viscosity in 10^-6 kg/m s:", "Abs.viscosity in 10^-6 kg/m s:"};
+    static const UserDatabaseLabels us = {
+        "Temperature in °F:", "Pressure in psi:", "Weight density in lb./cu.ft.:",
+        "Abs. viscosity in cP:", "Abs. viscosity in cP:"};
+    return metric ? m : us;
+}
+
+MediumChoice userChoice(const UserRecord& record, bool metric) {
+    auto at = [](UnitList list, const char* text) {
+        return std::max(0, UnitCatalogue::indexOf(list, text));
+    };
+    MediumChoice c;
+    c.name = record.name;
+    c.gas = !record.liquid;
+    c.density = record.density;
+    c.viscosity = record.viscosity;
+    c.densityUnit = metric ? 0 : at(UnitList::Density, "lb./cu.ft.");
+    c.viscosityUnit = metric ? 0 : at(UnitList::AbsViscosity, "cP");
+    if (c.gas)
+        c.gasState =
+            GasStateChoice{record.pressure, at(UnitList::GasPressure, metric ? "mbar" : "psi"),
+                           record.temperature, at(UnitList::Temperature, metric ? "°C" : "degF")};
+    return c;
+}
+
+UserDatabase::UserDatabase(std::string path) : path_(std::move(path)) { load(); }
+
+void UserDatabase::load() {
+    records_.clear();
+    const auto bytes = path_.empty() ? std::nullopt : readFileBytes(path_);
+    if (bytes) {
+        UserFileContent content = decodeUserRecords(*bytes);
+        records_ = std::move(content.records);
+        if (content.damaged && !damaged_ && !backupMade_) warning_ = damagedWarning(path_);
+        damaged_ = content.damaged;
+    }
+    position_ = records_.empty() ? 0 : 1;
+}
+
+std::string UserDatabase::takeWarning() { return std::exchange(warning_, std::string()); }
+
+bool UserDatabase::save(MessageSink& messages) {
+    namespace fs = std::filesystem;
+    const std::string name = fs::path(path_).filename().string();
+    if (damaged_ && !backupMade_) {
+        std::error_code ec;
+        fs::copy_file(path_, path_ + ".bak", fs::copy_options::overwrite_existing, ec);
+        if (ec) {
+            messages.show(MessageType::Error, "The file \"" + name +
+                                                  "\" was not saved: no copy of the damaged "
+                                                  "file could be kept.\r\n" +
+                                                  ec.message());
+            return false;
+        }
+        backupMade_ = true;
+    }
+    const std::string error = writeFileAtomically(path_, encodeUserRecords(records_));
+    if (!error.empty()) {
+        messages.show(MessageType::Error, "The file \"" + name + "\" could not be saved:\r\n" +
+                                              error + "\r\nThe previous file is kept.");
+        return false;
+    }
+    damaged_ = false;
+    return true;
+}
+
+const UserRecord* UserDatabase::current() const {
+    return position_ >= 1 && position_ <= count() ? &records_[position_ - 1] : nullptr;
+}
+
+std::string UserDatabase::counterText() const {
+    return "Data record " + std::to_string(current() ? position_ : 0) + " of " +
+           std::to_string(count());
+}
+
+void UserDatabase::store(const UserRecord& fields) {
+    if (!current()) return;
+    UserRecord& r = records_[position_ - 1];
+    r = fields;
+    for (std::string* text :
+         {&r.name, &r.temperature, &r.pressure, &r.density, &r.viscosity, &r.remarks})
+        *text = cutToStoredText(*text);
+}
+
+void UserDatabase::backOne() {
+    if (position_ > 1) --position_;
+}
+
+void UserDatabase::forwardOne() {
+    if (position_ < count()) ++position_;
+}
+
+void UserDatabase::backFive() {
+    if (records_.empty()) return;
+    position_ = position_ < 6 ? 1 : position_ - 5;
+}
+
+void UserDatabase::forwardFive() {
+    if (records_.empty()) return;
+    position_ = position_ + 5 > count() ? count() : position_ + 5;
+}
+
+void UserDatabase::appendNew(const std::string& name) {
+    UserRecord r;
+    r.name = cutToStoredText(name);
+    records_.push_back(std::move(r));
+    position_ = count();
+}
+
+void UserDatabase::removeCurrent() {
+    if (!current()) return;
+    records_.erase(records_.begin() + (position_ - 1));
+    position_ = records_.empty() ? 0 : std::max(1, position_ - 1);
+}
+
+void UserDatabase::sortByName() {
+    std::stable_sort(records_.begin(), records_.end(),
+                     [](const UserRecord& a, const UserRecord& b) {
+                         return lowerCase(a.name) < lowerCase(b.name);
+                     });
+    position_ = records_.empty() ? 0 : 1;
+}
+
+int chooserRow(int remembered, int count) { return std::clamp(remembered, 1, std::max(1, count)); }
+
+}  // namespace tolvane
