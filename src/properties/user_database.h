@@ -82,6 +82,13 @@ public:
     // previous file; returns whether the file was written.
     bool save(MessageSink& messages);
 
+    // Another file (read at once).
+    void setPath(std::string path) {
+        path_ = std::move(path);
+        damaged_ = backupMade_ = false;
+        warning_.clear();
+        load();
+    }
     const std::string& path() const { return path_; }
     const std::vector<UserRecord>& records() const { return records_; }
     int count() const { return static_cast<int>(records_.size()); }

@@ -450,7 +450,7 @@ private Q_SLOTS:
         QCOMPARE(m->helpIndex->shortcut(), QKeySequence(Qt::Key_F1));
         // Features that are not in the program yet stay disabled.
         for (QAction* a :
-             {m->water, m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
+             {m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvane"));
     }

@@ -11,13 +11,21 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "properties/widgets/air_dialog.h"
+#include "properties/widgets/gas_dialog.h"
+#include "properties/widgets/liquid_dialog.h"
 #include "properties/widgets/roughness_dialog.h"
+#include "properties/widgets/steam_dialog.h"
+#include "properties/widgets/user_database_chooser_dialog.h"
+#include "properties/widgets/user_database_dialog.h"
+#include "properties/widgets/water_dialog.h"
 #include "properties/widgets/zeta_database_dialog.h"
 #include "results/widgets/calculation_table_window.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
 #include "shell/fitting_choice.h"
+#include "shell/medium_hand_back.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -27,6 +35,7 @@
 #include "shell/widgets/medium_panel.h"
 
 #include <filesystem>
+#include <type_traits>
 
 namespace tolvane {
 
@@ -65,6 +74,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     RauDialog = new TRauDialog(session_.roughnessQuery, services_.messages, this);
     asker_ = [this] { return RauDialog->ask(); };
     ZetaDatenbank = new TZetaDatenbank(services_.messages, this);
+    buildPropertyDialogs();
 
     wireMenu();
     wireMedium();
@@ -101,11 +111,28 @@ void TMyWindow::wireMenu() {
     connect(speed_.Berechnungsschalter, &QToolButton::clicked, this,
             &TMyWindow::BerechnungsschalterClick);
     connect(speed_.SpeedButton1, &QToolButton::clicked, this, &TMyWindow::SpeedButton1Click);
-    // The property dialogs and the user database are not part of the program yet.
-    for (QToolButton* b : {speed_.Btn_Stoffdaten_Wasser, speed_.Btn_Stoffdaten_Fluessigkeiten,
-                           speed_.Btn_Stoffdaten_Luft, speed_.Btn_Stoffdaten_Sattdampf,
-                           speed_.Btn_Stoffdaten_Gase, speed_.SpeedButton6})
-        b->setEnabled(false);
+    // The property dialogs: a speed button and a menu item each; what the
+    // dialog's OK hands back goes into the medium panel.
+    auto opens = [this](QToolButton* speedButton, QAction* item, auto* dialog) {
+        auto run = [this, dialog] {
+            if (dialog->exec() != QDialog::Accepted) return;
+            if constexpr (std::is_same_v<decltype(dialog->chosen()), MediumChoice>)
+                applyMedium(dialog->chosen());
+            else if (const auto choice = dialog->chosen())
+                applyMedium(*choice);
+        };
+        if (speedButton) connect(speedButton, &QToolButton::clicked, this, run);
+        connect(item, &QAction::triggered, this, run);
+        menu_->setAvailable(item);
+    };
+    opens(speed_.Btn_Stoffdaten_Wasser, menu_->water, Wasser_Dialog);
+    opens(speed_.Btn_Stoffdaten_Fluessigkeiten, menu_->otherFluids, MedienDialog);
+    opens(speed_.Btn_Stoffdaten_Luft, menu_->air, LuftDialog);
+    opens(speed_.Btn_Stoffdaten_Sattdampf, menu_->saturatedSteam, SattdampfDialog);
+    opens(speed_.Btn_Stoffdaten_Gase, menu_->otherGases, StoffwerteGaseNeu);
+    opens(speed_.SpeedButton6, menu_->userDatabase, Ben_Daba_Dlg2);
+    connect(menu_->editUserDatabase, &QAction::triggered, Ben_Daba_Dlg, &QDialog::exec);
+    menu_->setAvailable(menu_->editUserDatabase);
 
     addAction(menu_->pressureDrop);  // F3 from anywhere in the window
     addAction(menu_->helpIndex);
@@ -147,6 +174,25 @@ void TMyWindow::wireMedium() {
     connect(Medium_Fenster->Radio_Fluessig, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Radio_FluessigClick();
     });
+}
+
+void TMyWindow::buildPropertyDialogs() {
+    MessageSink& messages = services_.messages;
+    Wasser_Dialog = new TWasser_Dialog(this);
+    LuftDialog = new TLuftDialog(messages, this);
+    SattdampfDialog = new TSattdampfDialog(this);
+    StoffwerteGaseNeu = new TStoffwerteGaseNeu(dataFilePath(kGasFileName), messages, this);
+    MedienDialog = new TMedienDialog(dataFilePath(kLiquidFileName), messages, this);
+    userDatabase_ = std::make_unique<UserDatabase>(userFilePath(kUserFileName));
+    auto metric = [this] { return session_.settings.userDatabaseMetric; };
+    Ben_Daba_Dlg = new TBen_Daba_Dlg(*userDatabase_, metric, messages, this);
+    Ben_Daba_Dlg2 = new TBen_Daba_Dlg2(*userDatabase_, metric, messages, this);
+}
+
+void TMyWindow::applyMedium(const MediumChoice& choice) {
+    readForm();
+    HandBackMedium(session_.form, choice);
+    showForm();
 }
 
 void TMyWindow::setTableWindow(TAusgabe_Fenster* table) {

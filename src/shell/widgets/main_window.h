@@ -7,8 +7,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 #include "properties/zeta_database.h"
+#include "properties/medium_choice.h"
+#include "properties/user_database.h"
 #include "shell/calculate_command.h"
 #include "shell/session.h"
 #include "shell/widgets/form_binder.h"
@@ -25,7 +28,14 @@ class MainMenu;
 class MediumPanelWidget;
 class TAusgabe_Fenster;
 class TBtnBottomDlg;
+class TBen_Daba_Dlg;
+class TBen_Daba_Dlg2;
 class TGasdaten;
+class TLuftDialog;
+class TMedienDialog;
+class TSattdampfDialog;
+class TStoffwerteGaseNeu;
+class TWasser_Dialog;
 class TRauDialog;
 class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
@@ -63,6 +73,14 @@ public:
     TRauDialog* roughnessDialog() const { return RauDialog; }
     TZetaDatenbank* zetaDatabase() const { return ZetaDatenbank; }
     const SpeedButtons& speedButtons() const { return speed_; }
+    TWasser_Dialog* waterDialog() const { return Wasser_Dialog; }
+    TLuftDialog* airDialog() const { return LuftDialog; }
+    TSattdampfDialog* steamDialog() const { return SattdampfDialog; }
+    TStoffwerteGaseNeu* gasDialog() const { return StoffwerteGaseNeu; }
+    TMedienDialog* liquidDialog() const { return MedienDialog; }
+    TBen_Daba_Dlg* userDatabaseEditor() const { return Ben_Daba_Dlg; }
+    TBen_Daba_Dlg2* userDatabaseChooser() const { return Ben_Daba_Dlg2; }
+    UserDatabase& userDatabase() { return *userDatabase_; }
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -79,6 +97,8 @@ public Q_SLOTS:
     // A fitting chosen in the resistance-coefficient database into the
     // element panel (and the next column's specification).
     void takeChosenFitting(const tolvane::ZetaCopy& copy, bool withSpecification);
+    // A property dialog's medium into the medium panel and the gas data window.
+    void applyMedium(const MediumChoice& choice);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +108,7 @@ private:
     void wireMenu();
     void wireMedium();
     void wireTableMenu();
+    void buildPropertyDialogs();
     MenuContext menuContext();
     void placeDataWindows();
 
@@ -105,6 +126,14 @@ private:
     TBtnBottomDlg* BtnBottomDlg = nullptr;
     TRauDialog* RauDialog = nullptr;
     TZetaDatenbank* ZetaDatenbank = nullptr;
+    TWasser_Dialog* Wasser_Dialog = nullptr;
+    TLuftDialog* LuftDialog = nullptr;
+    TSattdampfDialog* SattdampfDialog = nullptr;
+    TStoffwerteGaseNeu* StoffwerteGaseNeu = nullptr;
+    TMedienDialog* MedienDialog = nullptr;
+    TBen_Daba_Dlg* Ben_Daba_Dlg = nullptr;
+    TBen_Daba_Dlg2* Ben_Daba_Dlg2 = nullptr;
+    std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;  // the text field the "&Edit" menu acts on

@@ -1,0 +1,74 @@
+// TStoffwerteGaseNeu, "Properties of diverse gases": the gases of GASE.STW
+// (read once, when the dialog is made) with their melting and boiling point,
+// measured viscosities at a list of temperatures, and the density of the
+// ideal gas at the chosen temperature and the absolute pressure chosen in
+// TSonstige_Gase2_Dialog. "Copy to &medium window" hands the gas with its
+// state to the main window. A missing or damaged file is reported each time
+// the dialog is opened, which then offers no gas.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string>
+
+#include "properties/gas_database.h"
+#include "units/messages_clipboard_files.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class TSonstige_Gase2_Dialog;
+
+class TStoffwerteGaseNeu : public QDialog {
+    Q_OBJECT
+public:
+    TStoffwerteGaseNeu(const std::string& path, MessageSink& messages, QWidget* parent = nullptr);
+
+    // Nothing while no gas is offered.
+    std::optional<MediumChoice> chosen() const { return selection_.choice(); }
+    const GasSelection& selection() const { return selection_; }
+    bool fileBroken() const { return broken_; }
+
+    int exec() override;
+
+    QListWidget* GasListbox;
+    QListWidget* TemperaturListbox;
+    QLineEdit* DichteEdit;
+    QLineEdit* ViskoEdit;
+    QLineEdit* Edit_Druck;
+    QLineEdit* MolmasseEdit;
+    QLabel* Label13;
+    QLabel* Label14;
+    QLabel* Stofflabel;
+    QLabel* Label6;
+    QLabel* Label8;
+    QLabel* Label10;
+    QPlainTextEdit* Memo1;
+    QPushButton* OKBtn;
+    QPushButton* CloseBtn;
+    QPushButton* DruckBtn;
+    TSonstige_Gase2_Dialog* Sonstige_Gase2_Dialog;
+
+public Q_SLOTS:
+    void GasListboxClick();
+    void TemperaturListboxClick();
+    void DruckBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showGas();
+    void showValues();
+
+    MessageSink& messages_;
+    GasSelection selection_;
+    bool broken_ = false;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,329 @@
+// The property dialogs as the user meets them: each opened from its speed
+// button or Flow Medium item, a row chosen, and what lands in the medium
+// panel and the gas data window; the pressure dialogs, the damaged data
+// files, the user's own database with its editor and chooser, and the
+// vapour-pressure dialog's copy signals and held arrows.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <memory>
+
+#include "properties/user_database.h"
+#include "properties/widgets/air_dialog.h"
+#include "properties/widgets/air_pressure_dialog.h"
+#include "properties/widgets/gas_dialog.h"
+#include "properties/widgets/held_arrows.h"
+#include "properties/widgets/liquid_dialog.h"
+#include "properties/widgets/steam_dialog.h"
+#include "properties/widgets/user_database_chooser_dialog.h"
+#include "properties/widgets/user_database_dialog.h"
+#include "properties/widgets/vapour_pressure_dialog.h"
+#include "properties/widgets/water_dialog.h"
+#include "shell/widgets/gas_data_window.h"
+#include "shell/widgets/main_menu.h"
+#include "shell/widgets/main_window.h"
+#include "shell/widgets/medium_panel.h"
+#include "ui_fixture.h"
+#include "units/unit_catalogue.h"
+#include "window_rig.h"
+
+using namespace tolvane;
+
+namespace {
+
+std::string binFile(const char* name) {
+    return (tolvane::test::UiFixture::programDir() + QLatin1Char('/') + QLatin1String(name))
+        .toStdString();
+}
+
+}  // namespace
+
+class TestPropertyDialogs : public QObject {
+    Q_OBJECT
+
+    tolvane::test::UiFixture ui;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
+
+    MediumPanelWidget* medium() const { return rig->window->mediumPanel(); }
+    TGasdaten* gas() const { return rig->window->gasWindow(); }
+
+    // Announces the dialog of type D; `act` works in it and closes it.
+    template <class D>
+    void expect(std::function<void(D*)> act) {
+        ui.modals().expectModal([act](QWidget* w) {
+            auto* dlg = qobject_cast<D*>(w);
+            QVERIFY2(dlg, qPrintable(w->metaObject()->className()));
+            act(dlg);
+            if (w->isVisible()) qobject_cast<QDialog*>(w)->reject();
+        });
+    }
+
+private Q_SLOTS:
+    void init() {
+        rig = std::make_unique<tolvane::test::MainWindowRig>();
+        const QString userFile = ui.workDir() + QStringLiteral("/USER.DAT");
+        QFile::remove(userFile);
+        rig->window->userDatabase().setPath(userFile.toStdString());
+    }
+    void cleanup() {
+        rig.reset();
+        TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
+    }
+
+    void flow_medium_items_are_enabled() {
+        MainMenu* m = rig->window->menu();
+        for (QAction* a : {m->water, m->otherFluids, m->air, m->saturatedSteam, m->otherGases,
+                           m->userDatabase, m->editUserDatabase})
+            QVERIFY2(a->isEnabled(), qPrintable(a->text()));
+        const SpeedButtons& s = rig->window->speedButtons();
+        for (QToolButton* b :
+             {s.Btn_Stoffdaten_Wasser, s.Btn_Stoffdaten_Fluessigkeiten, s.Btn_Stoffdaten_Luft,
+              s.Btn_Stoffdaten_Sattdampf, s.Btn_Stoffdaten_Gase, s.SpeedButton6})
+            QVERIFY(b->isEnabled());
+    }
+
+    void water_turns_a_gas_into_liquid_water() {
+        medium()->Radio_Gas->setChecked(true);
+        QVERIFY(gas()->isVisible());
+        rig->session.form.medium.flow = "7.5";
+        medium()->Eingabe_Volumenstrom->setText(QStringLiteral("7.5"));
+        expect<TWasser_Dialog>([](TWasser_Dialog* d) {
+            d->TemperaturListBox->setCurrentRow(2);  // 4 °C
+            QCOMPARE(d->Label13->text(), QStringLiteral("(= 39 °F)"));
+            d->OKBtn->click();
+        });
+        rig->window->speedButtons().Btn_Stoffdaten_Wasser->click();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Water"));
+        QCOMPARE(medium()->Eingabe_Dichte->text(), QStringLiteral("1000"));
+        QCOMPARE(medium()->Eingabe_Viskositaet->text(), QStringLiteral("1562"));
+        QVERIFY(medium()->Radio_Fluessig->isChecked());
+        QVERIFY(!gas()->isVisible());
+        QCOMPARE(medium()->Eingabe_Volumenstrom->text(), QStringLiteral("7.5"));
+        QCOMPARE(medium()->ComboBox3->currentText(), QStringLiteral("10-6 kg/ms"));
+    }
+
+    void cancel_changes_nothing() {
+        const MediumPanel before = rig->session.form.medium;
+        expect<TWasser_Dialog>([](TWasser_Dialog* d) {
+            d->TemperaturListBox->setCurrentRow(5);
+            d->CancelBtn->click();
+        });
+        rig->window->menu()->water->trigger();
+        rig->window->readForm();
+        QCOMPARE(rig->session.form.medium, before);
+    }
+
+    void air_at_two_bar_fills_the_gas_window() {
+        expect<TLuftDialog>([](TLuftDialog* d) {
+            QTimer::singleShot(20, d, [] {
+                auto* p = qobject_cast<TLuftDialog2*>(QApplication::activeModalWidget());
+                if (!p) return;
+                p->Edit_Druck->setText(QStringLiteral("2"));
+                p->ComboBox1->setCurrentIndex(1);  // bar
+                p->OKBtn->click();
+            });
+            d->DruckBtn->click();
+            QCOMPARE(d->Edit_Druck->text(), QStringLiteral("2000"));
+            d->ListBox_Temperatur->setCurrentRow(10);  // 20 °C
+            QCOMPARE(d->Edit_Dichte->text(), QStringLiteral("2.38"));
+            QCOMPARE(d->Label14->text(), QStringLiteral("(= 29 psi)"));
+            d->OKBtn->click();
+        });
+        rig->window->menu()->air->trigger();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("air"));
+        QVERIFY(medium()->Radio_Gas->isChecked());
+        QVERIFY(gas()->isVisible());
+        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("2000"));
+        QCOMPARE(gas()->ComboBox1->currentText(), QStringLiteral("mbar"));
+        QCOMPARE(gas()->Edit_Eingangstemperatur->text(), QStringLiteral("20"));
+        QCOMPARE(gas()->Edit_Ausgangstemperatur->text(), QStringLiteral("20"));
+        QCOMPARE(gas()->ComboBox2->currentText(), QStringLiteral("°C"));
+    }
+
+    void pressure_dialog_refuses_what_is_no_number() {
+        TLuftDialog2* p = rig->window->airDialog()->LuftDialog2;
+        expect<TLuftDialog2>([this](TLuftDialog2* d) {
+            d->Edit_Druck->setText(QStringLiteral("zwei"));
+            d->OKBtn->click();
+            QVERIFY(d->isVisible());
+            QCOMPARE(rig->sink.messages.size(), std::size_t{1});
+            QCOMPARE(rig->sink.messages[0].text, std::string("Incorrect input!"));
+        });
+        QCOMPARE(p->exec(), int(QDialog::Rejected));
+    }
+
+    void steam_at_hundred_degrees() {
+        expect<TSattdampfDialog>([](TSattdampfDialog* d) {
+            d->Listbox_Temperatur->setCurrentRow(10);
+            QCOMPARE(d->Label13->text(), QStringLiteral("(= 212 °F)"));
+            d->OKBtn->click();
+        });
+        rig->window->speedButtons().Btn_Stoffdaten_Sattdampf->click();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Saturated steam"));
+        QCOMPARE(medium()->Eingabe_Dichte->text(), QStringLiteral("0.5974"));
+        QCOMPARE(medium()->Eingabe_Viskositaet->text(), QStringLiteral("12.02"));
+        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1013.2"));
+        QCOMPARE(gas()->Edit_Eingangstemperatur->text(), QStringLiteral("100"));
+    }
+
+    void gas_from_the_shipped_file() {
+        expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
+            QVERIFY(d->GasListbox->count() >= 20);
+            d->GasListbox->setCurrentRow(1);
+            QCOMPARE(d->Stofflabel->text(), QStringLiteral("Nitrogen"));
+            QCOMPARE(d->TemperaturListbox->currentRow(), 0);
+            const auto items =
+                d->TemperaturListbox->findItems(QStringLiteral("27"), Qt::MatchExactly);
+            QCOMPARE(items.size(), 1);
+            const int row27 = d->TemperaturListbox->row(items[0]);
+            d->TemperaturListbox->setCurrentRow(row27);
+            d->OKBtn->click();
+        });
+        rig->window->speedButtons().Btn_Stoffdaten_Gase->click();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Nitrogen"));
+        QCOMPARE(medium()->Eingabe_Dichte->text(),
+                 QStringLiteral("1,14"));  // 28.014 / 22.414 at 300 K
+        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1013"));
+        QCOMPARE(gas()->Edit_Ausgangstemperatur->text(), QStringLiteral("27"));
+        QVERIFY(medium()->Radio_Gas->isChecked());
+    }
+
+    void missing_gas_file_warns_and_offers_nothing() {
+        TStoffwerteGaseNeu dialog(ui.workDir().toStdString() + "/none/GASE.STW", rig->sink);
+        expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
+            QCOMPARE(d->GasListbox->count(), 0);
+            QVERIFY(!d->OKBtn->isEnabled());
+        });
+        dialog.exec();
+        QCOMPARE(rig->sink.messages.size(), std::size_t{1});
+        QCOMPARE(rig->sink.messages[0].type, MessageType::Warning);
+        QCOMPARE(rig->sink.messages[0].text, std::string(kGasFileBroken));
+    }
+
+    void liquid_from_the_shipped_file() {
+        expect<TMedienDialog>([](TMedienDialog* d) {
+            QVERIFY(d->MediumListbox->count() >= 20);
+            d->MediumListbox->setCurrentRow(1);  // Ethanol
+            d->TemperaturListbox->setCurrentRow(2);
+            d->OKBtn->click();
+        });
+        medium()->Radio_Gas->setChecked(true);
+        rig->window->menu()->otherFluids->trigger();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Ethanol"));
+        QCOMPARE(medium()->Eingabe_Dichte->text(), QStringLiteral("785.1"));
+        QCOMPARE(medium()->Eingabe_Viskositaet->text(), QStringLiteral("1074"));
+        QVERIFY(medium()->Radio_Fluessig->isChecked());
+    }
+
+    void user_record_made_saved_and_chosen() {
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
+            d->NeuBtn->click();
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 1 of 1"));
+            d->Edit_Medium->setText(QStringLiteral("Biogas"));
+            d->RBTn_gas->setChecked(true);
+            d->Edit_Temperatur->setText(QStringLiteral("35"));
+            d->Edit_Druck->setText(QStringLiteral("1050"));
+            d->Edit_Dichte->setText(QStringLiteral("1,15"));
+            d->Edit_Visko->setText(QStringLiteral("13"));
+            d->SaveBtn->click();
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QCOMPARE(QFileInfo(ui.workDir() + QStringLiteral("/USER.DAT")).size(), qint64(1537));
+
+        rig->session.settings.userDatabaseMetric = false;
+        expect<TBen_Daba_Dlg2>([](TBen_Daba_Dlg2* d) {
+            QCOMPARE(d->Listbox_Medium->count(), 1);
+            QVERIFY(d->Radio_gas->isChecked());
+            QCOMPARE(d->Edit_Druck->text(), QStringLiteral("1050"));
+            d->OKBtn->click();
+        });
+        rig->window->speedButtons().SpeedButton6->click();
+        QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Biogas"));
+        QCOMPARE(medium()->ComboBox2->currentText(), QStringLiteral("lb./cu.ft."));
+        QCOMPARE(medium()->ComboBox3->currentText(), QStringLiteral("cP"));
+        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1050"));
+        QCOMPARE(gas()->ComboBox1->currentText(), QStringLiteral("psi"));
+        QCOMPARE(gas()->ComboBox2->currentText(), QStringLiteral("degF"));
+    }
+
+    void editor_cancel_drops_the_changes() {
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            d->NeuBtn->click();
+            d->Edit_Medium->setText(QStringLiteral("Oil"));
+            d->CancelBtn->click();
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QCOMPARE(rig->window->userDatabase().count(), 0);
+        QVERIFY(!QFile::exists(ui.workDir() + QStringLiteral("/USER.DAT")));
+    }
+
+    void vapour_pressure_copies_by_signal() {
+        TDaDruDialog dialog(binFile("DADRU.DAD"), rig->sink);
+        QSignalSpy both(&dialog, &TDaDruDialog::vapourPressureAndDensityCopied);
+        QSignalSpy pressure(&dialog, &TDaDruDialog::vapourPressureCopied);
+        QString shown;
+        expect<TDaDruDialog>([&shown](TDaDruDialog* d) {
+            QVERIFY(d->ListBox1->count() >= 20);
+            QCOMPARE(d->NameLabel->text(), QStringLiteral("Water"));
+            QCOMPARE(d->Edit1->text(), QStringLiteral("0"));
+            QCOMPARE(d->MinLabel->text(), QStringLiteral("0"));
+            QCOMPARE(d->MaxLabel->text(), QStringLiteral("195"));
+            d->stepTemperature(100);
+            QCOMPARE(d->Edit1->text(), QStringLiteral("100"));
+            QCOMPARE(d->Label21->text(), QStringLiteral("(= 212 °F)"));
+            shown = d->PressureLabel->text();
+            d->PressureBtn->click();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(pressure.count(), 1);
+        QCOMPARE(both.count(), 0);
+        QCOMPARE(pressure.at(0).at(0).toString(), shown);
+        QCOMPARE(shown, QStringLiteral("1.014"));
+        QCOMPARE(dialog.ListBox1->count(), 0);  // released when hidden
+    }
+
+    void held_arrow_speeds_up() {
+        TDaDruDialog dialog(binFile("DADRU.DAD"), rig->sink);
+        dialog.load();
+        dialog.show();
+        QCOMPARE(dialog.selection().temperature(), 0);
+        QTest::mousePress(dialog.UpDown1->up, Qt::LeftButton);
+        QTest::qWait(700);  // two ticks of 300 ms: 1 + 2 + 5
+        QTest::mouseRelease(dialog.UpDown1->up, Qt::LeftButton);
+        QVERIFY2(dialog.selection().temperature() >= 3, qPrintable(dialog.Edit1->text()));
+        QCOMPARE(dialog.UpDown1->step(), 1);
+        const int held = dialog.selection().temperature();
+        QTest::mouseClick(dialog.UpDown1->down, Qt::LeftButton);
+        QCOMPARE(dialog.selection().temperature(), held - 1);
+        dialog.hide();
+    }
+
+    void damaged_vapour_file_warns() {
+        const QString path = ui.workDir() + QStringLiteral("/DADRU.DAD");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Water\tx\t18\t0\t100\t7\t1\t2\t3\t4\t273\t473\t647\t221\t1\t293\t0.23\r\n");
+        f.close();
+        TDaDruDialog dialog(path.toStdString(), rig->sink);
+        expect<TDaDruDialog>([](TDaDruDialog* d) {
+            QCOMPARE(d->ListBox1->count(), 0);
+            QVERIFY(!d->BothBtn->isEnabled());
+        });
+        dialog.exec();
+        QCOMPARE(rig->sink.messages.size(), std::size_t{1});
+        QCOMPARE(rig->sink.messages[0].text, std::string(kVapourFileBroken));
+    }
+};
+
+TOLVANE_GUI_TEST_MAIN(TestPropertyDialogs)
+#include "test_property_dialogs.moc"
