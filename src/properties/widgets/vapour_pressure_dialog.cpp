@@ -58,6 +58,7 @@ TDaDruDialog::TDaDruDialog(std::string path, MessageSink& messages, QWidget* par
 
     Edit1 = valueField(this, "Edit1", 5);
     Edit1->setAlignment(Qt::AlignRight);
+    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("-0000")) + 16);
     UpDown1 = new HeldArrows(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     Label21 = note(this, "Label21");
