@@ -93,10 +93,6 @@ TBen_Daba_Dlg::TBen_Daba_Dlg(UserDatabase& database, std::function<bool()> metri
     auto* conditionRow = new QHBoxLayout(condition);
     conditionRow->addWidget(Rbtn_fluessig);
     conditionRow->addWidget(RBTn_gas);
-    auto* gasBox = new QGroupBox(QStringLiteral("Specifications of gases:"), this);
-    auto* gasGrid = new QGridLayout(gasBox);
-    gasGrid->addWidget(DruckLabel, 0, 0);
-    gasGrid->addWidget(Edit_Druck, 0, 1);
 
     auto* grid = new QGridLayout;
     grid->addWidget(caption(this, QStringLiteral("Medium:"), Edit_Medium), 0, 0);
@@ -104,13 +100,19 @@ TBen_Daba_Dlg::TBen_Daba_Dlg(UserDatabase& database, std::function<bool()> metri
     grid->addWidget(condition, 1, 0, 1, 2);
     grid->addWidget(TemperaturLabel, 2, 0);
     grid->addWidget(Edit_Temperatur, 2, 1);
-    grid->addWidget(gasBox, 3, 0, 1, 2);
-    grid->addWidget(DichteLabel, 4, 0);
-    grid->addWidget(Edit_Dichte, 4, 1);
-    grid->addWidget(ViskoLabel, 5, 0);
-    grid->addWidget(Edit_Visko, 5, 1);
-    grid->addWidget(caption(this, QStringLiteral("Remarks:"), Memo1), 6, 0, Qt::AlignTop);
-    grid->addWidget(Memo1, 6, 1);
+    auto* gasHeading = caption(this, QStringLiteral("Specifications of gases:"));
+    QFont bold = gasHeading->font();
+    bold.setBold(true);
+    gasHeading->setFont(bold);
+    grid->addWidget(gasHeading, 3, 0, 1, 2);
+    grid->addWidget(DruckLabel, 4, 0);
+    grid->addWidget(Edit_Druck, 4, 1);
+    grid->addWidget(DichteLabel, 5, 0);
+    grid->addWidget(Edit_Dichte, 5, 1);
+    grid->addWidget(ViskoLabel, 6, 0);
+    grid->addWidget(Edit_Visko, 6, 1);
+    grid->addWidget(caption(this, QStringLiteral("Remarks:"), Memo1), 7, 0, Qt::AlignTop);
+    grid->addWidget(Memo1, 7, 1);
     grid->setColumnMinimumWidth(1, 220);
 
     auto* paging = new QHBoxLayout;
