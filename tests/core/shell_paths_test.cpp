@@ -45,6 +45,13 @@ TEST_F(PathsTest, SettingsInTheConfigurationDirectoryOtherwise) {
     EXPECT_TRUE(fs::is_directory(root_ / "config" / "Tolvane"));
 }
 
+TEST_F(PathsTest, UserDataGoesWhereTheSettingsGo) {
+    EXPECT_EQ(userFilePathFor("USER.DAT", (root_ / "bin").string(), (root_ / "config").string()),
+              (root_ / "bin" / "USER.DAT").string());
+    EXPECT_EQ(userFilePathFor("USER.DAT", (root_ / "gone").string(), (root_ / "config").string()),
+              (root_ / "config" / "Tolvane" / "USER.DAT").string());
+}
+
 TEST_F(PathsTest, DataFilesFromTheProgramDirectoryFirst) {
     const std::string bin = (root_ / "bin").string(), share = (root_ / "share").string();
     touch(root_ / "share" / "GASE.STW");
