@@ -267,6 +267,43 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(ui.workDir() + QStringLiteral("/USER.DAT")));
     }
 
+    void damaged_user_file_is_read_warned_and_labelled_in_us_units() {
+        const QString path = ui.workDir() + QStringLiteral("/USER.DAT");
+        UserRecord oil{"Oil", true, "68", "", "54,2", "30", ""};
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const std::string bytes = encodeUserRecords({oil, oil}) + "cut";
+        f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        f.close();
+        rig->window->userDatabase().setPath(path.toStdString());
+        rig->session.settings.userDatabaseMetric = false;
+        expect<TBen_Daba_Dlg2>([](TBen_Daba_Dlg2* d) {
+            QCOMPARE(d->Listbox_Medium->count(), 2);
+            QCOMPARE(d->TemperaturLabel->text(), QStringLiteral("Temperature in °F:"));
+            QCOMPARE(d->DichteLabel->text(), QStringLiteral("Weight density in lb./cu.ft.:"));
+            QTRY_COMPARE(QApplication::activeModalWidget(), d);
+            QTest::qWait(50);  // the warning follows the dialog onto the screen
+            d->CancelBtn->click();
+        });
+        rig->window->menu()->userDatabase->trigger();
+        QCOMPARE(rig->sink.messages.size(), std::size_t{1});
+        QCOMPARE(rig->sink.messages[0].type, MessageType::Warning);
+        QVERIFY(rig->sink.messages[0].text.find("USER.DAT.bak") != std::string::npos);
+
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 1 of 2"));
+            d->LoeschenBtn->click();
+            d->LoeschenBtn->click();
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
+            QCOMPARE(d->Edit_Medium->text(), QString());
+            d->SaveBtn->click();
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QCOMPARE(rig->sink.messages.size(), std::size_t{1});  // warned once
+        QCOMPARE(QFileInfo(path).size(), qint64(0));
+        QCOMPARE(QFileInfo(path + QStringLiteral(".bak")).size(), qint64(bytes.size()));
+    }
+
     void vapour_pressure_copies_by_signal() {
         TDaDruDialog dialog(binFile("DADRU.DAD"), rig->sink);
         QSignalSpy both(&dialog, &TDaDruDialog::vapourPressureAndDensityCopied);
