@@ -9,9 +9,9 @@
 #include <QPointer>
 #include <memory>
 
-#include "properties/zeta_database.h"
 #include "properties/medium_choice.h"
 #include "properties/user_database.h"
+#include "properties/zeta_database.h"
 #include "shell/calculate_command.h"
 #include "shell/session.h"
 #include "shell/widgets/form_binder.h"
