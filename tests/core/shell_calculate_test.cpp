@@ -247,6 +247,22 @@ TEST(Calculate, ZeroQuantityIsAcceptedWithNoPressureDrop) {
     EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
 }
 
+// The quantity is checked after the element and before the medium: with
+// all three wrong, the messages come in that order.
+TEST(Calculate, QuantityIsCheckedBetweenElementAndMedium) {
+    Session session;
+    session.form.element.rows[0].text = "0";
+    session.form.element.quantity = "-1";
+    session.form.medium.density = "0";
+    RecordingMessageSink sink;
+    const auto outcome = Calculate(session, sink, answer(0.1));
+    EXPECT_FALSE(outcome.added);
+    EXPECT_EQ(texts(sink), (std::vector<std::string>{zeroMessage("Diameter of pipe D:"),
+                                                     zeroMessage("Quantity of elements:"),
+                                                     zeroMessage("Weight density:")}));
+    EXPECT_EQ(outcome.focus, "Eingabe_Dichte");
+}
+
 TEST(Calculate, TwoCalculationsAddTwoNumberedColumns) {
     Session session;
     RecordingMessageSink sink;
