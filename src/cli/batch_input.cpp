@@ -173,12 +173,8 @@ ElementKind kind(const json& j, const std::string& path) {
 ElementInput elementInput(const json& j, const std::string& path) {
     expectObject(j, path,
                  {"kind", "fields", "units", "quantity", "option", "surface", "branchFlow"});
-    const json* k = find(j, "kind");
-    if (!k)
-        throw InputError(member(path, "kind"),
-                         "missing (an element names its kind as [group, variant])");
     ElementInput e;
-    e.kind = kind(*k, member(path, "kind"));
+    if (const json* k = find(j, "kind")) e.kind = kind(*k, member(path, "kind"));
     if (const json* fields = find(j, "fields")) {
         const std::string p = member(path, "fields");
         if (!fields->is_array() || fields->size() > e.fields.size())

@@ -57,7 +57,7 @@ struct GasInput {
 };
 
 struct ElementInput {
-    ElementKind kind;
+    std::optional<ElementKind> kind;  // nothing: the kind the panel shows stays
     std::array<std::optional<std::string>, 4> fields;
     std::array<std::optional<std::string>, 3> units;  // nullopt: leave the box as it is
     std::optional<std::string> quantity;

@@ -71,11 +71,12 @@ void applyGas(GasPanel& panel, const GasInput& g, const std::string& path) {
             select(temperatures, *g.outletTemperatureUnit, path + ".outletTemperatureUnit");
 }
 
-// The chooser's OK for the kind, then the texts typed into the laid-out panel.
+// The chooser's OK for a named kind, then the texts typed into the laid-out
+// panel; without a kind the panel stays as it is and only the texts change.
 // Rows, unit boxes, the option group and the additional data windows that the
 // kind hides cannot be typed into; what the input gives for them is ignored.
 void applyElement(FormState& form, const ElementInput& e, const std::string& path) {
-    chooseElementKind(form, e.kind);
+    if (e.kind) chooseElementKind(form, *e.kind);
     ElementPanel& panel = form.element;
     for (std::size_t i = 0; i < e.fields.size(); ++i)
         if (e.fields[i] && panel.rows[i].fieldVisible) panel.rows[i].text = *e.fields[i];
