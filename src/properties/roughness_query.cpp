@@ -32,4 +32,6 @@ RoughnessQueryOutcome confirmRoughness(const RoughnessQueryState& query, Message
     return {k, ""};
 }
 
+std::string initialRoughnessText(int unit) { return unit == 1 ? "0.004" : "0.1"; }
+
 }  // namespace tolvane

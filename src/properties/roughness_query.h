@@ -28,4 +28,9 @@ struct RoughnessQueryOutcome {
 // `query.unit` is the position in ComboBox1: 0 "mm", 1 "in.".
 RoughnessQueryOutcome confirmRoughness(const RoughnessQueryState& query, MessageSink& messages);
 
+// Edit1's text before anything is typed, for the unit in ComboBox1: "0.1" mm,
+// or "0.004" in. (0.1 mm = 0.0039 in.), so an untouched query confirms about
+// the same roughness whichever unit the last run left selected.
+std::string initialRoughnessText(int unit);
+
 }  // namespace tolvane

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <functional>
 
+#include "properties/roughness_query.h"
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
 #include "units/text_file.h"
@@ -212,7 +213,9 @@ const std::vector<SettingsLine>& settingsLines() {
         for (std::size_t r = 0; r < 3; ++r) addElementRowLines(l, r);
         l.push_back(positionLine([](const Session& s) { return s.roughnessQuery.unit; },
                                  [](const Session&) { return 2; },
-                                 [](Session& s, int v) { s.roughnessQuery.unit = v; }));
+                                 [](Session& s, int v) {
+                                     s.roughnessQuery = {initialRoughnessText(v), v};
+                                 }));
         l.push_back(
             positionLine([](const Session& s) { return s.settings.userDatabaseMetric ? 0 : 1; },
                          [](const Session&) { return 2; },
@@ -241,7 +244,7 @@ void applyStandardSettings(Session& session) {
     const RowUnit thirdUnit = kindSpec(form.element.kind).rows[2].unit;
     form.element.rows[2].unit.visible =
         thirdUnit == RowUnit::MM || thirdUnit == RowUnit::M || thirdUnit == RowUnit::Area;
-    session.roughnessQuery.unit = 0;
+    session.roughnessQuery = {initialRoughnessText(0), 0};
     session.settings.userDatabaseMetric = true;
 }
 

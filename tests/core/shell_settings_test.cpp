@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "properties/roughness_query.h"
 #include "shell/settings_file.h"
 #include "shell_harness.h"
 #include "units/text_file.h"
@@ -108,6 +109,35 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
     EXPECT_EQ(read.form.extra.branchFlowUnit, "oz./min");
     EXPECT_EQ(read.roughnessQuery.unit, 1);
     EXPECT_FALSE(read.settings.userDatabaseMetric);
+}
+
+// Edit1 is not kept: a restored unit brings the text of that unit, so OK on
+// the untouched query takes about 0.1 mm and never 0.1 in. = 2.54 mm.
+TEST_F(SettingsFileTest, RestoredRoughnessUnitBringsItsOwnInitialText) {
+    for (const auto& [unit, text] : {std::pair{0, "0.1"}, std::pair{1, "0.004"}}) {
+        Session written;
+        written.roughnessQuery.unit = unit;
+        RecordingMessageSink sink;
+        ASSERT_TRUE(WriteSettings(written, WindowPlaces{}, path_, sink));
+
+        Session read;
+        read.roughnessQuery = {"7", 1 - unit};  // typed in this run before the file is read
+        WindowPlaces places;
+        ASSERT_EQ(ReadSettings(read, places, path_, sink), SettingsRead::Restored);
+        EXPECT_EQ(read.roughnessQuery.unit, unit);
+        EXPECT_EQ(read.roughnessQuery.text, text);
+        const auto k = confirmRoughness(read.roughnessQuery, sink).k;
+        ASSERT_TRUE(k.has_value());
+        EXPECT_NEAR(*k, 0.1, 0.002) << unit;
+    }
+}
+
+TEST_F(SettingsFileTest, StandardSettingsPutTheRoughnessQueryBackToMillimetres) {
+    Session s;
+    s.roughnessQuery = {"0.004", 1};
+    applyStandardSettings(s);
+    EXPECT_EQ(s.roughnessQuery.unit, 0);
+    EXPECT_EQ(s.roughnessQuery.text, "0.1");
 }
 
 TEST_F(SettingsFileTest, UnitListsAreRebuiltBeforeTheirPositionsAreSet) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "program_harness.h"
+#include "properties/widgets/roughness_dialog.h"
 #include "shell/element_panel.h"
 #include "shell/project_file.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -153,6 +154,22 @@ private Q_SLOTS:
         QVERIFY(run->sink.messages.empty());
         QCOMPARE(mediumTexts(run->main()->mediumPanel()), kWaterTexts);
         QCOMPARE(run->program->settingsDialog()->ComboBox2->currentText(), QStringLiteral("no"));
+    }
+
+    void roughness_unit_comes_back_with_its_own_text() {
+        QVERIFY(run->start(options()));
+        TRauDialog* query = run->main()->roughnessDialog();
+        query->show();
+        query->ComboBox1->setCurrentIndex(1);  // "in."
+        query->reject();
+        QVERIFY(exitProgram());
+
+        restart();
+        query = run->main()->roughnessDialog();
+        query->show();
+        QCOMPARE(query->ComboBox1->currentText(), QStringLiteral("in."));
+        QCOMPARE(query->Edit1->text(), QStringLiteral("0.004"));
+        query->reject();
     }
 
     void command_line_project_data() {
