@@ -1,14 +1,17 @@
 // The calculation table window over the core table: buttons enabled by the
 // table's values, deleting and dragging columns, the one editable row, zoom,
 // fonts, the column width dialog and the clipboard text.
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <memory>
 #include <string>
@@ -53,6 +56,13 @@ void append(Session& s, const CalculationColumn& c) {
 
 QString modelCell(const QAbstractItemModel* m, int tableColumn, int row) {
     return m->data(m->index(row, CalculationTableModel::modelColumn(tableColumn))).toString();
+}
+
+// The tooltip a hover at `at` brings up, or "" when none shows.
+QString toolTipAt(QWidget* area, QPoint at) {
+    QHelpEvent hover(QEvent::ToolTip, at, area->mapToGlobal(at));
+    QApplication::sendEvent(area, &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 QString number(const QAbstractItemModel* m, int tableColumn) {
@@ -442,6 +452,39 @@ private Q_SLOTS:
         window->reloadTable();
         QCOMPARE(grid()->horizontalHeader()->sectionSize(1), 77);
         QCOMPARE(grid()->horizontalHeader()->sectionSize(0), 150);
+    }
+
+    void cut_texts_show_their_whole_text_as_tooltip_data() {
+        QTest::addColumn<bool>("heading");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("whole");
+        QTest::newRow("cell") << false << 8 << QString("Diameter of pipe D in mm: 50.000");
+        QTest::newRow("heading_column") << true << 23 << QString("Pressure drop in mbar:");
+    }
+    void cut_texts_show_their_whole_text_as_tooltip() {
+        QFETCH(bool, heading);
+        QFETCH(int, row);
+        QFETCH(QString, whole);
+        fill({{"Gate valve", "1.000"}});
+        QWidget* area = heading ? grid()->verticalHeader()->viewport() : grid()->viewport();
+        const int y = grid()->rowViewportPosition(row) + 4;
+        const QPoint at = heading ? QPoint(4, y) : QPoint(grid()->columnViewportPosition(0) + 4, y);
+        const QPoint shortText(heading ? 4 : grid()->columnViewportPosition(0) + 4,
+                               grid()->rowViewportPosition(17) + 4);  // "turbulent" / "Flow:"
+
+        auto setWidth = [&](int width) {
+            if (heading)
+                grid()->verticalHeader()->setFixedWidth(width);
+            else
+                grid()->horizontalHeader()->resizeSection(0, width);
+        };
+        setWidth(400);
+        QCOMPARE(toolTipAt(area, at), QString());  // wide enough: no tooltip
+        setWidth(60);
+        QCOMPARE(toolTipAt(area, at), whole);
+        QToolTip::hideText();
+        QVERIFY(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+        QCOMPARE(toolTipAt(area, shortText), QString());
     }
 
     void clipboard_gets_table_text() {

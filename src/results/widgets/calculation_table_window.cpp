@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "results/widgets/column_width_dialog.h"
+#include "results/widgets/cut_text_tooltips.h"
 #include "results/widgets/table_model.h"
 
 namespace tolvane {
@@ -134,6 +135,7 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     rows->setSectionsClickable(false);
 
     if (auto* corner = StringGrid1->findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    new CutTextToolTips(StringGrid1);
 
     Label1 = new QLabel("Total pressure drop:", this);
     Label1->setObjectName("Label1");

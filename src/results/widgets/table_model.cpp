@@ -15,13 +15,10 @@ int CalculationTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CalculationTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole) return {};
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     int col = tableColumn(index.column());
     if (col >= table_.ColCount() || index.row() >= kTableRows) return {};
-    const std::string& text = table_.cell(col, index.row());
-    // The whole text of a cell too narrow for it.
-    if (role == Qt::ToolTipRole && text.empty()) return {};
-    return QString::fromStdString(text);
+    return QString::fromStdString(table_.cell(col, index.row()));
 }
 
 bool CalculationTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
