@@ -14,6 +14,7 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "shell/element_panel.h"
+#include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/gas_data_window.h"
@@ -271,6 +272,40 @@ private Q_SLOTS:
         QCOMPARE(focusedName(rig->window->flowDataWindow()),
                  QStringLiteral("Edit_abzwVolumenstrom"));
         QCOMPARE(rig->session.table.calculationCount(), 0);
+    }
+
+    void f3_calculates_from_the_data_windows_data() {
+        QTest::addColumn<int>("window");  // 0 branch flow, 1 bend surface, 2 gas data
+        QTest::newRow("branch_flow") << 0;
+        QTest::newRow("bend_surface") << 1;
+        QTest::newRow("gas_data") << 2;
+    }
+    void f3_calculates_from_the_data_windows() {
+        QFETCH(int, window);
+        QWidget* data = nullptr;
+        QWidget* focus = nullptr;
+        if (window == 0) {
+            readAndChoose(ElementKind{5, 6});
+            data = rig->window->flowDataWindow();
+            auto* branch = rig->window->flowDataWindow()->Edit_abzwVolumenstrom;
+            typeInto(branch, QStringLiteral("0.5"));
+            focus = branch;
+        } else if (window == 1) {
+            readAndChoose(ElementKind{4, 4});
+            data = rig->window->elementDataWindow();
+            focus = rig->window->elementDataWindow()->rough;
+        } else {
+            QTest::mouseClick(rig->window->mediumPanel()->Radio_Gas, Qt::LeftButton);
+            data = rig->window->gasWindow();
+            focus = rig->window->gasWindow()->Edit_Eingangsdruck;
+        }
+        QVERIFY(data->isVisible());
+        data->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(data));
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_F3);
+        QCOMPARE(texts(rig->sink.messages), QStringList{});
+        QCOMPARE(rig->session.table.calculationCount(), 1);
     }
 
     void condition_shows_and_hides_gas_window_data() {

@@ -134,7 +134,11 @@ void TMyWindow::wireMenu() {
     connect(menu_->editUserDatabase, &QAction::triggered, Ben_Daba_Dlg, &QDialog::exec);
     menu_->setAvailable(menu_->editUserDatabase);
 
-    addAction(menu_->pressureDrop);  // F3 from anywhere in the window
+    // F3 from anywhere in the window and from the data windows beside it,
+    // where the branch flow or the gas data were typed last.
+    for (QWidget* w : std::initializer_list<QWidget*>{this, Gasdaten, ZusatzElementfenster,
+                                                      ZusatzVolumenstromfenster})
+        w->addAction(menu_->pressureDrop);
     addAction(menu_->helpIndex);
     connect(menu_->pressureDrop, &QAction::triggered, this, &TMyWindow::BerechnungsschalterClick);
     connect(menu_->selectElement, &QAction::triggered, this, &TMyWindow::SpeedButton1Click);
