@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include "results/widgets/calculation_table_window.h"
@@ -20,19 +19,19 @@
 #include "shell/widgets/project_actions.h"
 #include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/splash_screen.h"
+#include "shell/widgets/window_placement.h"
 
 namespace tolvane {
 
 namespace {
 
-// A place from an earlier run on a larger or another screen is pulled back
-// so that the window's top left part can be reached.
-QPoint onScreen(QPoint at) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return at;
-    const QRect area = screen->availableVirtualGeometry();
-    return {std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - 120)),
-            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - 60))};
+// A saved frame place, pulled back when its title bar would be out of reach
+// (a screen since removed, a smaller resolution).
+QPoint reachable(QPoint frameTopLeft, QSize frameSize, int titleHeight) {
+    const ScreenRect frame = keepTitleBarOnScreen(
+        {frameTopLeft.x(), frameTopLeft.y(), frameSize.width(), frameSize.height()}, titleHeight,
+        usableScreens());
+    return {frame.left, frame.top};
 }
 
 }  // namespace
@@ -104,19 +103,21 @@ bool TolvaneProgram::eventFilter(QObject* watched, QEvent* event) {
 
 // The state is restored while the main window is still on its way to the
 // screen, so it appears in its place with the restored fields; the messages
-// of this step are shown once it is there.
+// of this step are shown, and the other windows placed beside it, once it
+// stands in its place.
 void TolvaneProgram::mainWindowShowing() {
-    RecordingMessageSink later;
-    ReadSettings(session_, places_, options_.settingsPath, later);
+    auto later = std::make_shared<RecordingMessageSink>();
+    ReadSettings(session_, places_, options_.settingsPath, *later);
+    const QMargins guess = marginsLike(main_.get());
+    const QPoint at =
+        reachable({places_.mainLeft, places_.mainTop}, main_->size().grownBy(guess), guess.top());
+    putFrameAt(main_.get(), at, QMargins(), [this, later] { finishStartup(later->messages); });
     main_->showForm();
     main_->chooser()->setSelectedKind(session_.form.element.kind);
     settingsDialog_->showSettings();
-    main_->move(onScreen({places_.mainLeft, places_.mainTop}));
 
     const std::string project = commandLineProject(options_.arguments, options_.startDirectory);
-    if (!project.empty()) projects_->loadProject(project, later);
-
-    QTimer::singleShot(0, this, [this, messages = later.messages] { finishStartup(messages); });
+    if (!project.empty()) projects_->loadProject(project, *later);
 }
 
 void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
@@ -127,7 +128,7 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
 }
 
 // The table window where the settings file put it; at the first start below
-// the main window.
+// the main window. Places are frames; sizes are the client areas.
 void TolvaneProgram::placeWindows() {
     const WindowPlaces& p = places_;
     QPoint at(p.tableLeft, p.tableTop);
@@ -136,9 +137,11 @@ void TolvaneProgram::placeWindows() {
         at = QPoint(frame.left(), frame.bottom() + 8);
     }
     table_->resize(std::max(p.tableWidth, 160), std::max(p.tableHeight, 120));
-    table_->move(onScreen(at));
+    const QMargins guess = marginsLike(main_.get());
+    putFrameAt(table_.get(), reachable(at, table_->size().grownBy(guess), guess.top()), guess);
 }
 
+// The frames' places, as they are restored (QWidget::pos() is the frame's).
 void TolvaneProgram::keepPlaces() {
     places_.mainLeft = main_->x();
     places_.mainTop = main_->y();

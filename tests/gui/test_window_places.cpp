@@ -1,0 +1,116 @@
+// Window places over restarts, on a desktop of two screens (1600 x 1000 and,
+// to its right, 1280 x 720 with nothing below it) where windows have frames:
+// the frames' places come back unchanged run after run, and a place whose
+// title bar no screen shows is pulled back.
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <filesystem>
+
+#include "program_harness.h"
+#include "shell/settings_file.h"
+#include "shell/window_geometry.h"
+#include "ui_fixture.h"
+
+using namespace tolvane;
+using tolvane::test::fileLines;
+using tolvane::test::ProgramHarness;
+
+namespace {
+
+ScreenRect rectOf(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+std::vector<ScreenRect> screenAreas() {
+    std::vector<ScreenRect> out;
+    for (const QScreen* s : QGuiApplication::screens())
+        out.push_back(rectOf(s->availableGeometry()));
+    return out;
+}
+
+}  // namespace
+
+class TestWindowPlaces : public QObject {
+    Q_OBJECT
+    tolvane::test::UiFixture ui;
+    std::unique_ptr<ProgramHarness> run;
+
+    StartupOptions options() const { return ProgramHarness::options(ui.workDir()); }
+    std::string settingsFile() const { return options().settingsPath; }
+
+    void start() {
+        run = std::make_unique<ProgramHarness>();
+        QVERIFY(run->start(options()));
+    }
+    void exitProgram() { QVERIFY(run->main()->close()); }
+    // The settings file of a normal run with `change` made to its lines.
+    void prepareSettings(const std::function<void(std::vector<std::string>&)>& change) {
+        start();
+        exitProgram();
+        auto lines = fileLines(settingsFile());
+        QCOMPARE(lines.size(), std::size_t(kSettingsLineCount));
+        change(lines);
+        QVERIFY(writeTextLinesAtomically(settingsFile(), lines).empty());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QCOMPARE(QGuiApplication::screens().size(), 2); }
+    void init() { std::filesystem::remove(settingsFile()); }
+    void cleanup() {
+        run.reset();
+        TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
+    }
+
+    void frames_come_back_where_they_were_left() {
+        start();
+        QVERIFY(run->main()->frameGeometry() != run->main()->geometry());  // framed windows
+        run->main()->move(150, 90);
+        run->table()->move(300, 430);
+        exitProgram();
+        const auto first = fileLines(settingsFile());
+        QCOMPARE(std::vector<std::string>(first.begin() + 2, first.begin() + 6),
+                 (std::vector<std::string>{"150", "90", "300", "430"}));
+        for (int restart = 0; restart < 3; ++restart) {
+            start();
+            QCOMPARE(run->main()->frameGeometry().topLeft(), QPoint(150, 90));
+            QCOMPARE(run->table()->frameGeometry().topLeft(), QPoint(300, 430));
+            exitProgram();
+            QCOMPARE(fileLines(settingsFile()), first);
+        }
+    }
+
+    void title_bar_out_of_reach_is_pulled_back() {
+        prepareSettings([](std::vector<std::string>& lines) {
+            lines[2] = "100";  // the main window climbed above the screen
+            lines[3] = "-300";
+            lines[4] = "2000";  // the table window below the smaller screen
+            lines[5] = "900";
+        });
+        start();
+        const QRect main = run->main()->frameGeometry();
+        QCOMPARE(main.topLeft(), QPoint(100, 0));
+        const QRect table = run->table()->frameGeometry();
+        QVERIFY(titleBarReachable(rectOf(table), 20, screenAreas()));
+        QCOMPARE(table.left(), 2000);
+        QCOMPARE(table.top() + table.height(), 720);  // pulled up into the second screen
+    }
+};
+
+// Two screens, as a configuration of the offscreen platform.
+int main(int argc, char** argv) {
+    tolvane::test::prepareEnvironment();
+    const QString config = tolvane::test::sandbox().path() + "/screens.json";
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return 2;
+    file.write(R"({"screens": [
+        {"name": "left", "x": 0, "y": 0, "width": 1600, "height": 1000,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "right", "x": 1600, "y": 0, "width": 1280, "height": 720,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    QApplication app(argc, argv);
+    TestWindowPlaces testObject;
+    return QTest::qExec(&testObject, argc, argv);
+}
+
+#include "test_window_places.moc"
