@@ -1,14 +1,18 @@
 // Window places over restarts, on a desktop of two screens (1600 x 1000 and,
 // to its right, 1280 x 720 with nothing below it) where windows have frames:
-// the frames' places come back unchanged run after run, and a place whose
-// title bar no screen shows is pulled back.
+// the frames' places come back unchanged run after run, a place whose title
+// bar no screen shows is pulled back, and the data windows open beside the
+// main window without covering it or the table window.
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <filesystem>
 
 #include "program_harness.h"
+#include "shell/element_panel.h"
 #include "shell/settings_file.h"
+#include "shell/widgets/branch_flow_window.h"
+#include "shell/widgets/gas_data_window.h"
 #include "shell/window_geometry.h"
 #include "ui_fixture.h"
 
@@ -92,6 +96,49 @@ private Q_SLOTS:
         QVERIFY(titleBarReachable(rectOf(table), 20, screenAreas()));
         QCOMPARE(table.left(), 2000);
         QCOMPARE(table.top() + table.height(), 720);  // pulled up into the second screen
+    }
+
+    void data_windows_open_beside_the_main_window_clear_of_the_table() {
+        prepareSettings([](std::vector<std::string>& lines) {
+            lines[26] = "1";  // gas
+            lines[33] = "5";  // a branch: its flow window
+            lines[34] = "6";
+        });
+        start();
+        QWidget* gas = run->main()->gasWindow();
+        QWidget* branch = run->main()->flowDataWindow();
+        QVERIFY(gas->isVisible());
+        QVERIFY(branch->isVisible());
+        const QRect main = run->main()->frameGeometry();
+        const QRect table = run->table()->frameGeometry();
+        for (QWidget* w : {gas, branch}) {
+            const QRect frame = w->frameGeometry();
+            QVERIFY2(!frame.intersects(main), qPrintable(w->objectName()));
+            QVERIFY2(!frame.intersects(table), qPrintable(w->objectName()));
+            QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+            QVERIFY(frame.left() > main.right());  // beside it
+        }
+        QVERIFY(!gas->frameGeometry().intersects(branch->frameGeometry()));
+    }
+
+    void data_window_moved_onto_the_table_comes_back_beside() {
+        start();
+        run->main()->readForm();
+        chooseElementKind(run->session.form, ElementKind{5, 6});
+        run->main()->showForm();
+        QWidget* branch = run->main()->flowDataWindow();
+        QVERIFY(branch->isVisible());
+        // Moved by the user to a free spot: kept there when shown again.
+        branch->move(1200, 600);
+        branch->hide();
+        branch->show();
+        QCOMPARE(branch->frameGeometry().topLeft(), QPoint(1200, 600));
+        // Moved onto the table window: placed beside the main window again.
+        branch->move(run->table()->frameGeometry().topLeft() + QPoint(20, 20));
+        branch->hide();
+        branch->show();
+        QVERIFY(!branch->frameGeometry().intersects(run->table()->frameGeometry()));
+        QVERIFY(!branch->frameGeometry().intersects(run->main()->frameGeometry()));
     }
 };
 

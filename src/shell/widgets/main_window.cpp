@@ -1,5 +1,7 @@
 #include "shell/widgets/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -7,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -33,6 +34,7 @@
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
+#include "shell/widgets/window_placement.h"
 
 #include <filesystem>
 #include <type_traits>
@@ -103,6 +105,7 @@ void TMyWindow::buildPanels() {
     ZusatzElementfenster = new TZusatzElementfenster(this);
     ZusatzVolumenstromfenster = new TZusatzVolumenstromfenster(this);
     BtnBottomDlg = new TBtnBottomDlg(pictures, this);
+    for (QWidget* w : dataWindows()) w->installEventFilter(this);
     binder_ = new FormBinder({Medium_Fenster, Element_Fenster, Gasdaten, ZusatzElementfenster,
                               ZusatzVolumenstromfenster});
 }
@@ -332,34 +335,53 @@ void TMyWindow::plantCharacteristicClick() {
     }
 }
 
-void TMyWindow::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        placeDataWindows();
-    }
+std::vector<QWidget*> TMyWindow::dataWindows() const {
+    return {Gasdaten, ZusatzElementfenster, ZusatzVolumenstromfenster};
 }
 
-// The gas data window below the medium panel, the additional data windows
-// below the element panel, all kept on the screen.
-void TMyWindow::placeDataWindows() {
-    const QRect frame = frameGeometry();
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
-    auto place = [&](QWidget* w, int left) {
-        w->adjustSize();
-        QPoint at(left, frame.bottom() + 8);
-        if (screen.isValid()) {
-            at.setX(std::clamp(at.x(), screen.left(),
-                               std::max(screen.left(), screen.right() - w->width())));
-            at.setY(std::clamp(at.y(), screen.top(),
-                               std::max(screen.top(), screen.bottom() - w->height() - 30)));
-        }
-        w->move(at);
-    };
-    place(Gasdaten, frame.left());
-    const int right = frame.left() + Medium_Fenster->geometry().right() + 16;
-    place(ZusatzElementfenster, right);
-    place(ZusatzVolumenstromfenster, right);
+// A data window is placed when it first appears; later it keeps the place
+// the user gave it unless that place covers this window or the table window
+// or has left the screens.
+bool TMyWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        const auto all = dataWindows();
+        if (w && std::find(all.begin(), all.end(), w) != all.end() &&
+            (!placedDataWindows_.contains(w) || inTheWay(w)))
+            placeDataWindow(w);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMyWindow::keepDataWindowsClear() {
+    for (QWidget* w : dataWindows())
+        if (w->isVisible() && inTheWay(w)) placeDataWindow(w);
+}
+
+bool TMyWindow::inTheWay(const QWidget* window) const {
+    const QMargins guess = marginsLike(this);
+    const ScreenRect frame = toScreenRect(expectedFrame(window, guess));
+    if (overlaps(frame, toScreenRect(frameGeometry()))) return true;
+    if (table_ && table_->isVisible() &&
+        overlaps(frame, toScreenRect(expectedFrame(table_, guess))))
+        return true;
+    return !titleBarReachable(frame, std::max(guess.top(), 1), usableScreens());
+}
+
+// Beside this window, clear of the table window and the other data windows.
+void TMyWindow::placeDataWindow(QWidget* window) {
+    const QMargins guess = marginsLike(this);
+    window->adjustSize();
+    std::vector<ScreenRect> avoid;
+    if (table_ && table_->isVisible()) avoid.push_back(toScreenRect(expectedFrame(table_, guess)));
+    for (QWidget* other : dataWindows())
+        if (other != window && other->isVisible())
+            avoid.push_back(toScreenRect(expectedFrame(other, guess)));
+    const QSize size = window->size().grownBy(guess);
+    const ScreenRect place = placeBeside(toScreenRect(frameGeometry()), size.width(), size.height(),
+                                         avoid, usableScreens());
+    putFrameAt(window, {place.left, place.top}, guess);
+    placedDataWindows_.insert(window);
 }
 
 void TMyWindow::takeChosenFitting(const ZetaCopy& copy, bool withSpecification) {

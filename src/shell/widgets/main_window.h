@@ -7,7 +7,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <memory>
+#include <vector>
 
 #include "properties/medium_choice.h"
 #include "properties/user_database.h"
@@ -99,9 +101,12 @@ public Q_SLOTS:
     void takeChosenFitting(const tolvane::ZetaCopy& copy, bool withSpecification);
     // A property dialog's medium into the medium panel and the gas data window.
     void applyMedium(const MediumChoice& choice);
+    // The data windows on the screen that cover this window or the table
+    // window move beside this window again (after either was placed).
+    void keepDataWindowsClear();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPanels();
@@ -110,7 +115,9 @@ private:
     void wireTableMenu();
     void buildPropertyDialogs();
     MenuContext menuContext();
-    void placeDataWindows();
+    void placeDataWindow(QWidget* window);
+    bool inTheWay(const QWidget* window) const;
+    std::vector<QWidget*> dataWindows() const;
 
     Session& session_;
     PlatformServices services_;
@@ -136,8 +143,8 @@ private:
     std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
-    QPointer<QLineEdit> editTarget_;  // the text field the "&Edit" menu acts on
-    bool placed_ = false;
+    QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
+    QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
 };
 
 }  // namespace tolvane

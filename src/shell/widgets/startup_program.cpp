@@ -124,6 +124,7 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
     for (const Message& m : messages) services_.messages.show(m.type, m.text);
     placeWindows();
     table_->show();
+    main_->keepDataWindowsClear();
     started_ = true;
 }
 
