@@ -85,7 +85,7 @@ struct BatchInput {
 // Longest texts the main window's fields take.
 inline constexpr std::size_t kMediumNameLength = 22;
 inline constexpr std::size_t kMediumFieldLength = 10;
-inline constexpr std::size_t kElementFieldLength = 6;
+inline constexpr std::size_t kElementFieldLength = kElementValueLength;
 inline constexpr std::size_t kQuantityLength = 3;
 
 // Reads the document; throws InputError for text that is not JSON or a

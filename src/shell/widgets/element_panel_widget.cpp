@@ -65,8 +65,8 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
         QLineEdit*& edit = VaEdit[static_cast<std::size_t>(r)];
         edit = new QLineEdit(this);
         edit->setObjectName(numbered("Va", r + 1, "_Edit"));
-        limitLength(edit, 6);
-        edit->setFixedWidth(fieldWidth(edit, 6));
+        limitLength(edit, kElementValueLength);
+        edit->setFixedWidth(fieldWidth(edit, kElementValueLength));
         label = new QLabel(this);
         label->setObjectName(numbered("Va", r + 1, "_Static"));
         label->setBuddy(edit);
