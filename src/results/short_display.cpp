@@ -1,0 +1,58 @@
+#include "results/short_display.h"
+
+#include <utility>
+
+namespace tolvane {
+
+namespace {
+constexpr int kSpecificationRow = 6;
+constexpr int kElementRow = 7;
+constexpr int kSecondPressureRow = 24;
+
+bool isLine(const CalculationTable& table, int line) {
+    return line >= 1 && line <= table.calculationCount();
+}
+}  // namespace
+
+std::array<std::string, kShortDisplayColumns> shortDisplayHeadings(OutputSystem system) {
+    return {"No.", "Element/quant.", "Specification",
+            system == OutputSystem::US ? "dp/psi" : "dp/bar"};
+}
+
+std::vector<ShortDisplayLine> shortDisplayLines(const CalculationTable& table) {
+    std::vector<ShortDisplayLine> lines;
+    lines.reserve(static_cast<std::size_t>(table.calculationCount()));
+    for (int k = 1; k <= table.calculationCount(); ++k)
+        lines.push_back({{std::to_string(k), table.cell(k, kElementRow),
+                          table.cell(k, kSpecificationRow), table.cell(k, kSecondPressureRow)}});
+    return lines;
+}
+
+std::string shortDisplayTotal(const CalculationTable& table) {
+    return "Total pressure drop: " + table.totalText();
+}
+
+int moveLineUp(CalculationTable& table, int line) {
+    if (!isLine(table, line) || line <= 1) return line;
+    table.moveColumn(line, line - 1);
+    return line - 1;
+}
+
+int moveLineDown(CalculationTable& table, int line) {
+    if (!isLine(table, line) || line >= table.calculationCount()) return line;
+    table.moveColumn(line, line + 1);
+    return line + 1;
+}
+
+bool deleteLine(CalculationTable& table, int line, OutputSystem system, int decimals) {
+    if (!isLine(table, line)) return false;
+    return table.deleteColumn(line, system, decimals);
+}
+
+bool setLineSpecification(CalculationTable& table, int line, std::string text) {
+    if (!isLine(table, line)) return false;
+    table.setCell(line, kSpecificationRow, std::move(text));
+    return true;
+}
+
+}  // namespace tolvane
