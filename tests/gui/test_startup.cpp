@@ -11,6 +11,7 @@
 
 #include "program_harness.h"
 #include "properties/widgets/roughness_dialog.h"
+#include "results/widgets/short_display_window.h"
 #include "shell/element_panel.h"
 #include "shell/project_file.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -119,9 +120,12 @@ private Q_SLOTS:
         run->table()->move(300, 420);
         run->table()->resize(700, 360);
         QVERIFY(exitProgram());
-        // The short display's places are kept as they were read.
+        // The short display takes its place, size and column widths from the
+        // file and writes them back as they were.
         auto lines = fileLines(settingsFile());
-        for (int i = 8; i <= 15; ++i) lines[static_cast<std::size_t>(i)] = std::to_string(100 + i);
+        const int shortPlace[] = {320, 140, 460, 330, 40, 150, 180, 70};
+        for (int i = 8; i <= 15; ++i)
+            lines[static_cast<std::size_t>(i)] = std::to_string(shortPlace[i - 8]);
         QVERIFY(writeTextLinesAtomically(settingsFile(), lines).empty());
 
         restart();
@@ -135,6 +139,11 @@ private Q_SLOTS:
         QCOMPARE(run->main()->pos(), QPoint(150, 90));
         QCOMPARE(run->table()->geometry().size(), QSize(700, 360));
         QCOMPARE(run->table()->pos(), QPoint(300, 420));
+        TKurzAnzeige* shortDisplay = run->program->shortDisplay();
+        QVERIFY(!shortDisplay->isVisible());  // until "&View" shows it
+        QCOMPARE(shortDisplay->pos(), QPoint(320, 140));
+        QCOMPARE(shortDisplay->size(), QSize(460, 330));
+        QCOMPARE(shortDisplay->columnWidths(), (std::array<int, 4>{40, 150, 180, 70}));
         QVERIFY(exitProgram());
         const auto again = fileLines(settingsFile());
         QCOMPARE(std::vector<std::string>(again.begin() + 8, again.begin() + 16),

@@ -19,8 +19,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "results/print_layout.h"
 #include "results/widgets/column_width_dialog.h"
 #include "results/widgets/cut_text_tooltips.h"
+#include "results/widgets/qt_print_service.h"
 #include "results/widgets/table_model.h"
 
 namespace tolvane {
@@ -156,6 +158,7 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
 
     ZellbreiteDlg = new TZellbreiteDlg(messages_, this);
 
+    connect(SpeedButton[0], &QToolButton::clicked, this, &TAusgabe_Fenster::printTable);
     connect(SpeedButton[1], &QToolButton::clicked, this, &TAusgabe_Fenster::changeFont);
     connect(SpeedButton[2], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomIn);
     connect(SpeedButton[3], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomOut);
@@ -175,8 +178,6 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     connect(model_, &CalculationTableModel::specificationEdited, this,
             &TAusgabe_Fenster::specificationEdited);
 
-    // Printing comes later; until then the button stays off.
-    SpeedButton[0]->setEnabled(false);
     enableValueButtons(false);
 
     updateCaption();
@@ -317,6 +318,34 @@ bool TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
     return true;
 }
 
+void TAusgabe_Fenster::setPrintService(PrintService* printer) {
+    printer_ = printer;
+    enableValueButtons(hasValues());
+}
+
+PrintSetup TAusgabe_Fenster::printSetup() const { return tablePrintSetup(session_.projectName); }
+
+Printout TAusgabe_Fenster::printout() const {
+    const CalculationTable& table = session_.table;
+    const PrintTexts texts{session_.projectName, todayShortDate()};
+    return [&table, texts](PrintCanvas& canvas, PageRange range) {
+        tolvane::printTable(table, texts, canvas, range);
+    };
+}
+
+void TAusgabe_Fenster::printTable() {
+    if (!printer_ || !hasValues()) return;
+    printer_->preview(printSetup(), printout());
+}
+
+void TAusgabe_Fenster::showTableChanges() {
+    model_->sync();
+    applyLook();
+    updateTotalLabel();
+    enableValueButtons(hasValues());
+    updateCopyBackButton();
+}
+
 void TAusgabe_Fenster::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
@@ -427,6 +456,7 @@ void TAusgabe_Fenster::updateTotalLabel() {
 
 void TAusgabe_Fenster::enableValueButtons(bool enable) {
     for (int i : {5, 7, 8, 9}) SpeedButton[i]->setEnabled(enable);
+    SpeedButton[0]->setEnabled(enable && printer_);
 }
 
 void TAusgabe_Fenster::updateCopyBackButton() {

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include "results/print_service.h"
 #include "shell/session.h"
 #include "units/messages_clipboard_files.h"
 
@@ -54,6 +55,12 @@ public:
 
     static constexpr int kMaximumColumnWidth = 2000;
 
+    // Where the printout goes (the preview); without one the print button
+    // stays off.
+    void setPrintService(PrintService* printer);
+    PrintSetup printSetup() const;
+    Printout printout() const;
+
 public Q_SLOTS:
     // After Calculate appended a column: new columns shown, total, buttons,
     // the new column scrolled into view.
@@ -74,6 +81,10 @@ public Q_SLOTS:
     // False (after a message) when a value cannot be shown in the new units;
     // the table then stays as it was.
     bool convertUnits(tolvane::OutputSystem system, int decimals);
+    // "&Print table...": the preview, from which the user prints or writes a PDF.
+    void printTable();
+    // The table was changed elsewhere (the short display): shown again.
+    void showTableChanges();
 
 Q_SIGNALS:
     void openProjectRequested();
@@ -104,6 +115,7 @@ private:
     Session& session_;
     MessageSink& messages_;
     Clipboard& clipboard_;
+    PrintService* printer_ = nullptr;
     CalculationTableModel* model_ = nullptr;
     QTableView* StringGrid1 = nullptr;
     QLabel* Label1 = nullptr;

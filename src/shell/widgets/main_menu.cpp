@@ -25,6 +25,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     saveProject = item(fileMenu, "&Save project", "SaveProject");
     saveProjectAs = item(fileMenu, "Save project &as...", "SaveProjectAs");
     fileMenu->addSeparator();
+    exportTablePdf = item(fileMenu, "Export table as P&DF...", "ExportTablePdf");
+    fileMenu->addSeparator();
     exitProgram = item(fileMenu, "E&xit", "Exit");
 
     editMenu = bar->addMenu(QStringLiteral("&Edit"));
@@ -127,6 +129,7 @@ void MainMenu::updateFileMenu(const MenuContext& c) {
     enable(openProject, true);
     enable(saveProject, c.tableHasValues);
     enable(saveProjectAs, c.tableHasValues);
+    enable(exportTablePdf, c.tableHasValues);
 }
 
 void MainMenu::updateEditMenu(const MenuContext& c) {
@@ -151,6 +154,8 @@ void MainMenu::updateTableMenu(const MenuContext& c) {
     enable(printTable, c.tableHasValues);
     enable(copyToClipboard, c.tableHasValues);
     enable(copyToEditWindows, c.tableColumnIsCalculation);
+    // The short display lists exactly the table's calculations.
+    enable(printShortDisplay, c.tableHasValues);
 }
 
 }  // namespace tolvane

@@ -54,6 +54,7 @@ public:
     QAction* openProject;
     QAction* saveProject;
     QAction* saveProjectAs;
+    QAction* exportTablePdf;
     QAction* exitProgram;
 
     QAction* editCopy;

@@ -22,6 +22,8 @@
 #include "properties/widgets/water_dialog.h"
 #include "properties/widgets/zeta_database_dialog.h"
 #include "results/widgets/calculation_table_window.h"
+#include "results/widgets/qt_print_service.h"
+#include "results/widgets/short_display_window.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
@@ -77,6 +79,8 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     asker_ = [this] { return RauDialog->ask(); };
     ZetaDatenbank = new TZetaDatenbank(services_.messages, this);
     buildPropertyDialogs();
+    qtPrinter_ = std::make_unique<QtPrintService>(services_.files, services_.messages, this);
+    printer_ = qtPrinter_.get();
 
     wireMenu();
     wireMedium();
@@ -210,6 +214,50 @@ void TMyWindow::setTableWindow(TAusgabe_Fenster* table) {
 
 TAusgabe_Fenster* TMyWindow::tableWindow() const { return table_; }
 
+void TMyWindow::setShortDisplay(TKurzAnzeige* shortDisplay) {
+    short_ = shortDisplay;
+    if (shortDisplay) wireShortDisplay();
+}
+
+TKurzAnzeige* TMyWindow::shortDisplay() const { return short_; }
+
+void TMyWindow::setPrintService(PrintService* printer) {
+    printer_ = printer;
+    if (table_) table_->setPrintService(printer_);
+    if (short_) short_->setPrintService(printer_);
+}
+
+void TMyWindow::wireShortDisplay() {
+    MainMenu& m = *menu_;
+    short_->setPrintService(printer_);
+    m.setAvailable(m.viewShortDisplay);
+    m.viewShortDisplay->setChecked(short_->isVisible());
+    connect(m.viewShortDisplay, &QAction::triggered, short_, &QWidget::setVisible);
+    connect(short_, &TKurzAnzeige::visibilityChanged, m.viewShortDisplay, &QAction::setChecked);
+    connect(m.printShortDisplay, &QAction::triggered, short_, &TKurzAnzeige::print);
+    m.setAvailable(m.printShortDisplay);
+    linkResultWindows();
+    m.updateTableMenu(menuContext());
+}
+
+// Both windows are views of the session's one table: each shows what the
+// other changed.
+void TMyWindow::linkResultWindows() {
+    if (!table_ || !short_) return;
+    connect(table_, &TAusgabe_Fenster::tableChanged, short_, &TKurzAnzeige::refresh,
+            Qt::UniqueConnection);
+    connect(table_, &TAusgabe_Fenster::specificationEdited, short_, &TKurzAnzeige::refresh,
+            Qt::UniqueConnection);
+    connect(short_, &TKurzAnzeige::tableChanged, table_, &TAusgabe_Fenster::showTableChanges,
+            Qt::UniqueConnection);
+}
+
+void TMyWindow::exportTablePdf() {
+    if (!table_ || !printer_ || !session_.table.hasValues()) return;
+    ExportPdf(table_->printSetup(), table_->printout(), *printer_, services_.files,
+              services_.messages);
+}
+
 void TMyWindow::wireTableMenu() {
     MainMenu& m = *menu_;
     const std::pair<QAction*, void (TAusgabe_Fenster::*)()> forwarded[] = {
@@ -225,6 +273,12 @@ void TMyWindow::wireTableMenu() {
         connect(action, &QAction::triggered, table_, slot);
         m.setAvailable(action);
     }
+    table_->setPrintService(printer_);
+    connect(m.printTable, &QAction::triggered, table_, &TAusgabe_Fenster::printTable);
+    m.setAvailable(m.printTable);
+    connect(m.exportTablePdf, &QAction::triggered, this, &TMyWindow::exportTablePdf);
+    m.setAvailable(m.exportTablePdf);
+    linkResultWindows();
     m.setAvailable(m.viewTable);
     connect(m.viewTable, &QAction::triggered, table_, &QWidget::setVisible);
     connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);

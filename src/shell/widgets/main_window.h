@@ -14,6 +14,7 @@
 #include "properties/medium_choice.h"
 #include "properties/user_database.h"
 #include "properties/zeta_database.h"
+#include "results/print_service.h"
 #include "shell/calculate_command.h"
 #include "shell/session.h"
 #include "shell/widgets/form_binder.h"
@@ -38,6 +39,8 @@ class TMedienDialog;
 class TSattdampfDialog;
 class TStoffwerteGaseNeu;
 class TWasser_Dialog;
+class TKurzAnzeige;
+class QtPrintService;
 class TRauDialog;
 class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
@@ -53,6 +56,14 @@ public:
     // the "&Table" and "&View" menus drive it.
     void setTableWindow(TAusgabe_Fenster* table);
     TAusgabe_Fenster* tableWindow() const;
+    // The short display beside this one: "&View" shows it, it prints from
+    // "&Table"; it and the table window show each other's changes.
+    void setShortDisplay(TKurzAnzeige* shortDisplay);
+    TKurzAnzeige* shortDisplay() const;
+    // Where printouts go: the print preview on Qt's printing unless replaced
+    // (tests record the requests).
+    void setPrintService(PrintService* printer);
+    PrintService* printService() const { return printer_; }
 
     // The roughness query of the calculation; the dialog TRauDialog unless
     // replaced (tests answer it without a window).
@@ -104,6 +115,8 @@ public Q_SLOTS:
     // The data windows on the screen that cover this window or the table
     // window move beside this window again (after either was placed).
     void keepDataWindowsClear();
+    // "Export table as P&DF...": the table printout into a PDF file.
+    void exportTablePdf();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +127,8 @@ private:
     void wireMedium();
     void wireTableMenu();
     void buildPropertyDialogs();
+    void wireShortDisplay();
+    void linkResultWindows();
     MenuContext menuContext();
     void placeDataWindow(QWidget* window);
     bool inTheWay(const QWidget* window) const;
@@ -145,6 +160,9 @@ private:
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
+    QPointer<TKurzAnzeige> short_;
+    std::unique_ptr<QtPrintService> qtPrinter_;
+    PrintService* printer_ = nullptr;
 };
 
 }  // namespace tolvane

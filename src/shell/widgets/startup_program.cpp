@@ -8,9 +8,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 #include "results/widgets/calculation_table_window.h"
+#include "results/widgets/short_display_window.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -42,6 +45,8 @@ TolvaneProgram::TolvaneProgram(Session& session, PlatformServices services, Star
 
 TolvaneProgram::~TolvaneProgram() {
     if (main_) main_->removeEventFilter(this);
+    if (main_) main_->setShortDisplay(nullptr);
+    short_.reset();
     table_.reset();
     main_.reset();
 }
@@ -76,6 +81,12 @@ void TolvaneProgram::start() {
                     session_.settings.output =
                         system == OutputSystem::US ? OutputSystem::Metric : OutputSystem::US;
             });
+    // The short display is created last of all windows and stays hidden
+    // until "&View" shows it.
+    short_ = std::make_unique<TKurzAnzeige>(session_);
+    short_->setAttribute(Qt::WA_QuitOnClose, false);
+    main_->setShortDisplay(short_.get());
+
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);
@@ -140,6 +151,17 @@ void TolvaneProgram::placeWindows() {
     table_->resize(std::max(p.tableWidth, 160), std::max(p.tableHeight, 120));
     const QMargins guess = marginsLike(main_.get());
     putFrameAt(table_.get(), reachable(at, table_->size().grownBy(guess), guess.top()), guess);
+
+    // The short display where it was; at the first start in the middle of the screen.
+    short_->resize(std::max(p.shortWidth, 160), std::max(p.shortHeight, 120));
+    short_->setColumnWidths(p.shortColumnWidths);
+    QPoint shortAt(p.shortLeft, p.shortTop);
+    if (p == WindowPlaces{}) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            shortAt = screen->availableGeometry().center() - short_->rect().center();
+    }
+    // Still hidden: moving it places its frame.
+    short_->move(reachable(shortAt, short_->size().grownBy(guess), guess.top()));
 }
 
 // The frames' places, as they are restored (QWidget::pos() is the frame's).
@@ -150,6 +172,11 @@ void TolvaneProgram::keepPlaces() {
     places_.tableTop = table_->y();
     places_.tableWidth = table_->width();
     places_.tableHeight = table_->height();
+    places_.shortLeft = short_->x();
+    places_.shortTop = short_->y();
+    places_.shortWidth = short_->width();
+    places_.shortHeight = short_->height();
+    places_.shortColumnWidths = short_->columnWidths();
 }
 
 // No help viewer is started by the program, so there is none to close.

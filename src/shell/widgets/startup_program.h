@@ -21,6 +21,7 @@ namespace tolvane {
 class ProjectActions;
 class TAusgabe_Fenster;
 class TEinstellungenDlg;
+class TKurzAnzeige;
 class TMyWindow;
 
 struct StartupOptions {
@@ -44,6 +45,7 @@ public:
 
     TMyWindow* mainWindow() const { return main_.get(); }
     TAusgabe_Fenster* tableWindow() const { return table_.get(); }
+    TKurzAnzeige* shortDisplay() const { return short_.get(); }
     TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
     ProjectActions* projects() const { return projects_; }
     const WindowPlaces& places() const { return places_; }
@@ -78,6 +80,7 @@ private:
     std::string helpFile_;
     std::unique_ptr<TMyWindow> main_;
     std::unique_ptr<TAusgabe_Fenster> table_;
+    std::unique_ptr<TKurzAnzeige> short_;
     TEinstellungenDlg* settingsDialog_ = nullptr;
     ProjectActions* projects_ = nullptr;
     bool shown_ = false;

@@ -1,0 +1,147 @@
+#include "results/widgets/qt_print_service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QToolBar>
+
+#include "results/widgets/print_object.h"
+
+namespace tolvane {
+
+namespace {
+
+QPageLayout::Orientation orientationOf(const PrintSetup& setup) {
+    return setup.orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                           : QPageLayout::Portrait;
+}
+
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// The pages the print dialog asked for (0 and 0: all of them).
+PageRange rangeOf(const QPrinter& printer) {
+    if (printer.fromPage() <= 0 && printer.toPage() <= 0) return {};
+    PageRange r;
+    r.first = std::max(1, printer.fromPage());
+    if (printer.toPage() > 0) r.last = printer.toPage();
+    return r;
+}
+
+}  // namespace
+
+std::string todayShortDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+QtPrintService::QtPrintService(FileDialogs& files, MessageSink& messages, QWidget* parent)
+    : pdfPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                      ? QPageSize::Letter
+                      : QPageSize::A4),
+      files_(files),
+      messages_(messages),
+      parent_(parent) {
+    printersInstalled = &QtPrintService::hasPrinters;
+    confirmPrint = [](QPrinter& printer, QWidget* owner) {
+        QPrintDialog dialog(&printer, owner);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+bool QtPrintService::hasPrinters() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+
+void QtPrintService::print(QPrinter& printer, const PrintSetup& setup, const Printout& printout) {
+    BusyCursor busy;
+    TXPrint canvas(printer, setup);
+    if (canvas.isActive()) printout(canvas, rangeOf(printer));
+}
+
+PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& printout) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageOrientation(orientationOf(setup));
+    printer.setDocName(QString::fromStdString(setup.title));
+    printer.setCreator(QStringLiteral("Tolvane"));
+
+    QPrintPreviewDialog dialog(&printer, parent_);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("Print preview - ") + QString::fromStdString(setup.title));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* target) { print(*target, setup, printout); });
+
+    PrintOutcome outcome = PrintOutcome::Cancelled;
+    auto exportPdf = [&] {
+        if (ExportPdf(setup, printout, *this, files_, messages_)) {
+            outcome = PrintOutcome::WrittenToPdf;
+            dialog.accept();
+        }
+    };
+    // The preview's print button: the print dialog and the printer, or the
+    // PDF where there is no printer. Qt's own handler is taken off so that a
+    // PDF goes through the program's save dialog and safe writing.
+    QToolBar* bar = dialog.findChild<QToolBar*>();
+    QAction* printAction = nullptr;
+    if (bar)
+        for (QAction* a : bar->actions())
+            if (a->text() == QStringLiteral("Print")) printAction = a;
+    if (printAction) {
+        printAction->disconnect(&dialog);
+        QObject::connect(printAction, &QAction::triggered, &dialog, [&] {
+            if (!printersInstalled()) {
+                exportPdf();
+                return;
+            }
+            if (!confirmPrint(printer, &dialog)) return;
+            print(printer, setup, printout);
+            outcome = PrintOutcome::Printed;
+            dialog.accept();
+        });
+    }
+    if (bar) {
+        bar->addSeparator();
+        QAction* pdf = bar->addAction(QStringLiteral("Export as PDF..."));
+        pdf->setObjectName(QStringLiteral("ExportPdf"));
+        pdf->setToolTip(QStringLiteral("Write the printout to a PDF file"));
+        QObject::connect(pdf, &QAction::triggered, &dialog, exportPdf);
+    }
+    dialog.exec();
+    return outcome;
+}
+
+std::optional<std::string> QtPrintService::writePdf(const PrintSetup& setup,
+                                                    const Printout& printout,
+                                                    const std::string& path) {
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    {
+        BusyCursor busy;
+        QPdfWriter pdf(&file);
+        pdf.setResolution(1200);
+        pdf.setPageLayout(QPageLayout(pdfPageSize, orientationOf(setup), QMarginsF(0, 0, 0, 0)));
+        pdf.setTitle(QString::fromStdString(setup.title));
+        pdf.setCreator(QStringLiteral("Tolvane"));
+        TXPrint canvas(pdf, setup);
+        if (!canvas.isActive()) {
+            file.cancelWriting();
+            return std::string("The PDF could not be started.");
+        }
+        printout(canvas, {});
+    }
+    if (!file.commit()) return file.errorString().toStdString();
+    return std::nullopt;
+}
+
+}  // namespace tolvane
