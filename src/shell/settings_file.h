@@ -22,7 +22,7 @@ struct WindowPlaces {
     int mainLeft = 80, mainTop = 60;
     int tableLeft = 80, tableTop = 260, tableWidth = 760, tableHeight = 540;  // all 25 rows in view
     int shortLeft = 740, shortTop = 60, shortWidth = 420, shortHeight = 300;
-    std::array<int, 4> shortColumnWidths{64, 140, 90, 90};
+    std::array<int, 4> shortColumnWidths{29, 146, 170, 54};  // "No.", element, spec., dp
     bool operator==(const WindowPlaces&) const = default;
 };
 

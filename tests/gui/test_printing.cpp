@@ -229,6 +229,24 @@ private Q_SLOTS:
         QCOMPARE(pdfPages(readAll(path)), 3);
     }
 
+    void preview_of_a_thousand_calculations_shows_every_page() {
+        const CalculationTable t = tableWith(1000, 20);
+        int layoutPages = 0;  // as laid out on the preview's own printer
+        const Printout printout = [&](PrintCanvas& c, PageRange r) {
+            layoutPages = layoutTablePrint(t, c).pages;
+            printTable(t, {"NONAME.TLV", "d"}, c, r);
+        };
+        int pages = 0;
+        ui.modals().expectModal([&](QWidget* w) {
+            pages = w->findChild<QPrintPreviewWidget*>()->pageCount();
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(printer->preview(tablePrintSetup("NONAME.TLV"), printout),
+                 PrintOutcome::Cancelled);
+        QVERIFY(layoutPages >= 100);
+        QCOMPARE(pages, layoutPages);
+    }
+
     void preview_exports_pdf_from_its_own_button() {
         const CalculationTable t = tableWith(1, 10);
         const QString path = ui.workDir() + "/export.pdf";

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScreen>
 #include <QToolBar>
 
 #include "results/widgets/print_object.h"
@@ -79,6 +81,11 @@ PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& pr
     QPrintPreviewDialog dialog(&printer, parent_);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
     dialog.setWindowTitle(QStringLiteral("Print preview - ") + QString::fromStdString(setup.title));
+    // Large enough to read a landscape page of the table.
+    if (const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(std::min(1200, area.width() * 9 / 10), std::min(900, area.height() * 9 / 10));
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* target) { print(*target, setup, printout); });
 
