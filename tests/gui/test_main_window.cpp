@@ -437,7 +437,7 @@ private Q_SLOTS:
         openAndClose(m->fileMenu);
         QVERIFY(!m->copyToClipboard->isEnabled());
         QVERIFY(!m->copyToEditWindows->isEnabled());
-        QVERIFY(!m->printTable->isEnabled());  // printing is not part of the program yet
+        QVERIFY(!m->printTable->isEnabled());  // nothing to print yet
         QVERIFY(m->zoomIn->isEnabled());
 
         QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
