@@ -54,6 +54,13 @@ int pdfPages(const QByteArray& pdf) {
                             pdf.count("/Type /Page/") + pdf.count("/Type /Page "));
 }
 
+// Width and height of the first page in points.
+QSizeF mediaBox(const QByteArray& pdf) {
+    const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    const auto m = box.match(QString::fromLatin1(pdf));
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
 QAction* toolbarAction(QWidget* dialog, const QString& text) {
     if (auto* bar = dialog->findChild<QToolBar*>())
         for (QAction* a : bar->actions())
@@ -173,7 +180,8 @@ private Q_SLOTS:
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdfPages(pdf), 3);
         // A4 landscape: 842 by 595 points.
-        QVERIFY(pdf.contains("/MediaBox [0 0 841") || pdf.contains("/MediaBox [0 0 842"));
+        QCOMPARE(qRound(mediaBox(pdf).width()), 842);
+        QCOMPARE(qRound(mediaBox(pdf).height()), 595);
     }
 
     void existing_pdf_stays_until_the_new_one_is_complete() {
@@ -227,6 +235,10 @@ private Q_SLOTS:
                  PrintOutcome::WrittenToPdf);
         QCOMPARE(pages, 3);
         QCOMPARE(pdfPages(readAll(path)), 3);
+        // On the sheet the preview shows, landscape.
+        const QSizeF sheet = mediaBox(readAll(path));
+        QVERIFY(sheet.width() > sheet.height());
+        QVERIFY(sheet.height() > 500);
     }
 
     void preview_of_a_thousand_calculations_shows_every_page() {

@@ -90,8 +90,18 @@ PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& pr
                      [&](QPrinter* target) { print(*target, setup, printout); });
 
     PrintOutcome outcome = PrintOutcome::Cancelled;
+    // The PDF takes the sheet and orientation the preview shows.
     auto exportPdf = [&] {
-        if (ExportPdf(setup, printout, *this, files_, messages_)) {
+        const QPageLayout shown = printer.pageLayout();
+        PrintSetup sheet = setup;
+        sheet.orientation = shown.orientation() == QPageLayout::Landscape
+                                ? PageOrientation::Landscape
+                                : PageOrientation::Portrait;
+        const QPageSize standard = pdfPageSize;
+        pdfPageSize = shown.pageSize();
+        const bool written = ExportPdf(sheet, printout, *this, files_, messages_);
+        pdfPageSize = standard;
+        if (written) {
             outcome = PrintOutcome::WrittenToPdf;
             dialog.accept();
         }
