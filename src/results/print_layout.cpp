@@ -14,16 +14,18 @@ constexpr int kLinesPerPage =
     kTableRows + 2;  // title, 25 rows (row 5 has none, line 25 empty), footer
 constexpr int kThickPen = 4;
 constexpr int kThinPen = 1;
-constexpr int kSpacerRow = 5;
-constexpr int kFirstWideRow = 6;  // rows 6..12 set the width of a calculation column
-constexpr int kLastWideRow = 12;
+constexpr int kSpacerRow = Row::Viscosity + 1;  // always empty, never printed
+// The specification, element, dimension, fourth-field and option rows set
+// the width of a calculation column.
+constexpr int kFirstWideRow = Row::Specification;
+constexpr int kLastWideRow = Row::Option;
 // A tenth of a millimetre in points (72 / 254), as the printout has always used it.
 constexpr double kPointsPerDrawingUnit = 0.2834;
 
 int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
 // The page line of a table row: rows 0..4 on lines 1..5, rows 6..24 on lines 6..24.
-int lineOfRow(int row) { return row < kSpacerRow ? row + 1 : row; }
+constexpr int lineOfRow(int row) { return row < kSpacerRow ? row + 1 : row; }
 
 void drawFrame(const TablePrintLayout& l, PrintCanvas& c) {
     const int w = l.width, h = l.height, lh = l.lineHeight;
@@ -35,8 +37,8 @@ void drawFrame(const TablePrintLayout& l, PrintCanvas& c) {
     c.line(0, h - lh, w, h - lh, kThickPen);
     for (int i = 1; i <= kTableRows - 1; ++i) {
         const int y = lh * (i + 1);
-        // The thick line parts the medium from the element.
-        c.line(0, y, w, y, i + 1 == kFirstWideRow ? kThickPen : kThinPen);
+        // The thick line parts the medium from the specification and the element.
+        c.line(0, y, w, y, i + 1 == lineOfRow(Row::Specification) ? kThickPen : kThinPen);
     }
     c.line(l.headingWidth, lh, l.headingWidth, h - lh, kThickPen);
     for (int j = 1; j <= l.columnsPerPage - 1; ++j) {

@@ -5,10 +5,6 @@
 namespace tolvane {
 
 namespace {
-constexpr int kSpecificationRow = 6;
-constexpr int kElementRow = 7;
-constexpr int kSecondPressureRow = 24;
-
 bool isLine(const CalculationTable& table, int line) {
     return line >= 1 && line <= table.calculationCount();
 }
@@ -23,8 +19,9 @@ std::vector<ShortDisplayLine> shortDisplayLines(const CalculationTable& table) {
     std::vector<ShortDisplayLine> lines;
     lines.reserve(static_cast<std::size_t>(table.calculationCount()));
     for (int k = 1; k <= table.calculationCount(); ++k)
-        lines.push_back({{std::to_string(k), table.cell(k, kElementRow),
-                          table.cell(k, kSpecificationRow), table.cell(k, kSecondPressureRow)}});
+        lines.push_back(
+            {{std::to_string(k), table.cell(k, Row::Element), table.cell(k, Row::Specification),
+              table.cell(k, Row::PressureDropLarge)}});
     return lines;
 }
 
@@ -51,7 +48,7 @@ bool deleteLine(CalculationTable& table, int line, OutputSystem system, int deci
 
 bool setLineSpecification(CalculationTable& table, int line, std::string text) {
     if (!isLine(table, line)) return false;
-    table.setCell(line, kSpecificationRow, std::move(text));
+    table.setCell(line, Row::Specification, std::move(text));
     return true;
 }
 
