@@ -132,7 +132,7 @@ private Q_SLOTS:
     }
 
     void table_printout_frame_and_columns_stand_where_the_layout_puts_them() {
-        const CalculationTable t = tableWith(5, 20);
+        const CalculationTable t = tableWith(5, 20);  // grid font "MS Sans Serif"
         QImage image = a4Landscape();
         TablePrintLayout l;
         {
@@ -160,15 +160,6 @@ private Q_SLOTS:
         QVERIFY(inked(image, QRect(left, belowY, 200, 30)) > 0);
         QVERIFY(inked(image, QRect(left + l.width - 100, belowY, 100, 30)) > 0);
         QCOMPARE(inked(image, QRect(left + l.width + 5, belowY, 120, 30)), 0);
-    }
-
-    void grid_font_other_than_ms_sans_serif_prints_in_itself() {
-        CalculationTable t = tableWith(1, 5);
-        t.font.name = "DejaVu Serif";
-        QImage image = a4Landscape();
-        TXPrint print(image, tablePrintSetup("NONAME.TLV"));
-        printTable(t, {"NONAME.TLV", "d"}, print);
-        QCOMPARE(print.font().family(), QStringLiteral("DejaVu Serif"));
     }
 
     void pdf_has_a_page_per_column_when_none_fits_beside_the_headings() {

@@ -1,6 +1,5 @@
 #include "results/widgets/print_object.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPen>
 
@@ -14,7 +13,8 @@ int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-TXPrint::TXPrint(QPaintDevice& device, const PrintSetup& setup) : device_(device) {
+TXPrint::TXPrint(QPaintDevice& device, const PrintSetup& setup)
+    : device_(device), metrics_(font_, &device) {
     dpiX_ = device.logicalDpiX() > 0 ? device.logicalDpiX() : 300;
     dpiY_ = device.logicalDpiY() > 0 ? device.logicalDpiY() : 300;
     // Margins to pixels; the page is what is left of the sheet less one pixel,
@@ -51,27 +51,25 @@ void TXPrint::setFont(const std::string& name, int points, bool bold) {
     font_.setPointSizeF(points > 0 ? points : 1);
     font_.setBold(bold);
     font_.setStyleHint(QFont::SansSerif);
+    metrics_ = QFontMetricsF(font_, &device_);
     if (painter_.isActive()) painter_.setFont(font_);
 }
 
 int TXPrint::textWidth(const std::string& text) {
-    const QFontMetricsF metrics(font_, &device_);
-    return roundInt(metrics.horizontalAdvance(QString::fromStdString(text)) / pixelsPerUnitX());
+    return roundInt(metrics_.horizontalAdvance(QString::fromStdString(text)) / pixelsPerUnitX());
 }
 
 void TXPrint::text(int x, int y, const std::string& text) {
     if (!painter_.isActive()) return;
-    const QFontMetricsF metrics(painter_.font(), &device_);
-    painter_.drawText(toDevice(x, y) + QPointF(0, metrics.ascent()), QString::fromStdString(text));
+    painter_.drawText(toDevice(x, y) + QPointF(0, metrics_.ascent()), QString::fromStdString(text));
 }
 
 void TXPrint::clippedText(int x, int y, const std::string& text, int width) {
     if (!painter_.isActive()) return;
-    const QFontMetricsF metrics(painter_.font(), &device_);
     const QPointF at = toDevice(x, y);
     painter_.save();
-    painter_.setClipRect(QRectF(at.x(), at.y(), width * pixelsPerUnitX(), metrics.height()));
-    painter_.drawText(at + QPointF(0, metrics.ascent()), QString::fromStdString(text));
+    painter_.setClipRect(QRectF(at.x(), at.y(), width * pixelsPerUnitX(), metrics_.height()));
+    painter_.drawText(at + QPointF(0, metrics_.ascent()), QString::fromStdString(text));
     painter_.restore();
 }
 

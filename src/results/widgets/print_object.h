@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "results/print_canvas.h"
@@ -49,6 +50,7 @@ private:
     QPaintDevice& device_;
     QPainter painter_;
     QFont font_;
+    QFontMetricsF metrics_;  // of font_ on the device
     double dpiX_ = 300, dpiY_ = 300;
     int leftPixels_ = 0, topPixels_ = 0;
     int pageWidth_ = 0, pageHeight_ = 0;
