@@ -4,6 +4,7 @@
 
 #include "shell/session.h"
 #include "tools/economic_diameter.h"
+#include "tools/npsh.h"
 #include "tools/pipe_volume.h"
 #include "tools/pump_head.h"
 #include "tools/velocity_flow.h"
@@ -14,13 +15,6 @@ namespace tolvane {
 // as a number for the calculation on opening).
 EconomicDiameterPreset economicDiameterPresetOf(const Session& s, bool commaAsPoint);
 
-// NPSH: the density and its unit, and the gas window's pressure unit for
-// both pressures.
-struct NpshPreset {
-    std::string density;
-    int densityUnit = 0;
-    int pressureUnit = 0;
-};
 NpshPreset npshPresetOf(const Session& s);
 
 PumpHeadPreset pumpHeadPresetOf(const Session& s);

@@ -31,6 +31,14 @@ struct NpshResult {
 // message; a negative head is shown as 0.
 NpshResult calculateNpsh(const NpshInput& in, InputCheck& check);
 
+// What the dialog takes from the main window on opening: the density and its
+// unit, and the gas window's pressure unit for both pressures.
+struct NpshPreset {
+    std::string density;
+    int densityUnit = 0;
+    int pressureUnit = 0;
+};
+
 // The captions that name the fields in messages.
 namespace npsh_label {
 inline constexpr const char* SuctionPressure = "Press.suct.side (abs.):";
