@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,19 @@ TEST(EconomicDiameterCurve, IsReadOffBetweenPointsAndAtItsEnds) {
         {14137.18, 2000},  // above the curve
     };
     for (const Case& c : cases) EXPECT_EQ(economicDiameter(small, c.q), c.d) << c.q;
-    EXPECT_EQ(economicDiameter(highViscosityCurve(), 5654.87), 1000);
-    EXPECT_EQ(economicDiameter(highViscosityCurve(), 5654.88), 2000);
+    // Both ends of every curve: the first point is 10 mm, the last 1000 mm.
+    for (const EconomicDiameterCurve* c : {&smallViscosityCurve(), &highViscosityCurve(),
+                                           &smallPressureCurve(), &highPressureCurve()}) {
+        EXPECT_EQ(economicDiameter(*c, c->flow.front()), 10);
+        EXPECT_EQ(economicDiameter(*c, std::nextafter(c->flow.front(), 0.0)), 1);
+        EXPECT_EQ(economicDiameter(*c, c->flow.back()), 1000);
+        EXPECT_EQ(economicDiameter(*c, std::nextafter(c->flow.back(), 1e9)), 2000);
+    }
+    EXPECT_EQ(economicDiameter(highViscosityCurve(), 0.1), 10);  // 10.45
     EXPECT_EQ(economicDiameter(smallPressureCurve(), 45346.38), 900);
     EXPECT_EQ(economicDiameter(smallPressureCurve(), 50000.0), 944);
+    EXPECT_EQ(economicDiameter(smallPressureCurve(), 100.0), 65);  // 64.67
+    EXPECT_EQ(economicDiameter(highPressureCurve(), 100.0), 44);   // 43.80
 }
 
 TEST(EconomicDiameterCurve, RoundsHalvesToEven) {
