@@ -19,9 +19,7 @@ std::string unitTextAt(UnitList list, int position) {
 }
 
 double convertAt(UnitList list, int position, double value) {
-    const std::string unit = unitTextAt(list, position);
-    if (unit.empty()) return value;
-    return ConvertToBase(list, unit, value);
+    return ConvertToBaseAt(list, position, value);
 }
 
 std::optional<double> readField(const ToolField& field, InputCheck& check) {

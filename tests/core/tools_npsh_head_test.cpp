@@ -37,6 +37,8 @@ TEST(ToolInput, ConvertsByThePositionNotTheText) {
     EXPECT_DOUBLE_EQ(convertAt(UnitList::GasPressure, 10, 1000.0), 2.490889);
     EXPECT_DOUBLE_EQ(convertAt(UnitList::GasPressure, 8, 1.0), 0.068947581976);
     EXPECT_DOUBLE_EQ(convertAt(UnitList::GasPressure, 99, 5.0), 5.0);  // no such unit: as bar
+    EXPECT_DOUBLE_EQ(convertAt(UnitList::GasPressure, -1, 5.0), 5.0);
+    EXPECT_DOUBLE_EQ(ConvertToBaseAt(UnitList::MassFlow, 0, 998.2, 998.2), 1.0);
     for (std::size_t i = 0; i < toolPressureUnits().size(); ++i)
         EXPECT_EQ(ConvertToBase(UnitList::GasPressure,
                                 UnitCatalogue::texts(UnitList::GasPressure)[i], 3.0),
