@@ -110,6 +110,13 @@ private Q_SLOTS:
             QStringLiteral("&Cancel"));
     }
 
+    void npsh_database_button_waits_for_a_database() {
+        open(
+            menu()->npsh,
+            [](QDialog* d) { QVERIFY(!byName<QPushButton>(d, "BitBtn1")->isEnabled()); },
+            QStringLiteral("&Close"));
+    }
+
     void npsh_takes_the_database_values_and_empties_results_on_change() {
         TNPSHDialog* npsh = rig->window->tools()->npshDialog();
         QSignalSpy asked(npsh, &TNPSHDialog::databaseRequested);

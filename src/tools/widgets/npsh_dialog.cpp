@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -119,6 +120,9 @@ void TNPSHDialog::preset(const NpshPreset& p) {
     select(ComboBox1, p.pressureUnit);
     select(ComboBox3, p.pressureUnit);
     clearResults();
+    // Until a database answers the request, the button would do nothing.
+    BitBtn1->setEnabled(
+        isSignalConnected(QMetaMethod::fromSignal(&TNPSHDialog::databaseRequested)));
 }
 
 void TNPSHDialog::setVapourPressureBar(const QString& text) {

@@ -22,7 +22,8 @@ public:
     explicit TNPSHDialog(MessageSink& messages, QWidget* parent = nullptr);
 
     // On opening: density and unit of the main window, pressure unit of the
-    // gas window for both pressures; the results are emptied.
+    // gas window for both pressures; the results are emptied. "&Database" is
+    // enabled when something answers databaseRequested.
     void preset(const NpshPreset& p);
 
     // What the database's copy buttons send: a vapour pressure in bar and a
