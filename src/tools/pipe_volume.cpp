@@ -127,7 +127,7 @@ PipeVolumeResult calculatePipeVolume(const PipeVolumeInput& in, const Calculatio
     const auto q = readField(flow, check);
     if (!q || *q == 0.0) return r;
     if (*q < 0.0) {
-        CheckRange(check, false, false, false, *q, 0.0, 0.0, flow.label, flow.name);
+        CheckRange(check, *q, RangeLimits::positive(), flow.label, flow.name);
         return r;
     }
     const double qM3h = convertAt(UnitList::VolumeFlow, in.flowUnit, *q);

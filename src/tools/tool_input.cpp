@@ -59,10 +59,10 @@ bool acceptResult(double result, const std::vector<FormulaInput>& inputs, InputC
     }
     const ToolField& f = *blamed->field;
     if (blamed->divides)
-        CheckRange(check, false, false, false, 0.0, 0.0, 0.0, f.label, f.name);
+        CheckRange(check, 0.0, RangeLimits::positive(), f.label, f.name);
     else
-        CheckRange(check, false, true, true, kLargestToolInput, 0.0, kLargestToolInput, f.label,
-                   f.name);
+        CheckRange(check, kLargestToolInput, RangeLimits::notNegative().below(kLargestToolInput),
+                   f.label, f.name);
     return false;
 }
 
