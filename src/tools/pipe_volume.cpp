@@ -16,11 +16,6 @@ constexpr double kFoot = 0.3048;           // m
 constexpr double kSquareYard = 0.8361274;  // m²
 constexpr int kGallonsPerMinute = 11;      // position in the volume-flow list
 
-// Row numbers of the calculation columns.
-constexpr int kRowRateOfFlow = 2;
-constexpr int kRowElement = 7;
-constexpr int kRowDimension1 = 8;
-
 // The number after the first ":" of a dimension row; 0 when it does not read.
 double dimension(const std::string& row) {
     const std::size_t colon = row.find(':');
@@ -36,7 +31,7 @@ std::optional<int> wholeNumber(const std::string& text) {
 }
 
 double columnVolume(const CalculationColumn& c, OutputSystem output, const VariantLookup& lookup) {
-    const std::string& element = c[kRowElement];
+    const std::string& element = c[Row::Element];
     const std::size_t slash = element.find('/');
     if (slash == std::string::npos) return 0.0;
     const std::optional<ElementKind> kind = lookup(element.substr(0, slash));
@@ -44,9 +39,9 @@ double columnVolume(const CalculationColumn& c, OutputSystem output, const Varia
     // "1,5" pipes are one and a half pipes, as the main window reads them.
     const double quantity = readNumber(element.substr(slash + 1)).value_or(0.0);
 
-    const double a = dimension(c[kRowDimension1]);
-    const double b = dimension(c[kRowDimension1 + 1]);
-    const std::string& third = c[kRowDimension1 + 2];
+    const double a = dimension(c[Row::Dimension1]);
+    const double b = dimension(c[Row::Dimension2]);
+    const std::string& third = c[Row::Dimension3];
     const double l = third.empty() ? 0.0 : dimension(third);
     // US tables write the sizes in inches, the lengths in feet and the
     // cross section in square yards.
@@ -142,7 +137,7 @@ PipeVolumePreset pipeVolumePreset(const CalculationTable& table, OutputSystem ou
     p.maximum = std::max(1, table.calculationCount());
     p.input.first = "1";
     p.input.last = std::to_string(table.calculationCount());
-    if (table.hasValues()) p.input.flow = table.cell(1, kRowRateOfFlow);
+    if (table.hasValues()) p.input.flow = table.cell(1, Row::RateOfFlow);
     p.input.flowUnit = output == OutputSystem::US ? kGallonsPerMinute : 0;
     return p;
 }

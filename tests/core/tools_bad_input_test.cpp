@@ -104,9 +104,9 @@ TEST(ToolsBadInput, VelocityAndRateOfFlowNeverWriteInfinity) {
 
 TEST(ToolsBadInput, PipeVolumeNeverWritesInfinity) {
     CalculationColumn pipe{};
-    pipe[7] = "circular/1";
-    pipe[8] = "Diameter of pipe D in mm: 100.000";
-    pipe[9] = "Length of pipe L in m: 10.000";
+    pipe[Row::Element] = "circular/1";
+    pipe[Row::Dimension1] = "Diameter of pipe D in mm: 100.000";
+    pipe[Row::Dimension2] = "Length of pipe L in m: 10.000";
     CalculationTable table;
     table.setCalculations({pipe});
     const std::vector<std::string> labels = {pipe_volume_label::First, pipe_volume_label::Last,

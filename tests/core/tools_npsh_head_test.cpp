@@ -150,8 +150,8 @@ TEST(PumpHead, RefusesBadAndImpossibleInput) {
 
 TEST(PumpHead, PresetFromTheTablesTotal) {
     CalculationColumn column{};
-    column[7] = "circular/1";
-    column[23] = "1234.000";
+    column[Row::Element] = "circular/1";
+    column[Row::PressureDrop] = "1234.000";
     CalculationTable table;
     table.setCalculations({column});
     table.updateTotal(OutputSystem::Metric, 3);

@@ -27,12 +27,12 @@ bool hasMessage(const ToolRun& r, const std::string& part) {
 CalculationColumn pipe(const std::string& element, const std::string& r8, const std::string& r9,
                        const std::string& r10 = "", const std::string& flow = "1.000") {
     CalculationColumn c{};
-    c[2] = flow;
-    c[7] = element;
-    c[8] = r8;
-    c[9] = r9;
-    c[10] = r10;
-    c[23] = "1.000";
+    c[Row::RateOfFlow] = flow;
+    c[Row::Element] = element;
+    c[Row::Dimension1] = r8;
+    c[Row::Dimension2] = r9;
+    c[Row::Dimension3] = r10;
+    c[Row::PressureDrop] = "1.000";
     return c;
 }
 
@@ -216,7 +216,7 @@ TEST(PipeVolume, EveryStraightPipeForm) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(volumeOf(tableOf({c.column}), {"1", "1", "1", 0}, r).volume, c.volume)
-            << c.column[7];
+            << c.column[Row::Element];
 }
 
 TEST(PipeVolume, UsTablesInInchesFeetAndSquareYards) {
@@ -277,7 +277,7 @@ TEST(PipeVolume, VolumeFlowThatCannotFill) {
 
 TEST(PipeVolume, PresetTakesTheWholeTable) {
     CalculationTable t = tableOf({circular(), bend()});
-    t.setCell(1, 2, "12.500");
+    t.setCell(1, Row::RateOfFlow, "12.500");
     PipeVolumePreset p = pipeVolumePreset(t, OutputSystem::Metric);
     EXPECT_EQ(p.maximum, 2);
     EXPECT_EQ(p.input.first, "1");
