@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include "properties/widgets/vapour_pressure_dialog.h"
+#include "shell/app_paths.h"
 #include "shell/tool_hand_back.h"
 #include "shell/tool_presets.h"
 #include "shell/widgets/main_menu.h"
@@ -26,6 +28,20 @@ ToolActions::ToolActions(TMyWindow& window, PlatformServices services)
     flowToVelocity_ = new Tv_geschw(messages, &window);
     velocityToFlow_ = new Tgeschw_v(messages, &window);
     volume_ = new TInhaltDlg(window.session().table, variantLookup(), messages, &window);
+
+    // NPSH's "&Database": the vapour-pressure database, whose copy buttons
+    // fill the NPSH fields.
+    vapourPressure_ = new TDaDruDialog(dataFilePath("DADRU.DAD"), messages, npsh_);
+    connect(npsh_, &TNPSHDialog::databaseRequested, vapourPressure_, &TDaDruDialog::exec);
+    connect(vapourPressure_, &TDaDruDialog::vapourPressureAndDensityCopied, npsh_,
+            [this](const QString& bar, const QString& kgPerM3) {
+                npsh_->setVapourPressureBar(bar);
+                npsh_->setDensityKgPerCubicMetre(kgPerM3);
+            });
+    connect(vapourPressure_, &TDaDruDialog::vapourPressureCopied, npsh_,
+            &TNPSHDialog::setVapourPressureBar);
+    connect(vapourPressure_, &TDaDruDialog::densityCopied, npsh_,
+            &TNPSHDialog::setDensityKgPerCubicMetre);
 
     MainMenu& m = *window.menu();
     const std::pair<QAction*, void (ToolActions::*)()> items[] = {

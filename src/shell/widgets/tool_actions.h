@@ -20,6 +20,7 @@ class TFoerderhoehe_Dlg;
 class Tv_geschw;
 class Tgeschw_v;
 class TInhaltDlg;
+class TDaDruDialog;
 
 class ToolActions : public QObject {
     Q_OBJECT
@@ -29,12 +30,13 @@ public:
 
     TNennw_Fl_Dlg* liquidDiameterDialog() const { return liquid_; }
     TNennw_Ga_Dlg* gasDiameterDialog() const { return gas_; }
-    // Its databaseRequested() is answered by the vapour-pressure database.
+    // Its "&Database" opens the vapour-pressure database, whose copies it takes.
     TNPSHDialog* npshDialog() const { return npsh_; }
     TFoerderhoehe_Dlg* pumpHeadDialog() const { return head_; }
     Tv_geschw* flowToVelocityDialog() const { return flowToVelocity_; }
     Tgeschw_v* velocityToFlowDialog() const { return velocityToFlow_; }
     TInhaltDlg* pipeVolumeDialog() const { return volume_; }
+    TDaDruDialog* vapourPressureDialog() const { return vapourPressure_; }
 
 public Q_SLOTS:
     void economicDiameterLiquidClick();
@@ -55,6 +57,7 @@ private:
     Tv_geschw* flowToVelocity_;
     Tgeschw_v* velocityToFlow_;
     TInhaltDlg* volume_;
+    TDaDruDialog* vapourPressure_;
 };
 
 }  // namespace tolvane
