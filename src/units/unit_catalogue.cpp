@@ -160,10 +160,15 @@ int UnitCatalogue::indexOf(UnitList list, const std::string& text) {
 }
 
 double ConvertToBase(UnitList list, const std::string& selectedText, double value, double density) {
-    int i = UnitCatalogue::indexOf(list, selectedText);
-    if (i < 0) return value;  // an unknown unit is taken as the base unit itself
+    // An unknown unit (-1) is taken as the base unit itself.
+    return ConvertToBaseAt(list, UnitCatalogue::indexOf(list, selectedText), value, density);
+}
+
+double ConvertToBaseAt(UnitList list, int position, double value, double density) {
+    const std::vector<Entry>& e = entries(list);
+    if (position < 0 || position >= static_cast<int>(e.size())) return value;
     long double v = value;
-    for (const Step& s : entries(list)[static_cast<std::size_t>(i)].steps) {
+    for (const Step& s : e[static_cast<std::size_t>(position)].steps) {
         switch (s.op) {
             case Op::Mul: v *= s.k; break;
             case Op::Div: v /= s.k; break;

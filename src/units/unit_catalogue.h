@@ -36,4 +36,8 @@ public:
 double ConvertToBase(UnitList list, const std::string& selectedText, double value,
                      double density = 0.0);
 
+// The same for the unit at `position` of `list`, for lists shown with other
+// spellings of the same units; a position outside the list is the base unit.
+double ConvertToBaseAt(UnitList list, int position, double value, double density = 0.0);
+
 }  // namespace tolvane

@@ -484,8 +484,7 @@ private Q_SLOTS:
         QCOMPARE(m->pressureDrop->shortcut(), QKeySequence(Qt::Key_F3));
         QCOMPARE(m->helpIndex->shortcut(), QKeySequence(Qt::Key_F1));
         // Features that are not in the program yet stay disabled.
-        for (QAction* a :
-             {m->settings, m->helpIndex, m->economicDiameterLiquid, m->printShortDisplay})
+        for (QAction* a : {m->settings, m->helpIndex, m->printShortDisplay})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvane"));
     }

@@ -36,6 +36,7 @@
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
+#include "shell/widgets/tool_actions.h"
 #include "shell/widgets/window_placement.h"
 
 #include <filesystem>
@@ -84,6 +85,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
 
     wireMenu();
     wireMedium();
+    tools_ = new ToolActions(*this, services_);
 
     showForm();
     BtnBottomDlg->setSelectedKind(session_.form.element.kind);

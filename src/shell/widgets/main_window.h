@@ -45,6 +45,7 @@ class TRauDialog;
 class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
 class TZetaDatenbank;
+class ToolActions;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -94,6 +95,8 @@ public:
     TBen_Daba_Dlg* userDatabaseEditor() const { return Ben_Daba_Dlg; }
     TBen_Daba_Dlg2* userDatabaseChooser() const { return Ben_Daba_Dlg2; }
     UserDatabase& userDatabase() { return *userDatabase_; }
+    // The "&Calculate" menu's engineering tools and their dialogs.
+    ToolActions* tools() const { return tools_; }
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -157,6 +160,7 @@ private:
     TBen_Daba_Dlg2* Ben_Daba_Dlg2 = nullptr;
     std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
+    ToolActions* tools_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on

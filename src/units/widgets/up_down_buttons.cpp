@@ -30,6 +30,11 @@ UpDownButtons::UpDownButtons(int minimum, int maximum, QWidget* parent)
     connect(down, &QToolButton::clicked, this, [this] { stepBy(-1); });
 }
 
+void UpDownButtons::setMaximum(int maximum) {
+    maximum_ = std::max(minimum_, maximum);
+    setPosition(position_);
+}
+
 void UpDownButtons::setPosition(int position) {
     position_ = std::clamp(position, minimum_, maximum_);
 }

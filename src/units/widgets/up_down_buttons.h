@@ -15,6 +15,8 @@ public:
     UpDownButtons(int minimum, int maximum, QWidget* parent = nullptr);
 
     int position() const { return position_; }
+    // A new upper end (not below the minimum); the position is clamped, no signal.
+    void setMaximum(int maximum);
     // Clamped to the range; no signal.
     void setPosition(int position);
     void stepBy(int steps);  // signals a change

@@ -1,0 +1,49 @@
+// NPSH available at a pump: the absolute pressure on the suction side less
+// the vapour pressure of the liquid, as a head of that liquid, in metres and
+// feet. The vapour pressure and density may come from the vapour-pressure
+// database, which hands them over in bar and kg/m³.
+#pragma once
+
+#include <string>
+
+#include "units/input_number.h"
+
+namespace tolvane {
+
+struct NpshInput {
+    std::string suctionPressure = "1,000";  // Edit1
+    int suctionPressureUnit = 0;            // ComboBox1, pressure list position
+    std::string vapourPressure = "1,000";   // Edit2
+    int vapourPressureUnit = 0;             // ComboBox3
+    std::string density;                    // Edit3
+    int densityUnit = 0;                    // ComboBox2, density list position
+};
+
+// The two result labels; both empty when nothing was calculated.
+struct NpshResult {
+    bool calculated = false;
+    std::string metres;  // Label6, "10.0 m"
+    std::string feet;    // Label7, "(= 32.7 ft.)"
+};
+
+// "C&alculation": fields read in order, the first that does not read is
+// reported by its label; a density of zero or less gives no result and no
+// message; a negative head is shown as 0.
+NpshResult calculateNpsh(const NpshInput& in, InputCheck& check);
+
+// What the dialog takes from the main window on opening: the density and its
+// unit, and the gas window's pressure unit for both pressures.
+struct NpshPreset {
+    std::string density;
+    int densityUnit = 0;
+    int pressureUnit = 0;
+};
+
+// The captions that name the fields in messages.
+namespace npsh_label {
+inline constexpr const char* SuctionPressure = "Press.suct.side (abs.):";
+inline constexpr const char* VapourPressure = "Vapor pressure:";
+inline constexpr const char* Density = "Density:";
+}  // namespace npsh_label
+
+}  // namespace tolvane

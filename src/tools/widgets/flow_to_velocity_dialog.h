@@ -1,0 +1,46 @@
+// Tv_geschw, "Rate of flow to velocity": the mean velocity of a rate of flow
+// in a circular pipe of given inner diameter, in m/s and ft/s. Opens with the
+// main window's rate of flow and first element dimension and calculates.
+#pragma once
+
+#include <QDialog>
+
+#include "tools/velocity_flow.h"
+#include "units/messages_clipboard_files.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class Tv_geschw : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tv_geschw(MessageSink& messages, QWidget* parent = nullptr);
+
+    void preset(const VelocityFlowPreset& p);
+
+    QLabel* Label1;
+    QLineEdit* Edit_Volumenstrom;
+    QComboBox* ComboBox1;
+    QLabel* Label2;
+    QLineEdit* Edit_Rohrdurchmesser;
+    QComboBox* ComboVar1;
+    QLabel* Label5;
+    QLabel* Label3;
+    QLabel* Label4;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+public Q_SLOTS:
+    void OKBtnClick();
+
+private:
+    bool calculate();
+    void clearResults();
+    MessageSink& messages_;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,49 @@
+// TFoerderhoehe_Dlg, "Calculate head": the head a pump must deliver for a
+// known pressure drop of the line and the liquid's density. Opens with the
+// calculation table's total pressure drop and calculates at once.
+#pragma once
+
+#include <QDialog>
+
+#include "tools/pump_head.h"
+#include "units/messages_clipboard_files.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tolvane {
+
+class TFoerderhoehe_Dlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFoerderhoehe_Dlg(MessageSink& messages, QWidget* parent = nullptr);
+
+    // On opening: the fields from the table's total and the main window's
+    // density; calculates when the density reads.
+    void preset(const PumpHeadPreset& p);
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* Edit_Druck;
+    QComboBox* ComboBox1;
+    QLabel* Label3;
+    QLineEdit* Edit_Dichte;
+    QComboBox* ComboBox2;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+public Q_SLOTS:
+    void OKBtnClick();
+
+private:
+    bool calculate();  // false when a field was reported
+    void clearResults();
+    MessageSink& messages_;
+};
+
+}  // namespace tolvane
