@@ -1,5 +1,7 @@
 #include "tools/widgets/flow_to_velocity_dialog.h"
 
+#include "tools/widgets/named_controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,15 +30,10 @@ Tv_geschw::Tv_geschw(MessageSink& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("Rate of flow to velocity"));
 
     auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
+        return namedLabel(this, name, text);
     };
     auto unitList = [this](const char* name, const std::vector<std::string>& units) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(QLatin1String(name));
-        for (const std::string& unit : units) box->addItem(QString::fromStdString(unit));
-        return box;
+        return namedUnitList(this, name, units);
     };
     Label1 = label("Label1", QString::fromUtf8(velocity_flow_label::Flow));
     Edit_Volumenstrom = new QLineEdit(this);

@@ -1,5 +1,7 @@
 #include "tools/widgets/npsh_dialog.h"
 
+#include "tools/widgets/named_controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,10 +19,7 @@ namespace tolvane {
 namespace {
 
 QComboBox* unitList(const std::vector<std::string>& units, const char* name, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QLatin1String(name));
-    for (const std::string& unit : units) box->addItem(QString::fromStdString(unit));
-    return box;
+    return namedUnitList(parent, name, units);
 }
 
 QLineEdit* edit(const char* name, const char* text, QWidget* parent) {
@@ -30,9 +29,7 @@ QLineEdit* edit(const char* name, const char* text, QWidget* parent) {
 }
 
 QLabel* label(const char* name, const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
+    return namedLabel(parent, name, text);
 }
 
 void select(QComboBox* box, int position) {

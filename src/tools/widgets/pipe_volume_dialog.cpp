@@ -1,5 +1,7 @@
 #include "tools/widgets/pipe_volume_dialog.h"
 
+#include "tools/widgets/named_controls.h"
+
 #include <cmath>
 
 #include <QComboBox>
@@ -28,9 +30,7 @@ TInhaltDlg::TInhaltDlg(const CalculationTable& table, VariantLookup lookup, Mess
     setWindowTitle(QStringLiteral("Calculation volume of pipe/Filling time"));
 
     auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
+        return namedLabel(this, name, text);
     };
     auto edit = [this](const char* name, const char* text) {
         auto* e = new QLineEdit(QLatin1String(text), this);

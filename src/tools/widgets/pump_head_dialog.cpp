@@ -1,5 +1,7 @@
 #include "tools/widgets/pump_head_dialog.h"
 
+#include "tools/widgets/named_controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,9 +23,7 @@ TFoerderhoehe_Dlg::TFoerderhoehe_Dlg(MessageSink& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("Calculate head"));
 
     auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
+        return namedLabel(this, name, text);
     };
     Label1 = label("Label1", QStringLiteral("Calculating the head of a pump for an known pressure "
                                             "drop in a pipe:"));

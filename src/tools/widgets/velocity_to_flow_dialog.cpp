@@ -1,5 +1,7 @@
 #include "tools/widgets/velocity_to_flow_dialog.h"
 
+#include "tools/widgets/named_controls.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,15 +30,10 @@ Tgeschw_v::Tgeschw_v(MessageSink& messages, QWidget* parent)
     setWindowTitle(QStringLiteral("Calculating of velocity to rate of flow"));
 
     auto label = [this](const char* name, const QString& text) {
-        auto* l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        return l;
+        return namedLabel(this, name, text);
     };
     auto unitList = [this](const char* name, const std::vector<std::string>& units) {
-        auto* box = new QComboBox(this);
-        box->setObjectName(QLatin1String(name));
-        for (const std::string& unit : units) box->addItem(QString::fromStdString(unit));
-        return box;
+        return namedUnitList(this, name, units);
     };
     Label1 = label("Label1", QString::fromUtf8(velocity_flow_label::Velocity));
     Edit_Geschwindigkeit = new QLineEdit(this);
