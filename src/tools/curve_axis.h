@@ -1,0 +1,34 @@
+// Scaling of the two axes of the curve diagram, apart from any drawing:
+// a rounded start, a "nice" tick step (1, 2, 2.5, 5 or 10 times a power of
+// ten), the tick count and the label texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "results/calculation_table.h"
+
+namespace tolvane {
+
+struct AxisScale {
+    double min = 0.0, max = 0.0, range = 0.0, step = 0.0;
+    int tickCount = 0;
+    std::vector<std::string> labels;  // label k for min + k * step, at most 15 characters
+    int decimals = 0;                 // 4 and above: scientific labels
+};
+
+struct PressureAxis {
+    AxisScale scale;
+    std::string unit;     // "mbar", "bar" or "psi"
+    double factor = 1;    // 1000 for "mbar": multiplies the points' drops
+    int leftMargin = 30;  // pixels the labels need left of the plot
+};
+
+// Pressure-drop axis from the smallest and largest summed drop (bar for
+// metric output, psi for US output).
+PressureAxis scalePressureAxis(double minDrop, double maxDrop, OutputSystem system);
+
+// Rate-of-flow axis from the curve's start and end, in the dialog's unit.
+AxisScale scaleFlowAxis(double start, double end);
+
+}  // namespace tolvane
