@@ -79,4 +79,19 @@ std::string dataFilePath(const std::string& name) {
     return dataFilePathFor(name, programDirectory(), installedDataDirectory());
 }
 
+std::string helpDirectoryFor(const std::string& programDir, const std::string& installDir) {
+    const fs::path local = fs::path(programDir) / "help";
+    std::error_code ec;
+    if (fs::is_directory(local, ec)) return local.string();
+    if (!installDir.empty()) {
+        const fs::path installed = fs::path(installDir) / "help";
+        if (fs::is_directory(installed, ec)) return installed.string();
+    }
+    return local.string();
+}
+
+std::string helpDirectory() {
+    return helpDirectoryFor(programDirectory(), installedDataDirectory());
+}
+
 }  // namespace tolvane

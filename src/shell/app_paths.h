@@ -30,6 +30,11 @@ std::string dataFilePath(const std::string& name);
 std::string dataFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& installDir);
 
+// The help pages: "help" beside the program first, then in the installed
+// data directory. The one beside the program when neither exists.
+std::string helpDirectory();
+std::string helpDirectoryFor(const std::string& programDir, const std::string& installDir);
+
 // The installed data directory (fixed at build time).
 std::string installedDataDirectory();
 

@@ -37,6 +37,16 @@ TEST_F(PathsTest, SettingsBesideAWritableProgram) {
     EXPECT_FALSE(fs::exists(root_ / "config"));
 }
 
+TEST_F(PathsTest, HelpBesideTheProgramFirstThenInstalled) {
+    const std::string bin = (root_ / "bin").string();
+    const std::string share = (root_ / "share").string();
+    EXPECT_EQ(helpDirectoryFor(bin, share), (root_ / "bin" / "help").string());  // neither
+    fs::create_directories(root_ / "share" / "help");
+    EXPECT_EQ(helpDirectoryFor(bin, share), (root_ / "share" / "help").string());
+    fs::create_directories(root_ / "bin" / "help");
+    EXPECT_EQ(helpDirectoryFor(bin, share), (root_ / "bin" / "help").string());
+}
+
 TEST_F(PathsTest, SettingsInTheConfigurationDirectoryOtherwise) {
     // A program directory that cannot take a file (here: one that does not exist).
     const std::string path =

@@ -275,7 +275,7 @@ private Q_SLOTS:
             QVERIFY(!qobject_cast<TSplashScreen*>(w));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Tolvane 4.1"));
         QVERIFY(QString::fromStdString(run->program->helpFile())
-                    .endsWith(QStringLiteral("/tolv4.hlp")));
+                    .endsWith(QStringLiteral("/help/contents.html")));
 
         TSplashScreen splash;
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));

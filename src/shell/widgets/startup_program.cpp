@@ -17,6 +17,8 @@
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/help_key_filter.h"
+#include "shell/widgets/help_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/project_actions.h"
@@ -46,6 +48,7 @@ TolvaneProgram::TolvaneProgram(Session& session, PlatformServices services, Star
 TolvaneProgram::~TolvaneProgram() {
     if (main_) main_->removeEventFilter(this);
     if (main_) main_->setShortDisplay(nullptr);
+    delete help_;
     short_.reset();
     table_.reset();
     main_.reset();
@@ -90,6 +93,17 @@ void TolvaneProgram::start() {
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);
+
+    help_ = new HelpWindow(helpDirectory());
+    help_->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(m.helpIndex, &QAction::triggered, help_, &HelpWindow::showContents);
+    m.setAvailable(m.helpIndex);
+    helpKeys_ = new HelpKeyFilter(
+        [this](const HelpTopic& topic) {
+            if (help_) help_->showTopic(QString::fromStdString(topic.target()));
+        },
+        this);
+    QCoreApplication::instance()->installEventFilter(helpKeys_);
 
     splash.reset();
     main_->installEventFilter(this);
@@ -184,6 +198,7 @@ bool TolvaneProgram::shutdown() {
     main_->readForm();
     if (!projects_->offerSaveAtExit()) return false;
     keepPlaces();
+    if (help_) help_->close();
     WriteSettings(session_, places_, options_.settingsPath, services_.messages);
     return true;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ namespace tolvane {
 
 class ProjectActions;
 class TAusgabe_Fenster;
+class HelpKeyFilter;
+class HelpWindow;
 class TEinstellungenDlg;
 class TKurzAnzeige;
 class TMyWindow;
@@ -47,6 +50,7 @@ public:
     TAusgabe_Fenster* tableWindow() const { return table_.get(); }
     TKurzAnzeige* shortDisplay() const { return short_.get(); }
     TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
+    HelpWindow* helpWindow() const { return help_; }
     ProjectActions* projects() const { return projects_; }
     const WindowPlaces& places() const { return places_; }
     const std::string& helpFile() const { return helpFile_; }
@@ -54,7 +58,8 @@ public:
     bool started() const { return started_; }
 
     static constexpr const char* kTitle = "Tolvane 4.1";
-    static constexpr const char* kHelpFile = "tolv4.hlp";
+    // The first help page, found like the data files.
+    static constexpr const char* kHelpFile = "help/contents.html";
 
 public Q_SLOTS:
     void SettingsClick();
@@ -83,6 +88,8 @@ private:
     std::unique_ptr<TKurzAnzeige> short_;
     TEinstellungenDlg* settingsDialog_ = nullptr;
     ProjectActions* projects_ = nullptr;
+    QPointer<HelpWindow> help_;  // a modal dialog's child while opened from one
+    HelpKeyFilter* helpKeys_ = nullptr;
     bool shown_ = false;
     bool started_ = false;
 };

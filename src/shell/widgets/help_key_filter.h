@@ -1,0 +1,33 @@
+// F1 everywhere: an application-wide filter that turns F1 in any window or
+// dialog into a request for that window's help topic (by class name, or for
+// an open menu by the highlighted command), so no dialog needs code of its
+// own. The main window keeps F1 for Help > Index through its shortcut.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "shell/help_topics.h"
+
+class QWidget;
+
+namespace tolvane {
+
+class HelpKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using Opener = std::function<void(const HelpTopic&)>;
+    explicit HelpKeyFilter(Opener open, QObject* parent = nullptr);
+
+    // The topic F1 in this widget asks for: its window's class or one of the
+    // classes it derives from; an open menu's highlighted command.
+    static std::optional<HelpTopic> topicFor(QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Opener open_;
+};
+
+}  // namespace tolvane
