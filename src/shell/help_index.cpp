@@ -70,8 +70,7 @@ Tag parseTag(const std::string& inner) {
     Tag tag;
     std::size_t i = 0;
     const std::size_t n = inner.size();
-    while (i < n && !std::isspace(static_cast<unsigned char>(inner[i])) && inner[i] != '/')
-        ++i;
+    while (i < n && !std::isspace(static_cast<unsigned char>(inner[i])) && inner[i] != '/') ++i;
     if (i == 0 && n > 0 && inner[0] == '/') {
         i = 1;
         while (i < n && !std::isspace(static_cast<unsigned char>(inner[i]))) ++i;
@@ -161,14 +160,14 @@ bool isWordByte(unsigned char c) { return std::isalnum(c) || c >= 0x80; }
 
 std::string decodeEntities(const std::string& text) {
     static const std::map<std::string, std::string> named = {
-        {"amp", "&"},        {"lt", "<"},          {"gt", ">"},         {"quot", "\""},
-        {"apos", "'"},       {"nbsp", " "},        {"deg", "\u00B0"},   {"micro", "\u00B5"},
-        {"sup2", "\u00B2"},  {"sup3", "\u00B3"},   {"middot", "\u00B7"}, {"times", "\u00D7"},
-        {"minus", "\u2212"}, {"ndash", "\u2013"},  {"mdash", "\u2014"}, {"rarr", "\u2192"},
-        {"le", "\u2264"},    {"ge", "\u2265"},     {"lambda", "\u03BB"}, {"zeta", "\u03B6"},
-        {"rho", "\u03C1"},   {"eta", "\u03B7"},    {"nu", "\u03BD"},    {"pi", "\u03C0"},
-        {"Delta", "\u0394"}, {"delta", "\u03B4"},  {"alpha", "\u03B1"}, {"sdot", "\u22C5"},
-        {"asymp", "\u2248"}, {"radic", "\u221A"},  {"copy", "\u00A9"},  {"hellip", "\u2026"}};
+        {"amp", "&"},        {"lt", "<"},         {"gt", ">"},          {"quot", "\""},
+        {"apos", "'"},       {"nbsp", " "},       {"deg", "\u00B0"},    {"micro", "\u00B5"},
+        {"sup2", "\u00B2"},  {"sup3", "\u00B3"},  {"middot", "\u00B7"}, {"times", "\u00D7"},
+        {"minus", "\u2212"}, {"ndash", "\u2013"}, {"mdash", "\u2014"},  {"rarr", "\u2192"},
+        {"le", "\u2264"},    {"ge", "\u2265"},    {"lambda", "\u03BB"}, {"zeta", "\u03B6"},
+        {"rho", "\u03C1"},   {"eta", "\u03B7"},   {"nu", "\u03BD"},     {"pi", "\u03C0"},
+        {"Delta", "\u0394"}, {"delta", "\u03B4"}, {"alpha", "\u03B1"},  {"sdot", "\u22C5"},
+        {"asymp", "\u2248"}, {"radic", "\u221A"}, {"copy", "\u00A9"},   {"hellip", "\u2026"}};
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -333,8 +332,8 @@ HelpIndex HelpIndex::load(const std::string& helpDir) {
     }
     std::sort(files.begin(), files.end());
     for (const fs::path& file : files)
-        index.addPage(parseHelpPage(fs::relative(file, helpDir, ec).generic_string(),
-                                    readWholeFile(file)));
+        index.addPage(
+            parseHelpPage(fs::relative(file, helpDir, ec).generic_string(), readWholeFile(file)));
     return index;
 }
 
@@ -397,7 +396,8 @@ std::vector<SearchHit> HelpIndex::search(const std::string& query, std::size_t l
         if (prefix) {
             for (auto it = words_.lower_bound(terms[t]);
                  it != words_.end() && it->first.rfind(terms[t], 0) == 0; ++it) {
-                const double idf = std::log(1.0 + double(pages_.size()) / double(it->second.size()));
+                const double idf =
+                    std::log(1.0 + double(pages_.size()) / double(it->second.size()));
                 // An exact word counts for more than a longer one it starts.
                 const double exact = it->first == terms[t] ? 1.0 : 0.5;
                 for (const auto& [pageNo, weight] : it->second)

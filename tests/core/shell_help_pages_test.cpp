@@ -36,10 +36,9 @@ std::string readSource(const fs::path& path) {
 // Qt window class or from one of the shared dialog bases.
 std::set<std::string> windowClassesInSources() {
     std::set<std::string> classes;
-    const std::regex declaration(R"(class\s+(T\w+)\s*:\s*public\s+(\w+))");
+    const std::regex declaration(R"re(class\s+(T\w+)\s*:\s*public\s+(\w+))re");
     for (const auto& entry : fs::recursive_directory_iterator(kSource / "src")) {
-        if (entry.path().extension() != ".h" ||
-            entry.path().parent_path().filename() != "widgets")
+        if (entry.path().extension() != ".h" || entry.path().parent_path().filename() != "widgets")
             continue;
         const std::string text = readSource(entry.path());
         for (std::sregex_iterator it(text.begin(), text.end(), declaration), end; it != end; ++it) {
@@ -56,8 +55,8 @@ std::set<std::string> windowClassesInSources() {
 std::set<std::string> menuActionNamesInSources() {
     const std::string text = readSource(kSource / "src/shell/widgets/main_menu.cpp");
     std::set<std::string> names;
-    const std::regex item(R"(item\(\s*\w+Menu\s*,\s*"[^"]*"\s*,\s*"(\w+)"\s*\))");
-    const std::regex named(R"(setObjectName\(\s*QStringLiteral\(\s*"(\w+)"\s*\)\s*\))");
+    const std::regex item(R"re(item\(\s*\w+Menu\s*,\s*"[^"]*"\s*,\s*"(\w+)"\s*\))re");
+    const std::regex named(R"re(setObjectName\(\s*QStringLiteral\(\s*"(\w+)"\s*\)\s*\))re");
     for (const std::regex* re : {&item, &named})
         for (std::sregex_iterator it(text.begin(), text.end(), *re), end; it != end; ++it)
             names.insert((*it)[1]);
@@ -107,8 +106,9 @@ TEST(HelpPages, EveryLinkAndPictureResolves) {
 TEST(HelpPages, EveryPageHasATitleAndKeywords) {
     for (const HelpPage& p : shippedHelp().pages()) {
         EXPECT_NE(p.title, fs::path(p.path).stem().string()) << p.path << " has no <title>";
-        if (p.path != "contents.html" && !p.path.ends_with("index.html"))
+        if (p.path != "contents.html" && !p.path.ends_with("index.html")) {
             EXPECT_FALSE(p.keywords.empty()) << p.path << " has no keywords";
+        }
     }
 }
 

@@ -18,7 +18,8 @@ std::optional<HelpTopic> HelpKeyFilter::topicFor(QWidget* widget) {
                 return topic;
     // The widget's own window first, then the windows it stands in (a
     // dialog's embedded panel, a child window of a dialog).
-    for (QWidget* w = widget->window(); w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
+    for (QWidget* w = widget->window(); w;
+         w = w->parentWidget() ? w->parentWidget()->window() : nullptr) {
         for (const QMetaObject* m = w->metaObject(); m; m = m->superClass())
             if (auto topic = helpTopicForWindow(m->className())) return topic;
         if (auto topic = helpTopicForWindow(w->objectName().toStdString())) return topic;

@@ -206,9 +206,10 @@ void HelpWindow::openTarget(const QString& target) {
     const qsizetype hash = target.indexOf(QLatin1Char('#'));
     const QString file = dir_ + QLatin1Char('/') + target.left(hash < 0 ? target.size() : hash);
     if (!QFileInfo::exists(file)) {
-        Browser->setHtml(QStringLiteral("<h2>Page not found</h2><p>The help page <tt>%1</tt> is "
-                                        "missing. The help pages are looked for in <tt>%2</tt>.</p>")
-                             .arg(target.toHtmlEscaped(), dir_.toHtmlEscaped()));
+        Browser->setHtml(
+            QStringLiteral("<h2>Page not found</h2><p>The help page <tt>%1</tt> is "
+                           "missing. The help pages are looked for in <tt>%2</tt>.</p>")
+                .arg(target.toHtmlEscaped(), dir_.toHtmlEscaped()));
         return;
     }
     QUrl url = QUrl::fromLocalFile(file);

@@ -1,0 +1,100 @@
+// The help window: Help > Index opens the contents, F1 in a dialog opens that
+// dialog's page while the dialog stays open, F1 on a highlighted menu
+// command opens the command's description, and the index and search tabs
+// lead to pages.
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <memory>
+
+#include "program_harness.h"
+#include "properties/widgets/water_dialog.h"
+#include "shell/widgets/help_window.h"
+#include "ui_fixture.h"
+
+using namespace tolvane;
+using tolvane::test::ProgramHarness;
+
+class TestHelp : public QObject {
+    Q_OBJECT
+
+    tolvane::test::UiFixture ui;
+    std::unique_ptr<ProgramHarness> run;
+
+    HelpWindow* help() const { return run->program->helpWindow(); }
+
+private Q_SLOTS:
+    void init() {
+        run = std::make_unique<ProgramHarness>();
+        QVERIFY(run->start(ProgramHarness::options(ui.workDir())));
+    }
+    void cleanup() {
+        run.reset();
+        TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
+    }
+
+    void help_index_opens_the_contents() {
+        QVERIFY(run->menu()->helpIndex->isEnabled());
+        QVERIFY(!help()->isVisible());
+        run->menu()->helpIndex->trigger();
+        QVERIFY(help()->isVisible());
+        QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
+        QVERIFY(help()->ContentsTree->topLevelItemCount() > 5);
+        QVERIFY(help()->Browser->toPlainText().contains(QStringLiteral("Getting started")));
+    }
+
+    void f1_in_a_dialog_opens_its_page_beside_it() {
+        bool seen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            seen = true;
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w,
+                            Qt::Key_F1);
+            QVERIFY(help()->isVisible());
+            QCOMPARE(help()->currentTarget(), QStringLiteral("water.html"));
+            // Readable while the dialog waits: the help is the dialog's child window.
+            QCOMPARE(help()->parentWidget(), w);
+            QVERIFY(!QApplication::activeModalWidget() || QApplication::activeModalWidget() == w);
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        run->menu()->water->trigger();
+        QVERIFY(seen);
+        // Afterwards Help > Index still shows it, no longer tied to the dialog.
+        run->menu()->helpIndex->trigger();
+        QVERIFY(help()->isVisible());
+        QCOMPARE(help()->parentWidget(), nullptr);
+        QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
+    }
+
+    void f1_on_a_menu_command_opens_its_description() {
+        QMenu* menu = run->menu()->calculateMenu;
+        menu->popup(run->main()->mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->setActiveAction(run->menu()->npsh);
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->close();
+        QCOMPARE(help()->currentTarget(), QStringLiteral("main_window.html#npsh"));
+    }
+
+    void index_and_search_lead_to_pages() {
+        run->menu()->helpIndex->trigger();
+        help()->IndexEdit->setText(QStringLiteral("NPSH"));
+        QTest::keyClick(help()->IndexEdit, Qt::Key_Return);
+        QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
+
+        help()->SearchEdit->setText(QStringLiteral("roughness table"));
+        QVERIFY(help()->SearchResults->count() > 0);
+        QListWidgetItem* first = help()->SearchResults->item(0);
+        Q_EMIT help()->SearchResults->itemActivated(first);
+        QCOMPARE(help()->currentTarget(), first->toolTip());
+        QVERIFY(help()->Browser->textCursor().hasSelection());  // the word found is marked
+
+        QTest::mouseClick(help()->BackButton, Qt::LeftButton);
+        QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
+    }
+};
+
+TOLVANE_GUI_TEST_MAIN(TestHelp)
+#include "test_help.moc"
