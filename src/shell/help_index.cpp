@@ -154,6 +154,8 @@ std::string readWholeFile(const fs::path& path) {
     return s.str();
 }
 
+const char* const kContentsPage = "contents.html";
+
 bool isWordByte(unsigned char c) { return std::isalnum(c) || c >= 0x80; }
 
 }  // namespace
@@ -367,7 +369,7 @@ const HelpPage* HelpIndex::page(const std::string& path) const {
 
 std::vector<ContentsEntry> HelpIndex::contents() const {
     if (dir_.empty()) return {};
-    return parseContents(readWholeFile(fs::path(dir_) / "contents.html"));
+    return parseContents(readWholeFile(fs::path(dir_) / kContentsPage));
 }
 
 std::vector<IndexEntry> HelpIndex::keywordIndex() const {
@@ -422,7 +424,9 @@ std::vector<SearchHit> HelpIndex::search(const std::string& query, std::size_t l
     }
     std::vector<SearchHit> hits;
     for (const auto& [pageNo, score] : scores)
-        hits.push_back({pages_[pageNo].path, pages_[pageNo].title, score});
+        // The contents name every page: a hit there says nothing.
+        if (pages_[pageNo].path != kContentsPage)
+            hits.push_back({pages_[pageNo].path, pages_[pageNo].title, score});
     std::stable_sort(hits.begin(), hits.end(),
                      [](const SearchHit& a, const SearchHit& b) { return a.score > b.score; });
     if (hits.size() > limit) hits.resize(limit);

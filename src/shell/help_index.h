@@ -69,7 +69,8 @@ public:
     std::vector<IndexEntry> keywordIndex() const;
     // Pages holding every word of the query (the last word also as the start
     // of a longer one), best first: title and keyword hits weigh more than
-    // hits in the text, and rare words more than common ones.
+    // hits in the text, and rare words more than common ones. The contents
+    // page is never a hit.
     std::vector<SearchHit> search(const std::string& query, std::size_t limit = 50) const;
 
     // Links that lead nowhere: a missing file, or an anchor the target page

@@ -21,7 +21,7 @@ const char* const kBend = R"(<html><head><meta charset="utf-8">
 const char* const kMain = R"(<html><head><title>The main window</title>
 <meta name="keywords" content="calculate, Elbow"></head><body>
 <h2 id="calculate">Calculate</h2><p>Press F3 to calculate the pressure drop of the element.
-The pressure drop appears in the table. Pressure pressure pressure.</p>
+The pressure drop appears in the table. Pressure pressure pressure. Each bend adds one.</p>
 <p><a href="missing.html">x</a> <a href="elements/bend.html#nosuch">y</a>
 <img src="images/none.png"></p></body></html>)";
 
@@ -110,16 +110,18 @@ TEST(HelpIndex, KeywordIndexIsSortedAndMergesPages) {
 
 TEST(HelpIndex, SearchNeedsEveryWordAndRanksTitlesHigher) {
     const HelpIndex index = sample();
-    // "bend" is in the title of one page and in the contents of another.
+    // "bend" is in the title of one page and in the text of another (and in
+    // the contents, which are no hit).
     std::vector<SearchHit> hits = index.search("Bend");
     ASSERT_EQ(hits.size(), 2u);
     EXPECT_EQ(hits[0].path, "elements/bend.html");
     EXPECT_EQ(hits[0].title, "Circular bend");
+    EXPECT_EQ(hits[1].path, "main_window.html");
     // Both words must be on the page.
     hits = index.search("pressure table");
     ASSERT_EQ(hits.size(), 1u);
     EXPECT_EQ(hits[0].path, "main_window.html");
-    EXPECT_TRUE(index.search("pressure bend").empty());
+    EXPECT_TRUE(index.search("pressure coefficient").empty());
     // The last word may be the start of a longer one.
     hits = index.search("resist");
     ASSERT_EQ(hits.size(), 1u);

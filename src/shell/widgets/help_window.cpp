@@ -135,7 +135,13 @@ HelpWindow::HelpWindow(const std::string& helpDirectory, QWidget* parent)
                 return;
             }
     });
-    connect(SearchEdit, &QLineEdit::returnPressed, this, &HelpWindow::runSearch);
+    // Enter opens the best page found.
+    connect(SearchEdit, &QLineEdit::returnPressed, this, [this] {
+        runSearch();
+        if (SearchResults->count() == 0) return;
+        SearchResults->setCurrentRow(0);
+        Q_EMIT SearchResults->itemActivated(SearchResults->item(0));
+    });
     connect(SearchEdit, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
     connect(SearchResults, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         openTarget(item->data(kTargetRole).toString());

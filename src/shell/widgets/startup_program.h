@@ -15,6 +15,7 @@
 
 #include "shell/session.h"
 #include "shell/settings_file.h"
+#include "shell/widgets/help_window.h"
 #include "shell/widgets/qt_platform.h"
 
 namespace tolvane {
@@ -22,7 +23,6 @@ namespace tolvane {
 class ProjectActions;
 class TAusgabe_Fenster;
 class HelpKeyFilter;
-class HelpWindow;
 class TEinstellungenDlg;
 class TKurzAnzeige;
 class TMyWindow;
