@@ -80,7 +80,7 @@ TEST(HelpPages, EveryElementKindHasItsPage) {
 
 TEST(HelpPages, EveryWindowClassHasAPage) {
     const std::set<std::string> classes = windowClassesInSources();
-    EXPECT_GT(classes.size(), 30u);
+    EXPECT_GE(classes.size(), 30u);
     for (const std::string& name : classes)
         EXPECT_TRUE(helpTopicForWindow(name).has_value()) << name << " has no help topic";
     for (const auto& [name, topic] : windowHelpTopics())

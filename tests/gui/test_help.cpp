@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <memory>
 
@@ -61,10 +62,11 @@ private Q_SLOTS:
         });
         run->menu()->water->trigger();
         QVERIFY(seen);
-        // Afterwards Help > Index still shows it, no longer tied to the dialog.
-        run->menu()->helpIndex->trigger();
+        // The dialog has closed; the page stays to be read, on its own again.
         QVERIFY(help()->isVisible());
         QCOMPARE(help()->parentWidget(), nullptr);
+        QCOMPARE(help()->currentTarget(), QStringLiteral("water.html"));
+        run->menu()->helpIndex->trigger();
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
     }
 

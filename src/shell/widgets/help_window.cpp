@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -209,6 +210,11 @@ void HelpWindow::openItem(QTreeWidgetItem* item) {
 }
 
 void HelpWindow::openTarget(const QString& target) {
+    if (isVisible() && target == currentTarget()) {  // no second history entry
+        const qsizetype at = target.indexOf(QLatin1Char('#'));
+        if (at >= 0) Browser->scrollToAnchor(target.mid(at + 1));
+        return;
+    }
     const qsizetype hash = target.indexOf(QLatin1Char('#'));
     const QString file = dir_ + QLatin1Char('/') + target.left(hash < 0 ? target.size() : hash);
     if (!QFileInfo::exists(file)) {
@@ -234,12 +240,26 @@ void HelpWindow::followModalDialog() {
     // A modal dialog blocks every window but its own children: the help
     // window opened from one becomes its child window for the while.
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == this) return;
-    if (parentWidget() == modal) return;
+    if (modal == this || parentWidget() == modal) return;
+    if (parentWidget()) parentWidget()->removeEventFilter(this);
     const QRect place = geometry();
     const bool placed = testAttribute(Qt::WA_Moved);
     setParent(modal, Qt::Window);
     if (placed) setGeometry(place);
+    if (modal) modal->installEventFilter(this);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The dialog closes: the help stays on the screen, on its own again.
+    if (watched == parentWidget() && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        const bool shown = isVisible();
+        const QRect place = geometry();
+        setParent(nullptr, Qt::Window);
+        setGeometry(place);
+        if (shown) show();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::showTopic(const QString& target) {

@@ -48,6 +48,9 @@ public:
 public Q_SLOTS:
     void runSearch();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildContents();
     void buildIndex();
