@@ -251,7 +251,7 @@ SOURCES = {
         "Steady isothermal flow of an ideal gas with the density taken at the mean temperature: "
         "integrating the pressure loss along the element gives p&#8321;&sup2; &minus; "
         "p&#8322;&sup2; = 2&middot;p&#8321;&middot;&Delta;p&middot;T<sub>m</sub>/T&#8321;; "
-        "textbook derivation (see the gas correction page)."),
+        "textbook derivation, see the <a href=\"gas_correction.html\">gas correction</a>."),
     "program_tables": (
         "Constant coefficients and one-dimensional tables",
         "Tabulated values of the program's resistance-coefficient tables; their published origin "
@@ -312,6 +312,8 @@ TURBULENT_PIPE = (
     + display("colebrook", "zeta_pipe", "pressure_drop_pipe"))
 
 # Group 1: straight pipes
+SHAPE_AND_COLEBROOK = [("laminar_shapes", "Laminar shape factor f"),
+                       ("colebrook", "Turbulent friction factor")]
 kind(1, 1, "circular", "A straight pipe of circular cross section.",
      [D_PIPE, ("Length of pipe L:", "M", "1.0", "length of the pipe")],
      "<p>Velocity and Reynolds number in the pipe:</p>"
@@ -319,7 +321,7 @@ kind(1, 1, "circular", "A straight pipe of circular cross section.",
      + "<p>with d = D.</p><p><b>Laminar flow</b> (Re &lt; 2320), Hagen-Poiseuille:</p>"
      + display("hagen_poiseuille", "zeta_pipe", "pressure_drop_pipe") + TURBULENT_PIPE,
      ["D and L must be greater than zero."],
-     ["hagen_poiseuille", "colebrook"],
+     [("hagen_poiseuille", "Laminar friction factor"), ("colebrook", "Turbulent friction factor")],
      laminar="Laminar flow is calculated with &lambda; = 64/Re.",
      keywords="straight pipe, round pipe, friction loss, Darcy-Weisbach")
 kind(1, 2, "rectangular", "A straight duct of rectangular cross section B &times; H.",
@@ -335,7 +337,7 @@ kind(1, 2, "rectangular", "A straight duct of rectangular cross section B &times
      + "<p>In laminar flow no resistance coefficient is reported (the table cell stays "
        "empty); the pressure drop is.</p>" + TURBULENT_PIPE,
      ["B, H and L must be greater than zero."],
-     ["laminar_shapes", "colebrook"], section="rectangular",
+     SHAPE_AND_COLEBROOK, section="rectangular",
      laminar="Laminar flow is calculated with the shape factor of the rectangle.",
      keywords="straight duct, rectangular duct, hydraulic diameter")
 kind(1, 3, "Circular ring", "The annular gap between two concentric pipes (outer diameter D, "
@@ -353,7 +355,7 @@ kind(1, 3, "Circular ring", "The annular gap between two concentric pipes (outer
      ["D, D<sub>i</sub> and L must be greater than zero.",
       "D must be greater than D<sub>i</sub>.",
       "D/D<sub>i</sub> at most 100."],
-     ["laminar_shapes", "colebrook"], section="ring",
+     SHAPE_AND_COLEBROOK, section="ring",
      laminar="Laminar flow is calculated with the shape factor of the annulus.",
      keywords="annulus, annular gap, concentric pipes, hydraulic diameter")
 kind(1, 4, "Channel", "A straight channel of width B filled to the height H. It is calculated "
@@ -369,7 +371,7 @@ kind(1, 4, "Channel", "A straight channel of width B filled to the height H. It 
      + display("side_ratio", "laminar_shape", "pressure_drop_pipe")
      + "<p>In laminar flow no resistance coefficient is reported.</p>" + TURBULENT_PIPE,
      ["B, H and L must be greater than zero."],
-     ["laminar_shapes", "colebrook"], section="rectangular",
+     SHAPE_AND_COLEBROOK, section="rectangular",
      laminar="Laminar flow is calculated with the shape factor of the rectangle.",
      keywords="open channel, flume, hydraulic diameter")
 kind(1, 5, "Other form", "A straight conduit of any cross section, given by its area A and its "
@@ -454,7 +456,8 @@ kind(3, 2, "Gradual enlargement", "A conical diffuser from D<sub>1</sub> to D<su
                "diffuser_zeta", "static_drop_w1") + STATIC_NOTE,
      ["D1 and D2 must be greater than zero.", "D1 must be smaller than D2.",
       "The half angle w must be greater than 0 and smaller than 90&deg;."],
-     ["program_correlation", "colebrook"], laminar=SECTION_LAMINAR, section="two",
+     [("program_correlation", "Expansion factor &phi; and friction part"),
+      ("colebrook", "Friction factor &lambda;")], laminar=SECTION_LAMINAR, section="two",
      keywords="diffuser, cone, conical expansion, change of section")
 kind(3, 3, "Sudden contraction", "An abrupt narrowing of a circular pipe from D<sub>1</sub> to "
      "D<sub>2</sub> in the direction of flow.",
@@ -465,8 +468,8 @@ kind(3, 3, "Sudden contraction", "An abrupt narrowing of a circular pipe from D<
      + "<p>The pressure drop includes the acceleration of the flow from w<sub>1</sub> to "
        "w<sub>2</sub>.</p>",
      ["D1 and D2 must be greater than zero.", "D1 must be greater than D2."],
-     ["idelchik"], laminar=SECTION_LAMINAR, section="two",
-     keywords="reduction, narrowing, change of section")
+     [("idelchik", "Coefficient of the sudden contraction")], laminar=SECTION_LAMINAR,
+     section="two", keywords="reduction, narrowing, change of section")
 kind(3, 4, "Gradual contraction", "A conical confuser from D<sub>1</sub> to D<sub>2</sub> with "
      "the half cone angle w.",
      [("Diameter of pipe D1:", "MM", "100", "upstream diameter"),
@@ -480,7 +483,8 @@ kind(3, 4, "Gradual contraction", "A conical confuser from D<sub>1</sub> to D<su
      + "<p>α is the total cone angle in radians (with the factor 0.01745).</p>",
      ["D1 and D2 must be greater than zero.", "D1 must be greater than D2.",
       "The half angle w must be greater than 0 and smaller than 90&deg;."],
-     ["idelchik", "colebrook"], laminar=SECTION_LAMINAR, section="two",
+     [("idelchik", "Local part and friction part of the conical contraction"),
+      ("colebrook", "Friction factor &lambda;")], laminar=SECTION_LAMINAR, section="two",
      keywords="confuser, cone, reducer, conical contraction, change of section")
 
 # Group 4: bends
@@ -534,7 +538,8 @@ kind(4, 4, "Rectangular bend", "A smoothly curved bend of a rectangular duct B &
                "bend_rectangular_tall") + zeta_w("the rectangular section B &times; H"),
      ["B, H, R and w must be greater than zero.", "w at most 180&deg;.",
       "R/d<sub>h</sub> from 1 to 10; outside the program asks to change R, B or H."],
-     ["program_tables", "program_correlation"], section="rectangular",
+     [("program_tables", "Angle factor A and radius factor B"),
+      ("program_correlation", "Correction for the side ratio s")], section="rectangular",
      option=("The Surface of Pipe is:", "smooth", "rough",
              "chooses the row of the radius factor B. The choice is made in the "
              "&quot;Additional Data&quot; window that opens beside the main window for this kind."),
@@ -544,15 +549,20 @@ MITER = ("<p>The roughness k is asked for and the friction factor &lambda; = col
          "the deflection angle w (degrees) with a Reynolds-number term E and a roughness "
          "factor F:</p>"
          + display("miter_a", "miter_s", "miter_e", "miter_epsilon")
-         + "<p>F = 1 when Re &le; 40 000 or &epsilon; = 0; for Re &gt; 40 000, F = 1 + "
-           "500&middot;&epsilon; when &epsilon; &le; 0.001 and F = 1.5 when &epsilon; &gt; 0.001.</p>"
-         + display("miter_f", "miter_zeta"))
+         + "<p>Roughness factor F:</p>"
+         + '<table class="data"><tr><th></th><th>Re &le; 40 000</th><th>Re &gt; 40 000</th></tr>'
+           "<tr><th>&epsilon; = 0</th><td>1</td><td>1</td></tr>"
+           "<tr><th>0 &lt; &epsilon; &le; 0.001</th><td>1</td><td>[[miter_f]]</td></tr>"
+           "<tr><th>&epsilon; &gt; 0.001</th><td>1</td><td>1.5</td></tr></table>"
+         + display("miter_zeta"))
+MITER_SOURCES = [("idelchik", "Angle function S"),
+                 ("program_correlation", "Factor A, Reynolds-number term E, roughness factor F"),
+                 ("colebrook", "Friction factor &lambda; (reported only)")]
 kind(4, 5, "Miter bend, circular", "A sharp, unrounded change of direction of a circular pipe "
      "(a mitered elbow) by the angle w.",
      [D_PIPE, ("Angle w:", "DEG", "45", "angle of deflection")],
-     "<p>Velocity and Reynolds number in the pipe, d = D.</p>" + MITER + ZETA_W,
-     ["D and w must be greater than zero.", "w at most 180&deg;."],
-     ["idelchik", "program_correlation", "colebrook"],
+     "<p>Here d = D.</p>" + MITER + ZETA_W,
+     ["D and w must be greater than zero.", "w at most 180&deg;."], MITER_SOURCES,
      keywords="mitre bend, miter elbow, sharp elbow")
 kind(4, 6, "Miter bend, rectangular", "A sharp change of direction of a rectangular duct "
      "B &times; H by the angle w.",
@@ -562,8 +572,8 @@ kind(4, 6, "Miter bend, rectangular", "A sharp change of direction of a rectangu
      "<p>Velocity, hydraulic diameter and Reynolds number:</p>"
      + display("velocity_rectangular", "hydraulic_rectangular", "reynolds")
      + "<p>with d = d<sub>h</sub>.</p>" + MITER + zeta_w("the rectangular section B &times; H"),
-     ["B, H and w must be greater than zero.", "w at most 180&deg;."],
-     ["idelchik", "program_correlation", "colebrook"], section="rectangular",
+     ["B, H and w must be greater than zero.", "w at most 180&deg;."], MITER_SOURCES,
+     section="rectangular",
      keywords="mitre bend, duct elbow, sharp elbow")
 
 # Group 5: branchings of current
@@ -731,7 +741,7 @@ kind(9, 1, "Orifice DIN 1952", "A standard orifice plate in a pipe.",
       "The correlation holds for 5000 &le; Re &le; 10<sup>7</sup>; outside, the program says "
       "&quot;An exact calculation is only possible in the range 5000=&lt; Re =&lt;10^7!&quot; "
       "and calculates anyway."],
-     ["stolz"],
+     [("stolz", "Discharge coefficient C and remaining pressure loss")],
      keywords="orifice plate, flow meter, measuring orifice, ISO 5167")
 kind(9, 2, "Orifice sharp-edged", "A thin sharp-edged orifice (restriction plate) in a "
      "straight pipe.",
@@ -740,7 +750,8 @@ kind(9, 2, "Orifice sharp-edged", "A thin sharp-edged orifice (restriction plate
      ["D2 must be smaller than D1.",
       "The correlation holds for Re &gt; 10<sup>5</sup>; below, the program says &quot;An "
       "exact calculation is only possible at Re &gt; 10^5!&quot; and calculates anyway."],
-     ["idelchik"], keywords="restriction orifice, thin orifice")
+     [("idelchik", "Coefficient of the sharp-edged orifice in a straight pipe")],
+     keywords="restriction orifice, thin orifice")
 kind(9, 3, "Orifice thick-edged", "An orifice whose bore has the length L (a thick plate or a "
      "short restriction).",
      ORIFICE_INPUTS + [("Length L:", "MM", "10", "length of the bore")],
@@ -903,9 +914,11 @@ def element_page(k):
     body.append("<h2>Source</h2>")
     if k["sources"]:
         body.append("<ul>")
-        for key in k["sources"]:
-            used, ref = SOURCES[key]
-            body.append(f'<li>{ref} (<a href="../sources.html#{key}">{used}</a>)</li>')
+        for entry in k["sources"]:
+            key, what = entry if isinstance(entry, tuple) else (entry, "")
+            lead = f"<b>{what}</b>: " if what else ""
+            body.append(f'<li>{lead}{SOURCES[key][1]} (<a href="../sources.html#{key}">'
+                        "all sources</a>)</li>")
         body.append("</ul>")
     else:
         body.append("<p>Elementary physics; no correlation is involved.</p>")
@@ -935,8 +948,15 @@ def index_page():
                 "resistance coefficient, index", "\n".join(body), "../")
 
 
+def link_text(k):
+    """A kind's name where it stands alone; the straight pipes are named by
+    their cross section only, so they get their group."""
+    name = html.escape(k["name"])
+    return f"{name} (straight pipe)" if k["group"] == 1 else name
+
+
 def links(kinds, prefix="elements/"):
-    return ", ".join(f'<a href="{prefix}{slug(k["name"])}.html">{html.escape(k["name"])}</a>'
+    return ", ".join(f'<a href="{prefix}{slug(k["name"])}.html">{link_text(k)}</a>'
                      for k in kinds)
 
 
@@ -1107,7 +1127,9 @@ the pressure drop is multiplied by the quantity of elements. For the two branchi
 the pressure drop of the main passage only.</li>
 </ul>
 <h2>Source</h2>
-<p>{SOURCES["gas"][1]}</p>
+<p>Textbook derivation as above: steady isothermal flow of an ideal gas, density at the mean
+temperature. See also the <a href="sources.html">published sources</a> of the element
+correlations.</p>
 """
     return page("Gas correction", "gas correction, compressible flow, gas, isothermal flow, "
                 "inlet pressure, pressure drop limit, ideal gas", body, "")
@@ -1116,7 +1138,8 @@ the pressure drop of the main passage only.</li>
 def sources_page():
     use = {}
     for k in KINDS:
-        for key in k["sources"]:
+        for entry in k["sources"]:
+            key = entry[0] if isinstance(entry, tuple) else entry
             use.setdefault(key, []).append(k)
     body = ["<h1>Published sources</h1>",
             "<p>The correlations and tables the program uses, and where they come from. Where "
