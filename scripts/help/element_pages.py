@@ -934,11 +934,16 @@ def index_page():
             "it is valid, its limits of validity and the published source of its correlation "
             "or table.</p>"]
     for g, group in enumerate(GROUPS, 1):
-        body.append(f"<h2>{html.escape(group)}</h2><ul>")
-        for k in KINDS:
-            if k["group"] == g:
-                body.append(f'<li><a href="{slug(k["name"])}.html">{html.escape(k["name"])}</a></li>')
-        body.append("</ul>")
+        body.append(f"<h2>{html.escape(group)}</h2>")
+        body.append('<table cellspacing="4"><tr>')
+        for i, k in enumerate(k for k in KINDS if k["group"] == g):
+            if i and i % 4 == 0:  # four to a row, so a narrow help window needs no scrolling
+                body.append("</tr><tr>")
+            s = slug(k["name"])
+            body.append(f'<td align="center" valign="top" width="120"><a href="{s}.html">'
+                        f'<img src="../images/elements/{s}.png" width="70" height="70" '
+                        f'alt="{html.escape(k["name"])}"><br>{html.escape(k["name"])}</a></td>')
+        body.append("</tr></table>")
     body.append("<h2>Common to all elements</h2><ul>"
                 '<li><a href="../flow_regimes.html">Flow regimes and the Reynolds number</a></li>'
                 '<li><a href="../friction_factor.html">Friction factor</a></li>'
