@@ -17,6 +17,7 @@ it into PNGs. The element pictures come from scripts/help/element_pictures.py.
 The generated files are committed; the build does not run this script.
 """
 import html
+import json
 import os
 import re
 import sys
@@ -801,6 +802,99 @@ kind(10, 2, "Resistance coefficient", "Any fitting whose resistance coefficient 
 
 
 # ---------------------------------------------------------------------------
+# Worked examples, computed by the batch tool (scripts/help/compute_examples.py)
+# with the element form's default inputs. Water at 20 °C; air at 20 °C and
+# 6 bar absolute (density from the ideal gas law, viscosity 18.2e-6 kg/(m s)).
+EXAMPLE_MEDIUM = {"name": "water 20 °C", "flow": "50", "density": "998.2", "viscosity": "1002",
+                  "branchFlow": "15", "roughness": "0.1"}
+EXAMPLE_GAS = {"name": "air 20 °C", "flow": "700", "density": "7.13", "viscosity": "18.2",
+               "fields": ["100", "200"],
+               "gas": {"pressure": "6", "pressureUnit": "bar", "inletTemperature": "20",
+                       "inletTemperatureUnit": "°C", "outletTemperature": "20",
+                       "outletTemperatureUnit": "°C"}}
+EXAMPLES_FILE = os.path.join(HERE, "examples.json")
+
+
+def load_examples():
+    if not os.path.exists(EXAMPLES_FILE):
+        return None
+    with open(EXAMPLES_FILE, encoding="utf-8") as f:
+        return json.load(f)
+
+
+def message_list(messages):
+    if not messages:
+        return ""
+    items = "".join("<li>" + html.escape(m["text"]).replace("\r", "<br>") + "</li>"
+                    for m in messages)
+    return f"<p>The program says:</p><ul>{items}</ul>"
+
+
+def result_rows(examples, example, first_row):
+    """The table rows from first_row on that the column fills."""
+    rows = []
+    for heading, text in list(zip(examples["headings"], example["column"]))[first_row:]:
+        if text.strip() and heading:
+            rows.append(f"<tr><td>{html.escape(heading)}</td><td>{html.escape(text.strip())}</td></tr>")
+    return '<table class="data">' + "".join(rows) + "</table>"
+
+
+def example_section(k, examples):
+    if not examples:
+        return ""
+    example = examples["kinds"].get(f'{k["group"]},{k["variant"]}')
+    if not example:
+        return ""
+    m = EXAMPLE_MEDIUM
+    inputs = ", ".join(f"{label.rstrip(': ')} = {default} {UNITS[unit][0]}".rstrip()
+                       for label, unit, default, _ in k["inputs"])
+    out = ["<h2>Example</h2>",
+           f"<p>{html.escape(m['name'][:1].upper() + m['name'][1:])} (&rho; = {m['density']} kg/m&sup3;, "
+           f"&eta; = {m['viscosity']}&middot;10<sup>&minus;6</sup> kg/(m&middot;s)), rate of flow "
+           f"Q = {m['flow']} m&sup3;/h"]
+    if (k["group"], k["variant"]) in ((5, 5), (5, 6)):
+        out.append(f", branch Q<sub>2</sub> = {m['branchFlow']} m&sup3;/h")
+    if (k["group"], k["variant"]) in FRICTION_KINDS:
+        out.append(f", roughness k = {m['roughness']} mm")
+    out.append(f"; the form's default inputs: {inputs}")
+    if k["option"]:
+        out.append(f", &quot;{k['option'][1]}&quot;")
+    out.append(".</p>")
+    out.append(message_list(example["messages"]))
+    if example["column"]:
+        out.append("<p>The column of the calculation table (3 decimal places):</p>")
+        out.append(result_rows(examples, example, 13))
+    return "".join(out)
+
+
+def gas_example(examples):
+    if not examples or "gas" not in examples:
+        return ""
+    g = EXAMPLE_GAS
+    liquid, gas = examples["gas"]["liquid"], examples["gas"]["gas"]
+    if not (liquid["column"] and gas["column"]):
+        return ""
+    rows = "".join(
+        f"<tr><td>{html.escape(h)}</td><td>{html.escape(a.strip())}</td>"
+        f"<td>{html.escape(b.strip())}</td></tr>"
+        for h, a, b in list(zip(examples["headings"], liquid["column"], gas["column"]))[13:]
+        if h and (a.strip() or b.strip()))
+    return (f"<h2>Example</h2><p>Air at 20 &deg;C and 6 bar absolute (&rho; = {g['density']} "
+            f"kg/m&sup3;, &eta; = {g['viscosity']}&middot;10<sup>&minus;6</sup> kg/(m&middot;s)), "
+            f"Q = {g['flow']} m&sup3;/h through a circular pipe D = {g['fields'][0]} mm, "
+            f"L = {g['fields'][1]} m, k = {EXAMPLE_MEDIUM['roughness']} mm, calculated once with "
+            "the condition liquid and once as a gas with T<sub>1</sub> = T<sub>2</sub> = "
+            "20 &deg;C:</p>"
+            '<table class="data"><tr><th></th><th>liquid</th><th>gas</th></tr>'
+            f"{rows}</table><p>The gas correction raises the pressure drop, here by "
+            f"{percent_more(liquid['column'][24], gas['column'][24])} %.</p>")
+
+
+def percent_more(before, after):
+    return f"{(float(after) / float(before) - 1) * 100:.0f}"
+
+
+# ---------------------------------------------------------------------------
 STYLE = """<style type="text/css">
 body { font-family: sans-serif; }
 h1 { font-size: x-large; }
@@ -898,7 +992,8 @@ def element_page(k):
                 "the inlet pressure and temperatures) comes from the medium panel of the main "
                 "window.</p>")
     body.append("<h2>Calculation</h2>")
-    if section_text(k):
+    # Where the formulas of the flow state follow, they say it themselves.
+    if section_text(k) and "[[reynolds]]" not in k["calc"]:
         body.append(f"<p>{section_text(k)}</p>")
     body.append(k["calc"])
     body.append("<p>After that, for a gaseous medium the <a href=\"../gas_correction.html\">gas "
@@ -911,6 +1006,7 @@ def element_page(k):
     body.append("</ul>")
     body.append("<h2>Results shown</h2>")
     body.append(f"<p>The column of the calculation table holds {results_text(k)}</p>")
+    body.append(example_section(k, EXAMPLES))
     body.append("<h2>Source</h2>")
     if k["sources"]:
         body.append("<ul>")
@@ -1131,6 +1227,7 @@ inlet pressure.</li>
 the pressure drop is multiplied by the quantity of elements. For the two branchings it acts on
 the pressure drop of the main passage only.</li>
 </ul>
+{gas_example(EXAMPLES)}
 <h2>Source</h2>
 <p>Textbook derivation as above: steady isothermal flow of an ideal gas, density at the mean
 temperature. See also the <a href="sources.html">published sources</a> of the element
@@ -1165,6 +1262,9 @@ def write(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
+
+
+EXAMPLES = load_examples()
 
 
 def main():
