@@ -1082,10 +1082,10 @@ a section of area A with the wetted circumference U.</p>
 <h2>Laminar and turbulent</h2>
 <p>The flow is <b>laminar</b> when</p>
 {display("laminar_limit")}
-<p>and <b>turbulent</b> from Re = 2320 upwards (Re = 2320 itself counts as turbulent). When the
-Reynolds number lies in</p>
+<p>and <b>turbulent</b> from Re = 2320 upwards (Re = 2320 itself counts as turbulent). When an
+element is calculated with a Reynolds number in</p>
 {display("transition_band")}
-<p>the program adds the result but first says &quot;The flow is in the range laminar to
+<p>the program adds its result to the table but first says &quot;The flow is in the range laminar to
 turbulent. An error of calculation is possible!&quot;: near the critical Reynolds number the
 flow may be either laminar or turbulent, and the friction factor may lie anywhere between the
 two laws.</p>
