@@ -85,6 +85,7 @@ private Q_SLOTS:
         help()->IndexEdit->setText(QStringLiteral("NPSH"));
         QTest::keyClick(help()->IndexEdit, Qt::Key_Return);
         QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
+        QCOMPARE(help()->ContentsTree->currentItem()->text(0), QStringLiteral("NPSH"));
 
         help()->SearchEdit->setText(QStringLiteral("roughness table"));
         QVERIFY(help()->SearchResults->count() > 0);
@@ -95,6 +96,8 @@ private Q_SLOTS:
 
         QTest::mouseClick(help()->BackButton, Qt::LeftButton);
         QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
+        QCOMPARE(help()->ContentsTree->currentItem()->text(0), QStringLiteral("NPSH"));
+        QVERIFY(help()->windowTitle().startsWith(QStringLiteral("NPSH")));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -70,11 +71,8 @@ HelpWindow::HelpWindow(const std::string& helpDirectory, QWidget* parent)
     connect(HomeButton, &QToolButton::clicked, this, &HelpWindow::showContents);
     connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QToolButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, ForwardButton, &QToolButton::setEnabled);
-    connect(Browser, &QTextBrowser::sourceChanged, this, [this] {
-        const QString title = Browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Tolvane Help")
-                                       : title + QStringLiteral(" - Tolvane Help"));
-    });
+    // Links, back and forward: the history changes with every page shown.
+    connect(Browser, &QTextBrowser::historyChanged, this, &HelpWindow::pageShown);
 
     Tabs = new QTabWidget(this);
     Tabs->setObjectName(QStringLiteral("Tabs"));
@@ -169,6 +167,29 @@ void HelpWindow::buildContents() {
         ContentsTree->topLevelItem(i)->setExpanded(true);
 }
 
+void HelpWindow::pageShown() {
+    const QString title = Browser->documentTitle();
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Tolvane Help")
+                                   : title + QStringLiteral(" - Tolvane Help"));
+    markInContents();
+}
+
+void HelpWindow::markInContents() {
+    // The entry of the shown page and anchor, else of the page.
+    const QString target = currentTarget();
+    const QString page = target.section(QLatin1Char('#'), 0, 0);
+    QTreeWidgetItem* pageEntry = nullptr;
+    for (QTreeWidgetItemIterator it(ContentsTree); *it; ++it) {
+        const QString entry = (*it)->data(0, kTargetRole).toString();
+        if (entry == target) {
+            ContentsTree->setCurrentItem(*it);
+            return;
+        }
+        if (!pageEntry && entry == page) pageEntry = *it;
+    }
+    if (pageEntry) ContentsTree->setCurrentItem(pageEntry);
+}
+
 void HelpWindow::buildIndex() {
     for (const IndexEntry& e : index_.keywordIndex()) {
         auto* item = new QTreeWidgetItem(IndexTree);
@@ -227,6 +248,7 @@ void HelpWindow::openTarget(const QString& target) {
     QUrl url = QUrl::fromLocalFile(file);
     if (hash >= 0) url.setFragment(target.mid(hash + 1));
     Browser->setSource(url);
+    pageShown();
 }
 
 QString HelpWindow::currentTarget() const {

@@ -54,6 +54,8 @@ protected:
 private:
     void buildContents();
     void buildIndex();
+    void pageShown();
+    void markInContents();
     void filterIndex(const QString& text);
     void openItem(QTreeWidgetItem* item);
     void openTarget(const QString& target);
