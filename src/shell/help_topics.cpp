@@ -54,6 +54,9 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"SaveProjectAs", at("save_project_as")},
         {"ExportTablePdf", at("export_pdf")},
         {"Exit", at("exit")},
+        {"RecentProject", at("recent_projects")},  // RecentProject1 ... RecentProject8
+        {"EditUndo", at("undo")},
+        {"EditRedo", at("undo")},
         {"EditCopy", at("edit")},
         {"EditPaste", at("edit")},
         {"EditDelete", at("edit")},
@@ -111,6 +114,11 @@ std::optional<HelpTopic> helpTopicForWindow(const std::string& className) {
 }
 
 std::optional<HelpTopic> helpTopicForMenuCommand(const std::string& actionName) {
+    // The recent projects are numbered items of one command.
+    const std::string recent = "RecentProject";
+    if (actionName.size() > recent.size() && actionName.rfind(recent, 0) == 0 &&
+        actionName.find_first_not_of("0123456789", recent.size()) == std::string::npos)
+        return find(menuHelpTopics(), recent);
     return find(menuHelpTopics(), actionName);
 }
 

@@ -92,6 +92,8 @@ TEST(HelpPages, EveryMenuCommandHasAPageAndAnchor) {
     EXPECT_GT(names.size(), 40u);
     for (const std::string& name : names)
         EXPECT_TRUE(helpTopicForMenuCommand(name).has_value()) << name << " has no help topic";
+    EXPECT_EQ(helpTopicForMenuCommand("RecentProject3")->anchor, "recent_projects");
+    EXPECT_FALSE(helpTopicForMenuCommand("RecentProjectX").has_value());
     for (const auto& [name, topic] : menuHelpTopics()) {
         EXPECT_FALSE(topic.anchor.empty()) << name;
         EXPECT_TRUE(shippedHelp().resolves(topic.target())) << name << ": " << topic.target();

@@ -6,13 +6,16 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <functional>
 #include <memory>
 
 #include "program_harness.h"
 #include "properties/widgets/water_dialog.h"
+#include "shell/help_topics.h"
 #include "shell/widgets/help_window.h"
 #include "ui_fixture.h"
 
@@ -68,6 +71,20 @@ private Q_SLOTS:
         QCOMPARE(help()->currentTarget(), QStringLiteral("water.html"));
         run->menu()->helpIndex->trigger();
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
+    }
+
+    void every_command_of_the_menu_bar_has_a_topic() {
+        QStringList missing;
+        std::function<void(const QList<QAction*>&)> visit = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->menu()) visit(a->menu()->actions());
+                if (a->isSeparator() || a->menu()) continue;
+                if (!helpTopicForMenuCommand(a->objectName().toStdString()))
+                    missing << a->text() + QStringLiteral(" (") + a->objectName() + u')';
+            }
+        };
+        visit(run->main()->menuBar()->actions());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
     void f1_on_a_menu_command_opens_its_description() {
