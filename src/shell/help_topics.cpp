@@ -7,7 +7,8 @@ namespace tolvane {
 
 const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics() {
     static const std::vector<std::pair<std::string, HelpTopic>> topics = {
-        {"TMyWindow", {"main_window.html", ""}},
+        // F1 in the main window is Help > Index: the contents.
+        {"TMyWindow", {"contents.html", ""}},
         {"TBtnBottomDlg", {"element_chooser.html", ""}},
         {"TGasdaten", {"additional_data.html", "gas_data"}},
         {"TZusatzElementfenster", {"additional_data.html", "bend_surface"}},

@@ -17,6 +17,8 @@
 #include "properties/widgets/water_dialog.h"
 #include "shell/help_topics.h"
 #include "shell/widgets/help_window.h"
+#include "shell/widgets/main_window.h"
+#include "shell/widgets/medium_panel.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -48,6 +50,13 @@ private Q_SLOTS:
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
         QVERIFY(help()->ContentsTree->topLevelItemCount() > 5);
         QVERIFY(help()->Browser->toPlainText().contains(QStringLiteral("Getting started")));
+    }
+
+    void f1_in_the_main_window_is_help_index() {
+        run->main()->activateWindow();
+        QTest::keyClick(run->main()->mediumPanel(), Qt::Key_F1);
+        QVERIFY(help()->isVisible());
+        QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
     }
 
     void f1_in_a_dialog_opens_its_page_beside_it() {
