@@ -42,6 +42,8 @@ const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics() {
         {"Tv_geschw", {"velocity_flow.html", "flow_to_velocity"}},
         {"TInhaltDlg", {"pipe_volume.html", ""}},
         {"HelpWindow", {"contents.html", ""}},
+        // Qt's own dialogs, by the object name the program gives them.
+        {"PrintPreview", {"printing.html", ""}},
     };
     return topics;
 }

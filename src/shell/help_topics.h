@@ -23,7 +23,8 @@ struct HelpTopic {
 // The first page of the help, with the table of contents.
 inline constexpr const char* kHelpContentsPage = "contents.html";
 
-// Window and dialog class names (without namespace) with their topics.
+// Window and dialog class names (without namespace), and the object names
+// of Qt's own dialogs the program shows, with their topics.
 const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics();
 // The object names of the main menu's actions with their topics; the list
 // is the menu's complete set of commands.
