@@ -82,6 +82,23 @@ private Q_SLOTS:
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
     }
 
+    void f1_on_a_kind_of_the_chooser_opens_the_kind_s_page() {
+        bool seen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            seen = true;
+            auto* bend = tolvane::test::byName<QToolButton>(w, "SB14");  // Circular bend
+            bend->setFocus();
+            QTest::keyClick(bend, Qt::Key_F1);
+            QCOMPARE(help()->currentTarget(), QStringLiteral("elements/circular_bend.html"));
+            // Elsewhere in the chooser: the chooser's own page.
+            QTest::keyClick(w, Qt::Key_F1);
+            QCOMPARE(help()->currentTarget(), QStringLiteral("element_chooser.html"));
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        run->menu()->selectElement->trigger();
+        QVERIFY(seen);
+    }
+
     void every_command_of_the_menu_bar_has_a_topic() {
         QStringList missing;
         std::function<void(const QList<QAction*>&)> visit = [&](const QList<QAction*>& actions) {

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "shell/element_catalogue.h"
+#include "shell/help_topics.h"
+#include "shell/widgets/help_key_filter.h"
 
 namespace tolvane {
 
@@ -80,6 +82,9 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
         b->setCheckable(true);
         b->setAutoRaise(false);
         b->setToolTip(QString::fromStdString(spec.hint));
+        // F1 on a kind's button: the page of that kind.
+        b->setProperty(kHelpTopicProperty,
+                       QString::fromStdString(helpTopicForElement(spec.kind).target()));
         const QString caption = spec.button == "SB16" ? QStringLiteral("CI") : QString();
         b->setText(caption);
         b->setIcon(glyph(pictureDirectory, spec.kind, caption, font()));

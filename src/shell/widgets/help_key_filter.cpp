@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QVariant>
 #include <QWidget>
 
 namespace tolvane {
@@ -16,6 +17,14 @@ std::optional<HelpTopic> HelpKeyFilter::topicFor(QWidget* widget) {
         if (const QAction* action = menu->activeAction())
             if (auto topic = helpTopicForMenuCommand(action->objectName().toStdString()))
                 return topic;
+    for (QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        const QString own = w->property(kHelpTopicProperty).toString();
+        if (!own.isEmpty()) {
+            const qsizetype hash = own.indexOf(QLatin1Char('#'));
+            if (hash < 0) return HelpTopic{own.toStdString(), ""};
+            return HelpTopic{own.left(hash).toStdString(), own.mid(hash + 1).toStdString()};
+        }
+    }
     // The widget's own window first, then the windows it stands in (a
     // dialog's embedded panel, a child window of a dialog).
     for (QWidget* w = widget->window(); w;

@@ -1,7 +1,9 @@
 // F1 everywhere: an application-wide filter that turns F1 in any window or
 // dialog into a request for that window's help topic (by class name, or for
 // an open menu by the highlighted command), so no dialog needs code of its
-// own. The main window keeps F1 for Help > Index through its shortcut.
+// own. The main window keeps F1 for Help > Index through its shortcut. A
+// control may name a topic of its own in the property kHelpTopicProperty
+// ("page.html#anchor"); F1 with the focus on it opens that topic.
 #pragma once
 
 #include <QObject>
@@ -13,14 +15,17 @@ class QWidget;
 
 namespace tolvane {
 
+inline constexpr const char* kHelpTopicProperty = "helpTopic";
+
 class HelpKeyFilter : public QObject {
     Q_OBJECT
 public:
     using Opener = std::function<void(const HelpTopic&)>;
     explicit HelpKeyFilter(Opener open, QObject* parent = nullptr);
 
-    // The topic F1 in this widget asks for: its window's class or one of the
-    // classes it derives from; an open menu's highlighted command.
+    // The topic F1 in this widget asks for: its own or a parent's topic
+    // property, else its window's class or one of the classes it derives
+    // from; an open menu's highlighted command.
     static std::optional<HelpTopic> topicFor(QWidget* widget);
 
 protected:
