@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -130,6 +131,8 @@ private Q_SLOTS:
         QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
         QCOMPARE(help()->ContentsTree->currentItem()->text(0), QStringLiteral("NPSH"));
 
+        help()->Tabs->setCurrentIndex(2);
+        QCOMPARE(help()->focusWidget(), help()->SearchEdit);
         help()->SearchEdit->setText(QStringLiteral("roughness table"));
         QVERIFY(help()->SearchResults->count() > 0);
         QListWidgetItem* first = help()->SearchResults->item(0);

@@ -121,6 +121,11 @@ HelpWindow::HelpWindow(const std::string& helpDirectory, QWidget* parent)
 
     buildContents();
     buildIndex();
+    // A tab with a field takes the keys at once.
+    connect(Tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (QWidget* field = tab == 1 ? IndexEdit : tab == 2 ? SearchEdit : nullptr)
+            field->setFocus();
+    });
     connect(ContentsTree, &QTreeWidget::itemActivated, this, &HelpWindow::openItem);
     connect(ContentsTree, &QTreeWidget::itemClicked, this, &HelpWindow::openItem);
     connect(IndexTree, &QTreeWidget::itemActivated, this, &HelpWindow::openItem);
