@@ -14,6 +14,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_run.h"
 #include "shell/project_file.h"
+#include "shell/version.h"
 #include "units/text_file.h"
 
 namespace {
@@ -28,6 +29,7 @@ constexpr int kBadInput = 2;
 const char* const kUsage =
     "usage: tolvane-cli calc INPUT.json [--format json|text|tlv] [-o OUT]\n"
     "       tolvane-cli show PROJECT.tlv [--format json|text|tlv] [-o OUT]\n"
+    "       tolvane-cli --version\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
 
 struct Options {
@@ -192,6 +194,9 @@ int main(int argc, char** argv) {
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
             std::cout << kUsage;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "tolvane-cli " << kProgramVersion << "\n";
             return 0;
         }
     Options options;
