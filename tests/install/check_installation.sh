@@ -24,6 +24,14 @@ for f in bin/tolvane bin/tolvane-cli share/applications/tolvane.desktop \
   [ -e "$usr/$f" ] || fail "not installed: $f"
 done
 [ -z "$(find "$usr/bin" -type f ! -name 'tolvane*')" ] || fail "bin/ holds more than the programs"
+grep -q '^Exec=tolvane %f$' "$usr/share/applications/tolvane.desktop" ||
+  fail "the desktop entry does not pass the file to open"
+# The MIME package compiles, and *.tlv names a project file.
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refused tolvane.xml"
+  grep -q '^50:application/x-tolvane-project:\*\.tlv$' "$usr/share/mime/globs2" ||
+    fail "*.tlv is not a Tolvane project"
+fi
 
 export HOME=$root/home XDG_CONFIG_HOME=$root/home/.config XDG_RUNTIME_DIR=$root/runtime
 export LC_ALL=C QT_QPA_PLATFORM=offscreen
