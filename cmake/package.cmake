@@ -10,8 +10,14 @@ set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VENDOR "Tolvane project")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pressure drop calculator for pipelines")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Tolvane computes the pressure drop of a pipeline element by element: 46 element kinds (straight pipes, entrances, changes of section, bends, tees and branches, bellows, valves, check valves, orifices and nozzles), liquids and gases, with property data of water, air, saturated steam and other fluids, and tools for the economic pipe diameter, the plant characteristic curve, pump head and NPSH. Includes the batch tool tolvane-cli.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Tolvane computes the pressure drop of a pipeline element by element:"
+  "46 element kinds (straight pipes, entrances, changes of section, bends,"
+  "tees and branches, bellows, valves, check valves, orifices and nozzles),"
+  "for liquids and gases, with the property data of water, air, saturated"
+  "steam and other fluids, and tools for the economic pipe diameter, the"
+  "plant characteristic curve, pump head and NPSH."
+  "The batch tool tolvane-cli runs calculations from JSON descriptions.")
 set(CPACK_PACKAGE_CONTACT ${TOLVANE_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
