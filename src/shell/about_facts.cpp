@@ -15,6 +15,9 @@ const std::vector<std::string>& dataSourceNames() {
         "Fundamentals of Heat and Mass Transfer",
         "The Properties of Gases and Liquids",
         "IAPWS-95",
+        "Colebrook (1939)",
+        "Handbook of Hydraulic Resistance",
+        "ISO 5167-1",
     };
     return names;
 }
@@ -25,8 +28,10 @@ AboutFacts aboutFacts(const std::string& qtVersion, const std::string& sourcesFi
     f.programName = kProgramName;
     f.version = std::string("Version ") + kProgramVersion;
     f.licence = kLicenceLine;
-    f.sourcesIntro = "The property data files are taken from published tables; " + sourcesFilePath +
-                     " names the table behind every value. Sources:";
+    f.sourcesIntro =
+        "The property data and the resistance correlations are taken from published "
+        "works; " +
+        sourcesFilePath + " says which value comes from which:";
     f.dataSources = dataSourceNames();
     f.qtVersion = "Qt " + qtVersion;
     return f;

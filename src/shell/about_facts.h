@@ -19,8 +19,8 @@ struct AboutFacts {
     std::string qtVersion;                 // "Qt 6.4.2"
 };
 
-// The published works the shipped data files are taken from, as named in
-// SOURCES.md.
+// The published works the shipped data files and the engine's correlations
+// are taken from, as named in SOURCES.md.
 const std::vector<std::string>& dataSourceNames();
 
 AboutFacts aboutFacts(const std::string& qtVersion, const std::string& sourcesFilePath);

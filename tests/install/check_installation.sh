@@ -24,6 +24,9 @@ for f in bin/tolvane bin/tolvane-cli share/applications/tolvane.desktop \
   [ -e "$usr/$f" ] || fail "not installed: $f"
 done
 [ -z "$(find "$usr/bin" -type f ! -name 'tolvane*')" ] || fail "bin/ holds more than the programs"
+if [ -d "$source/help" ]; then
+  diff -rq "$source/help" "$usr/share/tolvane/help" >/dev/null || fail "help/ not installed whole"
+fi
 grep -q '^Exec=tolvane %f$' "$usr/share/applications/tolvane.desktop" ||
   fail "the desktop entry does not pass the file to open"
 # The MIME package compiles, and *.tlv names a project file.
