@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -234,7 +235,7 @@ TEST(PlantCurvePoints, ALaminarPipeColumnUsesRoughnessZeroWhenTurbulent) {
     const CurveRun r = run(s, request("0.1", "10", "3"));
     ASSERT_TRUE(r.outcome.curve);
     // Smooth pipe at 10 m³/h (Re 35400): lambda about 0.0226 (Prandtl-Karman).
-    const double w = 10.0 / 3600.0 / (M_PI * 0.01 / 4.0);
+    const double w = 10.0 / 3600.0 / (std::numbers::pi * 0.01 / 4.0);
     const double smooth = 0.0226 * 100.0 * 1000.0 * w * w / 2.0 / 1e5;
     EXPECT_NEAR(r.outcome.curve->points[2].pressureDrop, smooth, 0.02 * smooth);
     EXPECT_EQ(texts(r.sink), std::vector<std::string>{kCurveRegimeChanges});
