@@ -65,7 +65,7 @@ std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem
                                         const KindByName& kindByName) {
     ColumnElement col;
     col.name = nameOfElementRow(c[Row::Element]);
-    const auto kind = kindByName(col.name);
+    const auto kind = kindByName ? kindByName(col.name) : std::nullopt;
     if (!kind) return std::nullopt;
     PipeElement& e = col.element;
     e.kind = *kind;

@@ -317,6 +317,21 @@ TEST(PlantCurveRefusals, AColumnOfNoKnownElementAndABadMedium) {
     EXPECT_TRUE(run(noFlow, request("1", "10", "5")).outcome.curve);
 }
 
+TEST(PlantCurveCore, TakesTheMediumAsGiven) {
+    const Session s = tableOf({kPipe, kValve});
+    FlowMedium water;
+    water.density = 1000;
+    water.viscosity = 1000;
+    RecordingMessageSink sink;
+    const PlantCurveOutcome direct = computePlantCurve(
+        request("1", "20", "9"), s.table, water, OutputSystem::Metric, catalogueKindByName(), sink);
+    const CurveRun viaSession = run(s, request("1", "20", "9"));
+    ASSERT_TRUE(direct.curve && viaSession.outcome.curve);
+    for (std::size_t i = 0; i < 9; ++i)
+        EXPECT_EQ(direct.curve->points[i].pressureDrop,
+                  viaSession.outcome.curve->points[i].pressureDrop);
+}
+
 TEST(PlantCurveMenu, AnEmptyTableGivesTheMessage) {
     Session empty;
     RecordingMessageSink sink;
