@@ -26,6 +26,7 @@ class HelpKeyFilter;
 class TEinstellungenDlg;
 class TKurzAnzeige;
 class TMyWindow;
+class TueberBox;
 
 struct StartupOptions {
     std::vector<std::string> arguments;  // after the program's name
@@ -51,6 +52,7 @@ public:
     TKurzAnzeige* shortDisplay() const { return short_.get(); }
     TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
     HelpWindow* helpWindow() const { return help_; }
+    TueberBox* aboutBox() const { return aboutBox_; }
     ProjectActions* projects() const { return projects_; }
     const WindowPlaces& places() const { return places_; }
     const std::string& helpFile() const { return helpFile_; }
@@ -65,6 +67,8 @@ public Q_SLOTS:
     void SettingsClick();
 
 Q_SIGNALS:
+    // Start-up is complete (see started()).
+    void startedUp();
     // The main window has closed: the run is over.
     void finished();
 
@@ -87,6 +91,7 @@ private:
     std::unique_ptr<TAusgabe_Fenster> table_;
     std::unique_ptr<TKurzAnzeige> short_;
     TEinstellungenDlg* settingsDialog_ = nullptr;
+    TueberBox* aboutBox_ = nullptr;
     ProjectActions* projects_ = nullptr;
     QPointer<HelpWindow> help_;  // a modal dialog's child while opened from one
     HelpKeyFilter* helpKeys_ = nullptr;
