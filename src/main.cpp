@@ -2,11 +2,14 @@
 // settings) with the desktop's message boxes, clipboard and file dialogs.
 // Start-up, the windows and shutdown are TolvaneProgram's.
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <system_error>
 
 #include "shell/app_paths.h"
+#include "shell/dialog_folder.h"
 #include "shell/session.h"
 #include "shell/widgets/qt_platform.h"
 #include "shell/widgets/startup_program.h"
@@ -29,6 +32,12 @@ int main(int argc, char** argv) {
     tolvane::QtMessageSink messages;
     tolvane::QtClipboard clipboard;
     tolvane::QtFileDialogs files;
+    const std::string documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    const std::string home = QDir::homePath().toStdString();
+    files.startFolder = [&session, documents, home] {
+        return tolvane::fileDialogFolder(session.projectName, documents, home);
+    };
     tolvane::TolvaneProgram program(session, {messages, clipboard, files}, options);
     QObject::connect(&program, &tolvane::TolvaneProgram::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -1,5 +1,10 @@
 #include "shell/project_commands.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "shell/recent_projects.h"
+
 namespace tolvane {
 
 namespace {
@@ -18,6 +23,7 @@ void merge(ProjectOutcome& into, const ProjectOutcome& from) {
     into.outputSystemChanged |= from.outputSystemChanged;
     into.saved |= from.saved;
     into.refreshShortDisplay |= from.refreshShortDisplay;
+    into.fileMissing |= from.fileMissing;
 }
 
 // The question before a table with calculations is given up. False when the
@@ -65,6 +71,24 @@ ProjectOutcome OpenProject(Session& session, MessageSink& messages, FileDialogs&
     auto path = dialogs.openFile(kProjectFilter, kProjectExtension);
     if (!path) return out;
     merge(out, LoadProject(session, *path, messages));
+    return out;
+}
+
+ProjectOutcome OpenRecentProject(Session& session, const std::string& path, MessageSink& messages,
+                                 FileDialogs& dialogs) {
+    ProjectOutcome out;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        std::string text = kRecentProjectMissing;
+        text.replace(text.find("%1"), 2, path);
+        messages.show(MessageType::Warning, text);
+        out.fileMissing = true;
+        return out;
+    }
+    if (!offerToSave(session, messages, dialogs, "attention!", "Save existing project?", out)) {
+        return out;
+    }
+    merge(out, LoadProject(session, path, messages));
     return out;
 }
 

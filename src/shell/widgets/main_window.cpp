@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "properties/widgets/air_dialog.h"
 #include "properties/widgets/gas_dialog.h"
@@ -24,6 +25,7 @@
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/qt_print_service.h"
 #include "results/widgets/short_display_window.h"
+#include "results/widgets/table_undo.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
@@ -84,6 +86,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     printer_ = qtPrinter_.get();
 
     wireMenu();
+    wireUndo();
     wireMedium();
     tools_ = new ToolActions(*this, services_);
 
@@ -172,6 +175,30 @@ void TMyWindow::wireMenu() {
     menu_->context = [this] { return menuContext(); };
 }
 
+// "&Undo" and "&Redo" name the step they take back or do again; they act
+// from the table window as well, where the table's changes are made.
+void TMyWindow::wireUndo() {
+    undo_ = new TableUndo(session_, this);
+    MainMenu& m = *menu_;
+    QUndoStack* stack = undo_->stack();
+    auto update = [this, stack] {
+        MainMenu& menu = *menu_;
+        menu.editUndo->setEnabled(stack->canUndo());
+        menu.editUndo->setText(stack->canUndo() ? QStringLiteral("&Undo ") + stack->undoText()
+                                                : QStringLiteral("&Undo"));
+        menu.editRedo->setEnabled(stack->canRedo());
+        menu.editRedo->setText(stack->canRedo() ? QStringLiteral("&Redo ") + stack->redoText()
+                                                : QStringLiteral("&Redo"));
+    };
+    m.setAvailable(m.editUndo);
+    m.setAvailable(m.editRedo);
+    connect(stack, &QUndoStack::indexChanged, this, update);
+    connect(stack, &QUndoStack::cleanChanged, this, update);
+    update();
+    connect(m.editUndo, &QAction::triggered, undo_, &TableUndo::undo);
+    connect(m.editRedo, &QAction::triggered, undo_, &TableUndo::redo);
+}
+
 void TMyWindow::wireMedium() {
     connect(Medium_Fenster->ComboBox1, &QComboBox::currentIndexChanged, this,
             &TMyWindow::ComboBox1Change);
@@ -218,7 +245,10 @@ TAusgabe_Fenster* TMyWindow::tableWindow() const { return table_; }
 
 void TMyWindow::setShortDisplay(TKurzAnzeige* shortDisplay) {
     short_ = shortDisplay;
-    if (shortDisplay) wireShortDisplay();
+    if (shortDisplay) {
+        wireShortDisplay();
+        wireShortDisplayUndo();
+    }
 }
 
 TKurzAnzeige* TMyWindow::shortDisplay() const { return short_; }
@@ -254,6 +284,12 @@ void TMyWindow::linkResultWindows() {
             Qt::UniqueConnection);
 }
 
+void TMyWindow::wireShortDisplayUndo() {
+    connect(short_, &TKurzAnzeige::tableChanged, undo_,
+            [this] { undo_->changed(QStringLiteral("short display change")); });
+    connect(undo_, &TableUndo::restored, short_, &TKurzAnzeige::refresh);
+}
+
 void TMyWindow::exportTablePdf() {
     if (!table_ || !printer_ || !session_.table.hasValues()) return;
     ExportPdf(table_->printSetup(), table_->printout(), *printer_, services_.files,
@@ -286,6 +322,9 @@ void TMyWindow::wireTableMenu() {
     connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);
     connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this,
             &TMyWindow::copyToEditWindows);
+    table_->setUndo(undo_);
+    table_->addAction(m.editUndo);
+    table_->addAction(m.editRedo);
     m.updateTableMenu(menuContext());
 }
 
@@ -331,6 +370,7 @@ void TMyWindow::BerechnungsschalterClick() {
     const CalculateOutcome outcome = Calculate(session_, services_.messages, asker_);
     showForm();
     focusField(outcome.focus);
+    if (outcome.added) undo_->changed(QStringLiteral("new calculation"));
     if (table_ && outcome.added) table_->refresh();
 }
 
@@ -445,6 +485,7 @@ void TMyWindow::takeChosenFitting(const ZetaCopy& copy, bool withSpecification) 
     applyChosenFitting(session_, copy, withSpecification);
     showForm();
     BtnBottomDlg->setSelectedKind(kResistanceCoefficientKind);
+    if (withSpecification) undo_->changed(QStringLiteral("specification"));
     if (withSpecification && table_) table_->refresh();
     focusField(field::Va1);
 }

@@ -16,6 +16,7 @@
 #include "results/widgets/short_display_window.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
+#include "shell/recent_projects.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
@@ -72,6 +73,9 @@ void TolvaneProgram::start() {
     table_->setAttribute(Qt::WA_QuitOnClose, false);
     main_->setTableWindow(table_.get());
     projects_ = new ProjectActions(*main_, *table_, services_, this);
+    if (!options_.settingsPath.empty())
+        projects_->setRecentProjectsFile(
+            QString::fromStdString(recentProjectsFilePath(options_.settingsPath)));
 
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
     connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
