@@ -152,6 +152,16 @@ private Q_SLOTS:
         }
     }
 
+    void the_keys_of_save_and_print_work_without_opening_their_menu() {
+        QVERIFY(!menu().saveProject->isEnabled());
+        run->calculate(1);
+        QVERIFY(menu().saveProject->isEnabled());
+        QVERIFY(menu().printTable->isEnabled());
+        menu().editUndo->trigger();
+        QVERIFY(!menu().saveProject->isEnabled());
+        QVERIFY(run->table()->actions().contains(menu().saveProject));
+    }
+
     void saved_and_opened_projects_are_listed_newest_first() {
         run->calculate(1);
         const QString a = path("a.tlv"), b = path("b.tlv");

@@ -189,6 +189,12 @@ void TMyWindow::wireUndo() {
         menu.editRedo->setEnabled(stack->canRedo());
         menu.editRedo->setText(stack->canRedo() ? QStringLiteral("&Redo ") + stack->redoText()
                                                 : QStringLiteral("&Redo"));
+        // The shortcuts of Save, Print ... act without their menu being
+        // opened, so their rules follow every change of the table.
+        const MenuContext c = menuContext();
+        menu.updateFileMenu(c);
+        menu.updateCalculateMenu(c);
+        menu.updateTableMenu(c);
     };
     m.setAvailable(m.editUndo);
     m.setAvailable(m.editRedo);
@@ -288,6 +294,7 @@ void TMyWindow::wireShortDisplayUndo() {
     connect(short_, &TKurzAnzeige::tableChanged, undo_,
             [this] { undo_->changed(QStringLiteral("short display change")); });
     connect(undo_, &TableUndo::restored, short_, &TKurzAnzeige::refresh);
+    short_->addActions({menu_->editUndo, menu_->editRedo});
 }
 
 void TMyWindow::exportTablePdf() {
@@ -323,8 +330,9 @@ void TMyWindow::wireTableMenu() {
     connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this,
             &TMyWindow::copyToEditWindows);
     table_->setUndo(undo_);
-    table_->addAction(m.editUndo);
-    table_->addAction(m.editRedo);
+    // The keys of the table's own commands work in the table window as well.
+    table_->addActions({m.editUndo, m.editRedo, m.newProject, m.openProject, m.saveProject,
+                        m.saveProjectAs, m.printTable, m.exitProgram});
     m.updateTableMenu(menuContext());
 }
 
