@@ -3,11 +3,14 @@
 // undo, the recent projects of "&File" and the desktop's usual shortcuts.
 #include <QAction>
 #include <QFile>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <QTableWidget>
 #include <QUndoStack>
 
 #include "program_harness.h"
+#include "results/widgets/short_display_window.h"
 #include "results/widgets/table_model.h"
 #include "results/widgets/table_undo.h"
 #include "shell/recent_projects.h"
@@ -103,6 +106,39 @@ private Q_SLOTS:
         QCOMPARE(session().table.cell(1, Row::Specification), std::string("pump"));
         menu().editUndo->trigger();
         QCOMPARE(session().table.cell(1, Row::Specification), std::string());
+    }
+
+    void a_unit_switch_is_undone_with_the_output_setting() {
+        run->calculate(1);
+        const QStringList metric = everything(session());
+        session().settings.output = OutputSystem::US;  // as the settings dialog's OK
+        QVERIFY(run->table()->convertUnits(OutputSystem::US, session().settings.decimals));
+        menu().editUndo->trigger();
+        QCOMPARE(session().settings.output, OutputSystem::Metric);
+        QCOMPARE(everything(session()), metric);
+    }
+
+    void a_dragged_width_is_one_step() {
+        run->calculate(1);
+        const int before = session().table.columnWidths[1];
+        QHeaderView* header = run->table()->grid()->horizontalHeader();
+        for (int w : {before + 10, before + 20, before + 40}) header->resizeSection(0, w);
+        QCOMPARE(session().table.columnWidths[1], before + 40);
+        menu().editUndo->trigger();
+        QCOMPARE(session().table.columnWidths[1], before);
+        QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo new calculation"));
+    }
+
+    void a_line_deleted_in_the_short_display_is_undone() {
+        run->calculate(2);
+        const QStringList before = everything(session());
+        TKurzAnzeige* display = run->program->shortDisplay();
+        display->setCurrentLine(1);
+        display->DeleteClick();
+        QCOMPARE(session().table.calculationCount(), 1);
+        menu().editUndo->trigger();
+        QCOMPARE(everything(session()), before);
+        QCOMPARE(display->grid()->rowCount(), 2);
     }
 
     void undo_after_saving_makes_the_project_unsaved_again() {
