@@ -2,7 +2,9 @@
 // changes from "&Edit" (and from the table window), the saved state following
 // undo, the recent projects of "&File" and the desktop's usual shortcuts.
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -13,8 +15,10 @@
 #include "results/widgets/short_display_window.h"
 #include "results/widgets/table_model.h"
 #include "results/widgets/table_undo.h"
+#include "shell/project_file.h"
 #include "shell/recent_projects.h"
 #include "shell/widgets/project_actions.h"
+#include "shell/widgets/qt_platform.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -239,7 +243,26 @@ private Q_SLOTS:
         QVERIFY(!menu().recentProjects[0]->isVisible());
         QCOMPARE(session().table.calculationCount(), 1);
     }
+
+    void desktop_file_dialogs_open_in_the_folder_given() {
+        const QString folder = ui.workDir() + "/projects";
+        QVERIFY(QDir().mkpath(folder));
+        QtFileDialogs desktop;
+        desktop.startFolder = [&folder] { return folder.toStdString(); };
+        for (bool save : {false, true}) {
+            ui.modals().expectModal([&folder](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->directory().absolutePath(), folder);
+                dialog->reject();
+            });
+            const auto chosen = save ? desktop.saveFile(kProjectFilter, kProjectExtension, kNoName)
+                                     : desktop.openFile(kProjectFilter, kProjectExtension);
+            QVERIFY(!chosen);
+            QCOMPARE(ui.modals().pendingExpectations(), 0);
+        }
+    }
 };
 
-QTEST_MAIN(TestUndoRecent)
+TOLVANE_GUI_TEST_MAIN(TestUndoRecent)
 #include "test_undo_recent.moc"
