@@ -79,8 +79,12 @@ ProjectOutcome OpenRecentProject(Session& session, const std::string& path, Mess
     ProjectOutcome out;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        std::string text = kRecentProjectMissing;
-        text.replace(text.find("%1"), 2, path);
+        // Put together by appending: GCC 12 warns falsely (-Wrestrict) on replace.
+        const std::string pattern = kRecentProjectMissing;
+        const std::size_t at = pattern.find("%1");
+        std::string text = pattern.substr(0, at);
+        text.append(path);
+        text.append(pattern, at + 2, std::string::npos);
         messages.show(MessageType::Warning, text);
         out.fileMissing = true;
         return out;

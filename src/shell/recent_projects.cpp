@@ -58,7 +58,11 @@ std::string recentProjectLabel(const std::vector<std::string>& list, std::size_t
     const bool nameTwice = std::count_if(list.begin(), list.end(), [&name](const std::string& p) {
                                return fileName(p) == name;
                            }) > 1;
-    std::string label = "&" + std::to_string(index + 1) + " " + escapedAmpersands(name);
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "&" + text.
+    std::string label = "&";
+    label += std::to_string(index + 1);
+    label += ' ';
+    label += escapedAmpersands(name);
     if (nameTwice) {
         const std::string folder = std::filesystem::path(list[index]).parent_path().string();
         label += "  [" + escapedAmpersands(folder) + "]";

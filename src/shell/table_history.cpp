@@ -1,20 +1,10 @@
 #include "shell/table_history.h"
 
-#include <functional>
-#include <unordered_map>
-
 namespace tolvane {
 
 namespace {
 
 // Rows 1..24; row 0 is kept apart.
-std::size_t contentHash(const CalculationColumn& column) {
-    std::size_t h = 0;
-    for (int r = 1; r < kTableRows; ++r)
-        h = h * 1000003u ^ std::hash<std::string>{}(column[static_cast<std::size_t>(r)]);
-    return h;
-}
-
 bool sameContent(const CalculationColumn& a, const CalculationColumn& b) {
     for (int r = 1; r < kTableRows; ++r)
         if (a[static_cast<std::size_t>(r)] != b[static_cast<std::size_t>(r)]) return false;
@@ -36,25 +26,19 @@ bool sameTable(const TableSnapshot& a, const TableSnapshot& b) {
 
 std::shared_ptr<const TableSnapshot> TableSnapshots::take(const Session& session) {
     const CalculationTable& table = session.table;
-    std::unordered_multimap<std::size_t, std::shared_ptr<const CalculationColumn>> earlier;
-    if (last_) {
-        earlier.reserve(last_->columns.size());
-        for (const auto& column : last_->columns) earlier.emplace(contentHash(*column), column);
-    }
-
     auto snapshot = std::make_shared<TableSnapshot>();
     const int count = table.ColCount();
     snapshot->columns.reserve(static_cast<std::size_t>(count));
     snapshot->numbers.reserve(static_cast<std::size_t>(count));
     for (int c = 0; c < count; ++c) {
-        CalculationColumn cells = table.column(c);
-        snapshot->numbers.push_back(std::move(cells[Row::Number]));
-        cells[Row::Number].clear();
-        std::shared_ptr<const CalculationColumn> shared;
-        auto [from, to] = earlier.equal_range(contentHash(cells));
-        for (auto it = from; it != to && !shared; ++it)
-            if (sameContent(*it->second, cells)) shared = it->second;
-        if (!shared) shared = std::make_shared<const CalculationColumn>(std::move(cells));
+        const CalculationColumn& live = table.column(c);
+        snapshot->numbers.push_back(live[Row::Number]);
+        std::shared_ptr<const CalculationColumn> shared = earlierColumn(c, live);
+        if (!shared) {
+            CalculationColumn cells = live;
+            cells[Row::Number].clear();
+            shared = std::make_shared<const CalculationColumn>(std::move(cells));
+        }
         snapshot->columns.push_back(std::move(shared));
     }
     snapshot->columnWidths = table.columnWidths;
@@ -65,6 +49,21 @@ std::shared_ptr<const TableSnapshot> TableSnapshots::take(const Session& session
     snapshot->totalText = table.totalText();
     last_ = snapshot;
     return snapshot;
+}
+
+// A change moves a column by one place at most (a delete, a new column, a
+// move shifts the columns between its ends by one), so the column is looked
+// for at its own place and beside it in the snapshot before.
+std::shared_ptr<const CalculationColumn> TableSnapshots::earlierColumn(
+    int col, const CalculationColumn& cells) const {
+    if (!last_) return nullptr;
+    const int count = static_cast<int>(last_->columns.size());
+    for (int c : {col, col + 1, col - 1}) {
+        if (c < 0 || c >= count) continue;
+        const auto& candidate = last_->columns[static_cast<std::size_t>(c)];
+        if (sameContent(*candidate, cells)) return candidate;
+    }
+    return nullptr;
 }
 
 void restoreTable(Session& session, const TableSnapshot& snapshot) {

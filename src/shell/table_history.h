@@ -44,6 +44,8 @@ public:
     void sharingWith(std::shared_ptr<const TableSnapshot> snapshot) { last_ = std::move(snapshot); }
 
 private:
+    std::shared_ptr<const CalculationColumn> earlierColumn(int col,
+                                                           const CalculationColumn& cells) const;
     std::shared_ptr<const TableSnapshot> last_;
 };
 

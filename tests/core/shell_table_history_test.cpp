@@ -4,6 +4,7 @@
 // and snapshots share the columns a change left alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <string>
@@ -175,6 +176,17 @@ TEST(TableHistory, SnapshotsShareTheColumnsAChangeLeftAlone) {
         shared += after->columns[c] == before->columns[c + 1] ? 1 : 0;
     EXPECT_EQ(shared, 200);  // the 199 calculations and the trailing column
     EXPECT_EQ(after->numbers[1], "1");
+
+    // A move from first to last shifts every other calculation by one place;
+    // only the moved one is copied.
+    s.table.moveColumn(1, s.table.calculationCount());
+    const auto moved = snapshots.take(s);
+    for (std::size_t c = 1; c < moved->columns.size() - 2; ++c) {
+        const auto& column = moved->columns[c];
+        EXPECT_TRUE(std::find(after->columns.begin(), after->columns.end(), column) !=
+                    after->columns.end())
+            << "column " << c << " copied, not shared";
+    }
 }
 
 TEST(TableHistory, SameTableSeesAChangedWidthAndAChangedUnitSystem) {
