@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QUndoStack>
@@ -170,6 +171,21 @@ private Q_SLOTS:
     void the_table_window_takes_the_undo_keys_too() {
         QVERIFY(run->table()->actions().contains(menu().editUndo));
         QVERIFY(run->table()->actions().contains(menu().editRedo));
+    }
+
+    void ctrl_z_in_a_field_without_typing_of_its_own_undoes_the_table() {
+        run->calculate(2);
+        TMyWindow* w = run->main();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* field = w->findChild<QLineEdit*>(QStringLiteral("Eingabe_Medium"));
+        QVERIFY(field);
+        field->setFocus();
+        QVERIFY(!field->isUndoAvailable());
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(session().table.calculationCount(), 1);
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(session().table.calculationCount(), 2);
     }
 
     void standard_shortcuts() {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -198,6 +199,11 @@ void TMyWindow::wireUndo() {
     };
     m.setAvailable(m.editUndo);
     m.setAvailable(m.editRedo);
+    // A text field takes Ctrl+Z for its own typing; with nothing of its own
+    // to undo it leaves the keys to the table's undo.
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             centralWidget(), Gasdaten, ZusatzElementfenster, ZusatzVolumenstromfenster})
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) edit->installEventFilter(this);
     connect(stack, &QUndoStack::indexChanged, this, update);
     connect(stack, &QUndoStack::cleanChanged, this, update);
     update();
@@ -447,6 +453,19 @@ std::vector<QWidget*> TMyWindow::dataWindows() const {
 // the user gave it unless that place covers this window or the table window
 // or has left the screens.
 bool TMyWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undoKey = key->matches(QKeySequence::Undo);
+        const bool redoKey =
+            key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+        if (edit &&
+            ((undoKey && !edit->isUndoAvailable()) || (redoKey && !edit->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::Show) {
         auto* w = qobject_cast<QWidget*>(watched);
         const auto all = dataWindows();
