@@ -62,7 +62,9 @@ class TestUndoRecent : public QObject {
 
 private Q_SLOTS:
     void init() {
-        QFile::remove(ui.workDir() + "/" + kRecentProjectsFileName);  // each test its own list
+        // Each test its own settings and recent list.
+        QFile::remove(ui.workDir() + "/" + kRecentProjectsFileName);
+        QFile::remove(ui.workDir() + "/TOLV.INI");
         run = std::make_unique<tolvane::test::ProgramHarness>();
         QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
         run->sink.messages.clear();
@@ -121,6 +123,20 @@ private Q_SLOTS:
         menu().editUndo->trigger();
         QCOMPARE(session().settings.output, OutputSystem::Metric);
         QCOMPARE(everything(session()), metric);
+    }
+
+    void undo_never_goes_back_behind_the_start_of_the_run() {
+        session().settings.output = OutputSystem::US;  // kept in TOLV.INI at the end
+        run->main()->close();
+        run = std::make_unique<tolvane::test::ProgramHarness>();
+        QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
+        QCOMPARE(session().settings.output, OutputSystem::US);
+        QVERIFY(!menu().editUndo->isEnabled());
+        run->calculate(1);
+        menu().editUndo->trigger();
+        QCOMPARE(session().settings.output, OutputSystem::US);
+        QCOMPARE(session().table.cell(0, Row::RateOfFlow), std::string("Rate of flow in gal/min:"));
+        QVERIFY(!menu().editUndo->isEnabled());
     }
 
     void a_dragged_width_is_one_step() {

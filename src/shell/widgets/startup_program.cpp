@@ -14,6 +14,7 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/short_display_window.h"
+#include "results/widgets/table_undo.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/recent_projects.h"
@@ -140,6 +141,9 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
     placeWindows();
     table_->show();
     main_->keepDataWindowsClear();
+    // The table as the settings and the command line left it is where undo
+    // stops.
+    main_->tableUndo()->startOver();
     started_ = true;
 }
 
