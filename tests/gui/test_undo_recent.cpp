@@ -173,6 +173,13 @@ private Q_SLOTS:
         QVERIFY(!session().projectSaved);
         menu().editRedo->trigger();
         QVERIFY(session().projectSaved);  // back at the saved state
+
+        // A delete changes the saved project too: closing would ask.
+        selectColumn(1);
+        run->table()->deleteSelectedColumn();
+        QVERIFY(!session().projectSaved);
+        menu().editUndo->trigger();
+        QVERIFY(session().projectSaved);
     }
 
     void a_new_project_starts_a_history_of_its_own() {
