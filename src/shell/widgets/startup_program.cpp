@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/recent_projects.h"
+#include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
@@ -55,6 +57,7 @@ TolvaneProgram::~TolvaneProgram() {
 
 void TolvaneProgram::start() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
+    QGuiApplication::setWindowIcon(QIcon(programIcon(64)));
     helpFile_ = dataFilePath(kHelpFile);
 
     main_ = std::make_unique<TMyWindow>(session_, services_);
@@ -78,6 +81,7 @@ void TolvaneProgram::start() {
         projects_->setRecentProjectsFile(
             QString::fromStdString(recentProjectsFilePath(options_.settingsPath)));
 
+    aboutBox_ = new TueberBox(dataFilePath("SOURCES.md"), main_.get());
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
     connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
             [this](OutputSystem system) {
@@ -95,6 +99,8 @@ void TolvaneProgram::start() {
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);
+    connect(m.about, &QAction::triggered, aboutBox_, &QDialog::exec);
+    m.setAvailable(m.about);
 
     splash.reset();
     main_->installEventFilter(this);
@@ -145,6 +151,7 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
     // stops.
     main_->tableUndo()->startOver();
     started_ = true;
+    Q_EMIT startedUp();
 }
 
 // The table window where the settings file put it; at the first start below
