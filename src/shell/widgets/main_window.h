@@ -30,6 +30,7 @@ class ElementPanelWidget;
 class MainMenu;
 class MediumPanelWidget;
 class TAusgabe_Fenster;
+class TableUndo;
 class TBtnBottomDlg;
 class TBen_Daba_Dlg;
 class TBen_Daba_Dlg2;
@@ -97,6 +98,8 @@ public:
     UserDatabase& userDatabase() { return *userDatabase_; }
     // The "&Calculate" menu's engineering tools and their dialogs.
     ToolActions* tools() const { return tools_; }
+    // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
+    TableUndo* tableUndo() const { return undo_; }
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -129,8 +132,10 @@ private:
     void wireMenu();
     void wireMedium();
     void wireTableMenu();
+    void wireUndo();
     void buildPropertyDialogs();
     void wireShortDisplay();
+    void wireShortDisplayUndo();
     void linkResultWindows();
     MenuContext menuContext();
     void placeDataWindow(QWidget* window);
@@ -161,6 +166,7 @@ private:
     std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
     ToolActions* tools_ = nullptr;
+    TableUndo* undo_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
