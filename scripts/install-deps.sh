@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building and testing Tolvane needs,
 # only those that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-svg-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -46,6 +46,7 @@ class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
 class TZetaDatenbank;
 class ToolActions;
+class PlantCurveAction;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -97,6 +98,8 @@ public:
     UserDatabase& userDatabase() { return *userDatabase_; }
     // The "&Calculate" menu's engineering tools and their dialogs.
     ToolActions* tools() const { return tools_; }
+    // "P&ressure drop = f (rate of flow)...": its dialog and diagram window.
+    PlantCurveAction* plantCurve() const { return plantCurve_; }
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -161,6 +164,7 @@ private:
     std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
     ToolActions* tools_ = nullptr;
+    PlantCurveAction* plantCurve_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
