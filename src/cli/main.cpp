@@ -1,7 +1,9 @@
 // tolvane-cli: the batch tool. `calc` presses Calculate once per step of a
 // JSON description, starting from the standard settings; `show` loads a
 // project file as the program's Open project does. Both print the resulting
-// table as JSON, as the table's clipboard text or as a project file.
+// table as JSON, as the table's clipboard text or as a project file. `curve`
+// runs the steps as `calc` does and then computes the plant curve of the
+// table, printed as the diagram's "&Copy data" text or as JSON.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,8 +15,10 @@
 #include "cli/batch_input.h"
 #include "cli/batch_output.h"
 #include "cli/batch_run.h"
+#include "cli/curve_output.h"
 #include "shell/project_file.h"
 #include "units/text_file.h"
+#include "units/unit_catalogue.h"
 
 namespace {
 
@@ -28,13 +32,19 @@ constexpr int kBadInput = 2;
 const char* const kUsage =
     "usage: tolvane-cli calc INPUT.json [--format json|text|tlv] [-o OUT]\n"
     "       tolvane-cli show PROJECT.tlv [--format json|text|tlv] [-o OUT]\n"
+    "       tolvane-cli curve INPUT.json [--from A] [--to B] [--points N] [--unit UNIT]\n"
+    "                         [--format json|tsv] [-o OUT]\n"
+    "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
 
 struct Options {
     std::string command;
     std::string input;
     OutputFormat format = OutputFormat::Json;
+    bool tsv = false;  // curve only
     std::optional<std::string> output;
+    PlantCurveRequest curve;  // the dialog's fields
+    bool curveFieldGiven = false;
 };
 
 struct UsageError {
@@ -44,6 +54,7 @@ struct UsageError {
 Options parseArguments(const std::vector<std::string>& args) {
     Options o;
     std::vector<std::string> positional;
+    std::optional<std::string> format;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](const std::string& name) -> std::string {
@@ -51,17 +62,23 @@ Options parseArguments(const std::vector<std::string>& args) {
             return args[++i];
         };
         if (a == "--format" || a.rfind("--format=", 0) == 0) {
-            const std::string f = a == "--format" ? value(a) : a.substr(9);
-            if (f == "json")
-                o.format = OutputFormat::Json;
-            else if (f == "text")
-                o.format = OutputFormat::Text;
-            else if (f == "tlv")
-                o.format = OutputFormat::Project;
-            else
-                throw UsageError{"unknown format \"" + f + "\" (json, text or tlv)"};
+            format = a == "--format" ? value(a) : a.substr(9);
         } else if (a == "-o" || a == "--output") {
             o.output = value(a);
+        } else if (a == "--from") {
+            o.curve.from = value(a);
+            o.curveFieldGiven = true;
+        } else if (a == "--to") {
+            o.curve.to = value(a);
+            o.curveFieldGiven = true;
+        } else if (a == "--points") {
+            o.curve.points = value(a);
+            o.curveFieldGiven = true;
+        } else if (a == "--unit") {
+            const std::string unit = value(a);
+            o.curve.unit = UnitCatalogue::indexOf(UnitList::VolumeFlow, unit);
+            o.curveFieldGiven = true;
+            if (o.curve.unit < 0) throw UsageError{"unknown rate-of-flow unit \"" + unit + "\""};
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -70,12 +87,31 @@ Options parseArguments(const std::vector<std::string>& args) {
     }
     if (positional.empty()) throw UsageError{"no command given"};
     o.command = positional[0];
-    if (o.command != "calc" && o.command != "show")
+    if (o.command != "calc" && o.command != "show" && o.command != "curve")
         throw UsageError{"unknown command \"" + o.command + "\""};
     if (positional.size() != 2)
         throw UsageError{o.command + (positional.size() < 2 ? " needs one input file"
                                                             : " takes one input file")};
     o.input = positional[1];
+    const bool curve = o.command == "curve";
+    if (o.curveFieldGiven && !curve)
+        throw UsageError{"--from, --to, --points and --unit belong to curve"};
+    if (format) {
+        const std::string& f = *format;
+        if (curve && f == "tsv")
+            o.tsv = true;
+        else if (curve && f == "json")
+            o.format = OutputFormat::Json;
+        else if (!curve && f == "json")
+            o.format = OutputFormat::Json;
+        else if (!curve && f == "text")
+            o.format = OutputFormat::Text;
+        else if (!curve && f == "tlv")
+            o.format = OutputFormat::Project;
+        else
+            throw UsageError{"unknown format \"" + f + "\"" +
+                             (curve ? " (json or tsv)" : " (json, text or tlv)")};
+    }
     return o;
 }
 
@@ -143,27 +179,49 @@ void printMessages(const std::string& prefix, const std::vector<Message>& messag
         std::cerr << prefix << typeWord(m.type) << ": " << terminalText(m.text) << "\n";
 }
 
-int calc(const Options& o) {
+// The steps of the input run as Calculate would run them; nothing when the
+// input cannot be read or is malformed (the reason is on standard error).
+std::optional<BatchRun> runSteps(const Options& o) {
     const std::string source = o.input == "-" ? "standard input" : o.input;
     std::string error;
     const auto text = readInput(o.input, error);
     if (!text) {
         std::cerr << "tolvane-cli: cannot read " << source << ": " << error << "\n";
-        return kBadInput;
+        return std::nullopt;
     }
-    BatchRun run;
     try {
-        run = runBatch(readBatchInput(*text));
+        return runBatch(readBatchInput(*text));
     } catch (const InputError& e) {
         std::cerr << "tolvane-cli: " << source << ": " << e.what() << "\n";
-        return kBadInput;
+        return std::nullopt;
     }
+}
+
+int calc(const Options& o) {
+    auto steps = runSteps(o);
+    if (!steps) return kBadInput;
+    const BatchRun& run = *steps;
     // The JSON report carries the messages; the other formats have no place for them.
     if (o.format != OutputFormat::Json)
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
     if (!writeOutput(o, report(o.format, run.session, run.steps))) return kBadInput;
     return run.allAdded() ? kAllAdded : kRefused;
+}
+
+int curve(const Options& o) {
+    auto steps = runSteps(o);
+    if (!steps) return kBadInput;
+    const CurveRun run = runCurve(*steps, o.curve);
+    if (o.tsv) {
+        for (std::size_t i = 0; i < run.steps.size(); ++i)
+            printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
+        printMessages("curve: ", run.curveMessages);
+    }
+    const std::string bytes =
+        o.tsv ? (run.curve ? curveTsv(*run.curve) : std::string()) : curveJson(run);
+    if (!writeOutput(o, bytes)) return kBadInput;
+    return run.curve ? kAllAdded : kRefused;
 }
 
 int show(const Options& o) {
@@ -201,5 +259,6 @@ int main(int argc, char** argv) {
         std::cerr << "tolvane-cli: " << e.text << "\n" << kUsage;
         return kBadInput;
     }
+    if (options.command == "curve") return curve(options);
     return options.command == "calc" ? calc(options) : show(options);
 }

@@ -7,6 +7,7 @@
 #include "results/shown_values.h"
 #include "shell/column_from_form.h"
 #include "shell/element_panel.h"
+#include "shell/medium_reading.h"
 #include "units/input_number.h"
 #include "units/unit_catalogue.h"
 
@@ -15,13 +16,7 @@ namespace tolvane {
 namespace {
 
 const char* const kQuantityLabel = "Quantity of elements:";
-const char* const kFlowLabel = "Rate of flow in m³/h:";
-const char* const kDensityLabel = "Weight density:";
-const char* const kViscosityLabel = "Abs.viscos.in 10^-6 kg/ms:";
 const char* const kBranchFlowLabel = "volume flow or mass flow of branching pipe:";
-const char* const kPressureLabel = "Pressure (incoming):";
-const char* const kInletTemperatureLabel = "Temperature (incoming):";
-const char* const kOutletTemperatureLabel = "Temperature (leaving):";
 const char* const kBranchNotSmaller =
     "The flow of the branching pipe must be smaller than the flow of the main pipe!";
 
@@ -35,49 +30,12 @@ double dimensionToBase(const std::string& unit, double value) {
     return value;
 }
 
-std::string unitAt(UnitList list, int index) {
-    const auto& texts = UnitCatalogue::texts(list);
-    return index >= 0 && index < static_cast<int>(texts.size())
-               ? texts[static_cast<std::size_t>(index)]
-               : std::string();
-}
-
-// A field whose value has been read, with the label and field a message names.
-struct ReadValue {
-    double value = 0.0;
-    const char* label = "";
-    const char* field = "";
-};
-
 // Every value one Calculate reads: as typed, then in base units.
 struct Inputs {
     std::array<ReadValue, 5> va;  // rows 1 to 4 and the quantity
-    ReadValue flow{0.0, kFlowLabel, field::Flow};
-    ReadValue density{0.0, kDensityLabel, field::Density};
-    ReadValue viscosity{0.0, kViscosityLabel, field::Viscosity};
     ReadValue branch{0.0, kBranchFlowLabel, field::BranchFlow};
-    ReadValue pressure{0.0, kPressureLabel, field::GasPressure};
-    ReadValue inletTemperature{0.0, kInletTemperatureLabel, field::GasInletTemperature};
-    ReadValue outletTemperature{0.0, kOutletTemperatureLabel, field::GasOutletTemperature};
-    // The flow and viscosity as entered, before the density converted them.
-    double flowEntered = 0.0;
-    double viscosityEntered = 0.0;
-    UnitList flowList = UnitList::VolumeFlow;
-    UnitList viscosityList = UnitList::AbsViscosity;
+    MediumValues medium;
 };
-
-// Parses the texts in order; stops at the first that does not read.
-bool parseAll(InputCheck& check,
-              std::initializer_list<std::pair<const std::string*, ReadValue*>> fields) {
-    for (auto [text, target] : fields) {
-        target->value = ParseInputNumber(*text, check);
-        if (!check.InputValid) {
-            ReportBadInput(check, target->label, target->field);
-            return false;
-        }
-    }
-    return true;
-}
 
 // Every value a column shows must be a number: a pressure drop that is finite
 // in bar can still overflow as mbar or in lbw./sq.ft., a rate of flow in
@@ -104,67 +62,40 @@ bool readFields(const FormState& form, Inputs& in, InputCheck& check) {
         in.va[i] = {0.0, panel.rows[i].label.c_str(), kRowFields[i]};
     in.va[4] = {0.0, kQuantityLabel, field::Va5};
     // Element values, hidden fields too.
-    parseAll(check, {{&panel.rows[0].text, &in.va[0]},
-                     {&panel.rows[1].text, &in.va[1]},
-                     {&panel.rows[2].text, &in.va[2]},
-                     {&panel.rows[3].text, &in.va[3]},
-                     {&panel.quantity, &in.va[4]}});
-    if (check.InputValid)
-        parseAll(check, {{&form.medium.flow, &in.flow},
-                         {&form.medium.density, &in.density},
-                         {&form.medium.viscosity, &in.viscosity}});
+    parseFields(check, {{&panel.rows[0].text, &in.va[0]},
+                        {&panel.rows[1].text, &in.va[1]},
+                        {&panel.rows[2].text, &in.va[2]},
+                        {&panel.rows[3].text, &in.va[3]},
+                        {&panel.quantity, &in.va[4]}});
+    if (check.InputValid) parseMediumFields(form, in.medium, check);
     if (check.InputValid && isBranchKind(panel.kind)) {
-        parseAll(check, {{&form.extra.branchFlow, &in.branch}});
+        parseFields(check, {{&form.extra.branchFlow, &in.branch}});
         // Both flows share the unit of ComboBox1, so they compare as entered.
         // No branch flow at all (or one flowing the wrong way) has no meaning.
         if (check.InputValid && in.branch.value <= 0) {
             ReportBadInput(check, in.branch.label, in.branch.field);
             check.InputValid = false;
-        } else if (check.InputValid && in.branch.value >= in.flow.value) {
+        } else if (check.InputValid && in.branch.value >= in.medium.flow.value) {
             ReportCheckFailure(check, kBranchNotSmaller, in.branch.field);
             check.InputValid = false;
         }
     }
-    if (check.InputValid && form.medium.gas)
-        parseAll(check, {{&form.gas.pressure, &in.pressure},
-                         {&form.gas.inletTemperature, &in.inletTemperature},
-                         {&form.gas.outletTemperature, &in.outletTemperature}});
+    if (check.InputValid) parseGasFields(form, in.medium, check);
     return check.InputValid;
 }
 
-// Convert: each value by the unit beside its field. Density first: the mass
-// flow and the kinematic viscosity are converted with it.
+// Convert: each value by the unit beside its field; the medium with its
+// density first, then the branch flow with the main flow's factors.
 void convertToBase(const FormState& form, Inputs& in) {
     const ElementPanel& panel = form.element;
     in.va[0].value = dimensionToBase(panel.rows[0].unit.text(), in.va[0].value);
     for (std::size_t i = 1; i < 3; ++i)
         if (panel.rows[i].unit.visible)
             in.va[i].value = dimensionToBase(panel.rows[i].unit.text(), in.va[i].value);
-
-    const MediumPanel& m = form.medium;
-    in.flowList = m.flowKind == 1 ? UnitList::MassFlow : UnitList::VolumeFlow;
-    in.viscosityList = m.viscosityKind == 1 ? UnitList::KinViscosity : UnitList::AbsViscosity;
-    in.flowEntered = in.flow.value;
-    in.viscosityEntered = in.viscosity.value;
-    in.density.value = ConvertToBase(UnitList::Density, m.densityUnit.text(), in.density.value);
-    in.flow.value = ConvertToBase(in.flowList, m.flowUnit.text(), in.flow.value, in.density.value);
-    in.viscosity.value = ConvertToBase(in.viscosityList, m.viscosityUnit.text(), in.viscosity.value,
-                                       in.density.value);
-    if (m.gas) {
-        const GasPanel& g = form.gas;
-        in.pressure.value =
-            ConvertToBase(UnitList::GasPressure, unitAt(UnitList::GasPressure, g.pressureUnit),
-                          in.pressure.value);
-        in.inletTemperature.value = ConvertToBase(
-            UnitList::Temperature, unitAt(UnitList::Temperature, g.inletTemperatureUnit),
-            in.inletTemperature.value);
-        in.outletTemperature.value = ConvertToBase(
-            UnitList::Temperature, unitAt(UnitList::Temperature, g.outletTemperatureUnit),
-            in.outletTemperature.value);
-    }
+    convertMedium(form, in.medium);
     if (isBranchKind(panel.kind))
-        in.branch.value =
-            ConvertToBase(in.flowList, m.flowUnit.text(), in.branch.value, in.density.value);
+        in.branch.value = ConvertToBase(in.medium.flowList, form.medium.flowUnit.text(),
+                                        in.branch.value, in.medium.density.value);
 }
 
 // Check: the element's own checks, the quantity, the medium and the gas data.
@@ -173,31 +104,14 @@ bool checkValues(const FormState& form, const Inputs& in, InputCheck& check) {
     CheckElement(form, {va[0].value, va[1].value, va[2].value, va[3].value}, check);
     // A quantity may be zero or blank (the column then adds nothing), never negative.
     CheckRange(check, va[4].value, RangeLimits::notNegative(), va[4].label, va[4].field);
-    {
-        // Without a positive density a mass flow or a kinematic viscosity has
-        // no value in base units; they are judged as entered, and the
-        // density's own message says what is wrong.
-        const bool densityUsable = in.density.value > 0;
-        ReadValue flowChecked = in.flow;
-        ReadValue viscosityChecked = in.viscosity;
-        if (!densityUsable && in.flowList == UnitList::MassFlow) flowChecked.value = in.flowEntered;
-        if (!densityUsable && in.viscosityList == UnitList::KinViscosity)
-            viscosityChecked.value = in.viscosityEntered;
-        for (const ReadValue* v : {static_cast<const ReadValue*>(&flowChecked), &in.density,
-                                   static_cast<const ReadValue*>(&viscosityChecked)})
-            CheckRange(check, v->value, RangeLimits::positive(), v->label, v->field);
-    }
-    if (form.medium.gas) {
-        // The gas correction divides by the inlet pressure and both absolute temperatures.
-        for (const ReadValue* v : {&in.pressure, &in.inletTemperature, &in.outletTemperature})
-            CheckRange(check, v->value, RangeLimits::positive(), v->label, v->field);
-    }
+    checkMedium(form, in.medium, true, check);
     if (check.ChecksPassed) {
         // A value that passed its checks but overflowed in its unit conversion
         // cannot be calculated with.
+        const MediumValues& m = in.medium;
         for (const ReadValue* v :
-             {&va[0], &va[1], &va[2], &va[3], &va[4], &in.flow, &in.density, &in.viscosity,
-              &in.branch, &in.pressure, &in.inletTemperature, &in.outletTemperature}) {
+             {&va[0], &va[1], &va[2], &va[3], &va[4], &m.flow, &m.density, &m.viscosity, &in.branch,
+              &m.pressure, &m.inletTemperature, &m.outletTemperature}) {
             if (!std::isfinite(v->value)) {
                 ReportBadInput(check, v->label, v->field);
                 check.ChecksPassed = false;
@@ -223,15 +137,8 @@ PipeElement buildElement(const FormState& form, const Inputs& in) {
 }
 
 FlowMedium buildMedium(const FormState& form, const Inputs& in) {
-    FlowMedium medium;
-    medium.rateOfFlow = in.flow.value;
+    FlowMedium medium = mediumOf(form, in.medium);
     medium.branchRateOfFlow = in.branch.value;
-    medium.density = in.density.value;
-    medium.viscosity = in.viscosity.value;
-    medium.condition = form.medium.gas ? MediumCondition::Gas : MediumCondition::Liquid;
-    medium.inletPressure = in.pressure.value;
-    medium.inletTemperature = in.inletTemperature.value;
-    medium.outletTemperature = in.outletTemperature.value;
     return medium;
 }
 

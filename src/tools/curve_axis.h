@@ -31,4 +31,23 @@ PressureAxis scalePressureAxis(double minDrop, double maxDrop, OutputSystem syst
 // Rate-of-flow axis from the curve's start and end, in the dialog's unit.
 AxisScale scaleFlowAxis(double start, double end);
 
+// The building blocks, for the diagram's printout and for tests.
+
+// The tick step for a tenth of the axis range `s` (> 0) and the decimals of
+// its labels before any axis-specific rule.
+struct TickStep {
+    double step = 1.0;
+    int decimals = 0;
+};
+TickStep niceTickStep(double s);
+
+// A smallest value rounded down to one significant digit: 3456 -> 3000,
+// 0.0345 -> 0.03; values from 1 to 10 stay; a negative one goes away from
+// zero (-0.0345 -> -0.04).
+double roundDownToOneDigit(double min);
+
+// A tick label: fixed with `decimals` below 4; 4 gives two significant digits
+// in the exponent form with a two-digit exponent (" 2.5E+04"), 5 three.
+std::string axisLabel(double value, int decimals);
+
 }  // namespace tolvane

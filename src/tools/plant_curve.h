@@ -2,6 +2,9 @@
 // read back from its texts (kind by name, quantity, dimensions, zeta,
 // roughness, branch ratio) and computed again by the engine in silent mode at
 // equally spaced rates of flow; each point holds the sum over all columns.
+// The dialog's three texts -> readCurveRange (parse, range checks, start below
+// end) -> the medium read by the caller -> computeCurvePoints -> PlantCurve,
+// which the diagram draws and curveClipboardText writes.
 #pragma once
 
 #include <functional>
@@ -37,8 +40,9 @@ struct PlantCurve {
     std::string flowUnitText;  // the unit's text as ComboBox1 shows it
 };
 
-// A refused curve has no value; `focus` then names the field that a parse
-// error moved the focus to ("" otherwise).
+// A refused curve has no value; `focus` then names the dialog field that a
+// parse error or a range check moved the focus to ("" otherwise). With a
+// focus the dialog stays open; after any other outcome it closes.
 struct PlantCurveOutcome {
     std::optional<PlantCurve> curve;
     std::string focus;
@@ -47,6 +51,43 @@ struct PlantCurveOutcome {
 // The element kind whose variant name equals `name` (the catalogue belongs
 // to the shell).
 using KindByName = std::function<std::optional<ElementKind>(const std::string& name)>;
+
+// Object names and labels of the dialog's fields, as messages name them.
+namespace curve_field {
+inline constexpr const char* From = "Edit_Von";
+inline constexpr const char* To = "Edit_Bis";
+inline constexpr const char* Points = "Edit_Anzahl";
+inline constexpr const char* FromLabel = "from";
+inline constexpr const char* ToLabel = "to";
+inline constexpr const char* PointsLabel = "Quantity of calculating points:";
+}  // namespace curve_field
+
+// More points than this are refused (10,000 pass): every point is a record
+// and a computation of every column.
+inline constexpr double kCurvePointLimit = 10001.0;
+
+// The dialog's values once they have been read and checked.
+struct CurveRange {
+    double start = 0.0, end = 0.0;  // m³/h
+    double pointCount = 10.0;       // as entered (10 for fewer than 2)
+    double unitFactor = 1.0;        // dialog unit -> m³/h
+    std::string unitText;
+};
+
+// Parses from, to and the points in this order, range-checks them (from not
+// negative, fewer than kCurvePointLimit points) and refuses an end that is
+// not greater than the start. Every message goes to `messages`; `focus`
+// receives the field a message moved the focus to.
+std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, MessageSink& messages,
+                                         std::string& focus);
+
+// Computes every point for the table's columns with `medium` (base units;
+// its rates of flow are replaced point by point) and shows the outcome's
+// messages: a refused element or gas overflow, a drop too small to draw,
+// the laminar/turbulent note.
+std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const CalculationTable& table,
+                                             const FlowMedium& medium, OutputSystem system,
+                                             const KindByName& kindByName, MessageSink& messages);
 
 // "C&alculate": parses the three fields, checks them, computes every point,
 // and shows every message of the curve through `messages`.
@@ -57,5 +98,22 @@ PlantCurveOutcome computePlantCurve(const PlantCurveRequest& request, const Calc
 // The "&Copy data" text: a heading naming both units, then one line per
 // point, CR LF ended; drops written in the unit the heading names.
 std::string curveClipboardText(const PlantCurve& curve, const std::string& pressureUnit);
+
+// Message texts of the curve.
+inline const std::string kCurveStartNotBelowEnd =
+    "The initial value of  rate of flow must be graeter than the final value!";
+inline const std::string kCurveTooSmallMetric =
+    "In the specified range of rate of flow is the pressure drop < 0.0001 mbar or negative. So "
+    "the diagramm will not calculate.";
+inline const std::string kCurveTooSmallUs =
+    "In the specified range of rate of flow is the pressure drop < 0.0001 psi or negative. So "
+    "the diagramm will not calculate.";
+inline const std::string kCurveRegimeChanges =
+    "In the specified range of rate of flow the flow changes from laminar to turbulent. Errors "
+    "of calcualtion are possible within this area.";
+
+// "Calculating of the element "<name>" is not possible ...": an element the
+// engine refused at some point of the curve.
+std::string curveElementRefusedText(const std::string& variantName);
 
 }  // namespace tolvane

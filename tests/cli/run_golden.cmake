@@ -10,6 +10,8 @@
 # into a project file @PROJECT@ with `calc --format tlv`, and the tool is then
 # run with the lines of <case>.args alone. When the first line is "stdin",
 # <case>.json is given on standard input as `calc -` with the other lines.
+# When the first line is "curve", the tool runs `curve <case>.json` with the
+# other lines.
 # Whatever the tool writes on standard error follows "--- standard error ---".
 # -DUPDATE=ON writes the output into <case>.expected instead (check it by hand).
 cmake_minimum_required(VERSION 3.25)
@@ -67,6 +69,9 @@ if(first_arg STREQUAL "show")
     message(FATAL_ERROR "preparing the project of ${case_name} failed (${prepare_status}):\n${prepare_error}")
   endif()
   set(command "${CLI}" ${args})
+elseif(first_arg STREQUAL "curve")
+  list(REMOVE_AT args 0)
+  set(command "${CLI}" curve "${case_name}.json" ${args})
 elseif(first_arg STREQUAL "stdin")
   list(REMOVE_AT args 0)
   set(command "${CLI}" calc - ${args})

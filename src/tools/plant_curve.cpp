@@ -1,0 +1,275 @@
+#include "tools/plant_curve.h"
+
+#include <cmath>
+
+#include "engine/engine.h"
+#include "tools/half_even.h"
+#include "tools/tool_input.h"
+#include "units/input_number.h"
+#include "units/number_format.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr double kInch = 25.4;               // mm
+constexpr double kFoot = 0.3048;             // m
+constexpr double kSquareYard = 0.8361274;    // m²
+constexpr double kPsi = 0.068947581976;      // bar
+constexpr double kTurbulentFrom = 2320.0;    // Reynolds number
+constexpr double kSmallestDrawnDrop = 1e-7;  // bar or psi
+constexpr std::size_t kDeletedAfterSlash = 10;
+
+// What a calculation column records of its element, read back from the
+// texts in base units.
+struct ColumnElement {
+    std::string name;  // the variant name as row 7 writes it
+    PipeElement element;
+    double zeta = 0.0;
+    double roughness = 0.0;    // mm, friction kinds only
+    double branchRatio = 1.0;  // main to branch rate of flow, branch kinds only
+};
+
+// A cell's number; an empty text is 0, and so is one that does not read.
+double numberOf(const std::string& text) { return readNumber(text).value_or(0.0); }
+
+std::string afterFirst(const std::string& text, char c) {
+    const std::size_t pos = text.find(c);
+    return pos == std::string::npos ? std::string() : text.substr(pos + 1);
+}
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The column's dimension rows were written in the output system's units; the
+// engine takes mm, m and m².
+double dimensionFactor(const std::string& row, bool firstRow) {
+    if (contains(row, "in in.:")) return kInch;
+    if (contains(row, "in ft.:")) return kFoot;
+    if (firstRow && contains(row, "in sq.yd.:")) return kSquareYard;
+    return 1.0;
+}
+
+// Row 7 is "<variant name>/<quantity>"; the name is what remains when the
+// ten characters from the slash on are deleted.
+std::string nameOfElementRow(const std::string& row) {
+    const std::size_t slash = row.find('/');
+    if (slash == std::string::npos) return row;
+    std::string name = row;
+    name.erase(slash, kDeletedAfterSlash);
+    return name;
+}
+
+std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem system,
+                                        const KindByName& kindByName) {
+    ColumnElement col;
+    col.name = nameOfElementRow(c[Row::Element]);
+    const auto kind = kindByName(col.name);
+    if (!kind) return std::nullopt;
+    PipeElement& e = col.element;
+    e.kind = *kind;
+    e.quantity = numberOf(afterFirst(c[Row::Element], '/'));
+    double* inputs[4] = {&e.va1, &e.va2, &e.va3, &e.va4};
+    for (int i = 0; i < 4; ++i) *inputs[i] = numberOf(afterFirst(c[Row::Dimension1 + i], ':'));
+    const bool us = system == OutputSystem::US;
+    if (us) {
+        e.va1 *= dimensionFactor(c[Row::Dimension1], true);
+        e.va2 *= dimensionFactor(c[Row::Dimension2], false);
+        e.va3 *= dimensionFactor(c[Row::Dimension3], false);
+    }
+    col.zeta = numberOf(c[Row::Zeta]);
+    if (isBranchKind(e.kind)) {
+        const double w1 = numberOf(c[Row::Velocity]), w2 = numberOf(c[Row::Velocity2]);
+        col.branchRatio = (e.va1 * e.va1 / e.va2 / e.va2) * w1 / w2;
+    }
+    if (isFrictionKind(e.kind)) col.roughness = numberOf(c[Row::Roughness]) * (us ? kInch : 1.0);
+    return col;
+}
+
+// Lowest and highest Reynolds number met while the curve was computed.
+struct ReynoldsRange {
+    bool set = false;
+    double low = 0.0, high = 0.0;
+    void add(double re) {
+        if (!set) {
+            low = high = re;
+            set = true;
+        } else {
+            low = std::min(low, re);
+            high = std::max(high, re);
+        }
+    }
+    bool spansTransition() const { return set && low < kTurbulentFrom && high > kTurbulentFrom; }
+};
+
+enum class Failure { None, Refused, GasOverflow };
+
+bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
+
+// Adds one column's drop at every point; stops at the first point the engine
+// refuses.
+Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSystem system,
+                  FlowMedium& medium, std::vector<CurvePoint>& points, ReynoldsRange& reynolds) {
+    EngineEnv env;
+    env.silent = true;
+    env.roughness = col.roughness;
+    const bool branch = isBranchKind(col.element.kind);
+    const bool vertical = isVerticalDifference(col.element.kind);
+    const double step = (range.end - range.start) / (range.pointCount - 1.0);
+
+    medium.rateOfFlow = range.start;
+    if (branch) medium.branchRateOfFlow = range.start / col.branchRatio;
+    for (CurvePoint& point : points) {
+        double drop = 0.0;
+        if (medium.rateOfFlow != 0.0 || vertical) {
+            ElementResult r;
+            r.zeta = col.zeta;
+            r = computeFlowState(col.element, medium, r);
+            // The vertical difference has no flow regime (its Reynolds number is 0).
+            if (!vertical) reynolds.add(r.reynolds);
+            r = computeElementLoss(col.element, medium, r, env);
+            if (r.gasOverflow) return Failure::GasOverflow;
+            if (r.calcError) return Failure::Refused;
+            drop = r.pressureDrop;
+        }
+        if (system == OutputSystem::US) drop /= kPsi;
+        point.pressureDrop += drop;
+        point.rateOfFlow = medium.rateOfFlow / range.unitFactor;
+        medium.rateOfFlow += step;
+        if (branch) medium.branchRateOfFlow = medium.rateOfFlow / col.branchRatio;
+    }
+    return Failure::None;
+}
+
+}  // namespace
+
+std::string curveElementRefusedText(const std::string& variantName) {
+    return std::string("Calculating of the element ") + "\"" + variantName + "\"" +
+           " is not possible in the specified range of rate of flow, " +
+           "because the flow is laminar." + "\r" + "Please enlarge the rate of flow or " +
+           "reduce the diameter!";
+}
+
+std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, MessageSink& messages,
+                                         std::string& focus) {
+    using namespace curve_field;
+    InputCheck check(messages);
+    const ToolField from{request.from, FromLabel, From};
+    const ToolField to{request.to, ToLabel, To};
+    const ToolField points{request.points, PointsLabel, Points};
+    std::optional<double> start, end, count;
+    if (!(start = readField(from, check)) || !(end = readField(to, check)) ||
+        !(count = readField(points, check))) {
+        focus = check.focus;
+        return std::nullopt;
+    }
+
+    CurveRange range;
+    range.pointCount = *count < 2.0 ? 10.0 : *count;
+    // A negative rate of flow has no meaning here; one point per record and
+    // computation of every column must stay within what a desk machine holds.
+    CheckRange(check, *start, RangeLimits::notNegative(), FromLabel, From);
+    if (check.ChecksPassed)
+        CheckRange(check, range.pointCount, RangeLimits::notNegative().below(kCurvePointLimit),
+                   PointsLabel, Points);
+    if (!check.ChecksPassed) {
+        focus = check.focus;
+        return std::nullopt;
+    }
+
+    if (!(*end > *start)) {
+        messages.show(MessageType::Error, kCurveStartNotBelowEnd);
+        return std::nullopt;
+    }
+
+    range.unitFactor = convertAt(UnitList::VolumeFlow, request.unit, 1.0);
+    range.unitText = unitTextAt(UnitList::VolumeFlow, request.unit);
+    range.start = *start * range.unitFactor;
+    range.end = *end * range.unitFactor;
+    // An end that overflows in m³/h cannot be a rate of flow.
+    if (!std::isfinite(range.end)) {
+        ReportBadInput(check, ToLabel, To);
+        focus = check.focus;
+        return std::nullopt;
+    }
+    return range;
+}
+
+std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const CalculationTable& table,
+                                             const FlowMedium& medium, OutputSystem system,
+                                             const KindByName& kindByName, MessageSink& messages) {
+    PlantCurve curve;
+    curve.system = system;
+    curve.flowUnitText = range.unitText;
+    curve.start = range.start / range.unitFactor;
+    curve.end = range.end / range.unitFactor;
+    curve.points.resize(static_cast<std::size_t>(roundHalfEven(range.pointCount)));
+
+    FlowMedium m = medium;
+    ReynoldsRange reynolds;
+    for (int col = 1; col <= table.calculationCount(); ++col) {
+        const auto element = readColumn(table.column(col), system, kindByName);
+        if (!element) {
+            // A column whose element name is none of the kinds (a damaged
+            // project) cannot be computed again.
+            messages.show(MessageType::Error, kNotPossibleMessage);
+            return std::nullopt;
+        }
+        switch (addColumn(*element, range, system, m, curve.points, reynolds)) {
+            case Failure::None: break;
+            case Failure::GasOverflow:
+                messages.show(MessageType::Error, kGasLimitMessage);
+                return std::nullopt;
+            case Failure::Refused:
+                messages.show(MessageType::Error, curveElementRefusedText(element->name));
+                return std::nullopt;
+        }
+    }
+
+    curve.minPressureDrop = curve.maxPressureDrop = curve.points.front().pressureDrop;
+    for (const CurvePoint& p : curve.points) {
+        curve.minPressureDrop = std::min(curve.minPressureDrop, p.pressureDrop);
+        curve.maxPressureDrop = std::max(curve.maxPressureDrop, p.pressureDrop);
+    }
+    if (curve.maxPressureDrop < kSmallestDrawnDrop) {
+        messages.show(MessageType::Information,
+                      system == OutputSystem::US ? kCurveTooSmallUs : kCurveTooSmallMetric);
+        return std::nullopt;
+    }
+    if (reynolds.spansTransition()) messages.show(MessageType::Information, kCurveRegimeChanges);
+    return curve;
+}
+
+PlantCurveOutcome computePlantCurve(const PlantCurveRequest& request, const CalculationTable& table,
+                                    const FlowMedium& medium, OutputSystem system,
+                                    const KindByName& kindByName, MessageSink& messages) {
+    PlantCurveOutcome outcome;
+    const auto range = readCurveRange(request, messages, outcome.focus);
+    if (range)
+        outcome.curve = computeCurvePoints(*range, table, medium, system, kindByName, messages);
+    return outcome;
+}
+
+namespace {
+
+// Above 9999 (and for drops below 0.01) the 11-character exponent form,
+// otherwise three decimals.
+std::string flowText(double q) { return q > 9999 ? formatExponent(q) : formatFixed(q, 3); }
+std::string dropText(double dp) {
+    return dp > 9999 || dp < 0.01 ? formatExponent(dp) : formatFixed(dp, 3);
+}
+
+}  // namespace
+
+std::string curveClipboardText(const PlantCurve& curve, const std::string& pressureUnit) {
+    // The records hold bar; the diagram draws mbar a thousand times larger.
+    const double factor = pressureUnit == "mbar" ? 1000.0 : 1.0;
+    std::string text = "Rate of flow in " + curve.flowUnitText + "\t" + "Pressure drop in " +
+                       pressureUnit + "\r\n";
+    for (const CurvePoint& p : curve.points)
+        text += flowText(p.rateOfFlow) + "\t" + dropText(p.pressureDrop * factor) + "\r\n";
+    return text;
+}
+
+}  // namespace tolvane
