@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <memory>
 
 #include "calculations.h"
 #include "results/print_service.h"
+#include "shell/element_panel.h"
+#include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/plant_curve_action.h"
@@ -25,6 +28,42 @@ using namespace tolvane;
 using tolvane::test::byName;
 
 namespace {
+
+// The table of the batch tool's golden case curve_five_elements_tsv, built
+// through the main window: water at 10 m³/h, a pipe, an entrance, four bends,
+// a valve and a vertical difference of 5 m.
+void calculateFiveElements(tolvane::test::MainWindowRig& rig) {
+    MediumPanelWidget* m = rig.window->mediumPanel();
+    m->Eingabe_Medium->setText(QStringLiteral("water 20 C"));
+    m->Eingabe_Volumenstrom->setText(QStringLiteral("10"));
+    m->Eingabe_Dichte->setText(QStringLiteral("998.2"));
+    m->Eingabe_Viskositaet->setText(QStringLiteral("1002"));
+    struct Step {
+        ElementKind kind;
+        std::vector<QString> fields;
+        int option;
+        QString quantity;
+    };
+    const Step steps[] = {{{1, 1}, {"80", "25"}, 0, "1"},
+                          {{2, 1}, {"80"}, 1, "1"},
+                          {{4, 1}, {"80", "160", "90"}, 0, "4"},
+                          {{7, 1}, {"80"}, 1, "1"},
+                          {{10, 1}, {"5"}, 0, "1"}};
+    rig.window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
+    for (const Step& step : steps) {
+        rig.window->readForm();
+        chooseElementKind(rig.session.form, step.kind);
+        rig.window->showForm();
+        ElementPanelWidget* panel = rig.window->elementPanel();
+        for (std::size_t i = 0; i < step.fields.size(); ++i)
+            panel->VaEdit[i]->setText(step.fields[i]);
+        panel->optionItems[static_cast<std::size_t>(step.option)]->setChecked(true);
+        panel->Va5_Edit->setText(step.quantity);
+        rig.window->BerechnungsschalterClick();
+    }
+}
+
+QString withoutCarriageReturns(QString text) { return text.remove(QLatin1Char('\r')); }
 
 QByteArray head(const QString& path, int bytes) {
     QFile f(path);
@@ -105,7 +144,7 @@ private Q_SLOTS:
         QCOMPARE(rig->sink.messages.size(), before + 1);
     }
 
-    void curve_shows_diagram_with_the_medium_and_copies_data() {
+    void curve_shows_diagram_with_the_medium_and_copies_points() {
         tolvane::test::calculateThree(*rig);
         rig->sink.messages.clear();
         MediumPanelWidget* medium = rig->window->mediumPanel();
@@ -125,6 +164,36 @@ private Q_SLOTS:
         const std::string copied = rig->clipboard.content;
         QVERIFY(copied.rfind("Rate of flow in m³/h\tPressure drop in ", 0) == 0);
         QCOMPARE(std::count(copied.begin(), copied.end(), '\n'), 21L);
+        QVERIFY(rig->sink.messages.empty());
+    }
+
+    void window_curve_matches_the_batch_tool_point_for_point() {
+        calculateFiveElements(*rig);
+        QCOMPARE(rig->session.table.calculationCount(), 5);
+        rig->sink.messages.clear();
+        bool shown = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            dialog->Edit_Von->setText(QStringLiteral("0"));
+            dialog->Edit_Bis->setText(QStringLiteral("20"));
+            dialog->Edit_Anzahl->setText(QStringLiteral("11"));
+            dialog->ComboBox1->setCurrentIndex(0);
+            dialog->OKBtn->click();
+        });
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* diagram = qobject_cast<TKurve*>(w);
+            QVERIFY(diagram);
+            shown = true;
+            diagram->BitBtn3->click();
+            diagram->BitBtn1->click();
+        });
+        item()->trigger();
+        QVERIFY(shown);
+        QFile golden(QFINDTESTDATA("../cli/curve_five_elements_tsv.expected"));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(withoutCarriageReturns(QString::fromStdString(rig->clipboard.content)),
+                 withoutCarriageReturns(QString::fromUtf8(golden.readAll())));
         QVERIFY(rig->sink.messages.empty());
     }
 
