@@ -34,6 +34,14 @@ double tickValue(const AxisScale& s, std::size_t k) {
     return s.min + static_cast<double>(k) * s.step;
 }
 
+// Every how many ticks a label fits when `ticks` share `length` and a label
+// needs `room` along the axis.
+std::size_t labelStride(double length, std::size_t ticks, double room) {
+    if (ticks < 2 || length <= 0) return 1;
+    const double spacing = length / static_cast<double>(ticks - 1);
+    return std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil(room / spacing)));
+}
+
 // Line height of a font size on the page: the em in tenths of a millimetre
 // (254 / 72 per point) and the usual fifth for the line gap.
 int printTextHeight(int points) { return roundInt(points * 254.0 / 72.0 * 1.2); }
@@ -144,17 +152,26 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
     pic.texts.push_back({2, 2, pressureAxisTitle(d), Align::Left});
     pic.texts.push_back({width - 2, height - h - 1, flowAxisTitle(d), Align::Right});
 
+    // On a small surface only every n-th tick is labelled, so labels never overlap.
+    double widestFlow = 0;
+    for (std::size_t k = 0; k < flowTicks; ++k)
+        widestFlow = std::max(widestFlow, textWidth(f.labels[k].substr(0, kFlowLabelChars)));
+    const std::size_t flowStride = labelStride(plotWidth, flowTicks, widestFlow + 8);
     for (std::size_t k = 0; k < flowTicks; ++k) {
         const double x = pic.left + plotWidth * (tickValue(f, k) - f.min) / span(f.range);
-        pic.texts.push_back(
-            {x, pic.bottom + 3, f.labels[k].substr(0, kFlowLabelChars), Align::Centre});
+        if (k % flowStride == 0)
+            pic.texts.push_back(
+                {x, pic.bottom + 3, f.labels[k].substr(0, kFlowLabelChars), Align::Centre});
         if (k > 0 && k + 1 < flowTicks) pic.grid.push_back({x, pic.bottom, x, pic.top});
     }
+    // The lowest label sits on the frame's bottom line, clear of the flow labels;
+    // the others are centred on their lines.
+    const std::size_t pressureStride = labelStride(plotHeight, pressureTicks, 1.5 * h + 2);
     for (std::size_t k = 0; k < pressureTicks; ++k) {
         const double y = pic.bottom - plotHeight * (tickValue(p, k) - p.min) / span(p.range);
-        // The lowest label sits on the frame's bottom line, clear of the flow labels.
         const double top = k == 0 ? y - h : y - h / 2;
-        pic.texts.push_back({pic.left - 5, top, p.labels[k], Align::Right});
+        if (k % pressureStride == 0)
+            pic.texts.push_back({pic.left - 5, top, p.labels[k], Align::Right});
         if (k > 0 && k + 1 < pressureTicks) pic.grid.push_back({pic.left, y, pic.right, y});
     }
 

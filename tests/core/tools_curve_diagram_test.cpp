@@ -76,6 +76,34 @@ TEST(CurveDiagramPicture, TicksSpanTheFrameAndInnerOnesHaveGridLines) {
     EXPECT_EQ(findText(pic, "Rate of flow (m³/h)")->align, PlacedText::Align::Right);
 }
 
+TEST(CurveDiagramPicture, ASmallSurfaceLabelsEveryOtherTickWithoutOverlap) {
+    CurveDiagram d = sample();
+    d.flow.tickCount = 11;
+    d.flow.step = 1;
+    d.flow.labels = {"0.0", "1.0", "2.0", "3.0", "4.0", "5.0", "6.0", "7.0", "8.0", "9.0", "10.0"};
+    d.pressure.scale.tickCount = 9;
+    d.pressure.scale.step = 5;
+    d.pressure.scale.labels = {"0", "5", "10", "15", "20", "25", "30", "35", "40"};
+    const DiagramPicture pic = layoutDiagram(d, 300, 200, width7, 14);
+    EXPECT_EQ(pic.grid.size(), 9u + 7u);  // every tick keeps its grid line
+    std::vector<const PlacedText*> flow, pressure;
+    for (const PlacedText& t : pic.texts) {
+        if (t.align == PlacedText::Align::Centre) flow.push_back(&t);
+        if (t.align == PlacedText::Align::Right && t.text.find('(') == std::string::npos)
+            pressure.push_back(&t);
+    }
+    ASSERT_GE(flow.size(), 2u);
+    ASSERT_GE(pressure.size(), 2u);
+    EXPECT_LT(flow.size(), 11u);
+    EXPECT_LT(pressure.size(), 9u);
+    for (std::size_t i = 1; i < flow.size(); ++i)
+        EXPECT_GE(flow[i]->x - flow[i - 1]->x,
+                  width7(flow[i]->text) / 2 + width7(flow[i - 1]->text) / 2);
+    for (std::size_t i = 1; i < pressure.size(); ++i)
+        EXPECT_GE(pressure[i - 1]->y - pressure[i]->y, 14);  // upward, a line apart
+    EXPECT_EQ(layoutDiagram(d, 900, 700, width7, 14).texts.size(), 2u + 11u + 9u);
+}
+
 TEST(CurveDiagramPicture, CurveRunsFromTheLowerLeftToTheUpperRightCorner) {
     const DiagramPicture pic = layoutDiagram(sample(), 600, 400, width7, 14);
     ASSERT_EQ(pic.curve.size(), 11u);

@@ -122,12 +122,15 @@ void TKurve::showEvent(QShowEvent* event) {
     // Room for a title bar that is not known before the window manager framed it.
     const int titleBar = std::max(30, frameGeometry().height() - height());
     resize(size().boundedTo(area.size() - QSize(0, titleBar)));
-    QRect target(QPoint(0, 0), size() + QSize(0, titleBar));
+    // Placed by its inner rectangle: before the window manager framed it, a
+    // move places the inside of the window, so the title bar needs room above.
+    QRect target(QPoint(0, 0), size());
     target.moveCenter(owner ? owner->frameGeometry().center() : area.center());
     target.moveLeft(std::clamp(target.left(), area.left(),
                                std::max(area.left(), area.right() + 1 - target.width())));
-    target.moveTop(std::clamp(target.top(), area.top(),
-                              std::max(area.top(), area.bottom() + 1 - target.height())));
+    target.moveTop(
+        std::clamp(target.top(), area.top() + titleBar,
+                   std::max(area.top() + titleBar, area.bottom() + 1 - target.height())));
     move(target.topLeft());
 }
 
