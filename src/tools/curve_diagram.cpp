@@ -109,6 +109,12 @@ std::string viscosityLabel(const DiagramMedium& m) {
 
 std::string conditionText(const DiagramMedium& m) { return m.gas ? "gas" : "liquid"; }
 
+std::string diagramHeading(const DiagramMedium& m) {
+    const std::string gap = "   ";
+    return m.title + " " + m.name + gap + "Condition: " + conditionText(m) + gap + densityLabel(m) +
+           gap + viscosityLabel(m);
+}
+
 CurveDiagram makeCurveDiagram(PlantCurve curve) {
     CurveDiagram d;
     d.pressure = scalePressureAxis(curve.minPressureDrop, curve.maxPressureDrop, curve.system);

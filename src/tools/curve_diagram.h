@@ -38,6 +38,9 @@ struct DiagramTexts {
 std::string densityLabel(const DiagramMedium& m);
 std::string viscosityLabel(const DiagramMedium& m);
 std::string conditionText(const DiagramMedium& m);
+// The medium in one line, above the drawing in saved files:
+// "Flow medium: water   Condition: liquid   Density in kg/m³: 998.2   ...".
+std::string diagramHeading(const DiagramMedium& m);
 
 struct CurveDiagram {
     PlantCurve curve;

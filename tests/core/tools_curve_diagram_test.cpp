@@ -266,6 +266,9 @@ TEST(CurveDiagramTexts, PanelLabelsFromTheMainWindowsFields) {
     EXPECT_EQ(viscosityLabel(t.medium),
               "Kin.viscos. in " + session.form.medium.viscosityUnit.text() + ": 16");
     EXPECT_EQ(conditionText(t.medium), "gas");
+    EXPECT_EQ(diagramHeading(t.medium), "Flow medium: Glycol   Condition: gas   " +
+                                            densityLabel(t.medium) + "   " +
+                                            viscosityLabel(t.medium));
     EXPECT_EQ(t.caption, "/home/a/PUMP.TLV");
     EXPECT_EQ(curvePrintSetup(t).fontName, "DejaVu Sans");
 }

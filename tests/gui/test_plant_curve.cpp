@@ -231,6 +231,7 @@ private Q_SLOTS:
         });
         QCOMPARE(head(png, 8), QByteArray("\x89PNG\r\n\x1a\n"));
         QVERIFY(head(svg, 400).contains("<svg"));
+        QVERIFY(head(svg, 100000).contains("Condition: liquid"));  // the medium above the drawing
         QCOMPARE(head(pdf, 5), QByteArray("%PDF-"));
         QCOMPARE(rig->sink.messages.size(), std::size_t(1));
         QVERIFY(rig->sink.messages[0].text.find("/no/such/dir/c.png") != std::string::npos);

@@ -17,19 +17,20 @@ namespace {
 
 constexpr int kPngScale = 2;
 
-bool writePng(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font) {
+bool writePng(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
+              const std::string& heading) {
     QImage image(size * kPngScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPngScale);
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        paintCurveDiagram(p, QSizeF(size), d, font);
+        paintCurveDiagram(p, QSizeF(size), d, font, heading);
     }
     return image.save(&file, "PNG");
 }
 
 bool writeSvg(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
-              const QString& title) {
+              const std::string& heading, const QString& title) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(size);
@@ -37,12 +38,12 @@ bool writeSvg(QSaveFile& file, const CurveDiagram& d, const QSize& size, const Q
     svg.setTitle(title);
     QPainter p;
     if (!p.begin(&svg)) return false;
-    paintCurveDiagram(p, QSizeF(size), d, font);
+    paintCurveDiagram(p, QSizeF(size), d, font, heading);
     return p.end();
 }
 
 bool writePdf(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
-              const QString& title) {
+              const std::string& heading, const QString& title) {
     QPdfWriter pdf(&file);
     pdf.setResolution(600);
     const QPageSize sheet(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
@@ -60,7 +61,7 @@ bool writePdf(QSaveFile& file, const CurveDiagram& d, const QSize& size, const Q
     const double scale =
         std::min(page.width() / double(size.width()), page.height() / double(size.height()));
     p.scale(scale, scale);
-    paintCurveDiagram(p, QSizeF(page.width() / scale, page.height() / scale), d, font);
+    paintCurveDiagram(p, QSizeF(page.width() / scale, page.height() / scale), d, font, heading);
     return p.end();
 }
 
@@ -68,16 +69,21 @@ bool writePdf(QSaveFile& file, const CurveDiagram& d, const QSize& size, const Q
 
 std::optional<std::string> writeCurveDiagramFile(const std::string& path,
                                                  const CurveDiagram& diagram, const QSize& size,
-                                                 const QFont& font, const std::string& title) {
+                                                 const QFont& font, const std::string& heading,
+                                                 const std::string& title) {
     const QSize drawn = size.isValid() && !size.isEmpty() ? size : QSize(800, 500);
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
     const QString name = QString::fromStdString(title);
     bool written = false;
     switch (diagramFileFormat(path)) {
-        case DiagramFileFormat::Png: written = writePng(file, diagram, drawn, font); break;
-        case DiagramFileFormat::Svg: written = writeSvg(file, diagram, drawn, font, name); break;
-        case DiagramFileFormat::Pdf: written = writePdf(file, diagram, drawn, font, name); break;
+        case DiagramFileFormat::Png: written = writePng(file, diagram, drawn, font, heading); break;
+        case DiagramFileFormat::Svg:
+            written = writeSvg(file, diagram, drawn, font, heading, name);
+            break;
+        case DiagramFileFormat::Pdf:
+            written = writePdf(file, diagram, drawn, font, heading, name);
+            break;
     }
     if (!written) {
         file.cancelWriting();

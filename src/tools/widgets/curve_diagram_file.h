@@ -14,9 +14,11 @@
 
 namespace tolvane {
 
-// Returns the reason of a failure, or nothing.
+// The drawing of `size` with `heading` above it (the medium); `title` names
+// the SVG and PDF documents. Returns the reason of a failure, or nothing.
 std::optional<std::string> writeCurveDiagramFile(const std::string& path,
                                                  const CurveDiagram& diagram, const QSize& size,
-                                                 const QFont& font, const std::string& title);
+                                                 const QFont& font, const std::string& heading,
+                                                 const std::string& title);
 
 }  // namespace tolvane

@@ -158,8 +158,9 @@ void TKurve::BitBtn2Click() {
         printer_->preview(curvePrintSetup(t), [&d, &t](PrintCanvas& canvas, PageRange range) {
             if (range.contains(1)) printCurveDiagram(d, t, canvas);
         });
-    // Printed, the diagram has done its work; a cancelled print keeps it open.
-    if (outcome != PrintOutcome::Cancelled) accept();
+    // Printed, the diagram has done its work; cancelled or written to a PDF
+    // it stays open.
+    if (outcome == PrintOutcome::Printed) accept();
 }
 
 void TKurve::BitBtn3Click() {
@@ -171,8 +172,9 @@ void TKurve::SaveDiagramClick() {
         files_.saveFile(kDiagramFileFilter, "png", diagramFileSuggestion(texts_.caption));
     if (!path) return;
     const std::string title = "Tolvane " + texts_.caption + " - Pressure drop = f (Rate of flow)";
-    if (const auto failure =
-            writeCurveDiagramFile(*path, diagram_, PaintBox1->size(), PaintBox1->font(), title)) {
+    if (const auto failure = writeCurveDiagramFile(
+            *path, diagram_, PaintBox1->size() + QSize(0, PaintBox1->fontMetrics().height() + 8),
+            PaintBox1->font(), diagramHeading(texts_.medium), title)) {
         std::string text = "It is not possible to write the file \"" + *path + "\".";
         if (!failure->empty()) text += "\r\n" + *failure;
         messages_.show(MessageType::Error, text);

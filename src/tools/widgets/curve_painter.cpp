@@ -28,17 +28,28 @@ void drawText(QPainter& p, const QFontMetricsF& m, const PlacedText& t) {
 }  // namespace
 
 void paintCurveDiagram(QPainter& p, const QSizeF& size, const CurveDiagram& diagram,
-                       const QFont& font) {
+                       const QFont& font, const std::string& heading) {
     p.save();
     const QFont f = pixelSized(font);
-    p.setFont(f);
     const QFontMetricsF metrics(f, p.device());
+    p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    double headingHeight = 0;
+    if (!heading.empty()) {
+        QFont bold = f;
+        bold.setBold(true);
+        p.setFont(bold);
+        p.setPen(Qt::black);
+        const QFontMetricsF boldMetrics(bold, p.device());
+        p.drawText(QPointF(4, 4 + boldMetrics.ascent()), QString::fromStdString(heading));
+        headingHeight = boldMetrics.height() + 8;
+        p.translate(0, headingHeight);
+    }
+    p.setFont(f);
     const DiagramPicture pic = layoutDiagram(
-        diagram, size.width(), size.height(),
+        diagram, size.width(), size.height() - headingHeight,
         [&](const std::string& s) { return metrics.horizontalAdvance(QString::fromStdString(s)); },
         metrics.height());
 
-    p.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(200, 200, 200), 1));
     for (const PlotLine& l : pic.grid) p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));

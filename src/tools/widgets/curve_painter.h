@@ -15,7 +15,8 @@ namespace tolvane {
 
 // `font` is used at its size in pixels (a point size counts at 96 pixels per
 // inch), so the drawing looks alike on every device and under any scaling.
+// A `heading` (the medium, in saved files) stands in bold above the diagram.
 void paintCurveDiagram(QPainter& painter, const QSizeF& size, const CurveDiagram& diagram,
-                       const QFont& font);
+                       const QFont& font, const std::string& heading = {});
 
 }  // namespace tolvane
