@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "results/column_reading.h"
+
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
-#include "units/input_number.h"
 #include "units/number_format.h"
 
 namespace tolvane {
@@ -19,15 +20,13 @@ std::string after(const std::string& text, std::size_t pos, std::size_t skip) {
 }
 
 // "Diameter of pipe D in mm: 100.000" -> "100.000"
-std::string valueOf(const std::string& row) { return after(row, row.find(": "), 2); }
+std::string valueOf(const std::string& row) { return textAfter(row, ": "); }
 
 // "Diameter of pipe D in mm: 100.000" -> "mm"
 std::string unitOf(const std::string& row) {
-    const std::string head = before(row, row.find(':'));
+    const std::string head = textBefore(row, ":");
     return after(head, head.rfind(" in "), 4);
 }
-
-double numberIn(const std::string& text) { return readNumber(text).value_or(0.0); }
 
 void selectByText(UnitBox& box, const std::string& text) {
     for (std::size_t i = 0; i < box.items.size(); ++i)
@@ -56,13 +55,12 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
     const CalculationColumn& c = table.column(col);
 
     const std::string& elementRow = c[Row::Element];
-    const std::size_t slash = elementRow.find('/');
-    const auto kind = kindByVariantName(before(elementRow, slash));
+    const auto kind = kindByVariantName(textBefore(elementRow, "/"));
     if (!kind) return false;
 
     chooseElementKind(form, *kind);
     ElementPanel& panel = form.element;
-    panel.quantity = after(elementRow, slash, 1);
+    panel.quantity = textAfter(elementRow, "/");
 
     for (std::size_t r = 0; r < 4; ++r) panel.rows[r].text = valueOf(c[8 + r]);
     for (std::size_t r = 0; r < 3; ++r)
@@ -85,12 +83,12 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
     }
 
     if (isBranchKind(*kind)) {
-        const double d1 = numberIn(valueOf(c[Row::Dimension1])),
-                     d2 = numberIn(valueOf(c[Row::Dimension2]));
-        const double w1 = numberIn(c[Row::Velocity]), w2 = numberIn(c[Row::Velocity2]);
+        const double d1 = cellNumber(valueOf(c[Row::Dimension1])),
+                     d2 = cellNumber(valueOf(c[Row::Dimension2]));
+        const double w1 = cellNumber(c[Row::Velocity]), w2 = cellNumber(c[Row::Velocity2]);
         const double r = (d1 / d2) * (d1 / d2) * w1 / w2;
         if (std::isfinite(r) && r > 0)
-            form.extra.branchFlow = formatFixed(numberIn(c[Row::RateOfFlow]) / r, decimals);
+            form.extra.branchFlow = formatFixed(cellNumber(c[Row::RateOfFlow]) / r, decimals);
     }
 
     const std::string& mediumRow = c[Row::Medium];

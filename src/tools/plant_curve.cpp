@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/engine.h"
+#include "results/column_reading.h"
 #include "tools/half_even.h"
 #include "tools/tool_input.h"
 #include "units/input_number.h"
@@ -29,14 +30,6 @@ struct ColumnElement {
     double roughness = 0.0;    // mm, friction kinds only
     double branchRatio = 1.0;  // main to branch rate of flow, branch kinds only
 };
-
-// A cell's number; an empty text is 0, and so is one that does not read.
-double numberOf(const std::string& text) { return readNumber(text).value_or(0.0); }
-
-std::string afterFirst(const std::string& text, char c) {
-    const std::size_t pos = text.find(c);
-    return pos == std::string::npos ? std::string() : text.substr(pos + 1);
-}
 
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
@@ -65,25 +58,25 @@ std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem
                                         const KindByName& kindByName) {
     ColumnElement col;
     col.name = nameOfElementRow(c[Row::Element]);
-    const auto kind = kindByName(col.name);
+    const auto kind = kindByName ? kindByName(col.name) : std::nullopt;
     if (!kind) return std::nullopt;
     PipeElement& e = col.element;
     e.kind = *kind;
-    e.quantity = numberOf(afterFirst(c[Row::Element], '/'));
+    e.quantity = cellNumber(textAfter(c[Row::Element], "/"));
     double* inputs[4] = {&e.va1, &e.va2, &e.va3, &e.va4};
-    for (int i = 0; i < 4; ++i) *inputs[i] = numberOf(afterFirst(c[Row::Dimension1 + i], ':'));
+    for (int i = 0; i < 4; ++i) *inputs[i] = cellNumber(textAfter(c[Row::Dimension1 + i], ":"));
     const bool us = system == OutputSystem::US;
     if (us) {
         e.va1 *= dimensionFactor(c[Row::Dimension1], true);
         e.va2 *= dimensionFactor(c[Row::Dimension2], false);
         e.va3 *= dimensionFactor(c[Row::Dimension3], false);
     }
-    col.zeta = numberOf(c[Row::Zeta]);
+    col.zeta = cellNumber(c[Row::Zeta]);
     if (isBranchKind(e.kind)) {
-        const double w1 = numberOf(c[Row::Velocity]), w2 = numberOf(c[Row::Velocity2]);
+        const double w1 = cellNumber(c[Row::Velocity]), w2 = cellNumber(c[Row::Velocity2]);
         col.branchRatio = (e.va1 * e.va1 / e.va2 / e.va2) * w1 / w2;
     }
-    if (isFrictionKind(e.kind)) col.roughness = numberOf(c[Row::Roughness]) * (us ? kInch : 1.0);
+    if (isFrictionKind(e.kind)) col.roughness = cellNumber(c[Row::Roughness]) * (us ? kInch : 1.0);
     return col;
 }
 

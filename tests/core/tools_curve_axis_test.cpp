@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
             0.2,
             1,
             {"2.0", "2.2", "2.4", "2.6", "2.8", "3.0", "3.2", "3.4", "3.6", "3.8", "4.0"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PressureAxis, LargeStepsGetExponentLabelsAndAWiderMargin) {
     // 300000 psi: s = 30000, t = 3 -> 2.5 * 10000, labels "2.5E+04".

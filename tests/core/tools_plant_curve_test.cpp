@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -234,7 +235,7 @@ TEST(PlantCurvePoints, ALaminarPipeColumnUsesRoughnessZeroWhenTurbulent) {
     const CurveRun r = run(s, request("0.1", "10", "3"));
     ASSERT_TRUE(r.outcome.curve);
     // Smooth pipe at 10 m³/h (Re 35400): lambda about 0.0226 (Prandtl-Karman).
-    const double w = 10.0 / 3600.0 / (M_PI * 0.01 / 4.0);
+    const double w = 10.0 / 3600.0 / (std::numbers::pi * 0.01 / 4.0);
     const double smooth = 0.0226 * 100.0 * 1000.0 * w * w / 2.0 / 1e5;
     EXPECT_NEAR(r.outcome.curve->points[2].pressureDrop, smooth, 0.02 * smooth);
     EXPECT_EQ(texts(r.sink), std::vector<std::string>{kCurveRegimeChanges});
@@ -314,6 +315,21 @@ TEST(PlantCurveRefusals, AColumnOfNoKnownElementAndABadMedium) {
     Session noFlow = tableOf({kPipe});
     noFlow.form.medium.flow = "";
     EXPECT_TRUE(run(noFlow, request("1", "10", "5")).outcome.curve);
+}
+
+TEST(PlantCurveCore, TakesTheMediumAsGiven) {
+    const Session s = tableOf({kPipe, kValve});
+    FlowMedium water;
+    water.density = 1000;
+    water.viscosity = 1000;
+    RecordingMessageSink sink;
+    const PlantCurveOutcome direct = computePlantCurve(
+        request("1", "20", "9"), s.table, water, OutputSystem::Metric, catalogueKindByName(), sink);
+    const CurveRun viaSession = run(s, request("1", "20", "9"));
+    ASSERT_TRUE(direct.curve && viaSession.outcome.curve);
+    for (std::size_t i = 0; i < 9; ++i)
+        EXPECT_EQ(direct.curve->points[i].pressureDrop,
+                  viaSession.outcome.curve->points[i].pressureDrop);
 }
 
 TEST(PlantCurveMenu, AnEmptyTableGivesTheMessage) {
