@@ -4,6 +4,7 @@
 // fields, whose buttons copy the points, print through the print service and
 // save PNG, SVG and PDF files.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -135,6 +136,7 @@ private Q_SLOTS:
             dialog->Edit_Anzahl->setText(QStringLiteral("2x"));
             dialog->OKBtn->click();
             stillOpen = dialog->isVisible();
+            QVERIFY(!QApplication::overrideCursor());  // the busy cursor ended with the computation
             focused = dialog->focusWidget() == dialog->Edit_Anzahl;
             dialog->CancelBtn->click();
         });
@@ -142,6 +144,25 @@ private Q_SLOTS:
         QVERIFY(stillOpen);
         QVERIFY(focused);
         QCOMPARE(rig->sink.messages.size(), before + 1);
+    }
+
+    void refused_curve_closes_the_dialog_without_a_diagram() {
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        bool closed = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            dialog->Edit_Von->setText(QStringLiteral("10"));
+            dialog->Edit_Bis->setText(QStringLiteral("10"));
+            dialog->OKBtn->click();
+            closed = !dialog->isVisible();
+        });
+        item()->trigger();
+        QVERIFY(closed);
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QVERIFY(rig->sink.messages[0].text.find("must be graeter") != std::string::npos);
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     void curve_shows_diagram_with_the_medium_and_copies_points() {
