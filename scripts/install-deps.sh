@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that building and testing Tolvane needs,
 # only those that are missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-svg-dev
-          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
+          libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+          desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,6 +17,7 @@
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "shell/project_file.h"
+#include "shell/version.h"
 #include "units/text_file.h"
 #include "units/unit_catalogue.h"
 
@@ -34,6 +35,7 @@ const char* const kUsage =
     "       tolvane-cli show PROJECT.tlv [--format json|text|tlv] [-o OUT]\n"
     "       tolvane-cli curve INPUT.json [--from A] [--to B] [--points N] [--unit UNIT]\n"
     "                         [--format json|tsv] [-o OUT]\n"
+    "       tolvane-cli --version\n"
     "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
 
@@ -250,6 +252,9 @@ int main(int argc, char** argv) {
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
             std::cout << kUsage;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "tolvane-cli " << kProgramVersion << "\n";
             return 0;
         }
     Options options;

@@ -9,6 +9,9 @@
 #ifndef TOLVANE_DATA_INSTALL_DIR
 #define TOLVANE_DATA_INSTALL_DIR "/usr/local/share/tolvane"
 #endif
+#ifndef TOLVANE_DATA_RELATIVE_DIR
+#define TOLVANE_DATA_RELATIVE_DIR "../share/tolvane"
+#endif
 
 namespace tolvane {
 
@@ -39,7 +42,33 @@ std::string programDirectory() {
     return fs::current_path(ec).string();
 }
 
-std::string installedDataDirectory() { return TOLVANE_DATA_INSTALL_DIR; }
+std::vector<std::string> installedDataDirectoriesFor(const std::string& programDir) {
+    std::vector<std::string> dirs;
+    if (!programDir.empty())
+        dirs.push_back(
+            (fs::path(programDir) / TOLVANE_DATA_RELATIVE_DIR).lexically_normal().string());
+    const std::string fixed = fs::path(TOLVANE_DATA_INSTALL_DIR).lexically_normal().string();
+    if (dirs.empty() || dirs.front() != fixed) dirs.push_back(fixed);
+    return dirs;
+}
+
+std::vector<std::string> installedDataDirectories() {
+    return installedDataDirectoriesFor(programDirectory());
+}
+
+std::string installedDataDirectory() {
+    const std::vector<std::string> dirs = installedDataDirectories();
+    std::error_code ec;
+    for (const std::string& dir : dirs)
+        if (fs::is_directory(dir, ec)) return dir;
+    return dirs.back();
+}
+
+bool isInstalledProgramDirectory(const std::string& programDir) {
+    std::error_code ec;
+    return !programDir.empty() &&
+           fs::is_directory(fs::path(programDir) / TOLVANE_DATA_RELATIVE_DIR, ec);
+}
 
 std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome) {
     return userFilePathFor(kSettingsFileName, programDir, configHome);
@@ -47,7 +76,8 @@ std::string settingsFilePathFor(const std::string& programDir, const std::string
 
 std::string userFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& configHome) {
-    if (isWritableDirectory(programDir) || configHome.empty())
+    if ((isWritableDirectory(programDir) && !isInstalledProgramDirectory(programDir)) ||
+        configHome.empty())
         return (fs::path(programDir) / name).string();
     const fs::path dir = fs::path(configHome) / "Tolvane";
     std::error_code ec;
@@ -64,19 +94,26 @@ std::string settingsFilePath() {
 }
 
 std::string dataFilePathFor(const std::string& name, const std::string& programDir,
-                            const std::string& installDir) {
+                            const std::vector<std::string>& installDirs) {
     const fs::path local = fs::path(programDir) / name;
     std::error_code ec;
     if (fs::exists(local, ec)) return local.string();
-    if (!installDir.empty()) {
-        const fs::path installed = fs::path(installDir) / name;
+    for (const std::string& dir : installDirs) {
+        if (dir.empty()) continue;
+        const fs::path installed = fs::path(dir) / name;
         if (fs::exists(installed, ec)) return installed.string();
     }
     return local.string();
 }
 
+std::string dataFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::string& installDir) {
+    return dataFilePathFor(name, programDir, std::vector<std::string>{installDir});
+}
+
 std::string dataFilePath(const std::string& name) {
-    return dataFilePathFor(name, programDirectory(), installedDataDirectory());
+    const std::string program = programDirectory();
+    return dataFilePathFor(name, program, installedDataDirectoriesFor(program));
 }
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tolvane {
 
@@ -13,24 +14,42 @@ std::string programDirectory();
 
 // TOLV.INI in the program directory when it is writable, otherwise
 // $XDG_CONFIG_HOME/Tolvane/TOLV.INI (~/.config/Tolvane/TOLV.INI when the
-// variable is unset); that directory is created when missing.
+// variable is unset); that directory is created when missing. An installed
+// program (its data in <prefix>/share/tolvane) always keeps the file in the
+// configuration directory: /usr/bin is writable for root, and a file left
+// there belongs to no package.
 std::string settingsFilePath();
 std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome);
 
 // A file of the user's own data (USER.DAT) by name: kept where the settings
-// file is, beside the program when that directory is writable, otherwise in
-// $XDG_CONFIG_HOME/Tolvane (created when missing).
+// file is, beside the program when that directory is writable and not an
+// installation's bin/, otherwise in $XDG_CONFIG_HOME/Tolvane (created when
+// missing).
 std::string userFilePath(const std::string& name);
 std::string userFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& configHome);
 
 // A data file by name: the program directory first, then the installed data
-// directory. The program-directory path when it is in neither place.
+// directories. The program-directory path when it is in none of them.
 std::string dataFilePath(const std::string& name);
 std::string dataFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& installDir);
+std::string dataFilePathFor(const std::string& name, const std::string& programDir,
+                            const std::vector<std::string>& installDirs);
 
-// The installed data directory (fixed at build time).
+// The installed data directories in the order they are searched: the one
+// found from the program's own place (<prefix>/bin/../share/tolvane), which
+// follows a relocated or DESTDIR installation, then the one fixed at build
+// time (left out when both are the same).
+std::vector<std::string> installedDataDirectories();
+std::vector<std::string> installedDataDirectoriesFor(const std::string& programDir);
+
+// The first of the installed data directories that exists (the one fixed at
+// build time when none does).
 std::string installedDataDirectory();
+
+// The program directory belongs to an installation: its data directory
+// <prefix>/share/tolvane stands beside it.
+bool isInstalledProgramDirectory(const std::string& programDir);
 
 }  // namespace tolvane

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -16,6 +17,7 @@
 #include "results/widgets/short_display_window.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
+#include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
@@ -53,6 +55,7 @@ TolvaneProgram::~TolvaneProgram() {
 
 void TolvaneProgram::start() {
     QCoreApplication::setApplicationName(QString::fromLatin1(kTitle));
+    QGuiApplication::setWindowIcon(QIcon(programIcon(64)));
     helpFile_ = dataFilePath(kHelpFile);
 
     main_ = std::make_unique<TMyWindow>(session_, services_);
@@ -73,6 +76,7 @@ void TolvaneProgram::start() {
     main_->setTableWindow(table_.get());
     projects_ = new ProjectActions(*main_, *table_, services_, this);
 
+    aboutBox_ = new TueberBox(dataFilePath("SOURCES.md"), main_.get());
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
     connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
             [this](OutputSystem system) {
@@ -90,6 +94,8 @@ void TolvaneProgram::start() {
     MainMenu& m = *main_->menu();
     connect(m.settings, &QAction::triggered, this, &TolvaneProgram::SettingsClick);
     m.setAvailable(m.settings);
+    connect(m.about, &QAction::triggered, aboutBox_, &QDialog::exec);
+    m.setAvailable(m.about);
 
     splash.reset();
     main_->installEventFilter(this);
@@ -137,6 +143,7 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
     table_->show();
     main_->keepDataWindowsClear();
     started_ = true;
+    Q_EMIT startedUp();
 }
 
 // The table window where the settings file put it; at the first start below

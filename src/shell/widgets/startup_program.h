@@ -23,6 +23,7 @@ class TAusgabe_Fenster;
 class TEinstellungenDlg;
 class TKurzAnzeige;
 class TMyWindow;
+class TueberBox;
 
 struct StartupOptions {
     std::vector<std::string> arguments;  // after the program's name
@@ -47,6 +48,7 @@ public:
     TAusgabe_Fenster* tableWindow() const { return table_.get(); }
     TKurzAnzeige* shortDisplay() const { return short_.get(); }
     TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
+    TueberBox* aboutBox() const { return aboutBox_; }
     ProjectActions* projects() const { return projects_; }
     const WindowPlaces& places() const { return places_; }
     const std::string& helpFile() const { return helpFile_; }
@@ -60,6 +62,8 @@ public Q_SLOTS:
     void SettingsClick();
 
 Q_SIGNALS:
+    // Start-up is complete (see started()).
+    void startedUp();
     // The main window has closed: the run is over.
     void finished();
 
@@ -82,6 +86,7 @@ private:
     std::unique_ptr<TAusgabe_Fenster> table_;
     std::unique_ptr<TKurzAnzeige> short_;
     TEinstellungenDlg* settingsDialog_ = nullptr;
+    TueberBox* aboutBox_ = nullptr;
     ProjectActions* projects_ = nullptr;
     bool shown_ = false;
     bool started_ = false;
