@@ -8,13 +8,16 @@
 // ends: the check of an installation, with exit status 3 when a file is
 // missing.
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 #include "shell/app_paths.h"
+#include "shell/dialog_folder.h"
 #include "shell/installation_check.h"
 #include "shell/session.h"
 #include "shell/widgets/main_window.h"
@@ -72,6 +75,12 @@ int main(int argc, char** argv) {
         checkInstallation ? static_cast<tolvane::MessageSink&>(streamMessages) : desktopMessages;
     tolvane::QtClipboard clipboard;
     tolvane::QtFileDialogs files;
+    const std::string documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    const std::string home = QDir::homePath().toStdString();
+    files.startFolder = [&session, documents, home] {
+        return tolvane::fileDialogFolder(session.projectName, documents, home);
+    };
     tolvane::TolvaneProgram program(session, {messages, clipboard, files}, options);
     QObject::connect(&program, &tolvane::TolvaneProgram::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -45,18 +45,21 @@ std::optional<double> frostKalkwarf(const VapourSubstance& s, double T) {
     auto g = [&](double x) { return K + k * std::exp(x) - x; };
     auto dg = [&](double x) { return k * std::exp(x) - 1; };
 
-    // g(lo) > 0 >= g(hi)
+    // g(lo) > 0 >= g(hi), searched only where e^x is a finite, non-zero
+    // double: a root outside is no pressure anyway, and a bracket walked in
+    // fixed steps from a huge K would take billions of steps.
+    constexpr double kLowest = -745, kHighest = 709;
     double hi;
     if (k > 0) {
-        hi = std::log(1 / k);
+        hi = std::min(std::log(1 / k), kHighest);
         if (g(hi) > 0) return std::nullopt;
     } else {
-        hi = std::max(K, 0.0) + 1;
-        while (g(hi) > 0 && hi < 700) hi += 10;
+        hi = std::min(std::max(K, 0.0) + 1, kHighest);
+        while (g(hi) > 0 && hi < kHighest) hi = std::min(hi + 10, kHighest);
         if (g(hi) > 0) return std::nullopt;
     }
-    double lo = std::min(K, hi) - 1;
-    while (g(lo) <= 0 && lo > -700) lo -= 10;
+    double lo = std::max(std::min(K, hi) - 1, kLowest);
+    while (g(lo) <= 0 && lo > kLowest) lo = std::max(lo - 10, kLowest);
     if (g(lo) <= 0) return std::nullopt;
 
     double x = 0.5 * (lo + hi);

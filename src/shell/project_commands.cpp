@@ -1,5 +1,10 @@
 #include "shell/project_commands.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "shell/recent_projects.h"
+
 namespace tolvane {
 
 namespace {
@@ -18,6 +23,7 @@ void merge(ProjectOutcome& into, const ProjectOutcome& from) {
     into.outputSystemChanged |= from.outputSystemChanged;
     into.saved |= from.saved;
     into.refreshShortDisplay |= from.refreshShortDisplay;
+    into.fileMissing |= from.fileMissing;
 }
 
 // The question before a table with calculations is given up. False when the
@@ -65,6 +71,28 @@ ProjectOutcome OpenProject(Session& session, MessageSink& messages, FileDialogs&
     auto path = dialogs.openFile(kProjectFilter, kProjectExtension);
     if (!path) return out;
     merge(out, LoadProject(session, *path, messages));
+    return out;
+}
+
+ProjectOutcome OpenRecentProject(Session& session, const std::string& path, MessageSink& messages,
+                                 FileDialogs& dialogs) {
+    ProjectOutcome out;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        // Put together by appending: GCC 12 warns falsely (-Wrestrict) on replace.
+        const std::string pattern = kRecentProjectMissing;
+        const std::size_t at = pattern.find("%1");
+        std::string text = pattern.substr(0, at);
+        text.append(path);
+        text.append(pattern, at + 2, std::string::npos);
+        messages.show(MessageType::Warning, text);
+        out.fileMissing = true;
+        return out;
+    }
+    if (!offerToSave(session, messages, dialogs, "attention!", "Save existing project?", out)) {
+        return out;
+    }
+    merge(out, LoadProject(session, path, messages));
     return out;
 }
 

@@ -55,6 +55,7 @@ struct ProjectOutcome {
     bool outputSystemChanged = false;  // session.settings.output was switched by the file
     bool saved = false;                // a file was written
     bool refreshShortDisplay = false;
+    bool fileMissing = false;  // a recent project that is no longer on the disk
 };
 
 // Loads `path` into the session: "The file is not availaible." for an

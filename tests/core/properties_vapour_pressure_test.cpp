@@ -56,6 +56,14 @@ TEST(VapourPressure, FrostKalkwarfWithoutSolutionGivesNothing) {
     EXPECT_FALSE(vapourPressure(substance(2, 60.0, 100.0, 0, 1e7), 300));
 }
 
+TEST(VapourPressure, FrostKalkwarfWithAHugeConstantEndsAtOnce) {
+    // A damaged line (A = 4.17e10) once walked its bracket in steps of 10 from
+    // ln p = 4e10: minutes per degree. Roots beyond e^709 are no pressure.
+    EXPECT_FALSE(vapourPressure(substance(2, 41700000743.1, 1.45838, -277.58, -123303), 300));
+    EXPECT_FALSE(vapourPressure(substance(2, 1e20, 0, 0, 0), 300));
+    EXPECT_FALSE(vapourPressure(substance(2, -1e20, 0, 0, 0), 300));
+}
+
 TEST(VapourPressure, UnknownTypeGivesNothing) {
     EXPECT_FALSE(vapourPressure(substance(4, 10, 3000, 0, 0), 300));
 }

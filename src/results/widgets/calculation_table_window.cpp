@@ -24,6 +24,7 @@
 #include "results/widgets/cut_text_tooltips.h"
 #include "results/widgets/qt_print_service.h"
 #include "results/widgets/table_model.h"
+#include "results/widgets/table_undo.h"
 
 namespace tolvane {
 
@@ -177,6 +178,11 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
             &TAusgabe_Fenster::updateCopyBackButton);
     connect(model_, &CalculationTableModel::specificationEdited, this,
             &TAusgabe_Fenster::specificationEdited);
+    // A specification typed into a cell (the trailing column's too).
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to) {
+                if (from == to && from.row() == Row::Specification) changed("specification");
+            });
 
     enableValueButtons(false);
 
@@ -245,6 +251,7 @@ void TAusgabe_Fenster::deleteSelectedColumn() {
     int col = selectedColumn();
     QModelIndex current = StringGrid1->selectionModel()->currentIndex();
     if (model_->deleteColumn(col, session_.settings.output, session_.settings.decimals)) {
+        changed("delete column");
         applyLook();
         updateTotalLabel();
         if (!hasValues()) enableValueButtons(false);
@@ -263,11 +270,13 @@ void TAusgabe_Fenster::zoomIn() {
     CalculationTable& t = session_.table;
     if (std::lround(t.defaultColumnWidth * 1.2) > kMaximumColumnWidth) return;
     t.zoomIn();
+    changed("zoom in");
     applyLook();
 }
 
 void TAusgabe_Fenster::zoomOut() {
     session_.table.zoomOut();
+    changed("zoom out");
     applyLook();
 }
 
@@ -275,6 +284,7 @@ void TAusgabe_Fenster::changeFont() {
     CalculationTable& t = session_.table;
     std::optional<QFont> chosen = chooseFont(toQFont(t.font), this);
     t.changeFont(chosen ? fromQFont(*chosen, t.font.color) : t.font);
+    changed("font");
     applyLook();
 }
 
@@ -293,6 +303,7 @@ void TAusgabe_Fenster::changeColumnWidth() {
             break;
         case TZellbreiteDlg::Choice::Cancel: return;
     }
+    changed("column width");
     applyLook();
 }
 
@@ -312,6 +323,7 @@ bool TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
         messages_.show(MessageType::Error, kUnitSwitchRefused);
         return false;
     }
+    changed("unit switch");
     model_->sync();
     updateTotalLabel();
     Q_EMIT tableChanged();
@@ -321,6 +333,16 @@ bool TAusgabe_Fenster::convertUnits(OutputSystem system, int decimals) {
 void TAusgabe_Fenster::setPrintService(PrintService* printer) {
     printer_ = printer;
     enableValueButtons(hasValues());
+}
+
+void TAusgabe_Fenster::setUndo(TableUndo* undo) {
+    if (undo_) disconnect(undo_, nullptr, this, nullptr);
+    undo_ = undo;
+    if (undo_) connect(undo_, &TableUndo::restored, this, &TAusgabe_Fenster::reloadTable);
+}
+
+void TAusgabe_Fenster::changed(const char* text, int mergeKey) {
+    if (undo_) undo_->changed(QString::fromLatin1(text), mergeKey);
 }
 
 PrintSetup TAusgabe_Fenster::printSetup() const { return tablePrintSetup(session_.projectName); }
@@ -433,6 +455,7 @@ void TAusgabe_Fenster::storeColumnWidth(int modelColumn, int width) {
     if (col >= session_.table.ColCount()) return;
     ensureWidths();
     session_.table.columnWidths[col] = width;
+    changed("column width", TableUndo::kWidthDragKey + col);
 }
 
 // The header has moved the section on the screen; the core does the real
@@ -446,6 +469,7 @@ void TAusgabe_Fenster::columnMoved(int logical, int oldVisual, int newVisual) {
     }
     model_->moveColumn(CalculationTableModel::tableColumn(oldVisual),
                        CalculationTableModel::tableColumn(newVisual));
+    changed("move column");
     applyLook();
     Q_EMIT tableChanged();
 }

@@ -24,6 +24,7 @@ class QToolButton;
 namespace tolvane {
 
 class CalculationTableModel;
+class TableUndo;
 class TZellbreiteDlg;
 
 // The table's font on the screen and back; the colour is a Windows colour
@@ -58,6 +59,9 @@ public:
     // Where the printout goes (the preview); without one the print button
     // stays off.
     void setPrintService(PrintService* printer);
+    // Where the table's changes are kept for undo; the table is shown again
+    // after each undo and redo.
+    void setUndo(TableUndo* undo);
     PrintSetup printSetup() const;
     Printout printout() const;
 
@@ -111,11 +115,13 @@ private:
     void updateCopyBackButton();
     void ensureWidths();
     int widthOf(int tableColumn) const;
+    void changed(const char* text, int mergeKey = 0);
 
     Session& session_;
     MessageSink& messages_;
     Clipboard& clipboard_;
     PrintService* printer_ = nullptr;
+    TableUndo* undo_ = nullptr;
     CalculationTableModel* model_ = nullptr;
     QTableView* StringGrid1 = nullptr;
     QLabel* Label1 = nullptr;

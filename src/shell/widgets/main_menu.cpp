@@ -27,9 +27,27 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     fileMenu->addSeparator();
     exportTablePdf = item(fileMenu, "Export table as P&DF...", "ExportTablePdf");
     fileMenu->addSeparator();
+    for (std::size_t i = 0; i < recentProjects.size(); ++i) {
+        const QByteArray name = "RecentProject" + QByteArray::number(int(i) + 1);
+        recentProjects[i] = item(fileMenu, "", name.constData());
+        recentProjects[i]->setVisible(false);
+    }
+    recentSeparator = fileMenu->addSeparator();
+    recentSeparator->setVisible(false);
     exitProgram = item(fileMenu, "E&xit", "Exit");
+    // The desktop's usual keys where the commands have none of their own.
+    newProject->setShortcut(QKeySequence::New);
+    openProject->setShortcut(QKeySequence::Open);
+    saveProject->setShortcut(QKeySequence::Save);
+    saveProjectAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    exitProgram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     editMenu = bar->addMenu(QStringLiteral("&Edit"));
+    editUndo = item(editMenu, "&Undo", "EditUndo");
+    editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    editRedo = item(editMenu, "&Redo", "EditRedo");
+    editRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    editMenu->addSeparator();
     editCopy = item(editMenu, "&Copy", "EditCopy");
     editPaste = item(editMenu, "&Paste", "EditPaste");
     editDelete = item(editMenu, "&Delete", "EditDelete");
@@ -71,6 +89,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     tableMenu = bar->addMenu(QStringLiteral("&Table"));
     printTable = item(tableMenu, "&Print table...", "PrintTable");
+    printTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     changeFont = item(tableMenu, "Change &font...", "ChangeFont");
     zoomIn = item(tableMenu, "Zoom  &in", "ZoomIn");
     zoomOut = item(tableMenu, "Zoom &out", "ZoomOut");
@@ -122,6 +141,20 @@ void MainMenu::setAvailable(QAction* action, bool available) {
 
 void MainMenu::enable(QAction* action, bool rule) const {
     action->setEnabled(rule && isAvailable(action));
+}
+
+void MainMenu::showRecentProjects(const std::vector<std::pair<QString, QString>>& labelsAndPaths) {
+    for (std::size_t i = 0; i < recentProjects.size(); ++i) {
+        QAction* a = recentProjects[i];
+        const bool used = i < labelsAndPaths.size();
+        a->setVisible(used);
+        setAvailable(a, used);
+        a->setText(used ? labelsAndPaths[i].first : QString());
+        a->setData(used ? labelsAndPaths[i].second : QString());
+        a->setStatusTip(a->data().toString());
+        a->setToolTip(a->data().toString());
+    }
+    recentSeparator->setVisible(!labelsAndPaths.empty());
 }
 
 void MainMenu::updateFileMenu(const MenuContext& c) {

@@ -6,7 +6,12 @@
 
 #include <QObject>
 #include <QSet>
+#include <array>
 #include <functional>
+#include <utility>
+#include <vector>
+
+#include <QString>
 
 class QAction;
 class QMenu;
@@ -40,6 +45,8 @@ public:
     void updateEditMenu(const MenuContext& c);
     void updateCalculateMenu(const MenuContext& c);
     void updateTableMenu(const MenuContext& c);
+    // The recent entries show `labels` (full paths as tips); the rest hide.
+    void showRecentProjects(const std::vector<std::pair<QString, QString>>& labelsAndPaths);
 
     QMenu* fileMenu;
     QMenu* editMenu;
@@ -55,8 +62,13 @@ public:
     QAction* saveProject;
     QAction* saveProjectAs;
     QAction* exportTablePdf;
+    // The recently used projects, "&1" .. "&8", hidden while unused.
+    std::array<QAction*, 8> recentProjects;
+    QAction* recentSeparator;
     QAction* exitProgram;
 
+    QAction* editUndo;
+    QAction* editRedo;
     QAction* editCopy;
     QAction* editPaste;
     QAction* editDelete;

@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "properties/widgets/air_dialog.h"
 #include "properties/widgets/gas_dialog.h"
@@ -24,6 +26,7 @@
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/qt_print_service.h"
 #include "results/widgets/short_display_window.h"
+#include "results/widgets/table_undo.h"
 #include "shell/app_paths.h"
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
@@ -82,6 +85,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     printer_ = qtPrinter_.get();
 
     wireMenu();
+    wireUndo();
     wireMedium();
     tools_ = new ToolActions(*this, services_);
     plantCurve_ = new PlantCurveAction(*this, services_);
@@ -171,6 +175,41 @@ void TMyWindow::wireMenu() {
     menu_->context = [this] { return menuContext(); };
 }
 
+// "&Undo" and "&Redo" name the step they take back or do again; they act
+// from the table window as well, where the table's changes are made.
+void TMyWindow::wireUndo() {
+    undo_ = new TableUndo(session_, this);
+    MainMenu& m = *menu_;
+    QUndoStack* stack = undo_->stack();
+    auto update = [this, stack] {
+        MainMenu& menu = *menu_;
+        menu.editUndo->setEnabled(stack->canUndo());
+        menu.editUndo->setText(stack->canUndo() ? QStringLiteral("&Undo ") + stack->undoText()
+                                                : QStringLiteral("&Undo"));
+        menu.editRedo->setEnabled(stack->canRedo());
+        menu.editRedo->setText(stack->canRedo() ? QStringLiteral("&Redo ") + stack->redoText()
+                                                : QStringLiteral("&Redo"));
+        // The shortcuts of Save, Print ... act without their menu being
+        // opened, so their rules follow every change of the table.
+        const MenuContext c = menuContext();
+        menu.updateFileMenu(c);
+        menu.updateCalculateMenu(c);
+        menu.updateTableMenu(c);
+    };
+    m.setAvailable(m.editUndo);
+    m.setAvailable(m.editRedo);
+    // A text field takes Ctrl+Z for its own typing; with nothing of its own
+    // to undo it leaves the keys to the table's undo.
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             centralWidget(), Gasdaten, ZusatzElementfenster, ZusatzVolumenstromfenster})
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) edit->installEventFilter(this);
+    connect(stack, &QUndoStack::indexChanged, this, update);
+    connect(stack, &QUndoStack::cleanChanged, this, update);
+    update();
+    connect(m.editUndo, &QAction::triggered, undo_, &TableUndo::undo);
+    connect(m.editRedo, &QAction::triggered, undo_, &TableUndo::redo);
+}
+
 void TMyWindow::wireMedium() {
     connect(Medium_Fenster->ComboBox1, &QComboBox::currentIndexChanged, this,
             &TMyWindow::ComboBox1Change);
@@ -217,7 +256,10 @@ TAusgabe_Fenster* TMyWindow::tableWindow() const { return table_; }
 
 void TMyWindow::setShortDisplay(TKurzAnzeige* shortDisplay) {
     short_ = shortDisplay;
-    if (shortDisplay) wireShortDisplay();
+    if (shortDisplay) {
+        wireShortDisplay();
+        wireShortDisplayUndo();
+    }
 }
 
 TKurzAnzeige* TMyWindow::shortDisplay() const { return short_; }
@@ -253,6 +295,13 @@ void TMyWindow::linkResultWindows() {
             Qt::UniqueConnection);
 }
 
+void TMyWindow::wireShortDisplayUndo() {
+    connect(short_, &TKurzAnzeige::tableChanged, undo_,
+            [this] { undo_->changed(QStringLiteral("short display change")); });
+    connect(undo_, &TableUndo::restored, short_, &TKurzAnzeige::refresh);
+    short_->addActions({menu_->editUndo, menu_->editRedo});
+}
+
 void TMyWindow::exportTablePdf() {
     if (!table_ || !printer_ || !session_.table.hasValues()) return;
     ExportPdf(table_->printSetup(), table_->printout(), *printer_, services_.files,
@@ -285,6 +334,10 @@ void TMyWindow::wireTableMenu() {
     connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);
     connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this,
             &TMyWindow::copyToEditWindows);
+    table_->setUndo(undo_);
+    // The keys of the table's own commands work in the table window as well.
+    table_->addActions({m.editUndo, m.editRedo, m.newProject, m.openProject, m.saveProject,
+                        m.saveProjectAs, m.printTable, m.exitProgram});
     m.updateTableMenu(menuContext());
 }
 
@@ -330,6 +383,7 @@ void TMyWindow::BerechnungsschalterClick() {
     const CalculateOutcome outcome = Calculate(session_, services_.messages, asker_);
     showForm();
     focusField(outcome.focus);
+    if (outcome.added) undo_->changed(QStringLiteral("new calculation"));
     if (table_ && outcome.added) table_->refresh();
 }
 
@@ -393,6 +447,19 @@ std::vector<QWidget*> TMyWindow::dataWindows() const {
 // the user gave it unless that place covers this window or the table window
 // or has left the screens.
 bool TMyWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undoKey = key->matches(QKeySequence::Undo);
+        const bool redoKey =
+            key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+        if (edit &&
+            ((undoKey && !edit->isUndoAvailable()) || (redoKey && !edit->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::Show) {
         auto* w = qobject_cast<QWidget*>(watched);
         const auto all = dataWindows();
@@ -439,6 +506,7 @@ void TMyWindow::takeChosenFitting(const ZetaCopy& copy, bool withSpecification) 
     applyChosenFitting(session_, copy, withSpecification);
     showForm();
     BtnBottomDlg->setSelectedKind(kResistanceCoefficientKind);
+    if (withSpecification) undo_->changed(QStringLiteral("specification"));
     if (withSpecification && table_) table_->refresh();
     focusField(field::Va1);
 }

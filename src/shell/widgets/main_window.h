@@ -30,6 +30,7 @@ class ElementPanelWidget;
 class MainMenu;
 class MediumPanelWidget;
 class TAusgabe_Fenster;
+class TableUndo;
 class TBtnBottomDlg;
 class TBen_Daba_Dlg;
 class TBen_Daba_Dlg2;
@@ -100,6 +101,8 @@ public:
     ToolActions* tools() const { return tools_; }
     // "P&ressure drop = f (rate of flow)...": its dialog and diagram window.
     PlantCurveAction* plantCurve() const { return plantCurve_; }
+    // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
+    TableUndo* tableUndo() const { return undo_; }
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -132,8 +135,10 @@ private:
     void wireMenu();
     void wireMedium();
     void wireTableMenu();
+    void wireUndo();
     void buildPropertyDialogs();
     void wireShortDisplay();
+    void wireShortDisplayUndo();
     void linkResultWindows();
     MenuContext menuContext();
     void placeDataWindow(QWidget* window);
@@ -165,6 +170,7 @@ private:
     FormBinder* binder_ = nullptr;
     ToolActions* tools_ = nullptr;
     PlantCurveAction* plantCurve_ = nullptr;
+    TableUndo* undo_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on

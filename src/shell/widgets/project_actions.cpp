@@ -1,9 +1,13 @@
 #include "shell/widgets/project_actions.h"
 
 #include <QAction>
+#include <QSettings>
+#include <QStringList>
 
 #include "results/widgets/calculation_table_window.h"
+#include "results/widgets/table_undo.h"
 #include "shell/project_commands.h"
+#include "shell/recent_projects.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
 
@@ -23,6 +27,9 @@ ProjectActions::ProjectActions(TMyWindow& window, TAusgabe_Fenster& table,
         connect(action, &QAction::triggered, this, slot);
         m.setAvailable(action);
     }
+    for (std::size_t i = 0; i < m.recentProjects.size(); ++i)
+        connect(m.recentProjects[i], &QAction::triggered, this,
+                [this, i] { OpenRecentClick(static_cast<int>(i)); });
     connect(&table_, &TAusgabe_Fenster::openProjectRequested, this,
             &ProjectActions::OpenProjectClick);
     connect(&table_, &TAusgabe_Fenster::saveProjectRequested, this,
@@ -46,6 +53,55 @@ void ProjectActions::SaveProjectAsClick() {
     apply(SaveProjectAs(window_.session(), services_.messages, services_.files));
 }
 
+void ProjectActions::OpenRecentClick(int index) {
+    if (index < 0 || index >= static_cast<int>(recent_.size())) return;
+    const std::string path = recent_[static_cast<std::size_t>(index)];
+    const ProjectOutcome outcome =
+        OpenRecentProject(window_.session(), path, services_.messages, services_.files);
+    if (outcome.fileMissing) forgetProject(path);
+    apply(outcome);
+}
+
+void ProjectActions::setRecentProjectsFile(const QString& iniPath) {
+    recentFile_ = iniPath;
+    recent_.clear();
+    if (!recentFile_.isEmpty()) {
+        const QSettings store(recentFile_, QSettings::IniFormat);
+        for (const QString& p : store.value(QStringLiteral("projects")).toStringList())
+            recent_.push_back(p.toStdString());
+        recent_ = cleanRecentProjects(recent_);
+    }
+    showRecent();
+}
+
+void ProjectActions::rememberProject(const std::string& path) {
+    recent_ = withRecentProject(recent_, path);
+    storeRecent();
+    showRecent();
+}
+
+void ProjectActions::forgetProject(const std::string& path) {
+    recent_ = withoutRecentProject(recent_, path);
+    storeRecent();
+    showRecent();
+}
+
+void ProjectActions::storeRecent() {
+    if (recentFile_.isEmpty()) return;
+    QStringList list;
+    for (const std::string& p : recent_) list << QString::fromStdString(p);
+    QSettings store(recentFile_, QSettings::IniFormat);
+    store.setValue(QStringLiteral("projects"), list);
+}
+
+void ProjectActions::showRecent() {
+    std::vector<std::pair<QString, QString>> entries;
+    for (std::size_t i = 0; i < recent_.size(); ++i)
+        entries.emplace_back(QString::fromStdString(recentProjectLabel(recent_, i)),
+                             QString::fromStdString(recent_[i]));
+    window_.menu()->showRecentProjects(entries);
+}
+
 void ProjectActions::loadProject(const std::string& path, MessageSink& messages) {
     apply(LoadProject(window_.session(), path, messages), false);
 }
@@ -63,6 +119,13 @@ bool ProjectActions::offerSaveAtExit() {
 
 void ProjectActions::apply(const ProjectOutcome& outcome, bool mayShowTable) {
     MainMenu& m = *window_.menu();
+    const Session& s = window_.session();
+    TableUndo* undo = window_.tableUndo();
+    if (outcome.saved) undo->markSaved();
+    // A new or opened table starts a history of its own.
+    if (outcome.tableReplaced) undo->startOver();
+    if ((outcome.saved || outcome.tableReplaced) && s.projectName != kNoName)
+        rememberProject(s.projectName);
     if (outcome.tableReplaced) {
         table_.reloadTable();
         if (mayShowTable && m.viewTable->isChecked() && !table_.isVisible()) table_.show();

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <string>
+#include <vector>
 
 #include "shell/project_file.h"
 #include "shell/widgets/qt_platform.h"
@@ -35,18 +37,31 @@ public:
     // then stays open rather than lose the calculations.
     bool offerSaveAtExit();
 
+    // The recently used projects are kept in this INI file (QSettings) and
+    // listed in the "&File" menu; without a file the list is not kept.
+    void setRecentProjectsFile(const QString& iniPath);
+    std::vector<std::string> recentProjects() const { return recent_; }
+
 public Q_SLOTS:
     void NewProjectClick();
     void OpenProjectClick();
     void SaveProjectClick();
     void SaveProjectAsClick();
+    // Entry `index` (0-based) of the recent projects.
+    void OpenRecentClick(int index);
 
 private:
     void apply(const ProjectOutcome& outcome, bool mayShowTable = true);
+    void rememberProject(const std::string& path);
+    void forgetProject(const std::string& path);
+    void storeRecent();
+    void showRecent();
 
     TMyWindow& window_;
     TAusgabe_Fenster& table_;
     PlatformServices services_;
+    QString recentFile_;
+    std::vector<std::string> recent_;
 };
 
 }  // namespace tolvane

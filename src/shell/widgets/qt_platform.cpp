@@ -93,6 +93,7 @@ std::optional<std::string> QtFileDialogs::openFile(const std::string& filter,
                                                    const std::string& defaultExtension) {
     QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (startFolder) dialog.setDirectory(QString::fromStdString(startFolder()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(qtFileFilter(filter));
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension).toLower());
@@ -104,6 +105,7 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string& filter,
                                                    const std::string& suggestedName) {
     QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (startFolder) dialog.setDirectory(QString::fromStdString(startFolder()));
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(qtFileFilter(filter));
     // Names are matched case-sensitively here: "plant" becomes "plant.tlv",

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "units/messages_clipboard_files.h"
@@ -36,6 +37,10 @@ public:
 
 class QtFileDialogs : public FileDialogs {
 public:
+    // The folder each dialog opens in (the current project's); without it
+    // the dialogs open where Qt chooses.
+    std::function<std::string()> startFolder;
+
     std::optional<std::string> openFile(const std::string& filter,
                                         const std::string& defaultExtension) override;
     std::optional<std::string> saveFile(const std::string& filter,

@@ -15,8 +15,10 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/short_display_window.h"
+#include "results/widgets/table_undo.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
+#include "shell/recent_projects.h"
 #include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/main_menu.h"
@@ -75,6 +77,9 @@ void TolvaneProgram::start() {
     table_->setAttribute(Qt::WA_QuitOnClose, false);
     main_->setTableWindow(table_.get());
     projects_ = new ProjectActions(*main_, *table_, services_, this);
+    if (!options_.settingsPath.empty())
+        projects_->setRecentProjectsFile(
+            QString::fromStdString(recentProjectsFilePath(options_.settingsPath)));
 
     aboutBox_ = new TueberBox(dataFilePath("SOURCES.md"), main_.get());
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
@@ -142,6 +147,9 @@ void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
     placeWindows();
     table_->show();
     main_->keepDataWindowsClear();
+    // The table as the settings and the command line left it is where undo
+    // stops.
+    main_->tableUndo()->startOver();
     started_ = true;
     Q_EMIT startedUp();
 }

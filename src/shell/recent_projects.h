@@ -1,0 +1,36 @@
+// The list of recently used projects shown in the "&File" menu: the most
+// recent first, each file once, at most eight. The list is kept in its own
+// file beside the settings file (TOLV.INI keeps its fixed lines).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tolvane {
+
+inline constexpr std::size_t kRecentProjectCount = 8;
+inline constexpr const char* kRecentProjectsFileName = "tolvane-recent.ini";
+
+// `path` put first; an earlier entry of the same file goes, the list is cut
+// to eight. Names are compared after ".." and "." are resolved.
+std::vector<std::string> withRecentProject(std::vector<std::string> list, const std::string& path);
+// Every entry of `path` taken out.
+std::vector<std::string> withoutRecentProject(std::vector<std::string> list,
+                                              const std::string& path);
+// A list read back from the file: empty entries dropped, duplicates and
+// entries beyond eight cut.
+std::vector<std::string> cleanRecentProjects(const std::vector<std::string>& list);
+
+// The menu text of entry `index` (0-based): "&1 plant.tlv"; when another
+// entry has the same file name, its folder follows in brackets. A "&" of the
+// name is doubled so that it is shown, not taken as an accelerator.
+std::string recentProjectLabel(const std::vector<std::string>& list, std::size_t index);
+
+// The recent-projects file in the folder of the settings file.
+std::string recentProjectsFilePath(const std::string& settingsPath);
+
+inline constexpr const char* kRecentProjectMissing =
+    "The project file\r\"%1\"\rno longer exists. It is removed from the list of recent "
+    "projects.";
+
+}  // namespace tolvane
