@@ -39,6 +39,7 @@
 #include "shell/widgets/gas_data_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
+#include "shell/widgets/plant_curve_action.h"
 #include "shell/widgets/tool_actions.h"
 #include "shell/widgets/window_placement.h"
 
@@ -48,9 +49,6 @@
 namespace tolvane {
 
 namespace {
-
-const char* const kNoValuesForDiagram =
-    "In the table are no values. So i can not calculate the diagram!\rLook Help!!";
 
 // Pictures and data files sit beside the program (or in the installed data).
 QString pictureDirectory() {
@@ -90,6 +88,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     wireUndo();
     wireMedium();
     tools_ = new ToolActions(*this, services_);
+    plantCurve_ = new PlantCurveAction(*this, services_);
 
     showForm();
     BtnBottomDlg->setSelectedKind(session_.form.element.kind);
@@ -438,12 +437,7 @@ void TMyWindow::Radio_FluessigClick() {
     Gasdaten->hide();
 }
 
-void TMyWindow::plantCharacteristicClick() {
-    if (!session_.table.hasValues()) {
-        services_.messages.show(MessageType::Error, kNoValuesForDiagram);
-        return;
-    }
-}
+void TMyWindow::plantCharacteristicClick() { plantCurve_->run(); }
 
 std::vector<QWidget*> TMyWindow::dataWindows() const {
     return {Gasdaten, ZusatzElementfenster, ZusatzVolumenstromfenster};

@@ -47,6 +47,7 @@ class TZusatzElementfenster;
 class TZusatzVolumenstromfenster;
 class TZetaDatenbank;
 class ToolActions;
+class PlantCurveAction;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -98,6 +99,8 @@ public:
     UserDatabase& userDatabase() { return *userDatabase_; }
     // The "&Calculate" menu's engineering tools and their dialogs.
     ToolActions* tools() const { return tools_; }
+    // "P&ressure drop = f (rate of flow)...": its dialog and diagram window.
+    PlantCurveAction* plantCurve() const { return plantCurve_; }
     // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
     TableUndo* tableUndo() const { return undo_; }
 
@@ -166,6 +169,7 @@ private:
     std::unique_ptr<UserDatabase> userDatabase_;
     FormBinder* binder_ = nullptr;
     ToolActions* tools_ = nullptr;
+    PlantCurveAction* plantCurve_ = nullptr;
     TableUndo* undo_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on

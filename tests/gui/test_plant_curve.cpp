@@ -1,0 +1,263 @@
+// "P&ressure drop = f (rate of flow)..." through the main window: an empty
+// table gives its message; a parse error keeps the dialog open on the field;
+// a real table gives the diagram with the medium of the main window's
+// fields, whose buttons copy the points, print through the print service and
+// save PNG, SVG and PDF files.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <memory>
+
+#include "calculations.h"
+#include "results/print_service.h"
+#include "shell/element_panel.h"
+#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/main_menu.h"
+#include "shell/widgets/medium_panel.h"
+#include "shell/widgets/plant_curve_action.h"
+#include "tools/widgets/curve_diagram_window.h"
+#include "tools/widgets/plant_curve_dialog.h"
+#include "ui_fixture.h"
+
+using namespace tolvane;
+using tolvane::test::byName;
+
+namespace {
+
+// The table of the batch tool's golden case curve_five_elements_tsv, built
+// through the main window: water at 10 m³/h, a pipe, an entrance, four bends,
+// a valve and a vertical difference of 5 m.
+void calculateFiveElements(tolvane::test::MainWindowRig& rig) {
+    MediumPanelWidget* m = rig.window->mediumPanel();
+    m->Eingabe_Medium->setText(QStringLiteral("water 20 C"));
+    m->Eingabe_Volumenstrom->setText(QStringLiteral("10"));
+    m->Eingabe_Dichte->setText(QStringLiteral("998.2"));
+    m->Eingabe_Viskositaet->setText(QStringLiteral("1002"));
+    struct Step {
+        ElementKind kind;
+        std::vector<QString> fields;
+        int option;
+        QString quantity;
+    };
+    const Step steps[] = {{{1, 1}, {"80", "25"}, 0, "1"},
+                          {{2, 1}, {"80"}, 1, "1"},
+                          {{4, 1}, {"80", "160", "90"}, 0, "4"},
+                          {{7, 1}, {"80"}, 1, "1"},
+                          {{10, 1}, {"5"}, 0, "1"}};
+    rig.window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
+    for (const Step& step : steps) {
+        rig.window->readForm();
+        chooseElementKind(rig.session.form, step.kind);
+        rig.window->showForm();
+        ElementPanelWidget* panel = rig.window->elementPanel();
+        for (std::size_t i = 0; i < step.fields.size(); ++i)
+            panel->VaEdit[i]->setText(step.fields[i]);
+        panel->optionItems[static_cast<std::size_t>(step.option)]->setChecked(true);
+        panel->Va5_Edit->setText(step.quantity);
+        rig.window->BerechnungsschalterClick();
+    }
+}
+
+QString withoutCarriageReturns(QString text) { return text.remove(QLatin1Char('\r')); }
+
+QByteArray head(const QString& path, int bytes) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.read(bytes) : QByteArray();
+}
+
+}  // namespace
+
+class TestPlantCurve : public QObject {
+    Q_OBJECT
+
+    tolvane::test::UiFixture ui;
+    std::unique_ptr<tolvane::test::MainWindowRig> rig;
+
+    QAction* item() { return rig->window->menu()->plantCharacteristic; }
+
+    // Opens the dialog from the menu, presses "C&alculate" on its entries and
+    // runs `inDiagram` while the diagram is shown (which must close it).
+    void computeAndShow(std::function<void(TKurve*)> inDiagram) {
+        bool dialogSeen = false, diagramSeen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            dialogSeen = true;
+            dialog->Edit_Von->setText(QStringLiteral("1"));
+            dialog->Edit_Bis->setText(QStringLiteral("10"));
+            dialog->Edit_Anzahl->setText(QStringLiteral("20"));
+            dialog->OKBtn->click();
+        });
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* diagram = qobject_cast<TKurve*>(w);
+            QVERIFY(diagram);
+            diagramSeen = true;
+            inDiagram(diagram);
+            if (diagram->isVisible()) diagram->BitBtn1->click();
+        });
+        item()->trigger();
+        QVERIFY(dialogSeen);
+        QVERIFY(diagramSeen);
+    }
+
+private Q_SLOTS:
+    void init() {
+        rig = std::make_unique<tolvane::test::MainWindowRig>(
+            tolvane::test::MainWindowRig::Table::With);
+    }
+    void cleanup() {
+        rig.reset();
+        TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
+    }
+
+    void empty_table_refuses_with_message() {
+        item()->trigger();
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QCOMPARE(rig->sink.messages[0].text,
+                 std::string("In the table are no values. So i can not calculate the "
+                             "diagram!\rLook Help!!"));
+    }
+
+    void parse_error_keeps_dialog_open_on_the_field() {
+        tolvane::test::calculateThree(*rig);
+        const std::size_t before = rig->sink.messages.size();
+        bool stillOpen = false, focused = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Pressure drop = f (rate of flow)"));
+            QCOMPARE(dialog->ComboBox1->currentText(), QStringLiteral("m³/h"));
+            dialog->Edit_Anzahl->setText(QStringLiteral("2x"));
+            dialog->OKBtn->click();
+            stillOpen = dialog->isVisible();
+            QVERIFY(!QApplication::overrideCursor());  // the busy cursor ended with the computation
+            focused = dialog->focusWidget() == dialog->Edit_Anzahl;
+            dialog->CancelBtn->click();
+        });
+        item()->trigger();
+        QVERIFY(stillOpen);
+        QVERIFY(focused);
+        QCOMPARE(rig->sink.messages.size(), before + 1);
+    }
+
+    void refused_curve_closes_the_dialog_without_a_diagram() {
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        bool closed = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            dialog->Edit_Von->setText(QStringLiteral("10"));
+            dialog->Edit_Bis->setText(QStringLiteral("10"));
+            dialog->OKBtn->click();
+            closed = !dialog->isVisible();
+        });
+        item()->trigger();
+        QVERIFY(closed);
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QVERIFY(rig->sink.messages[0].text.find("must be graeter") != std::string::npos);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void curve_shows_diagram_with_the_medium_and_copies_points() {
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        MediumPanelWidget* medium = rig->window->mediumPanel();
+        computeAndShow([&](TKurve* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Pressure drop = f (Rate of flow)"));
+            QCOMPARE(d->Label_Medium->text(), medium->Eingabe_Medium->text());
+            QCOMPARE(d->Label3->text(), QStringLiteral("Density in ") +
+                                            medium->ComboBox2->currentText() + ": " +
+                                            medium->Eingabe_Dichte->text());
+            QCOMPARE(d->Label5->text(), medium->ComboBox5->currentText() + " in " +
+                                            medium->ComboBox3->currentText() + ": " +
+                                            medium->Eingabe_Viskositaet->text());
+            QCOMPARE(d->Label_Aggregat->text(), QStringLiteral("liquid"));
+            QCOMPARE(d->diagram().curve.points.size(), std::size_t(20));
+            d->BitBtn3->click();
+        });
+        const std::string copied = rig->clipboard.content;
+        QVERIFY(copied.rfind("Rate of flow in m³/h\tPressure drop in ", 0) == 0);
+        QCOMPARE(std::count(copied.begin(), copied.end(), '\n'), 21L);
+        QVERIFY(rig->sink.messages.empty());
+    }
+
+    void window_curve_matches_the_batch_tool_point_for_point() {
+        calculateFiveElements(*rig);
+        QCOMPARE(rig->session.table.calculationCount(), 5);
+        rig->sink.messages.clear();
+        bool shown = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            dialog->Edit_Von->setText(QStringLiteral("0"));
+            dialog->Edit_Bis->setText(QStringLiteral("20"));
+            dialog->Edit_Anzahl->setText(QStringLiteral("11"));
+            dialog->ComboBox1->setCurrentIndex(0);
+            dialog->OKBtn->click();
+        });
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* diagram = qobject_cast<TKurve*>(w);
+            QVERIFY(diagram);
+            shown = true;
+            diagram->BitBtn3->click();
+            diagram->BitBtn1->click();
+        });
+        item()->trigger();
+        QVERIFY(shown);
+        QFile golden(QFINDTESTDATA("../cli/curve_five_elements_tsv.expected"));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        QCOMPARE(withoutCarriageReturns(QString::fromStdString(rig->clipboard.content)),
+                 withoutCarriageReturns(QString::fromUtf8(golden.readAll())));
+        QVERIFY(rig->sink.messages.empty());
+    }
+
+    void diagram_prints_through_the_print_service_and_closes() {
+        tolvane::test::calculateThree(*rig);
+        RecordingPrintService printer;
+        printer.previewOutcome = PrintOutcome::Printed;
+        rig->window->setPrintService(&printer);
+        bool closed = false;
+        computeAndShow([&](TKurve* d) {
+            QVERIFY(d->BitBtn2->isEnabled());
+            d->BitBtn2->click();
+            closed = !d->isVisible();
+        });
+        QVERIFY(closed);
+        QCOMPARE(printer.requests.size(), std::size_t(1));
+        const auto& r = printer.requests[0];
+        QCOMPARE(r.setup.orientation, PageOrientation::Landscape);
+        QCOMPARE(r.setup.title, std::string("Tolvane NONAME.TLV"));
+        QVERIFY(r.canvas.findText(0, "Pressure drop = f (Rate of flow)"));
+        QVERIFY(r.canvas.findText(0, "condition: liquid"));
+        rig->window->setPrintService(nullptr);
+    }
+
+    void diagram_saves_png_svg_and_pdf() {
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        const QString dir = ui.workDir();
+        const QString png = dir + "/c.png", svg = dir + "/c.svg", pdf = dir + "/c.pdf";
+        for (const QString& path : {png, svg, pdf})
+            rig->files.replies.push_back(path.toStdString());
+        rig->files.replies.push_back(std::string("/no/such/dir/c.png"));
+        computeAndShow([&](TKurve* d) {
+            for (int i = 0; i < 4; ++i) d->SaveDiagramBtn->click();
+        });
+        QCOMPARE(head(png, 8), QByteArray("\x89PNG\r\n\x1a\n"));
+        QVERIFY(head(svg, 400).contains("<svg"));
+        QVERIFY(head(svg, 100000).contains("Condition: liquid"));  // the medium above the drawing
+        QCOMPARE(head(pdf, 5), QByteArray("%PDF-"));
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QVERIFY(rig->sink.messages[0].text.find("/no/such/dir/c.png") != std::string::npos);
+    }
+};
+
+TOLVANE_GUI_TEST_MAIN(TestPlantCurve)
+#include "test_plant_curve.moc"
