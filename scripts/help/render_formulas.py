@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Renders the formula images of the help pages.
 
-Reads help/formulas/formulas.txt (one formula a line: name, a TAB, the formula
-in TeX notation as matplotlib's mathtext understands it) and writes
+Reads help/formulas/formulas.txt (the element pages' formulas, written by
+scripts/help/element_pages.py) and help/formulas/tools.txt (the tools' and
+media pages' formulas, kept by hand): one formula a line, name, a TAB, the
+formula in TeX notation as matplotlib's mathtext understands it. Writes
 help/formulas/<name>.png for every line, at 110 dpi on a white background
 so that the images sit in body text and stay readable under a dark palette.
 
-The PNGs are committed; run this again only after formulas.txt has changed
-(scripts/help/element_pages.py writes formulas.txt):
+The PNGs are committed; run this again only after either list has changed:
 
     /usr/bin/python3 scripts/help/render_formulas.py [--only-missing]
 
@@ -47,7 +48,10 @@ def main():
     only_missing = "--only-missing" in sys.argv[1:]
     matplotlib.rcParams["mathtext.fontset"] = "dejavuserif"
     prop = FontProperties(size=FONT_SIZE)
-    for name, tex in read_formulas(os.path.join(FORMULAS, "formulas.txt")):
+    formulas = []
+    for list_name in ("formulas.txt", "tools.txt"):
+        formulas += read_formulas(os.path.join(FORMULAS, list_name))
+    for name, tex in formulas:
         out = os.path.join(FORMULAS, name + ".png")
         if only_missing and os.path.exists(out):
             continue
