@@ -314,7 +314,7 @@ private Q_SLOTS:
             QCOMPARE(d->NameLabel->text(), QStringLiteral("Water"));
             QCOMPARE(d->Edit1->text(), QStringLiteral("0"));
             QCOMPARE(d->MinLabel->text(), QStringLiteral("0"));
-            QCOMPARE(d->MaxLabel->text(), QStringLiteral("195"));
+            QCOMPARE(d->MaxLabel->text(), QStringLiteral("180"));
             d->stepTemperature(100);
             QCOMPARE(d->Edit1->text(), QStringLiteral("100"));
             QCOMPARE(d->Label21->text(), QStringLiteral("(= 212 °F)"));
