@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
@@ -11,11 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScreen>
 #include <QToolBar>
 
 #include "results/widgets/print_object.h"
+#include "units/text_file.h"
 
 namespace tolvane {
 
@@ -141,23 +142,24 @@ PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& pr
 std::optional<std::string> QtPrintService::writePdf(const PrintSetup& setup,
                                                     const Printout& printout,
                                                     const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    // Drawn in memory first: the file is written, checked and put in place
+    // by the program's own safe writer.
+    QByteArray bytes;
     {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
         BusyCursor busy;
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setResolution(1200);
         pdf.setPageLayout(QPageLayout(pdfPageSize, orientationOf(setup), QMarginsF(0, 0, 0, 0)));
         pdf.setTitle(QString::fromStdString(setup.title));
         pdf.setCreator(QStringLiteral("Tolvane"));
         TXPrint canvas(pdf, setup);
-        if (!canvas.isActive()) {
-            file.cancelWriting();
-            return std::string("The PDF could not be started.");
-        }
+        if (!canvas.isActive()) return std::string("The PDF could not be started.");
         printout(canvas, {});
     }
-    if (!file.commit()) return file.errorString().toStdString();
+    const std::string failure = writeFileAtomically(path, bytes.toStdString());
+    if (!failure.empty()) return failure;
     return std::nullopt;
 }
 
