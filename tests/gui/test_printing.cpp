@@ -335,6 +335,23 @@ private Q_SLOTS:
         QVERIFY(sink.messages[0].text.find(path.toStdString()) != std::string::npos);
     }
 
+    void short_display_printout_keeps_clear_of_the_sheet_edges() {
+        const CalculationTable t = tableWith(3, 10);
+        QImage image(2100, 2970, QImage::Format_RGB32);  // A4 portrait, a pixel a drawing unit
+        image.setDotsPerMeterX(10000);
+        image.setDotsPerMeterY(10000);
+        image.fill(Qt::white);
+        {
+            TXPrint print(image, shortDisplayPrintSetup("NONAME.TLV"));
+            printShortDisplay(t, OutputSystem::Metric, {"NONAME.TLV", "d"}, print);
+        }
+        const int left = 130, top = 200;
+        QCOMPARE(inked(image, QRect(0, 0, image.width(), top)), 0);
+        QCOMPARE(inked(image, QRect(0, 0, left, image.height())), 0);
+        // The title begins at the margin corner.
+        QVERIFY(inked(image, QRect(left, top, 300, 40)) > 0);
+    }
+
     void preview_without_printer_writes_the_pdf_from_its_print_button() {
         const CalculationTable t = tableWith(3, 400);
         printer->printersInstalled = [] { return false; };
