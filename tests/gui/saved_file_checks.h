@@ -54,8 +54,8 @@ inline mode_t fileMode(const QString& path) {
 
 // Entries of a folder, for seeing that no temporary file was left behind.
 inline qsizetype entriesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden |
-                                  QDir::NoDotAndDotDot)
+    return QDir(folder)
+        .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
         .size();
 }
 

@@ -5,8 +5,8 @@
 // save PNG, SVG and PDF files.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +19,7 @@
 
 #include "calculations.h"
 #include "results/print_service.h"
+#include "saved_file_checks.h"
 #include "shell/element_panel.h"
 #include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/main_menu.h"
@@ -26,7 +27,6 @@
 #include "shell/widgets/plant_curve_action.h"
 #include "tools/widgets/curve_diagram_window.h"
 #include "tools/widgets/plant_curve_dialog.h"
-#include "saved_file_checks.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -298,10 +298,10 @@ private Q_SLOTS:
             QCOMPARE(fileMode(path), mode_t(c.fullDisk ? 0644 : 0444));
             const std::string& text = rig->sink.messages[i].text;
             QCOMPARE(rig->sink.messages[i].type, MessageType::Error);
-            QVERIFY2(text.rfind("It is not possible to write the file \"" + path.toStdString() +
-                                    "\".",
-                                0) == 0,
-                     text.c_str());
+            QVERIFY2(
+                text.rfind("It is not possible to write the file \"" + path.toStdString() + "\".",
+                           0) == 0,
+                text.c_str());
             QVERIFY2(text.find(std::strerror(c.error)) != std::string::npos, text.c_str());
         }
     }

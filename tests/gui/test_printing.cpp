@@ -104,11 +104,11 @@ struct PdfCase {
 };
 
 std::vector<PdfCase> pdfCases(const CalculationTable& t) {
-    return {{"table", tablePrintSetup("NONAME.TLV"), tablePrintout(t)},
-            {"short display", shortDisplayPrintSetup("NONAME.TLV"),
-             [&t](PrintCanvas& c, PageRange r) {
-                 printShortDisplay(t, OutputSystem::Metric, {"NONAME.TLV", "1/2/27"}, c, r);
-             }}};
+    return {
+        {"table", tablePrintSetup("NONAME.TLV"), tablePrintout(t)},
+        {"short display", shortDisplayPrintSetup("NONAME.TLV"), [&t](PrintCanvas& c, PageRange r) {
+             printShortDisplay(t, OutputSystem::Metric, {"NONAME.TLV", "1/2/27"}, c, r);
+         }}};
 }
 
 bool startsWith(const std::string& text, const std::string& start) {
@@ -244,47 +244,37 @@ private Q_SLOTS:
         return dir;
     }
 
-    void full_disk_keeps_the_old_pdf_and_says_why() {
+    // A full disk (imitated by a file-size limit) or a read-only file.
+    void failed_pdf_keeps_the_old_file_and_says_why() {
         const CalculationTable t = tableWith(3, 10);
-        for (const PdfCase& c : pdfCases(t)) {
-            const QString dir = freshFolder(QStringLiteral("full ") + c.name);
-            const QString path = dir + "/out.pdf";
-            writeFile(path, "old");
-            sink = {};
-            files.replies.push_back(path.toStdString());
-            bool written = true;
-            {
-                FileSizeLimit limit(1024);  // far less than a page of PDF
-                written = ExportPdf(c.setup, c.printout, *printer, files, sink);
+        for (const PdfCase& c : pdfCases(t))
+            for (const bool fullDisk : {true, false}) {
+                const QString dir =
+                    freshFolder(QString(fullDisk ? "full " : "read-only ") + c.name);
+                const QString path = dir + "/out.pdf";
+                const mode_t mode = fullDisk ? 0644 : 0444;
+                writeFile(path, "old", mode);
+                sink = {};
+                files.replies.push_back(path.toStdString());
+                bool written = true;
+                {
+                    std::unique_ptr<FileSizeLimit> limit;
+                    if (fullDisk) limit = std::make_unique<FileSizeLimit>(1024);  // < a page
+                    written = ExportPdf(c.setup, c.printout, *printer, files, sink);
+                }
+                QVERIFY2(!written, qPrintable(dir));
+                QCOMPARE(fileBytes(path), QByteArray("old"));
+                QCOMPARE(fileMode(path), mode);
+                QCOMPARE(entriesIn(dir), qsizetype(1));
+                QCOMPARE(sink.messages.size(), std::size_t(1));
+                const std::string& text = sink.messages[0].text;
+                QCOMPARE(sink.messages[0].type, MessageType::Error);
+                QVERIFY2(startsWith(text, "It is not possible to write the file \"" +
+                                              path.toStdString() + "\"."),
+                         text.c_str());
+                QVERIFY2(text.find(std::strerror(fullDisk ? EFBIG : EACCES)) != std::string::npos,
+                         text.c_str());
             }
-            QVERIFY2(!written, c.name);
-            QCOMPARE(fileBytes(path), QByteArray("old"));
-            QCOMPARE(entriesIn(dir), qsizetype(1));
-            QCOMPARE(sink.messages.size(), std::size_t(1));
-            const std::string& text = sink.messages[0].text;
-            QCOMPARE(sink.messages[0].type, MessageType::Error);
-            QVERIFY2(startsWith(text, "It is not possible to write the file \"" +
-                                          path.toStdString() + "\"."),
-                     text.c_str());
-            QVERIFY2(text.find(std::strerror(EFBIG)) != std::string::npos, text.c_str());
-        }
-    }
-
-    void read_only_pdf_is_refused_and_keeps_its_mode() {
-        const CalculationTable t = tableWith(2, 10);
-        for (const PdfCase& c : pdfCases(t)) {
-            const QString dir = freshFolder(QStringLiteral("read-only ") + c.name);
-            const QString path = dir + "/out.pdf";
-            writeFile(path, "kept", 0444);
-            sink = {};
-            files.replies.push_back(path.toStdString());
-            QVERIFY2(!ExportPdf(c.setup, c.printout, *printer, files, sink), c.name);
-            QCOMPARE(fileBytes(path), QByteArray("kept"));
-            QCOMPARE(fileMode(path), mode_t(0444));
-            QCOMPARE(entriesIn(dir), qsizetype(1));
-            QCOMPARE(sink.messages.size(), std::size_t(1));
-            QVERIFY(sink.messages[0].text.find(std::strerror(EACCES)) != std::string::npos);
-        }
     }
 
     void pdf_replaces_the_old_file_whole_and_keeps_its_mode() {
@@ -333,6 +323,38 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(path), QByteArray("kept"));
         QCOMPARE(sink.messages.size(), std::size_t(1));
         QVERIFY(sink.messages[0].text.find(path.toStdString()) != std::string::npos);
+    }
+
+    void print_to_a_file_on_a_full_disk_keeps_the_old_file_and_says_why() {
+        const CalculationTable t = tableWith(2, 10);
+        const QString dir = freshFolder(QStringLiteral("print to file"));
+        const QString path = dir + "/printed.pdf";
+        writeFile(path, "old");
+        printer->printersInstalled = [] { return true; };
+        printer->confirmPrint = [&](QPrinter& p, QWidget*) {
+            p.setOutputFileName(path);  // the print dialog's "Print to file"
+            return true;
+        };
+        bool stillOpen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            {
+                FileSizeLimit limit(1024);
+                toolbarAction(w, QStringLiteral("Print"))->trigger();
+            }
+            stillOpen = w->isVisible();
+            if (stillOpen) qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(printer->preview(tablePrintSetup("NONAME.TLV"), tablePrintout(t)),
+                 PrintOutcome::Cancelled);
+        QVERIFY(stillOpen);
+        QCOMPARE(fileBytes(path), QByteArray("old"));
+        QCOMPARE(entriesIn(dir), qsizetype(1));
+        QCOMPARE(sink.messages.size(), std::size_t(1));
+        const std::string& text = sink.messages[0].text;
+        QVERIFY2(startsWith(text,
+                            "It is not possible to write the file \"" + path.toStdString() + "\"."),
+                 text.c_str());
+        QVERIFY2(text.find(std::strerror(EFBIG)) != std::string::npos, text.c_str());
     }
 
     void short_display_printout_keeps_clear_of_the_sheet_edges() {

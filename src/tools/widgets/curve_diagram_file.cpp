@@ -81,7 +81,9 @@ std::optional<std::string> writeCurveDiagramFile(const std::string& path,
     const QString name = QString::fromStdString(title);
     bool drawingMade = false;
     switch (diagramFileFormat(path)) {
-        case DiagramFileFormat::Png: drawingMade = writePng(buffer, diagram, drawn, font, heading); break;
+        case DiagramFileFormat::Png:
+            drawingMade = writePng(buffer, diagram, drawn, font, heading);
+            break;
         case DiagramFileFormat::Svg:
             drawingMade = writeSvg(buffer, diagram, drawn, font, heading, name);
             break;
