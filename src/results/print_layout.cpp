@@ -24,6 +24,15 @@ constexpr double kPointsPerDrawingUnit = 0.2834;
 
 int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
+// Both printouts keep this much paper clear, in drawing units: room for the
+// printer's unprintable edge and for a binding on the left.
+void setPrintoutMargins(PrintSetup& s) {
+    s.marginLeft = 130;
+    s.marginTop = 200;
+    s.marginRight = 130;
+    s.marginBottom = 150;
+}
+
 // The page line of a table row: rows 0..4 on lines 1..5, rows 6..24 on lines 6..24.
 constexpr int lineOfRow(int row) { return row < kSpacerRow ? row + 1 : row; }
 
@@ -82,10 +91,7 @@ std::string pdfNameFor(const std::string& projectName) {
 PrintSetup tablePrintSetup(const std::string& caption) {
     PrintSetup s;
     s.orientation = PageOrientation::Landscape;
-    s.marginLeft = 130;
-    s.marginTop = 200;
-    s.marginRight = 130;
-    s.marginBottom = 150;
+    setPrintoutMargins(s);
     s.title = "Tolvane" + caption;
     s.pdfName = pdfNameFor(caption);
     s.fontName = "Arial";
@@ -172,6 +178,7 @@ void printTable(const CalculationTable& table, const PrintTexts& texts, PrintCan
 PrintSetup shortDisplayPrintSetup(const std::string& caption) {
     PrintSetup s;
     s.orientation = PageOrientation::Portrait;
+    setPrintoutMargins(s);
     s.title = "Tolvane" + caption;
     s.pdfName = pdfNameFor(caption);
     s.fontName = "Arial";

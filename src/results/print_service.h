@@ -64,6 +64,10 @@ private:
     }
 };
 
+// The error message of a file that could not be written: its name, then
+// the reason (when there is one) on a line of its own.
+std::string fileNotWrittenMessage(const std::string& path, const std::string& reason);
+
 // "PDF files (*.pdf)|*.pdf" through the save dialog (offering the setup's
 // PDF name), then the PDF; a failure is reported as an error message naming
 // the file. Returns true when the file was written.

@@ -96,6 +96,31 @@ std::string errorText(const std::string& what, const std::string& path, int err)
     return what + " \"" + path + "\": " + std::strerror(err);
 }
 
+// The file `path` stands for: the end of its chain of links, whether that
+// file exists or not. A relative link is read from the link's own folder;
+// the kernel resolves the joined path, so ".." after a linked folder means
+// what it means to every other program. A chain that does not end (a loop)
+// gives ELOOP, as open() would.
+std::filesystem::path linkedFile(const std::string& path, int& error) {
+    namespace fs = std::filesystem;
+    constexpr int kMaxLinks = 40;  // the kernel's own limit
+    fs::path file(path);
+    std::error_code ec;
+    for (int links = 0; fs::is_symlink(file, ec); ++links) {
+        if (links == kMaxLinks) {
+            error = ELOOP;
+            return file;
+        }
+        const fs::path next = fs::read_symlink(file, ec);
+        if (ec) {
+            error = ec.value();
+            return file;
+        }
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file;
+}
+
 }  // namespace
 
 std::string utf8ToCp1252(const std::string& utf8) {
@@ -164,12 +189,11 @@ std::optional<std::string> readFileBytes(const std::string& path) {
 std::string writeFileAtomically(const std::string& path, const std::string& bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path target(path);
-    // Saving through a link replaces the file it points to, not the link.
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
-    }
+    // Saving through a link replaces the file it points to, not the link;
+    // a link whose file is missing gets that file.
+    int linkError = 0;
+    const fs::path target = linkedFile(path, linkError);
+    if (linkError != 0) return errorText("Cannot write", path, linkError);
     if (fs::is_directory(target, ec)) return errorText("Cannot write", path, EISDIR);
 
     // A file that already exists keeps its permissions.

@@ -242,10 +242,17 @@ TEST(TablePrintSetup, LandscapeWithTheTableMargins) {
     EXPECT_EQ(s.title, "TolvaneNONAME.TLV");
     EXPECT_EQ((std::vector<int>{s.marginLeft, s.marginTop, s.marginRight, s.marginBottom}),
               (std::vector<int>{130, 200, 130, 150}));
+}
+
+TEST(ShortDisplayPrintSetup, PortraitWithTheTablesMargins) {
+    // Text at the sheet's very edge falls into what printers cannot print.
     const PrintSetup d = shortDisplayPrintSetup("A.TLV");
+    const PrintSetup t = tablePrintSetup("A.TLV");
     EXPECT_EQ(d.orientation, PageOrientation::Portrait);
     EXPECT_EQ((std::vector<int>{d.marginLeft, d.marginTop, d.marginRight, d.marginBottom}),
-              (std::vector<int>{0, 0, 0, 0}));
+              (std::vector<int>{t.marginLeft, t.marginTop, t.marginRight, t.marginBottom}));
+    EXPECT_GT(d.marginLeft, 0);
+    EXPECT_GT(d.marginTop, 0);
     EXPECT_EQ(d.title, "TolvaneA.TLV");
 }
 

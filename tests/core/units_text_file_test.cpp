@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -169,6 +171,68 @@ TEST(WriteFileAtomically, through_a_link_replaces_the_linked_file) {
     EXPECT_EQ(writeFileAtomically(link, "new"), "");
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(*readFileBytes(real), "new");
+}
+
+TEST(WriteFileAtomically, read_only_file_keeps_its_mode) {
+    // The superuser may write anywhere; the file's mode still decides.
+    TempDir dir;
+    std::string path = dir.file("table.pdf");
+    writeRaw(path, "old");
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(path, readOnly);
+    EXPECT_NE(writeFileAtomically(path, "new"), "");
+    EXPECT_EQ(*readFileBytes(path), "old");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, readOnly);
+}
+
+// A link to a file not yet there: the file is made where the link points,
+// and the link stays a link.
+TEST(WriteFileAtomically, dangling_link_gets_its_file) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<std::string, std::string>> links;  // link name -> target
+        std::string written;                                     // where the bytes land
+    };
+    TempDir dir;
+    fs::create_directory(dir.path() / "sub");
+    const std::string absolute = dir.file("sub/absolute.svg");
+    const std::vector<Case> cases = {
+        {"relative", {{"rel.svg", "sub/new.svg"}}, "sub/new.svg"},
+        {"absolute", {{"abs.svg", absolute}}, "sub/absolute.svg"},
+        {"relative to the link's folder", {{"sub/up.svg", "../beside.svg"}}, "beside.svg"},
+        {"chain", {{"first.svg", "second.svg"}, {"second.svg", "sub/end.svg"}}, "sub/end.svg"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const auto& [link, target] : c.links) fs::create_symlink(target, dir.file(link));
+        const std::string through = dir.file(c.links.front().first);
+        EXPECT_EQ(writeFileAtomically(through, c.name), "");
+        for (const auto& link : c.links) EXPECT_TRUE(fs::is_symlink(dir.file(link.first)));
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir.file(c.written))));
+        EXPECT_EQ(readFileBytes(dir.file(c.written)).value_or(""), c.name);
+        EXPECT_EQ(readFileBytes(through).value_or(""), c.name);
+    }
+}
+
+TEST(WriteFileAtomically, dangling_link_into_a_missing_folder_is_an_error) {
+    TempDir dir;
+    std::string link = dir.file("link.pdf");
+    fs::create_symlink("no/such/folder/x.pdf", link);
+    const std::string error = writeFileAtomically(link, "new");
+    EXPECT_NE(error.find("link.pdf"), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(dir.entries(), 1u);
+}
+
+TEST(WriteFileAtomically, link_loop_is_refused_and_left_alone) {
+    TempDir dir;
+    fs::create_symlink("b.png", dir.file("a.png"));
+    fs::create_symlink("a.png", dir.file("b.png"));
+    const std::string error = writeFileAtomically(dir.file("a.png"), "new");
+    EXPECT_NE(error.find(std::strerror(ELOOP)), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_symlink(dir.file("a.png")));
+    EXPECT_TRUE(fs::is_symlink(dir.file("b.png")));
+    EXPECT_EQ(dir.entries(), 2u);
 }
 
 TEST(WriteFileAtomically, failed_rename_over_a_directory_changes_nothing) {

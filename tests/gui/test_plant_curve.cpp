@@ -6,16 +6,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "calculations.h"
 #include "results/print_service.h"
+#include "saved_file_checks.h"
 #include "shell/element_panel.h"
 #include "shell/widgets/element_panel_widget.h"
 #include "shell/widgets/main_menu.h"
@@ -256,6 +260,73 @@ private Q_SLOTS:
         QCOMPARE(head(pdf, 5), QByteArray("%PDF-"));
         QCOMPARE(rig->sink.messages.size(), std::size_t(1));
         QVERIFY(rig->sink.messages[0].text.find("/no/such/dir/c.png") != std::string::npos);
+    }
+
+    void diagram_save_that_fails_keeps_the_old_file_and_says_why() {
+        using namespace tolvane::test;
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        struct Case {
+            QString file;
+            bool fullDisk;  // otherwise the old file is read-only
+            int error;
+        };
+        const std::vector<Case> cases = {
+            {"full.png", true, EFBIG},     {"full.svg", true, EFBIG},
+            {"full.pdf", true, EFBIG},     {"locked.png", false, EACCES},
+            {"locked.svg", false, EACCES}, {"locked.pdf", false, EACCES},
+        };
+        const QString dir = ui.workDir() + "/failing";
+        QDir().mkpath(dir);
+        for (const Case& c : cases) {
+            writeFile(dir + "/" + c.file, "old", c.fullDisk ? 0644 : 0444);
+            rig->files.replies.push_back((dir + "/" + c.file).toStdString());
+        }
+        computeAndShow([&](TKurve* d) {
+            for (const Case& c : cases) {
+                std::unique_ptr<FileSizeLimit> limit;
+                if (c.fullDisk) limit = std::make_unique<FileSizeLimit>(1024);
+                d->SaveDiagramBtn->click();
+            }
+        });
+        QCOMPARE(entriesIn(dir), qsizetype(cases.size()));
+        QCOMPARE(rig->sink.messages.size(), cases.size());
+        for (std::size_t i = 0; i < cases.size(); ++i) {
+            const Case& c = cases[i];
+            const QString path = dir + "/" + c.file;
+            QCOMPARE(fileBytes(path), QByteArray("old"));
+            QCOMPARE(fileMode(path), mode_t(c.fullDisk ? 0644 : 0444));
+            const std::string& text = rig->sink.messages[i].text;
+            QCOMPARE(rig->sink.messages[i].type, MessageType::Error);
+            QVERIFY2(
+                text.rfind("It is not possible to write the file \"" + path.toStdString() + "\".",
+                           0) == 0,
+                text.c_str());
+            QVERIFY2(text.find(std::strerror(c.error)) != std::string::npos, text.c_str());
+        }
+    }
+
+    void diagram_save_replaces_an_old_file_and_keeps_its_mode() {
+        using namespace tolvane::test;
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        const QString dir = ui.workDir() + "/replaced";
+        QDir().mkpath(dir);
+        for (const char* name : {"c.png", "c.svg", "c.pdf"}) {
+            writeFile(dir + "/" + name, "old", 0640);
+            rig->files.replies.push_back((dir + "/" + name).toStdString());
+        }
+        computeAndShow([&](TKurve* d) {
+            for (int i = 0; i < 3; ++i) d->SaveDiagramBtn->click();
+        });
+        QVERIFY(rig->sink.messages.empty());
+        QCOMPARE(entriesIn(dir), qsizetype(3));
+        QVERIFY(fileBytes(dir + "/c.png").startsWith("\x89PNG\r\n\x1a\n"));
+        QVERIFY(fileBytes(dir + "/c.png").endsWith(QByteArray("IEND\xae\x42\x60\x82", 8)));
+        QVERIFY(fileBytes(dir + "/c.svg").trimmed().endsWith("</svg>"));
+        QVERIFY(fileBytes(dir + "/c.pdf").trimmed().endsWith("%%EOF"));
+        for (const char* name : {"c.png", "c.svg", "c.pdf"})
+            QCOMPARE(fileMode(dir + "/" + name), mode_t(0640));
     }
 };
 

@@ -4,7 +4,9 @@
 // layout puts them, the font switch, PDF files (page count, paper, safe
 // replacement, unwritable paths) and the preview's print and PDF routes.
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
@@ -13,15 +15,23 @@
 #include <QRegularExpression>
 #include <QToolBar>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "calculations.h"
 #include "results/print_layout.h"
 #include "results/widgets/print_object.h"
 #include "results/widgets/qt_print_service.h"
+#include "saved_file_checks.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::entriesIn;
+using tolvane::test::fileBytes;
+using tolvane::test::fileMode;
+using tolvane::test::FileSizeLimit;
+using tolvane::test::writeFile;
 
 namespace {
 
@@ -84,6 +94,25 @@ CalculationTable tableWith(int n, int chars) {
 
 Printout tablePrintout(const CalculationTable& t) {
     return [&t](PrintCanvas& c, PageRange r) { printTable(t, {"NONAME.TLV", "1/2/27"}, c, r); };
+}
+
+// The two printouts a PDF is written of.
+struct PdfCase {
+    const char* name;
+    PrintSetup setup;
+    Printout printout;
+};
+
+std::vector<PdfCase> pdfCases(const CalculationTable& t) {
+    return {
+        {"table", tablePrintSetup("NONAME.TLV"), tablePrintout(t)},
+        {"short display", shortDisplayPrintSetup("NONAME.TLV"), [&t](PrintCanvas& c, PageRange r) {
+             printShortDisplay(t, OutputSystem::Metric, {"NONAME.TLV", "1/2/27"}, c, r);
+         }}};
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
 }
 
 }  // namespace
@@ -206,6 +235,143 @@ private Q_SLOTS:
                 0);
         QCOMPARE(sink.messages[0].type, MessageType::Error);
         QVERIFY(!QFile::exists(missing));
+    }
+
+    // A folder of its own per case, to see that no temporary file stays.
+    QString freshFolder(const QString& name) {
+        const QString dir = ui.workDir() + "/" + QString(name).replace(' ', '-');
+        QDir().mkpath(dir);
+        return dir;
+    }
+
+    // A full disk (imitated by a file-size limit) or a read-only file.
+    void failed_pdf_keeps_the_old_file_and_says_why() {
+        const CalculationTable t = tableWith(3, 10);
+        for (const PdfCase& c : pdfCases(t))
+            for (const bool fullDisk : {true, false}) {
+                const QString dir =
+                    freshFolder(QString(fullDisk ? "full " : "read-only ") + c.name);
+                const QString path = dir + "/out.pdf";
+                const mode_t mode = fullDisk ? 0644 : 0444;
+                writeFile(path, "old", mode);
+                sink = {};
+                files.replies.push_back(path.toStdString());
+                bool written = true;
+                {
+                    std::unique_ptr<FileSizeLimit> limit;
+                    if (fullDisk) limit = std::make_unique<FileSizeLimit>(1024);  // < a page
+                    written = ExportPdf(c.setup, c.printout, *printer, files, sink);
+                }
+                QVERIFY2(!written, qPrintable(dir));
+                QCOMPARE(fileBytes(path), QByteArray("old"));
+                QCOMPARE(fileMode(path), mode);
+                QCOMPARE(entriesIn(dir), qsizetype(1));
+                QCOMPARE(sink.messages.size(), std::size_t(1));
+                const std::string& text = sink.messages[0].text;
+                QCOMPARE(sink.messages[0].type, MessageType::Error);
+                QVERIFY2(startsWith(text, "It is not possible to write the file \"" +
+                                              path.toStdString() + "\"."),
+                         text.c_str());
+                QVERIFY2(text.find(std::strerror(fullDisk ? EFBIG : EACCES)) != std::string::npos,
+                         text.c_str());
+            }
+    }
+
+    void pdf_replaces_the_old_file_whole_and_keeps_its_mode() {
+        const CalculationTable t = tableWith(2, 10);
+        for (const PdfCase& c : pdfCases(t)) {
+            const QString dir = freshFolder(QStringLiteral("replaced ") + c.name);
+            const QString path = dir + "/out.pdf";
+            writeFile(path, "old", 0640);
+            sink = {};
+            files.replies.push_back(path.toStdString());
+            QVERIFY2(ExportPdf(c.setup, c.printout, *printer, files, sink), c.name);
+            const QByteArray pdf = fileBytes(path);
+            QVERIFY(pdf.startsWith("%PDF-"));
+            QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+            QCOMPARE(pdfPages(pdf), 1);
+            QCOMPARE(fileMode(path), mode_t(0640));
+            QCOMPARE(entriesIn(dir), qsizetype(1));
+            QVERIFY(sink.messages.empty());
+        }
+    }
+
+    void pdf_through_a_dangling_link_is_made_where_it_points() {
+        const CalculationTable t = tableWith(1, 10);
+        const QString dir = freshFolder(QStringLiteral("link"));
+        QVERIFY(QFile::link(QStringLiteral("made.pdf"), dir + "/link.pdf"));
+        QVERIFY(!printer->writePdf(tablePrintSetup("NONAME.TLV"), tablePrintout(t),
+                                   (dir + "/link.pdf").toStdString()));
+        QVERIFY(QFileInfo(dir + "/link.pdf").isSymLink());
+        QVERIFY(fileBytes(dir + "/made.pdf").startsWith("%PDF-"));
+    }
+
+    void failed_export_from_the_preview_keeps_it_open() {
+        const CalculationTable t = tableWith(2, 10);
+        const PdfCase c = pdfCases(t)[1];  // the short display's preview
+        const QString path = freshFolder(QStringLiteral("preview")) + "/out.pdf";
+        writeFile(path, "kept", 0444);
+        files.replies.push_back(path.toStdString());
+        bool stillOpen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            toolbarAction(w, QStringLiteral("Export as PDF..."))->trigger();
+            stillOpen = w->isVisible();
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(printer->preview(c.setup, c.printout), PrintOutcome::Cancelled);
+        QVERIFY(stillOpen);
+        QCOMPARE(fileBytes(path), QByteArray("kept"));
+        QCOMPARE(sink.messages.size(), std::size_t(1));
+        QVERIFY(sink.messages[0].text.find(path.toStdString()) != std::string::npos);
+    }
+
+    void print_to_a_file_on_a_full_disk_keeps_the_old_file_and_says_why() {
+        const CalculationTable t = tableWith(2, 10);
+        const QString dir = freshFolder(QStringLiteral("print to file"));
+        const QString path = dir + "/printed.pdf";
+        writeFile(path, "old");
+        printer->printersInstalled = [] { return true; };
+        printer->confirmPrint = [&](QPrinter& p, QWidget*) {
+            p.setOutputFileName(path);  // the print dialog's "Print to file"
+            return true;
+        };
+        bool stillOpen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            {
+                FileSizeLimit limit(1024);
+                toolbarAction(w, QStringLiteral("Print"))->trigger();
+            }
+            stillOpen = w->isVisible();
+            if (stillOpen) qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(printer->preview(tablePrintSetup("NONAME.TLV"), tablePrintout(t)),
+                 PrintOutcome::Cancelled);
+        QVERIFY(stillOpen);
+        QCOMPARE(fileBytes(path), QByteArray("old"));
+        QCOMPARE(entriesIn(dir), qsizetype(1));
+        QCOMPARE(sink.messages.size(), std::size_t(1));
+        const std::string& text = sink.messages[0].text;
+        QVERIFY2(startsWith(text,
+                            "It is not possible to write the file \"" + path.toStdString() + "\"."),
+                 text.c_str());
+        QVERIFY2(text.find(std::strerror(EFBIG)) != std::string::npos, text.c_str());
+    }
+
+    void short_display_printout_keeps_clear_of_the_sheet_edges() {
+        const CalculationTable t = tableWith(3, 10);
+        QImage image(2100, 2970, QImage::Format_RGB32);  // A4 portrait, a pixel a drawing unit
+        image.setDotsPerMeterX(10000);
+        image.setDotsPerMeterY(10000);
+        image.fill(Qt::white);
+        {
+            TXPrint print(image, shortDisplayPrintSetup("NONAME.TLV"));
+            printShortDisplay(t, OutputSystem::Metric, {"NONAME.TLV", "d"}, print);
+        }
+        const int left = 130, top = 200;
+        QCOMPARE(inked(image, QRect(0, 0, image.width(), top)), 0);
+        QCOMPARE(inked(image, QRect(0, 0, left, image.height())), 0);
+        // The title begins at the margin corner.
+        QVERIFY(inked(image, QRect(left, top, 300, 40)) > 0);
     }
 
     void preview_without_printer_writes_the_pdf_from_its_print_button() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
@@ -11,11 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QScreen>
 #include <QToolBar>
 
 #include "results/widgets/print_object.h"
+#include "units/text_file.h"
 
 namespace tolvane {
 
@@ -41,6 +42,31 @@ PageRange rangeOf(const QPrinter& printer) {
     r.first = std::max(1, printer.fromPage());
     if (printer.toPage() > 0) r.last = printer.toPage();
     return r;
+}
+
+// Draws the pages of `range` as a PDF on the whole of `sheet` (the print
+// object keeps the margins) in memory, then saves it with the program's safe
+// writer. Returns the reason of a failure, or nothing.
+std::optional<std::string> savePdf(const QPageLayout& sheet, const PrintSetup& setup,
+                                   const Printout& printout, PageRange range,
+                                   const std::string& path) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        BusyCursor busy;
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200);
+        pdf.setPageLayout(sheet);
+        pdf.setTitle(QString::fromStdString(setup.title));
+        pdf.setCreator(QStringLiteral("Tolvane"));
+        TXPrint canvas(pdf, setup);
+        if (!canvas.isActive()) return std::string("The PDF could not be started.");
+        printout(canvas, range);
+    }  // the PDF is complete once the print object and the writer are done
+    const std::string failure = writeFileAtomically(path, bytes.toStdString());
+    if (!failure.empty()) return failure;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -122,7 +148,19 @@ PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& pr
                 return;
             }
             if (!confirmPrint(printer, &dialog)) return;
-            print(printer, setup, printout);
+            if (!printer.outputFileName().isEmpty()) {
+                // The print dialog's "Print to file": saved like every other
+                // file of the program, or kept and reported.
+                const std::string path = printer.outputFileName().toStdString();
+                const QPageLayout sheet(printer.pageLayout().pageSize(),
+                                        printer.pageLayout().orientation(), QMarginsF());
+                if (const auto failure = savePdf(sheet, setup, printout, rangeOf(printer), path)) {
+                    messages_.show(MessageType::Error, fileNotWrittenMessage(path, *failure));
+                    return;
+                }
+            } else {
+                print(printer, setup, printout);
+            }
             outcome = PrintOutcome::Printed;
             dialog.accept();
         });
@@ -141,24 +179,8 @@ PrintOutcome QtPrintService::preview(const PrintSetup& setup, const Printout& pr
 std::optional<std::string> QtPrintService::writePdf(const PrintSetup& setup,
                                                     const Printout& printout,
                                                     const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    {
-        BusyCursor busy;
-        QPdfWriter pdf(&file);
-        pdf.setResolution(1200);
-        pdf.setPageLayout(QPageLayout(pdfPageSize, orientationOf(setup), QMarginsF(0, 0, 0, 0)));
-        pdf.setTitle(QString::fromStdString(setup.title));
-        pdf.setCreator(QStringLiteral("Tolvane"));
-        TXPrint canvas(pdf, setup);
-        if (!canvas.isActive()) {
-            file.cancelWriting();
-            return std::string("The PDF could not be started.");
-        }
-        printout(canvas, {});
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return std::nullopt;
+    const QPageLayout sheet(pdfPageSize, orientationOf(setup), QMarginsF());
+    return savePdf(sheet, setup, printout, {}, path);
 }
 
 }  // namespace tolvane

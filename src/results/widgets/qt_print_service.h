@@ -3,8 +3,8 @@
 // out; its print button asks the print dialog and prints, or, on a machine
 // without a printer, writes a PDF; its "Export as PDF..." button writes a
 // PDF in any case. (Qt's own print button would offer its print dialog even
-// where no printer exists.) PDF files are written to a temporary file that replaces
-// the target only once it is complete.
+// where no printer exists.) A PDF is drawn in memory and then saved by
+// writeFileAtomically, so a failed save keeps the old file and says why.
 #pragma once
 
 #include <functional>

@@ -1,15 +1,16 @@
 #include "tools/widgets/curve_diagram_file.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "tools/widgets/curve_painter.h"
+#include "units/text_file.h"
 
 namespace tolvane {
 
@@ -17,7 +18,7 @@ namespace {
 
 constexpr int kPngScale = 2;
 
-bool writePng(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
+bool writePng(QIODevice& out, const CurveDiagram& d, const QSize& size, const QFont& font,
               const std::string& heading) {
     QImage image(size * kPngScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPngScale);
@@ -26,13 +27,13 @@ bool writePng(QSaveFile& file, const CurveDiagram& d, const QSize& size, const Q
         QPainter p(&image);
         paintCurveDiagram(p, QSizeF(size), d, font, heading);
     }
-    return image.save(&file, "PNG");
+    return image.save(&out, "PNG");
 }
 
-bool writeSvg(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
+bool writeSvg(QIODevice& out, const CurveDiagram& d, const QSize& size, const QFont& font,
               const std::string& heading, const QString& title) {
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&out);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(title);
@@ -42,9 +43,9 @@ bool writeSvg(QSaveFile& file, const CurveDiagram& d, const QSize& size, const Q
     return p.end();
 }
 
-bool writePdf(QSaveFile& file, const CurveDiagram& d, const QSize& size, const QFont& font,
+bool writePdf(QIODevice& out, const CurveDiagram& d, const QSize& size, const QFont& font,
               const std::string& heading, const QString& title) {
-    QPdfWriter pdf(&file);
+    QPdfWriter pdf(&out);
     pdf.setResolution(600);
     const QPageSize sheet(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                               ? QPageSize::Letter
@@ -72,24 +73,28 @@ std::optional<std::string> writeCurveDiagramFile(const std::string& path,
                                                  const QFont& font, const std::string& heading,
                                                  const std::string& title) {
     const QSize drawn = size.isValid() && !size.isEmpty() ? size : QSize(800, 500);
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+    // Drawn in memory first; the program's safe writer then puts the bytes
+    // in place, or keeps the old file and says why.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     const QString name = QString::fromStdString(title);
-    bool written = false;
+    bool drawingMade = false;
     switch (diagramFileFormat(path)) {
-        case DiagramFileFormat::Png: written = writePng(file, diagram, drawn, font, heading); break;
+        case DiagramFileFormat::Png:
+            drawingMade = writePng(buffer, diagram, drawn, font, heading);
+            break;
         case DiagramFileFormat::Svg:
-            written = writeSvg(file, diagram, drawn, font, heading, name);
+            drawingMade = writeSvg(buffer, diagram, drawn, font, heading, name);
             break;
         case DiagramFileFormat::Pdf:
-            written = writePdf(file, diagram, drawn, font, heading, name);
+            drawingMade = writePdf(buffer, diagram, drawn, font, heading, name);
             break;
     }
-    if (!written) {
-        file.cancelWriting();
-        return std::string("The drawing could not be written.");
-    }
-    if (!file.commit()) return file.errorString().toStdString();
+    buffer.close();
+    if (!drawingMade) return std::string("The drawing could not be made.");
+    const std::string failure = writeFileAtomically(path, bytes.toStdString());
+    if (!failure.empty()) return failure;
     return std::nullopt;
 }
 

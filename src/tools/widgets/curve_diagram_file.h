@@ -1,8 +1,8 @@
 // The curve diagram saved as a file: a PNG picture at twice the pixels of
 // `size`, an SVG drawing of `size`, or a one-page PDF (landscape A4, or US
 // Letter where the system measures in inches) with the drawing filling the
-// page; the format by the file's extension. A file is written completely to
-// a temporary file first and only then replaces an existing one.
+// page; the format by the file's extension. The file is drawn in memory and
+// saved by writeFileAtomically: a failed save keeps the old file.
 #pragma once
 
 #include <QFont>

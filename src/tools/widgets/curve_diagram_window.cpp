@@ -174,11 +174,8 @@ void TKurve::SaveDiagramClick() {
     const std::string title = "Tolvane " + texts_.caption + " - Pressure drop = f (Rate of flow)";
     if (const auto failure = writeCurveDiagramFile(
             *path, diagram_, PaintBox1->size() + QSize(0, PaintBox1->fontMetrics().height() + 8),
-            PaintBox1->font(), diagramHeading(texts_.medium), title)) {
-        std::string text = "It is not possible to write the file \"" + *path + "\".";
-        if (!failure->empty()) text += "\r\n" + *failure;
-        messages_.show(MessageType::Error, text);
-    }
+            PaintBox1->font(), diagramHeading(texts_.medium), title))
+        messages_.show(MessageType::Error, fileNotWrittenMessage(*path, *failure));
 }
 
 }  // namespace tolvane
