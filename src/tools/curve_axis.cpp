@@ -105,7 +105,7 @@ TickStep niceTickStep(double s) {
         out.decimals = m <= 10.0 ? 1 : m <= 100.0 ? 2 : m <= 1000.0 ? 3 : 4;
         t = roundHalfEven(t + 0.001);
     } else if (s >= 10.0) {
-        while (t >= 10.0) {
+        while (t >= 10.0 && std::isfinite(t)) {
             t /= 10.0;
             m *= 10.0;
         }

@@ -170,6 +170,13 @@ TEST(NiceTickStep, PicksOneTwoTwoAndAHalfFiveOrTenTimesAPowerOfTen) {
     }
 }
 
+TEST(NiceTickStep, ARangeBeyondADoubleEndsInTheExponentForm) {
+    // Ten divisions of infinity never fall below 10; the search must stop.
+    const TickStep t = niceTickStep(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(t.decimals, 4);
+    EXPECT_EQ(niceTickStep(std::numeric_limits<double>::quiet_NaN()).decimals, 4);
+}
+
 TEST(RoundDownToOneDigit, KeepsOneSignificantDigit) {
     const std::pair<double, double> cases[] = {
         {3456, 3000}, {0.0345, 0.03},   {1.5, 1.5},   {10, 10}, {0, 0},
