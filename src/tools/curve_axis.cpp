@@ -1,6 +1,8 @@
 #include "tools/curve_axis.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "tools/half_even.h"
 #include "units/number_format.h"
@@ -10,24 +12,59 @@ namespace tolvane {
 namespace {
 
 // Two exponent digits are enough on an axis: " 1.5E+0004" -> " 1.5E+04".
+// Only leading zeros go, so " 1.0E+0300" keeps its three digits.
 std::string shortExponent(std::string text) {
     const std::size_t e = text.find('E');
-    if (e != std::string::npos && e + 2 < text.size()) text.erase(e + 2, 2);
+    if (e == std::string::npos) return text;
+    std::size_t first = e + 2, zeros = 0;
+    while (zeros < 2 && first + zeros < text.size() && text[first + zeros] == '0') ++zeros;
+    text.erase(first, zeros);
     return text;
 }
 
+// No nice step gives more than 25 intervals; more means the step did not
+// divide the range.
+constexpr double kMostIntervals = 100.0;
+
 // Ticks from `min` on until the axis holds `largest`: the rounded tick count
-// can end an axis a fraction of a step below its largest point.
-int tickIntervals(double min, double range, double step, double largest) {
+// can end an axis a fraction of a step below its largest point. Nothing when
+// `step` cannot divide the range into a drawable number of intervals or the
+// last tick is beyond the range of a double.
+std::optional<int> tickIntervals(double min, double range, double step, double largest) {
+    if (!(step > 0.0 && std::isfinite(step))) return std::nullopt;
     double n = roundHalfEven(range / step);
     const double tolerance = 1e-9 * step;
-    while (min + n * step < largest - tolerance) n += 1.0;
+    while (n <= kMostIntervals && min + n * step < largest - tolerance) n += 1.0;
+    if (!(n >= 1.0 && n <= kMostIntervals && std::isfinite(min + n * step))) return std::nullopt;
     return static_cast<int>(n);
+}
+
+struct Ticks {
+    double step = 1.0;
+    int decimals = 0;
+    int intervals = 1;
+};
+
+// The nice step where it divides the range; otherwise a plain tenth of the
+// range (a range of 1e-310 or 1.7e308), and where even that fails (a range
+// of 5e-324, whose tenth is 0) a single interval. Both in the exponent form.
+Ticks divideRange(double min, double range, double largest, TickStep nice) {
+    if (const auto n = tickIntervals(min, range, nice.step, largest))
+        return {nice.step, nice.decimals, *n};
+    const double tenth = range / 10.0;
+    if (const auto n = tickIntervals(min, range, tenth, largest)) return {tenth, 4, *n};
+    return {range, 4, 1};
 }
 
 // Steps 4 to 7: the start at zero, the step, the ticks and the labels.
 // `flowLabels`: the rate-of-flow axis's label rules.
 AxisScale scale(double min, double max, bool flowLabels) {
+    // Points that are no numbers (or a span beyond a double) cannot be
+    // placed; the axis still has to be drawable.
+    if (!(std::isfinite(min) && std::isfinite(max) && std::isfinite(max - min))) {
+        min = 0.0;
+        max = 1.0;
+    }
     AxisScale a;
     const double largest = max;
     double range = max - min;
@@ -41,13 +78,12 @@ AxisScale scale(double min, double max, bool flowLabels) {
     const double s = range / 10.0;
     TickStep t = niceTickStep(s);
     if (flowLabels && s >= 10.0 && t.step > 1000.0) t.decimals = 4;
-    if (flowLabels && t.decimals > 4) t.decimals = 4;
-    a.step = t.step;
-    a.decimals = t.decimals;
+    const Ticks ticks = divideRange(min, range, largest, t);
+    a.step = ticks.step;
+    a.decimals = flowLabels ? std::min(ticks.decimals, 4) : ticks.decimals;
 
-    const int n = tickIntervals(min, range, a.step, largest);
-    a.tickCount = n + 1;
-    a.range = n * a.step;
+    a.tickCount = ticks.intervals + 1;
+    a.range = ticks.intervals * a.step;
     a.min = min;
     a.max = min + a.range;
     a.labels.reserve(static_cast<std::size_t>(a.tickCount));
@@ -69,7 +105,7 @@ TickStep niceTickStep(double s) {
         out.decimals = m <= 10.0 ? 1 : m <= 100.0 ? 2 : m <= 1000.0 ? 3 : 4;
         t = roundHalfEven(t + 0.001);
     } else if (s >= 10.0) {
-        while (t >= 10.0) {
+        while (t >= 10.0 && std::isfinite(t)) {
             t /= 10.0;
             m *= 10.0;
         }

@@ -47,7 +47,8 @@ TickStep niceTickStep(double s);
 double roundDownToOneDigit(double min);
 
 // A tick label: fixed with `decimals` below 4; 4 gives two significant digits
-// in the exponent form with a two-digit exponent (" 2.5E+04"), 5 three.
+// in the exponent form with a two-digit exponent (" 2.5E+04"; three digits
+// from 1e100 on, " 1.0E+300"), 5 three.
 std::string axisLabel(double value, int decimals);
 
 }  // namespace tolvane

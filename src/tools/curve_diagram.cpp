@@ -26,6 +26,10 @@ int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 // An empty axis (all points at one value) still maps without dividing by zero.
 double span(double range) { return range > 0 ? range : 1.0; }
 
+// Where `v` lies along the axis, 0 at its start and 1 at its end. Divided
+// before any length multiplies it, so an axis up to 1.7e308 does not overflow.
+double along(const AxisScale& a, double v) { return (v - a.min) / span(a.range); }
+
 std::size_t tickCount(const AxisScale& s) {
     return std::min(static_cast<std::size_t>(std::max(s.tickCount, 0)), s.labels.size());
 }
@@ -164,7 +168,7 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
         widestFlow = std::max(widestFlow, textWidth(f.labels[k].substr(0, kFlowLabelChars)));
     const std::size_t flowStride = labelStride(plotWidth, flowTicks, widestFlow + 8);
     for (std::size_t k = 0; k < flowTicks; ++k) {
-        const double x = pic.left + plotWidth * (tickValue(f, k) - f.min) / span(f.range);
+        const double x = pic.left + plotWidth * along(f, tickValue(f, k));
         if (k % flowStride == 0)
             pic.texts.push_back(
                 {x, pic.bottom + 3, f.labels[k].substr(0, kFlowLabelChars), Align::Centre});
@@ -174,7 +178,7 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
     // the others are centred on their lines.
     const std::size_t pressureStride = labelStride(plotHeight, pressureTicks, 1.5 * h + 2);
     for (std::size_t k = 0; k < pressureTicks; ++k) {
-        const double y = pic.bottom - plotHeight * (tickValue(p, k) - p.min) / span(p.range);
+        const double y = pic.bottom - plotHeight * along(p, tickValue(p, k));
         const double top = k == 0 ? y - h : y - h / 2;
         if (k % pressureStride == 0)
             pic.texts.push_back({pic.left - 5, top, p.labels[k], Align::Right});
@@ -183,9 +187,9 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
 
     pic.curve.reserve(d.curve.points.size());
     for (const CurvePoint& pt : d.curve.points)
-        pic.curve.push_back({pic.left + (pt.rateOfFlow - f.min) * plotWidth / span(f.range),
-                             pic.bottom - (pt.pressureDrop * d.pressure.factor - p.min) *
-                                              plotHeight / span(p.range)});
+        pic.curve.push_back(
+            {pic.left + along(f, pt.rateOfFlow) * plotWidth,
+             pic.bottom - along(p, pt.pressureDrop * d.pressure.factor) * plotHeight});
     return pic;
 }
 
@@ -219,10 +223,8 @@ void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCa
         widest = std::max(widest, c.textWidth(p.labels[k]));
     const int left = widest + 5, right = pw, top = kPlotTop, bottom = ph - kPlotBottomGap;
     const double plotWidth = std::max(1, right - left), plotHeight = std::max(1, bottom - top);
-    auto xOf = [&](double v) { return left + roundInt(plotWidth * (v - f.min) / span(f.range)); };
-    auto yOf = [&](double v) {
-        return bottom - roundInt(plotHeight * (v - p.min) / span(p.range));
-    };
+    auto xOf = [&](double v) { return left + roundInt(plotWidth * along(f, v)); };
+    auto yOf = [&](double v) { return bottom - roundInt(plotHeight * along(p, v)); };
 
     const Box box{left + kBoxLeft, kBoxTop, left + kBoxRight, kBoxBottom};
     const bool boxFits = box.right <= right && box.bottom < bottom;

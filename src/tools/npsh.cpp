@@ -23,12 +23,14 @@ NpshResult calculateNpsh(const NpshInput& in, InputCheck& check) {
     const double rhoKg = convertAt(UnitList::Density, in.densityUnit, *rho);
     if (!(rhoKg > 0.0)) return result;
 
-    // 10.2 m of water column per bar, scaled by the liquid's density.
+    // 10.2 m of water column per bar, scaled by the liquid's density. A
+    // vapour pressure above the suction pressure leaves no head at all, however
+    // far above it is.
     double npsh = (psBar - pvBar) * 10.2 / rhoKg * 1000.0;
+    if (psBar - pvBar < 0.0) npsh = 0.0;
     if (!acceptResult(npsh / 0.3048, {{psBar, &suction}, {pvBar, &vapour}, {rhoKg, &density, true}},
                       check))
         return result;
-    if (npsh < 0.0) npsh = 0.0;
     result.calculated = true;
     result.metres = formatFixed(npsh, 1) + " m";
     result.feet = "(= " + formatFixed(npsh / 0.3048, 1) + " ft.)";

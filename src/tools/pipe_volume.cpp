@@ -88,10 +88,25 @@ std::string volumeText(double cubicMetres, OutputSystem output) {
     return formatFixed(cubicMetres, 2) + " m³";
 }
 
+namespace {
+
+// The filling time as its text shows it: the number and its unit.
+struct ShownTime {
+    double value;
+    const char* unit;
+};
+
+ShownTime shownTime(double hours) {
+    if (hours >= 1.0) return {hours, " h"};
+    if (hours >= 1.0 / 60.0) return {hours * 60.0, " min"};
+    return {hours * 3600.0, " s"};
+}
+
+}  // namespace
+
 std::string fillingTimeText(double hours) {
-    if (hours >= 1.0) return formatFixed(hours, 2) + " h";
-    if (hours >= 1.0 / 60.0) return formatFixed(hours * 60.0, 2) + " min";
-    return formatFixed(hours * 3600.0, 2) + " s";
+    const ShownTime t = shownTime(hours);
+    return formatFixed(t.value, 2) + t.unit;
 }
 
 PipeVolumeResult calculatePipeVolume(const PipeVolumeInput& in, const CalculationTable& table,
@@ -127,7 +142,8 @@ PipeVolumeResult calculatePipeVolume(const PipeVolumeInput& in, const Calculatio
     }
     const double qM3h = convertAt(UnitList::VolumeFlow, in.flowUnit, *q);
     const double hours = v / qM3h;
-    if (!acceptResult(hours * 3600.0, {{v, nullptr}, {qM3h, &flow, true}}, check)) return r;
+    if (!acceptResult(shownTime(hours).value, {{v, nullptr}, {qM3h, &flow, true}}, check))
+        return r;
     r.fillingTime = fillingTimeText(hours);
     return r;
 }

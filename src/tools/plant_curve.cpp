@@ -75,6 +75,9 @@ std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem
     if (isBranchKind(e.kind)) {
         const double w1 = cellNumber(c[Row::Velocity]), w2 = cellNumber(c[Row::Velocity2]);
         col.branchRatio = (e.va1 * e.va1 / e.va2 / e.va2) * w1 / w2;
+        // As copy to edit-windows: a column without a velocity in either
+        // branch (an edited project) records no ratio to keep.
+        if (!(std::isfinite(col.branchRatio) && col.branchRatio > 0.0)) return std::nullopt;
     }
     if (isFrictionKind(e.kind)) col.roughness = cellNumber(c[Row::Roughness]) * (us ? kInch : 1.0);
     return col;
@@ -96,9 +99,23 @@ struct ReynoldsRange {
     bool spansTransition() const { return set && low < kTurbulentFrom && high > kTurbulentFrom; }
 };
 
-enum class Failure { None, Refused, GasOverflow };
+enum class Failure { None, Refused, GasOverflow, NoNumber };
 
 bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
+
+// The points' rates of flow: start, start + step, ... for every record.
+double curveStep(const CurveRange& range) {
+    return (range.end - range.start) / (range.pointCount - 1.0);
+}
+
+// Whether the step moves the rate of flow at all and the last record's rate
+// of flow is still a number.
+bool pointsDiffer(const CurveRange& range) {
+    const double step = curveStep(range);
+    const double records = roundHalfEven(range.pointCount);
+    return range.start + step > range.start &&
+           std::isfinite(range.start + (records - 1.0) * step);
+}
 
 // Adds one column's drop at every point; stops at the first point the engine
 // refuses.
@@ -109,7 +126,7 @@ Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSyste
     env.roughness = col.roughness;
     const bool branch = isBranchKind(col.element.kind);
     const bool vertical = isVerticalDifference(col.element.kind);
-    const double step = (range.end - range.start) / (range.pointCount - 1.0);
+    const double step = curveStep(range);
 
     medium.rateOfFlow = range.start;
     if (branch) medium.branchRateOfFlow = range.start / col.branchRatio;
@@ -128,6 +145,8 @@ Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSyste
         }
         if (system == OutputSystem::US) drop /= kPsi;
         point.pressureDrop += drop;
+        // A drop beyond a double (a head of 1e308 m) has no place on the axis.
+        if (!std::isfinite(point.pressureDrop)) return Failure::NoNumber;
         point.rateOfFlow = medium.rateOfFlow / range.unitFactor;
         medium.rateOfFlow += step;
         if (branch) medium.branchRateOfFlow = medium.rateOfFlow / col.branchRatio;
@@ -180,8 +199,10 @@ std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, Messa
     range.unitText = unitTextAt(UnitList::VolumeFlow, request.unit);
     range.start = *start * range.unitFactor;
     range.end = *end * range.unitFactor;
-    // An end that overflows in m³/h cannot be a rate of flow.
-    if (!std::isfinite(range.end)) {
+    // An end that overflows in m³/h cannot be a rate of flow, nor can one
+    // too close to the start for the points to differ (0 to 5e-324 in three
+    // points) or so large that the last point overflows.
+    if (!std::isfinite(range.end) || !pointsDiffer(range)) {
         ReportBadInput(check, ToLabel, To);
         focus = check.focus;
         return std::nullopt;
@@ -204,8 +225,9 @@ std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const Calc
     for (int col = 1; col <= table.calculationCount(); ++col) {
         const auto element = readColumn(table.column(col), system, kindByName);
         if (!element) {
-            // A column whose element name is none of the kinds (a damaged
-            // project) cannot be computed again.
+            // A column whose element name is none of the kinds, or whose
+            // texts give no branch ratio (a damaged project), cannot be
+            // computed again.
             messages.show(MessageType::Error, kNotPossibleMessage);
             return std::nullopt;
         }
@@ -217,6 +239,9 @@ std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const Calc
             case Failure::Refused:
                 messages.show(MessageType::Error, curveElementRefusedText(element->name));
                 return std::nullopt;
+            case Failure::NoNumber:
+                messages.show(MessageType::Error, kNotPossibleMessage);
+                return std::nullopt;
         }
     }
 
@@ -224,6 +249,11 @@ std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const Calc
     for (const CurvePoint& p : curve.points) {
         curve.minPressureDrop = std::min(curve.minPressureDrop, p.pressureDrop);
         curve.maxPressureDrop = std::max(curve.maxPressureDrop, p.pressureDrop);
+    }
+    // Drops from -1e308 to 1e308 span more than a double holds: no axis.
+    if (!std::isfinite(curve.maxPressureDrop - curve.minPressureDrop)) {
+        messages.show(MessageType::Error, kNotPossibleMessage);
+        return std::nullopt;
     }
     if (curve.maxPressureDrop < kSmallestDrawnDrop) {
         messages.show(MessageType::Information,

@@ -76,15 +76,18 @@ struct CurveRange {
 
 // Parses from, to and the points in this order, range-checks them (from not
 // negative, fewer than kCurvePointLimit points) and refuses an end that is
-// not greater than the start. Every message goes to `messages`; `focus`
-// receives the field a message moved the focus to.
+// not greater than the start; "to" is reported as not read when the end
+// overflows in m³/h or leaves the points no rates of flow of their own.
+// Every message goes to `messages`; `focus` receives the field a message
+// moved the focus to.
 std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, MessageSink& messages,
                                          std::string& focus);
 
 // Computes every point for the table's columns with `medium` (base units;
 // its rates of flow are replaced point by point) and shows the outcome's
-// messages: a refused element or gas overflow, a drop too small to draw,
-// the laminar/turbulent note.
+// messages: a refused element or gas overflow, a column that cannot be read
+// back or drops beyond a double (kNotPossibleMessage), a drop too small to
+// draw, the laminar/turbulent note.
 std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const CalculationTable& table,
                                              const FlowMedium& medium, OutputSystem system,
                                              const KindByName& kindByName, MessageSink& messages);

@@ -30,9 +30,11 @@ PumpHeadResult calculatePumpHead(const PumpHeadInput& in, InputCheck& check) {
     const auto rho = readField(density, check);
     if (!rho) return result;
 
+    // The density as typed decides; one too small to survive its unit's
+    // factor (5e-324 gr./cu.ft. is 0 kg/m³) is named by the divisor check.
+    if (!(*rho > 0.0)) return result;
     const double dpBar = convertAt(UnitList::GasPressure, in.pressureUnit, *dp);
     const double rhoKg = convertAt(UnitList::Density, in.densityUnit, *rho);
-    if (!(rhoKg > 0.0)) return result;
 
     const double head = dpBar / rhoKg / 9.81 * 100000.0;
     if (!acceptResult(head / 0.3048, {{dpBar, &drop}, {rhoKg, &density, true}}, check))

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 #include "tools/curve_axis.h"
 #include "tools/half_even.h"
+#include "units/input_number.h"
 
 using namespace tolvane;
 
@@ -167,6 +170,13 @@ TEST(NiceTickStep, PicksOneTwoTwoAndAHalfFiveOrTenTimesAPowerOfTen) {
     }
 }
 
+TEST(NiceTickStep, ARangeBeyondADoubleEndsInTheExponentForm) {
+    // Ten divisions of infinity never fall below 10; the search must stop.
+    const TickStep t = niceTickStep(std::numeric_limits<double>::infinity());
+    EXPECT_EQ(t.decimals, 4);
+    EXPECT_EQ(niceTickStep(std::numeric_limits<double>::quiet_NaN()).decimals, 4);
+}
+
 TEST(RoundDownToOneDigit, KeepsOneSignificantDigit) {
     const std::pair<double, double> cases[] = {
         {3456, 3000}, {0.0345, 0.03},   {1.5, 1.5},   {10, 10}, {0, 0},
@@ -217,6 +227,82 @@ TEST(FlowAxis, ExtremeRangesStayFiniteAndShort) {
         EXPECT_GE(a.tickCount, 2);
         for (const std::string& l : a.labels) EXPECT_LE(l.size(), 15u);
     }
+}
+
+struct ExtremeCase {
+    const char* name;
+    bool flow;  // else the pressure axis, metric
+    double min, max;
+};
+
+class ExtremeAxisTest : public ::testing::TestWithParam<ExtremeCase> {};
+
+// Whatever the range, the axis is finite, holds a drawable count of ticks,
+// and every label reads back as the value it stands for.
+TEST_P(ExtremeAxisTest, StaysFiniteAndLabelsItsValues) {
+    const ExtremeCase& c = GetParam();
+    const PressureAxis p =
+        c.flow ? PressureAxis{} : scalePressureAxis(c.min, c.max, OutputSystem::Metric);
+    const AxisScale a = c.flow ? scaleFlowAxis(c.min, c.max) : p.scale;
+    EXPECT_TRUE(std::isfinite(a.min) && std::isfinite(a.max) && std::isfinite(a.range));
+    EXPECT_TRUE(a.step > 0.0 && std::isfinite(a.step));
+    EXPECT_GE(a.tickCount, 2);
+    EXPECT_LE(a.tickCount, 101);
+    ASSERT_EQ(a.labels.size(), static_cast<std::size_t>(a.tickCount));
+    if (std::isfinite(c.max - c.min)) {  // within a rounding of the step
+        EXPECT_LE(a.min - 1e-9 * a.step, c.min * p.factor);
+        EXPECT_GE(a.max + 1e-9 * a.step, c.max * p.factor);
+    }
+    for (int k = 0; k < a.tickCount; ++k) {
+        const std::string& label = a.labels[static_cast<std::size_t>(k)];
+        EXPECT_LE(label.size(), 10u) << label;  // the flow axis shows ten characters
+        const double value = a.min + k * a.step;
+        const auto read = readNumber(label);
+        ASSERT_TRUE(read.has_value()) << label;
+        // Two significant digits at the least.
+        EXPECT_LE(std::fabs(*read - value), 0.051 * std::max(std::fabs(value), a.step))
+            << label << " for " << value;
+    }
+}
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, ExtremeAxisTest,
+    ::testing::Values(ExtremeCase{"flow_smallest_double", true, 0.0, 5e-324},
+                      ExtremeCase{"flow_two_smallest", true, 0.0, 1e-323},
+                      ExtremeCase{"flow_subnormal", true, 0.0, 1e-310},
+                      ExtremeCase{"flow_near_largest", true, 1e308, 1.7e308},
+                      ExtremeCase{"flow_up_to_largest", true, 0.0, 1.7e308},
+                      ExtremeCase{"flow_three_digit_exponent", true, 0.0, 1e300},
+                      ExtremeCase{"flow_tiny_offset", true, 1.0, 1.0 + 1e-15},
+                      ExtremeCase{"flow_nan", true, kNaN, kNaN},
+                      ExtremeCase{"pressure_huge_head", false, 9.8e198, 9.8e198},
+                      ExtremeCase{"pressure_huge_rise", false, 9.8e197, 9.8e198},
+                      ExtremeCase{"pressure_near_largest", false, 1e308, 1.7e308},
+                      ExtremeCase{"pressure_tiny_negative", false, -1e-300, 1e-7},
+                      ExtremeCase{"pressure_beyond_a_double", false, -1e308, 1e308},
+                      ExtremeCase{"pressure_nan", false, kNaN, 1.0},
+                      ExtremeCase{"pressure_infinite", false, 0.0, kInf}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(AxisLabel, KeepsEveryDigitOfTheExponent) {
+    const std::pair<double, const char*> two[] = {
+        {1.5e4, " 1.5E+04"},    {1e-5, " 1.0E-05"},      {0.0, " 0.0E+00"},
+        {1e300, " 1.0E+300"},   {9.8e198, " 9.8E+198"},  {-2.5e-100, "-2.5E-100"},
+        {4.9e-324, " 4.9E-324"}, {1.2e10, " 1.2E+10"},
+    };
+    for (auto [value, text] : two) EXPECT_EQ(axisLabel(value, 4), text) << value;
+    EXPECT_EQ(axisLabel(2.5e-4, 5), " 2.50E-04");
+    EXPECT_EQ(axisLabel(9.75e198, 5), " 9.75E+198");
+}
+
+TEST(FlowAxis, UpToAHundredToThe300LabelsTheEnd) {
+    const AxisScale a = scaleFlowAxis(0.0, 1e300);
+    EXPECT_DOUBLE_EQ(a.step, 1e299);
+    EXPECT_EQ(a.labels.front(), " 0.0E+00");
+    EXPECT_EQ(a.labels.back(), " 1.0E+300");
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {

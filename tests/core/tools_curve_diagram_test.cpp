@@ -235,6 +235,38 @@ TEST(CurveDiagramPrint, CurveIsDrawnLastWithAThickPen) {
     EXPECT_EQ(lines.back().y2, 150);  // 0.04 bar at the top of a 40 mbar axis
 }
 
+// Rates of flow up to 1.7e308 m³/h: a length times the distance along the
+// axis would overflow before the division by the range.
+CurveDiagram nearTheLargestDouble() {
+    PlantCurve curve;
+    curve.flowUnitText = "m³/h";
+    curve.start = 1e308;
+    curve.end = 1.7e308;
+    curve.points = {{1e308, 0.5}, {1.35e308, 0.6}, {1.7e308, 0.7}};
+    curve.minPressureDrop = 0.5;
+    curve.maxPressureDrop = 0.7;
+    return makeCurveDiagram(curve);
+}
+
+TEST(CurveDiagramPicture, RatesOfFlowNearTheLargestDoubleStayInTheFrame) {
+    const DiagramPicture pic = layoutDiagram(nearTheLargestDouble(), 600, 400, width7, 14);
+    ASSERT_EQ(pic.curve.size(), 3u);
+    EXPECT_NEAR(pic.curve.front().x, pic.left, 1e-9);
+    EXPECT_NEAR(pic.curve.back().x, pic.right, 1.0);
+    for (const PlotLine& g : pic.grid) EXPECT_TRUE(g.x1 >= pic.left && g.x1 <= pic.right);
+}
+
+TEST(CurveDiagramPrint, RatesOfFlowNearTheLargestDoubleStayOnThePage) {
+    PrintedPage page(nearTheLargestDouble());
+    const auto& lines = page.lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.back().x2, kPW);  // the curve ends at the frame's right edge
+    for (const auto& l : lines) {
+        EXPECT_TRUE(l.x1 >= 0 && l.x1 <= kPW && l.x2 >= 0 && l.x2 <= kPW);
+        EXPECT_TRUE(l.y1 >= 0 && l.y1 <= kPH && l.y2 >= 0 && l.y2 <= kPH);
+    }
+}
+
 TEST(CurveDiagramPrint, SetupIsLandscapeNamedAfterTheProject) {
     const PrintSetup s = curvePrintSetup(texts());
     EXPECT_EQ(s.orientation, PageOrientation::Landscape);

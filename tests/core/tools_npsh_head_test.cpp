@@ -111,6 +111,28 @@ TEST(Npsh, ExtremeValuesAreRefusedByTheFieldToBlame) {
     EXPECT_NE(huge.sink.messages[0].text.find("must be smaller than"), std::string::npos);
 }
 
+TEST(Npsh, AnyVapourPressureAboveTheSuctionPressureGivesZero) {
+    struct Case {
+        const char* vapour;
+        int unit;
+        const char* density;
+    } cases[] = {
+        {"1.7e308", 6, "998"},  // m WS: 1.7e307 bar, the head far below -1e308 m
+        {"1.7e308", 4, "998"},  // atm: beyond a double in bar
+        {"2", 0, "1e-306"},     // a light liquid makes the negative head huge
+    };
+    for (const Case& c : cases) {
+        ToolRun r;
+        NpshInput in = npsh("1", c.vapour, c.density);
+        in.vapourPressureUnit = c.unit;
+        const NpshResult res = calculateNpsh(in, r.check);
+        EXPECT_TRUE(res.calculated) << c.vapour;
+        EXPECT_EQ(res.metres, "0.0 m");
+        EXPECT_EQ(res.feet, "(= 0.0 ft.)");
+        EXPECT_TRUE(r.sink.messages.empty());
+    }
+}
+
 TEST(PumpHead, HeadOfAPressureDrop) {
     ToolRun r;
     PumpHeadResult res = calculatePumpHead({"1", 0, "1000", 0}, r.check);
@@ -140,6 +162,16 @@ TEST(PumpHead, RefusesBadAndImpossibleInput) {
     ASSERT_EQ(tiny.sink.messages.size(), 1u);
     EXPECT_NE(tiny.sink.messages[0].text.find(">> Weight density: <<"), std::string::npos);
     EXPECT_NE(tiny.sink.messages[0].text.find(kBigger), std::string::npos);
+
+    // Positive as typed, 0 kg/m³ once converted: the density is named.
+    for (const char* drop : {"1", "0"}) {
+        ToolRun underflow;
+        EXPECT_FALSE(calculatePumpHead({drop, 0, "5e-324", 3}, underflow.check).calculated);
+        ASSERT_EQ(underflow.sink.messages.size(), 1u) << drop;
+        EXPECT_NE(underflow.sink.messages[0].text.find(">> Weight density: <<"), std::string::npos);
+        EXPECT_NE(underflow.sink.messages[0].text.find(kBigger), std::string::npos);
+        EXPECT_EQ(underflow.check.focus, "Edit_Dichte");
+    }
 
     ToolRun huge;
     EXPECT_FALSE(calculatePumpHead({"1e308", 0, "1e-10", 0}, huge.check).calculated);

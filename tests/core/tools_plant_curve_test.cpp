@@ -317,6 +317,60 @@ TEST(PlantCurveRefusals, AColumnOfNoKnownElementAndABadMedium) {
     EXPECT_TRUE(run(noFlow, request("1", "10", "5")).outcome.curve);
 }
 
+TEST(PlantCurveRefusals, ABranchColumnWithoutABranchVelocity) {
+    // An edited project: no velocity in one branch gives no ratio to keep.
+    for (const int row : {Row::Velocity2, Row::Velocity}) {
+        Session s = tableOf({{{5, 5}, {"100", "50", "0", "45"}, "1", 0, "4"}});
+        s.table.setCell(1, row, "0.000");
+        const CurveRun r = run(s, request("5", "15", "3"));
+        EXPECT_FALSE(r.outcome.curve) << row;
+        EXPECT_EQ(texts(r.sink), std::vector<std::string>{std::string(kNotPossibleMessage)});
+    }
+}
+
+TEST(PlantCurveDialog, RefusesAnEndWhosePointsCannotDiffer) {
+    const Session s = tableOf({kVertical});
+    for (const PlantCurveRequest& q : {request("0", "5e-324", "3"),
+                                       request("1", "1.0000000000000002", "20"),
+                                       request("0", "1.7e308", "5.5")}) {
+        const CurveRun r = run(s, q);
+        EXPECT_FALSE(r.outcome.curve) << q.to;
+        EXPECT_EQ(texts(r.sink), std::vector<std::string>{badInputMessage("to")}) << q.to;
+        EXPECT_EQ(r.outcome.focus, "Edit_Bis");
+    }
+}
+
+TEST(PlantCurvePoints, ExtremeRangesOfAVerticalDifference) {
+    const Session s = tableOf({kVertical});
+    struct Case {
+        const char *from, *to, *points;
+    } cases[] = {{"0", "1e-323", "3"}, {"0", "1e-310", "20"}, {"1e308", "1.7e308", "20"}};
+    for (const Case& c : cases) {
+        const CurveRun r = run(s, request(c.from, c.to, c.points));
+        ASSERT_TRUE(r.outcome.curve) << c.to;
+        const PlantCurve& curve = *r.outcome.curve;
+        EXPECT_GT(curve.points.back().rateOfFlow, curve.points.front().rateOfFlow) << c.to;
+        EXPECT_TRUE(std::isfinite(curve.points.back().rateOfFlow)) << c.to;
+        for (const CurvePoint& p : curve.points) EXPECT_NEAR(p.pressureDrop, totalBar(s), 1e-6);
+    }
+}
+
+TEST(PlantCurveRefusals, ASumOfDropsBeyondADoubleHasNoAxis) {
+    // Each column 9.81e307 bar (1e13 times 9.81e294), finite; their sum is not.
+    Session s = tableOf({kVertical, kVertical});
+    s.form.medium.density = "1e9";
+    for (int col : {1, 2}) {
+        s.table.setCell(col, Row::Element, "Vertical difference/1e13");
+        s.table.setCell(col, Row::Dimension1, "Vertical difference H in m: 1e290");
+    }
+    for (OutputSystem output : {OutputSystem::Metric, OutputSystem::US}) {
+        s.settings.output = output;
+        const CurveRun r = run(s, request("1", "10", "5"));
+        EXPECT_FALSE(r.outcome.curve);
+        EXPECT_EQ(texts(r.sink), std::vector<std::string>{std::string(kNotPossibleMessage)});
+    }
+}
+
 TEST(PlantCurveCore, TakesTheMediumAsGiven) {
     const Session s = tableOf({kPipe, kValve});
     FlowMedium water;

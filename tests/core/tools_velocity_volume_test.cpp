@@ -270,6 +270,13 @@ TEST(PipeVolume, VolumeFlowThatCannotFill) {
     EXPECT_FALSE(volumeOf(t, {"1", "1", "1e-323", 10}, tiny).fillingTime.has_value());  // gal/hr
     EXPECT_TRUE(hasMessage(tiny, ">> Volume flow: <<"));
     EXPECT_TRUE(hasMessage(tiny, "must be bigger than zero!"));
+    ToolRun hours;  // 7.85e305 h: beyond a double only in seconds, which it is not shown in
+    const PipeVolumeResult slow = volumeOf(t, {"1", "1", "1e-307", 0}, hours);
+    ASSERT_TRUE(slow.fillingTime.has_value());
+    EXPECT_EQ(slow.fillingTime->substr(0, 6), "785398");
+    EXPECT_EQ(slow.fillingTime->substr(slow.fillingTime->size() - 5), ".00 h");
+    EXPECT_EQ(slow.fillingTime->size(), 306u + 5u);
+    EXPECT_TRUE(hours.sink.messages.empty());
     ToolRun negative;
     EXPECT_FALSE(volumeOf(t, {"1", "1", "-1", 0}, negative).fillingTime.has_value());
     EXPECT_TRUE(hasMessage(negative, "must be bigger than zero!"));
