@@ -15,7 +15,9 @@
 //
 // UserDatabase is the in-memory list the editor and the chooser share, with
 // the editor's position; saving keeps a copy of a damaged file and replaces
-// the file atomically.
+// the file atomically. A file that another program changed after it was read
+// is not overwritten unasked: the user may have it read again and this
+// session's edits applied to it, overwrite it, or not save.
 #pragma once
 
 #include <optional>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "properties/medium_choice.h"
+#include "units/file_stamp.h"
 #include "units/messages_clipboard_files.h"
 
 namespace tolvane {
@@ -77,10 +80,21 @@ public:
     void load();
     // The warning of a damaged file, once; "" otherwise.
     std::string takeWarning();
-    // "&Exit and save": a damaged file is first copied to USER.DAT.bak, then
-    // the file is replaced atomically. A failure is reported and keeps the
-    // previous file; returns whether the file was written.
+    // "&Exit and save": a file changed by another program since it was read
+    // brings userFileChangedQuestion (Yes: read it again and apply
+    // this session's edits, No: overwrite, Cancel: no save). A damaged file
+    // is first copied to USER.DAT.bak, then the file is replaced atomically.
+    // A failure is reported and keeps the previous file; returns whether the
+    // file was written.
     bool save(MessageSink& messages);
+    // Whether the file on the disk differs from the one last read or written.
+    bool changedOnDisk() const;
+    // The records of `disk` (the file as it is now) with this session's edits
+    // applied: records it changed replace their originals, new ones are
+    // appended, deleted ones go, a sort is done again. A record this session
+    // changed that the other program changed or deleted as well is kept as
+    // an additional record, so neither edit is lost.
+    void reapplyOnto(const std::vector<UserRecord>& disk, const FileStamp& diskStamp);
 
     // Another file (read at once).
     void setPath(std::string path) {
@@ -100,6 +114,10 @@ public:
     std::string counterText() const;
     // The fields into the record at the position (texts cut to 255 characters).
     void store(const UserRecord& fields);
+    // The editor's store: as store(), and with no record yet, fields holding
+    // any text become record 1, so that what was typed into an empty editor
+    // is not thrown away.
+    void storeTyped(const UserRecord& fields);
     void backOne();
     void forwardOne();
     void backFive();
@@ -112,13 +130,25 @@ public:
     void sortByName();
 
 private:
+    void takeAsRead(const std::optional<std::string>& bytes);
+    void markAllAsRead();
+
     std::string path_;
     std::vector<UserRecord> records_;
+    // For each record of records_, its index in asRead_; -1 for a new one.
+    std::vector<int> origin_;
+    std::vector<UserRecord> asRead_;  // the records as last read or written
+    FileStamp stamp_;                 // the file as last read or written
+    bool sorted_ = false;             // sorted since then
     int position_ = 0;
     bool damaged_ = false;
     bool backupMade_ = false;
     std::string warning_;
 };
+
+inline constexpr const char* kUserFileChangedTitle = "Attention!";
+// The question before saving over a file another program changed.
+std::string userFileChangedQuestion(const std::string& fileName);
 
 // The chooser's remembered row: kept within 1..count (1 for an empty list).
 int chooserRow(int remembered, int count);

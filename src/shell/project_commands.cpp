@@ -22,6 +22,7 @@ void merge(ProjectOutcome& into, const ProjectOutcome& from) {
     into.captionChanged |= from.captionChanged;
     into.outputSystemChanged |= from.outputSystemChanged;
     into.saved |= from.saved;
+    if (!from.savedPath.empty()) into.savedPath = from.savedPath;
     into.refreshShortDisplay |= from.refreshShortDisplay;
     into.fileMissing |= from.fileMissing;
 }
@@ -105,6 +106,7 @@ ProjectOutcome SaveProject(Session& session, MessageSink& messages, FileDialogs&
     }
     if (session.projectName == kNoName) return SaveProjectAs(session, messages, dialogs);
     out.saved = WriteProject(session, session.projectName, messages);
+    if (out.saved) out.savedPath = session.projectName;
     return out;
 }
 
@@ -116,6 +118,7 @@ ProjectOutcome SaveProjectAs(Session& session, MessageSink& messages, FileDialog
     if (!WriteProject(session, path, messages)) return out;
     session.projectName = path;
     out.saved = true;
+    out.savedPath = path;
     out.captionChanged = true;
     return out;
 }

@@ -54,6 +54,7 @@ struct ProjectOutcome {
     bool captionChanged = false;       // the table window's caption is session.projectName
     bool outputSystemChanged = false;  // session.settings.output was switched by the file
     bool saved = false;                // a file was written
+    std::string savedPath;             // the file written, when saved
     bool refreshShortDisplay = false;
     bool fileMissing = false;  // a recent project that is no longer on the disk
 };

@@ -2,9 +2,12 @@
 // and sort, the damaged file that is kept aside, and the hand-back units.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
+#include "file_size_limit.h"
 #include "project_test_support.h"
 #include "properties/user_database.h"
 #include "units/text_file.h"
@@ -13,7 +16,9 @@
 namespace tolvane {
 namespace {
 
+using testing_support::FileSizeLimit;
 using testing_support::ScratchFolder;
+using Names = std::vector<std::string>;
 
 UserRecord record(const std::string& name, bool liquid = true) {
     return {name, liquid, "20", "1013", "998,2", "1002", "line one\r\nline two"};
@@ -178,6 +183,170 @@ TEST(UserDatabase, FailedSaveSaysSoAndKeepsTheFile) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].type, MessageType::Error);
     EXPECT_NE(sink.messages[0].text.find("could not be saved"), std::string::npos);
+}
+
+TEST(UserDatabase, TypedIntoAnEmptyEditorBecomesRecordOne) {
+    UserDatabase db;
+    db.storeTyped(UserRecord{});  // nothing typed: still no record
+    EXPECT_EQ(db.count(), 0);
+    UserRecord typed{"", true, "", "", "870", "", ""};  // only a density
+    db.storeTyped(typed);
+    ASSERT_EQ(db.count(), 1);
+    EXPECT_EQ(db.counterText(), "Data record 1 of 1");
+    EXPECT_EQ(*db.current(), typed);
+    typed.name = "Oil";
+    db.storeTyped(typed);  // with a record it is an ordinary store
+    EXPECT_EQ(db.count(), 1);
+    EXPECT_EQ(db.current()->name, "Oil");
+}
+
+TEST(UserDatabase, ShortWriteKeepsTheOldFileAndSaysWhy) {
+    ScratchFolder dir;
+    const std::string path = dir.file("USER.DAT");
+    const std::string before = encodeUserRecords({record("a")});
+    writeBytes(path, before);
+    UserDatabase db(path);
+    db.appendNew("b");
+    RecordingMessageSink sink;
+    {
+        FileSizeLimit limit(2000);  // one record fits, two do not
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(db.save(sink));
+    }
+    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].type, MessageType::Error);
+    EXPECT_NE(sink.messages[0].text.find(std::strerror(EFBIG)), std::string::npos);
+    EXPECT_NE(sink.messages[0].text.find("previous file is kept"), std::string::npos);
+    EXPECT_EQ(db.count(), 2);  // nothing typed is lost; it can be saved once there is room
+    EXPECT_TRUE(db.save(sink));
+    EXPECT_EQ(decodeUserRecords(*readFileBytes(path)).records.size(), 2u);
+}
+
+Names namesIn(const std::string& path) {
+    Names names;
+    for (const UserRecord& r : decodeUserRecords(readFileBytes(path).value_or("")).records)
+        names.push_back(r.name);
+    return names;
+}
+
+// Two programs share USER.DAT: both read it, `first` edits and saves, then
+// `second` edits and saves with `answer` to the question.
+struct TwoProgramsCase {
+    const char* name;
+    Names file;
+    std::function<void(UserDatabase&)> first;
+    std::function<void(UserDatabase&)> second;
+    Answer answer;
+    Names saved;        // the file's names afterwards
+    std::string shown;  // the record the second editor stands on afterwards
+};
+
+void rename(UserDatabase& db, int position, const std::string& name) {
+    while (db.position() > position) db.backOne();
+    while (db.position() < position) db.forwardOne();
+    UserRecord r = *db.current();
+    r.name = name;
+    db.store(r);
+}
+
+TEST(UserDatabase, TwoProgramsSavingAskBeforeOverwriting) {
+    auto add = [](const char* n) { return [n](UserDatabase& db) { db.appendNew(n); }; };
+    const TwoProgramsCase cases[] = {
+        {"both add, read again", {"a"}, add("x"), add("y"), Answer::Yes, {"a", "x", "y"}, "y"},
+        {"both add, overwrite", {"a"}, add("x"), add("y"), Answer::No, {"a", "y"}, "y"},
+        {"both add, cancel", {"a"}, add("x"), add("y"), Answer::Cancel, {"a", "x"}, "y"},
+        {"changed here, deleted there",
+         {"a", "b", "c"},
+         [](UserDatabase& db) {
+             db.forwardOne();
+             db.removeCurrent();
+         },
+         [](UserDatabase& db) { rename(db, 3, "c2"); },
+         Answer::Yes,
+         {"a", "c2"},
+         "c2"},
+        {"deleted here, added there",
+         {"a", "b"},
+         add("x"),
+         [](UserDatabase& db) { db.removeCurrent(); },
+         Answer::Yes,
+         {"b", "x"},
+         "b"},
+        {"the same record changed in both: both kept",
+         {"a", "b"},
+         [](UserDatabase& db) { rename(db, 2, "b-first"); },
+         [](UserDatabase& db) { rename(db, 2, "b-second"); },
+         Answer::Yes,
+         {"a", "b-first", "b-second"},
+         "b-second"},
+        {"sorted here, reordered and added there",
+         {"c", "a"},
+         [](UserDatabase& db) {
+             db.appendNew("b");
+             db.sortByName();
+             db.removeCurrent();  // "a"
+         },
+         [](UserDatabase& db) {
+             db.appendNew("d");
+             db.sortByName();
+         },
+         Answer::Yes,
+         {"b", "c", "d"},
+         "b"},
+    };
+    for (const TwoProgramsCase& c : cases) {
+        ScratchFolder dir;
+        const std::string path = dir.file("USER.DAT");
+        std::vector<UserRecord> records;
+        for (const std::string& n : c.file) records.push_back(record(n));
+        writeBytes(path, encodeUserRecords(records));
+        UserDatabase first(path), second(path);
+        RecordingMessageSink sink;
+        c.first(first);
+        ASSERT_TRUE(first.save(sink)) << c.name;
+        EXPECT_TRUE(sink.questions.empty()) << c.name;  // nobody changed it meanwhile
+        c.second(second);
+        EXPECT_TRUE(second.changedOnDisk()) << c.name;
+        sink.answers.push_back(c.answer);
+        EXPECT_EQ(second.save(sink), c.answer != Answer::Cancel) << c.name;
+        ASSERT_EQ(sink.questions.size(), 1u) << c.name;
+        EXPECT_EQ(sink.questions[0].title, "Attention!");
+        EXPECT_EQ(sink.questions[0].text, userFileChangedQuestion("USER.DAT"));
+        EXPECT_EQ(namesIn(path), c.saved) << c.name;
+        ASSERT_NE(second.current(), nullptr) << c.name;
+        EXPECT_EQ(second.current()->name, c.shown) << c.name;
+        if (c.answer == Answer::Cancel) continue;
+        // Saved, the file is the second program's again: no question next time.
+        EXPECT_FALSE(second.changedOnDisk()) << c.name;
+        EXPECT_TRUE(second.save(sink));
+        EXPECT_EQ(sink.questions.size(), 1u) << c.name;
+    }
+}
+
+TEST(UserDatabase, AFileMadeByAnotherProgramIsNotOverwrittenUnasked) {
+    ScratchFolder dir;
+    const std::string path = dir.file("USER.DAT");
+    UserDatabase mine(path);  // no file yet
+    writeBytes(path, encodeUserRecords({record("theirs")}));
+    mine.appendNew("mine");
+    RecordingMessageSink sink;  // the default answer reads the file again
+    EXPECT_TRUE(mine.save(sink));
+    EXPECT_EQ(sink.questions.size(), 1u);
+    EXPECT_EQ(namesIn(path), (Names{"theirs", "mine"}));
+}
+
+TEST(UserDatabase, AFileTouchedButUnchangedIsNoConflict) {
+    ScratchFolder dir;
+    const std::string path = dir.file("USER.DAT");
+    const std::string bytes = encodeUserRecords({record("a")});
+    writeBytes(path, bytes);
+    UserDatabase db(path);
+    writeBytes(path, bytes);  // written again with the same records
+    EXPECT_FALSE(db.changedOnDisk());
+    writeBytes(path, encodeUserRecords({record("b")}));
+    EXPECT_TRUE(db.changedOnDisk());
 }
 
 TEST(UserChoice, UnitsFollowTheSetting) {

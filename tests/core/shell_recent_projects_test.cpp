@@ -2,15 +2,18 @@
 // in, and opening a recent project that is gone.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "project_test_support.h"
 #include "shell/dialog_folder.h"
 #include "shell/project_commands.h"
 #include "shell/recent_projects.h"
+#include "units/text_file.h"
 
 namespace tolvane {
 namespace {
@@ -99,6 +102,109 @@ TEST(RecentProjects, AnExistingFileIsOpenedAfterTheSaveQuestion) {
     EXPECT_EQ(sink.questions.size(), 1u);
     EXPECT_EQ(s.projectName, path);
     EXPECT_EQ(s.table.calculationCount(), 3);
+}
+
+TEST(RecentProjects, OpenSavingFirstNamesTheSavedFileToo) {
+    ScratchFolder folder;
+    Session source;
+    addCalculations(source, 1);
+    const std::string other = folder.file("other.tlv");
+    ASSERT_EQ(writeProjectFile(other, source.table, OutputSystem::Metric), "");
+
+    Session s;
+    addCalculations(s, 2);  // unsaved, "NONAME.TLV"
+    RecordingMessageSink sink;
+    sink.answers.push_back(Answer::Yes);  // "Save existing project?"
+    ScriptedFileDialogs dialogs;
+    dialogs.replies = {folder.file("pump line"), other};
+    const ProjectOutcome out = OpenProject(s, sink, dialogs);
+    EXPECT_TRUE(out.saved);
+    EXPECT_EQ(out.savedPath, folder.file("pump line.tlv"));
+    EXPECT_TRUE(std::filesystem::exists(out.savedPath));
+    EXPECT_EQ(s.projectName, other);
+}
+
+// Texts as the settings class writes them, so that lists kept by earlier
+// versions of the program read the same.
+TEST(RecentProjectsFile, ReadsAndWritesTheSettingsClassForm) {
+    struct Case {
+        const char* name;
+        List list;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"empty", {}, "[General]\nprojects=@Invalid()\n"},
+        {"one", {"/p/a.tlv"}, "[General]\nprojects=/p/a.tlv\n"},
+        {"two", {"/p/a.tlv", "/p/b.tlv"}, "[General]\nprojects=/p/a.tlv, /p/b.tlv\n"},
+        {"comma quoted",
+         {"/p/a,b.tlv", "/p/c.tlv"},
+         "[General]\nprojects=\"/p/a,b.tlv\", /p/c.tlv\n"},
+        {"blank at the end quoted", {"/p/a.tlv "}, "[General]\nprojects=\"/p/a.tlv \"\n"},
+        {"quote and backslash escaped",
+         {"/p/\"x\"\\y.tlv"},
+         "[General]\nprojects=/p/\\\"x\\\"\\\\y.tlv\n"},
+        {"letters beyond ASCII as UTF-8",
+         {"/p/Übersicht.tlv"},
+         "[General]\nprojects=/p/Übersicht.tlv\n"},
+        {"tab escaped", {"/p/a\tb.tlv"}, "[General]\nprojects=/p/a\\tb.tlv\n"},
+        {"leading @ doubled", {"/@p.tlv", "@q.tlv"}, "[General]\nprojects=/@p.tlv, @@q.tlv\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(recentProjectsFileText(c.list), c.text) << c.name;
+        EXPECT_EQ(recentProjectsFromFileText(c.text), c.list) << c.name;
+    }
+}
+
+TEST(RecentProjectsFile, ToleratesOtherKeysSectionsAndLineEnds) {
+    EXPECT_EQ(recentProjectsFromFileText("[Other]\r\nprojects=/x.tlv\r\n[General]\r\n"
+                                         "size=3\r\nprojects = /a.tlv ,  \" /b.tlv\"\r\n"),
+              (List{"/a.tlv", " /b.tlv"}));
+    EXPECT_EQ(recentProjectsFromFileText("projects=/a.tlv, /a.tlv, , /b.tlv"),
+              (List{"/a.tlv", "/b.tlv"}));
+    EXPECT_EQ(recentProjectsFromFileText("\\x41\n"), List{});
+    EXPECT_EQ(recentProjectsFromFileText("projects=/\\x41\\x3b.tlv"), List{"/A;.tlv"});
+    EXPECT_EQ(recentProjectsFromFileText(""), List{});
+}
+
+TEST(RecentProjectsFile, AChangeIsMergedIntoTheListOnTheDisk) {
+    ScratchFolder folder;
+    const std::string path = folder.file(kRecentProjectsFileName);
+    auto add = [](const std::string& p) {
+        return [p](List list) { return withRecentProject(std::move(list), p); };
+    };
+    // No file yet: the list in memory is the one changed.
+    EXPECT_EQ(updateRecentProjectsFile(path, {"/m.tlv"}, add("/a.tlv")).list,
+              (List{"/a.tlv", "/m.tlv"}));
+    // A second program, started earlier, knows only its own list; it adds
+    // to the list on the disk.
+    EXPECT_EQ(updateRecentProjectsFile(path, {"/x.tlv"}, add("/b.tlv")).list,
+              (List{"/b.tlv", "/a.tlv", "/m.tlv"}));
+    const RecentProjectsUpdate gone = updateRecentProjectsFile(
+        path, {}, [](List list) { return withoutRecentProject(std::move(list), "/a.tlv"); });
+    EXPECT_EQ(gone.error, "");
+    EXPECT_EQ(gone.list, (List{"/b.tlv", "/m.tlv"}));
+    EXPECT_EQ(readRecentProjectsFile(path), (List{"/b.tlv", "/m.tlv"}));
+}
+
+TEST(RecentProjectsFile, ShortWriteKeepsTheOldFileAndSaysWhy) {
+    ScratchFolder folder;
+    const std::string path = folder.file(kRecentProjectsFileName);
+    ASSERT_EQ(updateRecentProjectsFile(path, {}, [](List) { return List{"/a.tlv"}; }).error, "");
+    const auto before = readFileBytes(path);
+    RecentProjectsUpdate update;
+    {
+        testing_support::FileSizeLimit limit(before->size() + 4);
+        ASSERT_TRUE(limit.active());
+        update = updateRecentProjectsFile(path, {}, [](List list) {
+            return withRecentProject(std::move(list), "/a/much/longer/name.tlv");
+        });
+    }
+    EXPECT_NE(update.error.find(std::strerror(EFBIG)), std::string::npos);
+    EXPECT_EQ(update.list, (List{"/a/much/longer/name.tlv", "/a.tlv"}));  // kept in memory
+    EXPECT_EQ(readFileBytes(path), before);
+    const std::string text = recentProjectsNotSavedText(path, update.error);
+    EXPECT_NE(text.find(path), std::string::npos);
+    EXPECT_NE(text.find(update.error), std::string::npos);
 }
 
 TEST(DialogFolder, TheProjectsFolderElseDocumentsElseHome) {

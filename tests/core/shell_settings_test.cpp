@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "file_size_limit.h"
 #include "properties/roughness_query.h"
 #include "shell/settings_file.h"
 #include "shell_harness.h"
@@ -323,6 +324,25 @@ TEST_F(SettingsFileTest, UnwritableFileGivesTheWriteWarningAndKeepsTheOldFile) {
     fs::create_directories(dir_ / "TOLV.INI" / "inside");
     EXPECT_FALSE(WriteSettings(s, places, path_, sink));
     EXPECT_TRUE(fs::is_directory(dir_ / "TOLV.INI" / "inside"));
+}
+
+TEST_F(SettingsFileTest, ShortWriteGivesTheWriteWarningAndKeepsTheOldFile) {
+    Session s;
+    WindowPlaces places;
+    RecordingMessageSink sink;
+    ASSERT_TRUE(WriteSettings(s, places, path_, sink));
+    const auto before = readFileBytes(path_);
+    s.form.medium.name = std::string(200, 'x');  // the new file is longer than the old one
+    {
+        testing_support::FileSizeLimit limit(before->size() + 10);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(WriteSettings(s, places, path_, sink));
+    }
+    EXPECT_EQ(readFileBytes(path_), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);  // no temporary file left
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0].type, MessageType::Warning);
+    EXPECT_EQ(sink.messages[0].text, kSettingsWriteWarning);
 }
 
 TEST_F(SettingsFileTest, LineBreaksInATextDoNotShiftTheLines) {

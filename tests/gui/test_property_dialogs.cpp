@@ -15,8 +15,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <cstring>
 #include <memory>
 
+#include "../core/file_size_limit.h"
 #include "properties/user_database.h"
 #include "properties/widgets/air_dialog.h"
 #include "properties/widgets/air_pressure_dialog.h"
@@ -265,6 +267,83 @@ private Q_SLOTS:
         rig->window->menu()->editUserDatabase->trigger();
         QCOMPARE(rig->window->userDatabase().count(), 0);
         QVERIFY(!QFile::exists(ui.workDir() + QStringLiteral("/USER.DAT")));
+    }
+
+    void typed_into_an_empty_editor_is_saved_as_the_first_record() {
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
+            QCOMPARE(d->focusWidget(), d->Edit_Medium);  // where the typing goes
+            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Thermal oil"));
+            QTest::keyClicks(d->Edit_Temperatur, QStringLiteral("120"));
+            QTest::keyClicks(d->Edit_Dichte, QStringLiteral("870"));
+            QTest::keyClicks(d->Edit_Visko, QStringLiteral("4500"));
+            d->SaveBtn->click();
+            QVERIFY(!d->isVisible());
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QCOMPARE(QFileInfo(ui.workDir() + QStringLiteral("/USER.DAT")).size(), qint64(1537));
+        const UserDatabase& db = rig->window->userDatabase();
+        QCOMPARE(db.count(), 1);
+        const UserRecord typed{"Thermal oil", true, "120", "", "870", "4500", ""};
+        QVERIFY(db.records()[0] == typed);
+        QVERIFY(rig->sink.messages.empty());
+    }
+
+    void a_short_write_keeps_user_dat_says_why_and_keeps_the_editor_open() {
+        const QString path = ui.workDir() + QStringLiteral("/USER.DAT");
+        const std::string before = encodeUserRecords({UserRecord{"Oil", true, "", "", "", "", ""}});
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(before.data(), static_cast<qint64>(before.size()));
+        f.close();
+        rig->window->userDatabase().setPath(path.toStdString());
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            d->NeuBtn->click();
+            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Brine"));
+            {
+                tolvane::testing_support::FileSizeLimit limit(2000);  // room for one record
+                QVERIFY(limit.active());
+                d->SaveBtn->click();
+            }
+            QVERIFY(d->isVisible());
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 2 of 2"));
+            QCOMPARE(d->Edit_Medium->text(), QStringLiteral("Brine"));
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QFile back(path);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QVERIFY(back.readAll() == QByteArray::fromStdString(before));
+        QCOMPARE(QDir(ui.workDir()).entryList({QStringLiteral("USER.DAT*")}).size(), 1);
+        QCOMPARE(rig->sink.messages.size(), std::size_t{1});
+        QCOMPARE(rig->sink.messages[0].type, MessageType::Error);
+        QVERIFY(rig->sink.messages[0].text.find(std::strerror(EFBIG)) != std::string::npos);
+    }
+
+    void a_user_file_another_program_saved_is_read_again_before_saving() {
+        const QString path = ui.workDir() + QStringLiteral("/USER.DAT");
+        // The editor's list was read at start (an empty file); a second
+        // program then saved its own record.
+        const std::string theirs =
+            encodeUserRecords({UserRecord{"Brine", true, "", "", "1200", "", ""}});
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(theirs.data(), static_cast<qint64>(theirs.size()));
+        f.close();
+        rig->sink.answers.push_back(Answer::Yes);
+        expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
+            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
+            d->NeuBtn->click();
+            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Glycol"));
+            d->SaveBtn->click();
+        });
+        rig->window->menu()->editUserDatabase->trigger();
+        QCOMPARE(rig->sink.questions.size(), std::size_t{1});
+        QCOMPARE(rig->sink.questions[0].text, userFileChangedQuestion("USER.DAT"));
+        const UserDatabase& db = rig->window->userDatabase();
+        QCOMPARE(db.count(), 2);
+        QCOMPARE(QString::fromStdString(db.records()[0].name), QStringLiteral("Brine"));
+        QCOMPARE(QString::fromStdString(db.records()[1].name), QStringLiteral("Glycol"));
+        QCOMPARE(QFileInfo(path).size(), qint64(2 * 1537));
     }
 
     void damaged_user_file_is_read_warned_and_labelled_in_us_units() {

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <filesystem>
 
+#include "../core/file_size_limit.h"
 #include "program_harness.h"
 #include "properties/widgets/roughness_dialog.h"
 #include "results/widgets/short_display_window.h"
@@ -265,6 +266,24 @@ private Q_SLOTS:
         QCOMPARE(run->messageTexts(),
                  (std::vector<std::string>{kSettingsReadWarning, kSettingsWriteWarning}));
         QCOMPARE(run->sink.messages[1].type, MessageType::Warning);
+    }
+
+    void a_short_write_at_exit_keeps_the_old_settings_file_and_warns() {
+        QVERIFY(run->start(options()));
+        QVERIFY(exitProgram());
+        const std::vector<std::string> before = fileLines(settingsFile());
+        QCOMPARE(before.size(), std::size_t(43));
+        restart();
+        run->sink.messages.clear();
+        run->main()->mediumPanel()->Eingabe_Medium->setText(QString(300, QLatin1Char('x')));
+        {
+            const auto size = std::filesystem::file_size(settingsFile());
+            tolvane::testing_support::FileSizeLimit limit(size + 10);
+            QVERIFY(limit.active());
+            QVERIFY(exitProgram());
+        }
+        QCOMPARE(run->messageTexts(), std::vector<std::string>{kSettingsWriteWarning});
+        QCOMPARE(fileLines(settingsFile()), before);
     }
 
     void splash_is_gone_when_the_program_runs() {

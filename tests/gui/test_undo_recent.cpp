@@ -8,10 +8,13 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTableView>
 #include <QTableWidget>
 #include <QUndoStack>
+#include <cstring>
 
+#include "../core/file_size_limit.h"
 #include "program_harness.h"
 #include "results/widgets/short_display_window.h"
 #include "results/widgets/table_model.h"
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void init() {
         // Each test its own settings and recent list.
         QFile::remove(ui.workDir() + "/" + kRecentProjectsFileName);
+        QDir(ui.workDir() + "/" + kRecentProjectsFileName).removeRecursively();
         QFile::remove(ui.workDir() + "/TOLV.INI");
         run = std::make_unique<tolvane::test::ProgramHarness>();
         QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
@@ -281,6 +285,94 @@ private Q_SLOTS:
         QVERIFY(run->sink.questions.empty());
         QVERIFY(!menu().recentProjects[0]->isVisible());
         QCOMPARE(session().table.calculationCount(), 1);
+    }
+
+    void a_project_saved_on_the_way_to_opening_another_is_listed_too() {
+        run->calculate(1);
+        const QString other = path("other.tlv");
+        run->files.replies.push_back(other.toStdString());
+        saveAs();
+        run->sink.answers.push_back(Answer::No);  // "Save the existing project?"
+        menu().newProject->trigger();
+        run->calculate(1);
+        // Ctrl+O: "Save existing project?" Yes, saved as "pump line", then the other opened.
+        run->sink.answers.push_back(Answer::Yes);
+        const QString pumpLine = path("pump line");
+        run->files.replies.push_back(pumpLine.toStdString());
+        run->files.replies.push_back(other.toStdString());
+        menu().updateFileMenu(menu().context());
+        menu().openProject->trigger();
+        QCOMPARE(QString::fromStdString(session().projectName), other);
+        QVERIFY(QFile::exists(pumpLine + ".tlv"));
+        QCOMPARE(menu().recentProjects[0]->data().toString(), other);
+        QCOMPARE(menu().recentProjects[1]->data().toString(), pumpLine + ".tlv");
+    }
+
+    void a_recent_list_that_cannot_be_written_is_told_once() {
+        // A folder in the file's place: it can be neither read nor replaced.
+        QVERIFY(QDir().mkpath(ui.workDir() + "/" + kRecentProjectsFileName + "/inside"));
+        run->calculate(1);
+        for (const char* name : {"a.tlv", "b.tlv"}) {
+            run->files.replies.push_back(path(name).toStdString());
+            saveAs();
+        }
+        QCOMPARE(run->sink.messages.size(), std::size_t(1));
+        QCOMPARE(run->sink.messages[0].type, MessageType::Warning);
+        QVERIFY(run->sink.messages[0].text.find(kRecentProjectsFileName) != std::string::npos);
+        QVERIFY(run->sink.messages[0].text.find(std::strerror(EISDIR)) != std::string::npos);
+        // The list lives on for this run.
+        QCOMPARE(menu().recentProjects[0]->data().toString(), path("b.tlv"));
+        QCOMPARE(menu().recentProjects[1]->data().toString(), path("a.tlv"));
+        QVERIFY(QDir(ui.workDir() + "/" + kRecentProjectsFileName).exists());
+        QVERIFY(QDir(ui.workDir() + "/" + kRecentProjectsFileName).removeRecursively());
+    }
+
+    void a_short_write_keeps_the_old_recent_list_and_says_why() {
+        run->calculate(1);
+        const QString gone = path("gone.tlv");
+        for (const QString& p : {path("kept.tlv"), gone}) {
+            run->files.replies.push_back(p.toStdString());
+            saveAs();
+        }
+        const QString file = ui.workDir() + "/" + kRecentProjectsFileName;
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray before = f.readAll();
+        f.close();
+        QVERIFY(QFile::remove(gone));
+        {
+            tolvane::testing_support::FileSizeLimit limit(10);
+            QVERIFY(limit.active());
+            menu().recentProjects[0]->trigger();  // gone: taken off the list
+        }
+        QCOMPARE(run->sink.messages.size(), std::size_t(2));  // gone, and not saved
+        QVERIFY(run->sink.messages[1].text.find(std::strerror(EFBIG)) != std::string::npos);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QCOMPARE(QDir(ui.workDir()).entryList({QString(kRecentProjectsFileName) + "*"}).size(), 1);
+        QCOMPARE(menu().recentProjects[0]->data().toString(), path("kept.tlv"));
+    }
+
+    void the_recent_list_reads_and_is_read_by_the_settings_class() {
+        const QString file = ui.workDir() + "/" + kRecentProjectsFileName;
+        const QStringList awkward{ui.workDir() + "/a, b.tlv", ui.workDir() + "/\"quoted\" \\x.tlv",
+                                  ui.workDir() + "/Übersicht;=.tlv",
+                                  " " + ui.workDir() + "/c.tlv "};
+        {
+            QSettings earlier(file, QSettings::IniFormat);
+            earlier.setValue(QStringLiteral("projects"), awkward);
+        }
+        run = std::make_unique<tolvane::test::ProgramHarness>();
+        QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
+        for (int i = 0; i < awkward.size(); ++i)
+            QCOMPARE(menu().recentProjects[std::size_t(i)]->data().toString(), awkward[i]);
+
+        run->calculate(1);
+        run->files.replies.push_back(path("new.tlv").toStdString());
+        saveAs();
+        const QSettings later(file, QSettings::IniFormat);
+        QCOMPARE(later.value(QStringLiteral("projects")).toStringList(),
+                 QStringList{path("new.tlv")} + awkward);
     }
 
     void desktop_file_dialogs_open_in_the_folder_given() {

@@ -157,7 +157,7 @@ UserRecord TBen_Daba_Dlg::fields() const {
             crlfLines(Memo1->toPlainText())};
 }
 
-void TBen_Daba_Dlg::store() { db_.store(fields()); }
+void TBen_Daba_Dlg::store() { db_.storeTyped(fields()); }
 
 void TBen_Daba_Dlg::showRecord() {
     Label8->setText(qText(db_.counterText()));
@@ -203,7 +203,10 @@ void TBen_Daba_Dlg::SortBtnClick() {
 
 void TBen_Daba_Dlg::SaveBtnClick() {
     store();
-    if (db_.save(messages_)) accept();
+    if (db_.save(messages_))
+        accept();
+    else
+        showRecord();  // what was typed into an empty editor is record 1 now
 }
 
 void TBen_Daba_Dlg::reject() {

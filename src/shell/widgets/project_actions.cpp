@@ -1,8 +1,6 @@
 #include "shell/widgets/project_actions.h"
 
 #include <QAction>
-#include <QSettings>
-#include <QStringList>
 
 #include "results/widgets/calculation_table_window.h"
 #include "results/widgets/table_undo.h"
@@ -63,35 +61,41 @@ void ProjectActions::OpenRecentClick(int index) {
 }
 
 void ProjectActions::setRecentProjectsFile(const QString& iniPath) {
-    recentFile_ = iniPath;
-    recent_.clear();
-    if (!recentFile_.isEmpty()) {
-        const QSettings store(recentFile_, QSettings::IniFormat);
-        for (const QString& p : store.value(QStringLiteral("projects")).toStringList())
-            recent_.push_back(p.toStdString());
-        recent_ = cleanRecentProjects(recent_);
-    }
+    recentFile_ = iniPath.toStdString();
+    recent_ =
+        recentFile_.empty() ? std::vector<std::string>{} : readRecentProjectsFile(recentFile_);
     showRecent();
 }
 
 void ProjectActions::rememberProject(const std::string& path) {
-    recent_ = withRecentProject(recent_, path);
-    storeRecent();
-    showRecent();
+    changeRecent([&path](std::vector<std::string> list) {
+        return withRecentProject(std::move(list), path);
+    });
 }
 
 void ProjectActions::forgetProject(const std::string& path) {
-    recent_ = withoutRecentProject(recent_, path);
-    storeRecent();
-    showRecent();
+    changeRecent([&path](std::vector<std::string> list) {
+        return withoutRecentProject(std::move(list), path);
+    });
 }
 
-void ProjectActions::storeRecent() {
-    if (recentFile_.isEmpty()) return;
-    QStringList list;
-    for (const std::string& p : recent_) list << QString::fromStdString(p);
-    QSettings store(recentFile_, QSettings::IniFormat);
-    store.setValue(QStringLiteral("projects"), list);
+void ProjectActions::changeRecent(const RecentProjectsChange& change) {
+    if (recentFile_.empty()) {
+        recent_ = cleanRecentProjects(change(recent_));
+    } else {
+        RecentProjectsUpdate update = updateRecentProjectsFile(recentFile_, recent_, change);
+        recent_ = std::move(update.list);
+        // Told once; the list then lives on in memory. A later success
+        // makes a new failure worth telling again.
+        if (update.error.empty()) {
+            recentFailureTold_ = false;
+        } else if (!recentFailureTold_) {
+            recentFailureTold_ = true;
+            services_.messages.show(MessageType::Warning,
+                                    recentProjectsNotSavedText(recentFile_, update.error));
+        }
+    }
+    showRecent();
 }
 
 void ProjectActions::showRecent() {
@@ -124,8 +128,10 @@ void ProjectActions::apply(const ProjectOutcome& outcome, bool mayShowTable) {
     if (outcome.saved) undo->markSaved();
     // A new or opened table starts a history of its own.
     if (outcome.tableReplaced) undo->startOver();
-    if ((outcome.saved || outcome.tableReplaced) && s.projectName != kNoName)
-        rememberProject(s.projectName);
+    // Saved under one name and then opened another (Open's "Save existing
+    // project?"): both are listed, the opened one on top.
+    if (outcome.saved && !outcome.savedPath.empty()) rememberProject(outcome.savedPath);
+    if (outcome.tableReplaced && s.projectName != kNoName) rememberProject(s.projectName);
     if (outcome.tableReplaced) {
         table_.reloadTable();
         if (mayShowTable && m.viewTable->isChecked() && !table_.isVisible()) table_.show();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shell/project_file.h"
+#include "shell/recent_projects.h"
 #include "shell/widgets/qt_platform.h"
 
 namespace tolvane {
@@ -37,8 +38,10 @@ public:
     // then stays open rather than lose the calculations.
     bool offerSaveAtExit();
 
-    // The recently used projects are kept in this INI file (QSettings) and
-    // listed in the "&File" menu; without a file the list is not kept.
+    // The recently used projects are kept in this INI file and listed in the
+    // "&File" menu; without a file the list is not kept. Each change is
+    // merged into the list on the disk, which a second program may share;
+    // a failure to write it is told once.
     void setRecentProjectsFile(const QString& iniPath);
     std::vector<std::string> recentProjects() const { return recent_; }
 
@@ -54,14 +57,15 @@ private:
     void apply(const ProjectOutcome& outcome, bool mayShowTable = true);
     void rememberProject(const std::string& path);
     void forgetProject(const std::string& path);
-    void storeRecent();
+    void changeRecent(const RecentProjectsChange& change);
     void showRecent();
 
     TMyWindow& window_;
     TAusgabe_Fenster& table_;
     PlatformServices services_;
-    QString recentFile_;
+    std::string recentFile_;
     std::vector<std::string> recent_;
+    bool recentFailureTold_ = false;
 };
 
 }  // namespace tolvane
