@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "properties/name_order.h"
 #include "units/text_file.h"
 #include "units/unit_catalogue.h"
 
@@ -33,11 +34,6 @@ void writeText(std::string& bytes, std::size_t at, const std::string& text) {
     const std::string stored = utf8ToCp1252(text).substr(0, kUserTextLength);
     bytes[at] = static_cast<char>(stored.size());
     bytes.replace(at + 1, stored.size(), stored);
-}
-
-std::string lowerCase(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
 }
 
 std::string damagedWarning(const std::string& path) {
@@ -211,7 +207,7 @@ void UserDatabase::removeCurrent() {
 void UserDatabase::sortByName() {
     std::stable_sort(records_.begin(), records_.end(),
                      [](const UserRecord& a, const UserRecord& b) {
-                         return lowerCase(a.name) < lowerCase(b.name);
+                         return nameBefore(a.name, b.name);
                      });
     position_ = records_.empty() ? 0 : 1;
 }
