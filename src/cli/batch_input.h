@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/element_kind.h"
+#include "properties/medium_choice.h"
 #include "results/calculation_table.h"
 
 namespace tolvane::cli {
@@ -83,8 +84,8 @@ struct BatchInput {
 };
 
 // Longest texts the main window's fields take.
-inline constexpr std::size_t kMediumNameLength = 22;
-inline constexpr std::size_t kMediumFieldLength = 10;
+inline constexpr std::size_t kMediumNameLength = kMediumNameField;
+inline constexpr std::size_t kMediumFieldLength = kMediumValueField;
 inline constexpr std::size_t kElementFieldLength = kElementValueLength;
 inline constexpr std::size_t kQuantityLength = 3;
 

@@ -16,6 +16,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "shell/input_size.h"
 #include "shell/project_file.h"
 #include "shell/version.h"
 #include "units/text_file.h"
@@ -119,20 +120,17 @@ Options parseArguments(const std::vector<std::string>& args) {
 
 // The whole input, or an error text naming why it cannot be read.
 std::optional<std::string> readInput(const std::string& name, std::string& error) {
-    std::FILE* f = name == "-" ? stdin : std::fopen(name.c_str(), "rb");
-    if (!f) {
-        error = std::strerror(errno);
+    const std::string source = name == "-" ? "standard input" : name;
+    InputBytes read = name == "-" ? readInputStream(stdin) : readInputFile(name);
+    if (read.status == InputBytes::Status::TooLarge) {
+        error = source + " " + tooLargeText(read) + " by the batch tool";
         return std::nullopt;
     }
-    std::string bytes;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    if (failed) error = std::strerror(errno);
-    if (f != stdin) std::fclose(f);
-    if (failed) return std::nullopt;
-    return bytes;
+    if (read.status == InputBytes::Status::Unreadable) {
+        error = "cannot read " + source + ": " + (read.error.empty() ? "read error" : read.error);
+        return std::nullopt;
+    }
+    return std::move(read.bytes);
 }
 
 bool writeOutput(const Options& o, const std::string& bytes) {
@@ -188,7 +186,7 @@ std::optional<BatchRun> runSteps(const Options& o) {
     std::string error;
     const auto text = readInput(o.input, error);
     if (!text) {
-        std::cerr << "tolvane-cli: cannot read " << source << ": " << error << "\n";
+        std::cerr << "tolvane-cli: " << error << "\n";
         return std::nullopt;
     }
     try {
@@ -235,11 +233,13 @@ int show(const Options& o) {
     const ProjectReadResult read = readProjectFile(o.input);
     std::string problem;
     if (read.status == ProjectReadStatus::Unreadable)
-        problem = "cannot be read";
+        problem = o.input + " cannot be read";
     else if (read.status == ProjectReadStatus::Damaged)
-        problem = "is damaged: " + read.problem;
+        problem = o.input + " is damaged: " + read.problem;
+    else if (read.status == ProjectReadStatus::TooLarge)
+        problem = o.input + " " + read.problem;
     if (!problem.empty()) {
-        std::cerr << "tolvane-cli: " << o.input << " " << problem << "\n";
+        std::cerr << "tolvane-cli: " << problem << "\n";
         return kBadInput;
     }
     return writeOutput(o, report(o.format, session, {})) ? kAllAdded : kBadInput;

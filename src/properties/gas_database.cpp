@@ -13,10 +13,17 @@ namespace {
 
 constexpr int kFirstPairField = 5;  // 0-based: after name, text, molar mass, melting, boiling
 constexpr int kAbsoluteZeroCelsius = -273;
+constexpr double kStartPressureMbar = 1013;  // GasSelection's first pressure
+
+// The density handed to the medium panel at the dialog's first pressure.
+std::string startDensityText(double molarMass, int celsius) {
+    return densityText(idealGasDensity(molarMass, kStartPressureMbar, celsius));
+}
 
 std::optional<GasEntry> parseGasLine(const std::string& line) {
     const auto f = tabFields(line);
     if (f.size() < kFirstPairField + 2 || f[0].empty()) return std::nullopt;
+    if (fieldCharacters(f[0]) > kMediumNameField) return std::nullopt;
     GasEntry gas{f[0], f[1], f[2], f[3], f[4], {}};
     const auto molarMass = readDataNumber(gas.molarMass);
     if (!molarMass || *molarMass <= 0) return std::nullopt;
@@ -24,7 +31,10 @@ std::optional<GasEntry> parseGasLine(const std::string& line) {
         const auto t = readWholeNumber(f[i]);
         if (!t || *t < kAbsoluteZeroCelsius || i + 1 >= f.size()) return std::nullopt;
         const auto eta = readDataNumber(f[i + 1]);
-        if (!eta || *eta <= 0) return std::nullopt;
+        if (!eta || *eta <= 0 || fieldCharacters(f[i + 1]) > kMediumValueField)
+            return std::nullopt;
+        if (fieldCharacters(startDensityText(*molarMass, *t)) > kMediumValueField)
+            return std::nullopt;
         gas.points.emplace_back(f[i], f[i + 1]);
     }
     if (gas.points.empty()) return std::nullopt;

@@ -34,7 +34,9 @@ struct GasEntry {
 
 // Nothing when any line cannot be taken apart: fewer than one pair, a
 // temperature that is not a whole number or lies below -273 °C, a viscosity
-// or molar mass that is not a positive number, an empty name.
+// or molar mass that is not a positive number, an empty name; nor when a
+// text the dialog hands to the medium panel would not fit its field: a name
+// above 22 characters, a viscosity or a density at 1013 mbar above 10.
 std::optional<std::vector<GasEntry>> parseGasFile(const std::string& bytes);
 std::optional<std::vector<GasEntry>> readGasFile(const std::string& path);
 

@@ -10,18 +10,20 @@ namespace {
 
 constexpr std::size_t kFirstTripleField = 4;  // 0-based: after name, text, melting, boiling
 
-bool positiveNumber(const std::string& text) {
+// A density or viscosity the medium panel can take as it stands.
+bool panelValue(const std::string& text) {
     const auto v = readDataNumber(text);
-    return v && *v > 0;
+    return v && *v > 0 && fieldCharacters(text) <= kMediumValueField;
 }
 
 std::optional<LiquidEntry> parseLiquidLine(const std::string& line) {
     const auto f = tabFields(line);
     if (f.size() < kFirstTripleField + 3 || f[0].empty()) return std::nullopt;
+    if (fieldCharacters(f[0]) > kMediumNameField) return std::nullopt;
     LiquidEntry liquid{f[0], f[1], f[2], f[3], {}};
     for (std::size_t i = kFirstTripleField; i < f.size() && !f[i].empty(); i += 3) {
         if (!readWholeNumber(f[i]) || i + 2 >= f.size()) return std::nullopt;
-        if (!positiveNumber(f[i + 1]) || !positiveNumber(f[i + 2])) return std::nullopt;
+        if (!panelValue(f[i + 1]) || !panelValue(f[i + 2])) return std::nullopt;
         liquid.points.push_back({f[i], f[i + 1], f[i + 2]});
     }
     if (liquid.points.empty()) return std::nullopt;

@@ -36,7 +36,9 @@ struct LiquidEntry {
 
 // Nothing when any line cannot be taken apart: no triple, a temperature that
 // is not a whole number, a density or viscosity that is not a positive number
-// (the medium panel could not read it), an empty name.
+// (the medium panel could not read it), an empty name; nor when a name above
+// 22 characters, or a density or viscosity above 10, would not fit the
+// medium panel's field it is handed to.
 std::optional<std::vector<LiquidEntry>> parseLiquidFile(const std::string& bytes);
 std::optional<std::vector<LiquidEntry>> readLiquidFile(const std::string& path);
 

@@ -11,6 +11,18 @@
 
 namespace tolvane {
 
+// The medium panel's fields take at most so many characters: the name, and
+// each of the rate of flow, the density and the viscosity.
+inline constexpr std::size_t kMediumNameField = 22;
+inline constexpr std::size_t kMediumValueField = 10;
+
+// Characters of a UTF-8 text, as a field counts them.
+inline std::size_t fieldCharacters(const std::string& utf8) {
+    std::size_t characters = 0;
+    for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80;
+    return characters;
+}
+
 struct GasStateChoice {
     std::string pressure;     // into Edit_Eingangsdruck
     int pressureUnit = 1;     // position in the gas pressure list (1 = "mbar")

@@ -92,10 +92,10 @@ std::optional<std::string> changedPressureMbar(const std::string& entry, int uni
                                                MessageSink& messages) {
     const auto value = readNumber(entry);
     const bool unitOk = unitIndex >= 0 && unitIndex < static_cast<int>(units.size());
-    // A pressure beyond any gas table (1e12 mbar) is refused like a typing error
-    // rather than written as a 300-digit number.
+    // Any number is taken (the "(max. 250 bar)" note is advice); only a value
+    // whose conversion to mbar leaves the range of a double cannot be used.
     const double mbar = value && unitOk ? *value * units[unitIndex].factorToBar * 1000 : 0;
-    if (!value || !unitOk || !std::isfinite(mbar) || std::fabs(mbar) > 1e12) {
+    if (!value || !unitOk || !std::isfinite(mbar)) {
         messages.show(MessageType::Error, kIncorrectInput);
         return std::nullopt;
     }

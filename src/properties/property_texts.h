@@ -46,8 +46,10 @@ const std::vector<PressureUnit>& airPressureUnits();
 const std::vector<PressureUnit>& gasPressureUnits();
 
 // "&OK" of a "Change pressure" dialog: the entry in the unit at `unitIndex`
-// of `units` as whole mbar ("2" bar -> "2000"). A text that is not a number
-// shows "Incorrect input!" and gives nothing.
+// of `units` as whole mbar ("2" bar -> "2000"). Every number is taken, zero
+// and negative ones too; a text that is not a number, or one whose mbar
+// value is beyond the range of a double, shows "Incorrect input!" and gives
+// nothing.
 std::optional<std::string> changedPressureMbar(const std::string& entry, int unitIndex,
                                                const std::vector<PressureUnit>& units,
                                                MessageSink& messages);

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "properties/name_order.h"
 #include "units/text_file.h"
 #include "units/unit_catalogue.h"
 
@@ -34,11 +35,6 @@ void writeText(std::string& bytes, std::size_t at, const std::string& text) {
     const std::string stored = utf8ToCp1252(text).substr(0, kUserTextLength);
     bytes[at] = static_cast<char>(stored.size());
     bytes.replace(at + 1, stored.size(), stored);
-}
-
-std::string lowerCase(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
 }
 
 std::string damagedWarning(const std::string& path) {
@@ -208,7 +204,7 @@ void UserDatabase::reapplyOnto(const std::vector<UserRecord>& disk, const FileSt
     }
     if (sorted_)
         std::stable_sort(merged.begin(), merged.end(), [](const Entry& a, const Entry& b) {
-            return lowerCase(a.record.name) < lowerCase(b.record.name);
+            return nameBefore(a.record.name, b.record.name);
         });
 
     const int shown = position_ - 1;
@@ -328,7 +324,7 @@ void UserDatabase::sortByName() {
     std::vector<std::size_t> order(records_.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return lowerCase(records_[a].name) < lowerCase(records_[b].name);
+        return nameBefore(records_[a].name, records_[b].name);
     });
     std::vector<UserRecord> records;
     std::vector<int> origin;

@@ -1,5 +1,6 @@
 #include "shell/app_paths.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -21,11 +22,20 @@ namespace {
 
 const char* const kSettingsFileName = "TOLV.INI";
 
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The home directory the system's user database gives this user, for a
+// program started without HOME (by a service or `env -i`).
+std::string accountHome() {
+    const passwd* account = ::getpwuid(::getuid());
+    return account && account->pw_dir ? account->pw_dir : "";
+}
+
 std::string configHomeFromEnvironment() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::string(home) + "/.config";
-    return {};
+    return configHomeFrom(environment("XDG_CONFIG_HOME"), environment("HOME"), accountHome());
 }
 
 bool isWritableDirectory(const std::string& dir) {
@@ -74,14 +84,24 @@ std::string settingsFilePathFor(const std::string& programDir, const std::string
     return userFilePathFor(kSettingsFileName, programDir, configHome);
 }
 
+std::string configHomeFrom(const std::string& xdgConfigHome, const std::string& home,
+                           const std::string& accountHome) {
+    // Relative paths are not taken: they would depend on the current directory.
+    if (!xdgConfigHome.empty() && xdgConfigHome[0] == '/') return xdgConfigHome;
+    for (const std::string& dir : {home, accountHome})
+        if (!dir.empty() && dir[0] == '/') return (fs::path(dir) / ".config").string();
+    return {};
+}
+
 std::string userFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& configHome) {
-    if ((isWritableDirectory(programDir) && !isInstalledProgramDirectory(programDir)) ||
-        configHome.empty())
+    if (isWritableDirectory(programDir) && !isInstalledProgramDirectory(programDir))
         return (fs::path(programDir) / name).string();
+    if (configHome.empty()) return {};
     const fs::path dir = fs::path(configHome) / "Tolvane";
     std::error_code ec;
-    fs::create_directories(dir, ec);  // a failure shows up as the write warning when saving
+    fs::create_directories(dir, ec);
+    if (!isWritableDirectory(dir.string())) return {};
     return (dir / name).string();
 }
 

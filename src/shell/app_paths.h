@@ -12,19 +12,24 @@ namespace tolvane {
 // The directory of the running program (without a trailing slash).
 std::string programDirectory();
 
-// TOLV.INI in the program directory when it is writable, otherwise
-// $XDG_CONFIG_HOME/Tolvane/TOLV.INI (~/.config/Tolvane/TOLV.INI when the
-// variable is unset); that directory is created when missing. An installed
-// program (its data in <prefix>/share/tolvane) always keeps the file in the
-// configuration directory: /usr/bin is writable for root, and a file left
-// there belongs to no package.
+// TOLV.INI in the program directory when it is writable (an unpacked,
+// portable program), otherwise in <configuration directory>/Tolvane, which
+// is created when missing. An installed program (its data in
+// <prefix>/share/tolvane) always keeps the file in the configuration
+// directory: /usr/bin is writable for root, and a file left there belongs to
+// no package. Empty when there is no such place that can be written: the
+// settings cannot be kept.
 std::string settingsFilePath();
 std::string settingsFilePathFor(const std::string& programDir, const std::string& configHome);
 
+// The user's configuration directory: $XDG_CONFIG_HOME, else ~/.config with
+// ~ from $HOME, else from the system's user database (a program started
+// without HOME). Only absolute paths count; empty when none is known.
+std::string configHomeFrom(const std::string& xdgConfigHome, const std::string& home,
+                           const std::string& accountHome);
+
 // A file of the user's own data (USER.DAT) by name: kept where the settings
-// file is, beside the program when that directory is writable and not an
-// installation's bin/, otherwise in $XDG_CONFIG_HOME/Tolvane (created when
-// missing).
+// file is, by the same rules; empty when there is no place for it.
 std::string userFilePath(const std::string& name);
 std::string userFilePathFor(const std::string& name, const std::string& programDir,
                             const std::string& configHome);

@@ -109,6 +109,19 @@ Tag parseTag(const std::string& inner) {
     return tag;
 }
 
+// Where `lowerNeedle` starts in `text` at or after `from`, letter case
+// ignored; npos when nowhere. Nothing is copied: a page with thousands of
+// scripts is searched once from start to end.
+std::size_t findIgnoringCase(const std::string& text, const std::string& lowerNeedle,
+                             std::size_t from) {
+    const auto begin = text.begin() + static_cast<std::ptrdiff_t>(std::min(from, text.size()));
+    const auto it = std::search(begin, text.end(), lowerNeedle.begin(), lowerNeedle.end(),
+                                [](char a, char b) {
+                                    return std::tolower(static_cast<unsigned char>(a)) == b;
+                                });
+    return it == text.end() ? std::string::npos : static_cast<std::size_t>(it - text.begin());
+}
+
 // Walks an HTML text: onText for the text between tags (entities decoded),
 // onTag for each tag. Comments, scripts and styles are skipped.
 template <class TextFn, class TagFn>
@@ -132,9 +145,9 @@ void walkHtml(const std::string& html, TextFn onText, TagFn onTag) {
         const Tag tag = parseTag(html.substr(lt + 1, gt - lt - 1));
         i = gt + 1;
         if (tag.name == "script" || tag.name == "style") {
-            const std::size_t end = lower(html.substr(i)).find("</" + tag.name);
-            i = end == std::string::npos ? n : html.find('>', i + end) + 1;
-            if (i == 0) i = n;
+            const std::size_t end = findIgnoringCase(html, "</" + tag.name, i);
+            const std::size_t close = end == std::string::npos ? end : html.find('>', end);
+            i = close == std::string::npos ? n : close + 1;
             continue;
         }
         onTag(tag);
@@ -177,8 +190,11 @@ std::string decodeEntities(const std::string& text) {
             out += text[i];
             continue;
         }
-        const std::size_t semi = text.find(';', i);
-        if (semi == std::string::npos || semi - i > 10) {
+        // An entity is short: the ';' is looked for among the next ten
+        // characters only, so a text full of '&' is still read in one pass.
+        const std::size_t found = text.substr(i, 11).find(';');
+        const std::size_t semi = found == std::string::npos ? found : i + found;
+        if (semi == std::string::npos) {
             out += '&';
             continue;
         }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <utility>
 
+#include "shell/input_size.h"
 #include "units/text_file.h"
 
 namespace tolvane {
@@ -227,13 +228,15 @@ ProjectReadResult parseProjectLines(const std::vector<std::string>& lines) {
 }
 
 ProjectReadResult readProjectFile(const std::string& path) {
-    auto lines = readTextLines(path);
-    if (!lines) {
+    const InputBytes read = readInputFile(path);
+    if (read.status != InputBytes::Status::Ok) {
         ProjectReadResult r;
-        r.status = ProjectReadStatus::Unreadable;
+        const bool tooLarge = read.status == InputBytes::Status::TooLarge;
+        r.status = tooLarge ? ProjectReadStatus::TooLarge : ProjectReadStatus::Unreadable;
+        if (tooLarge) r.problem = tooLargeText(read) + " for a project";
         return r;
     }
-    return parseProjectLines(*lines);
+    return parseProjectLines(textLinesOf(read.bytes));
 }
 
 std::string writeProjectFile(const std::string& path, const CalculationTable& table,
@@ -247,6 +250,11 @@ ProjectOutcome LoadProject(Session& session, const std::string& path, MessageSin
     ProjectReadResult read = readProjectFile(path);
     if (read.status == ProjectReadStatus::Unreadable) {
         messages.show(MessageType::Warning, "The file is not availaible.");
+        return out;
+    }
+    if (read.status == ProjectReadStatus::TooLarge) {
+        messages.show(MessageType::Warning, "The file \"" + path + "\" " + read.problem +
+                                                ".\rThe project was not opened.");
         return out;
     }
     if (read.status == ProjectReadStatus::Damaged) {

@@ -31,17 +31,21 @@ struct ProjectData {
     TableFont font;
 };
 
-enum class ProjectReadStatus { Ok, Unreadable, Damaged };
+enum class ProjectReadStatus { Ok, Unreadable, Damaged, TooLarge };
 
 struct ProjectReadResult {
     ProjectReadStatus status = ProjectReadStatus::Ok;
-    std::string problem;  // for Damaged: what is wrong, e.g. "line 3 is not a number"
+    // Damaged: what is wrong, e.g. "line 3 is not a number"; TooLarge: its
+    // size and the limit, "is 1 GB (...); at most 64 MB (...) are read for a
+    // project".
+    std::string problem;
     ProjectData data;
 };
 
 // The lines of the current format for `table`, whose texts are in `system`.
 std::vector<std::string> projectFileLines(const CalculationTable& table, OutputSystem system);
-// Reads lines of either format. Line numbers in problems count from 1.
+// Reads lines of either format. Line numbers in problems count from 1. A
+// file above kLargestInputBytes is refused unread.
 ProjectReadResult parseProjectLines(const std::vector<std::string>& lines);
 ProjectReadResult readProjectFile(const std::string& path);
 // Writes atomically; returns an error text, or "" on success.
@@ -60,7 +64,7 @@ struct ProjectOutcome {
 };
 
 // Loads `path` into the session: "The file is not availaible." for an
-// unreadable file, a warning for a damaged one (table unchanged), the
+// unreadable file, a warning for a damaged or too large one (table unchanged), the
 // older-format element message once, a fresh table for an unknown format.
 ProjectOutcome LoadProject(Session& session, const std::string& path, MessageSink& messages);
 

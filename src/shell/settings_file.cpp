@@ -1,5 +1,6 @@
 #include "shell/settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 
@@ -53,11 +54,22 @@ std::optional<int> integerIn(const std::string& line, int minimum, int maximum) 
     return value;
 }
 
-// A window place or size: any integer.
-SettingsLine placeLine(int WindowPlaces::*field) {
+// Window places and sizes are pulled into a range far beyond any desktop
+// when read, so that a place plus a size always stays inside an int.
+constexpr int kFarthestPlace = 1'000'000;
+
+// Any integer, pulled into [lowest, kFarthestPlace].
+std::optional<int> pixelsIn(const std::string& line, int lowest) {
+    const auto value = readInteger(line);
+    if (!value) return std::nullopt;
+    return std::clamp(*value, lowest, kFarthestPlace);
+}
+
+// A window place (any integer) or size (not below zero).
+SettingsLine placeLine(int WindowPlaces::*field, bool size) {
     return {[field](const Session&, const WindowPlaces& p) { return std::to_string(p.*field); },
-            [field](const std::string& line, Session&, WindowPlaces& p, PendingKind&) {
-                const auto v = readInteger(line);
+            [field, size](const std::string& line, Session&, WindowPlaces& p, PendingKind&) {
+                const auto v = pixelsIn(line, size ? 0 : -kFarthestPlace);
                 if (v) p.*field = *v;
                 return v.has_value();
             }};
@@ -68,7 +80,7 @@ SettingsLine shortColumnLine(std::size_t i) {
                 return std::to_string(p.shortColumnWidths[i]);
             },
             [i](const std::string& line, Session&, WindowPlaces& p, PendingKind&) {
-                const auto v = readInteger(line);
+                const auto v = pixelsIn(line, 0);
                 if (v) p.shortColumnWidths[i] = *v;
                 return v.has_value();
             }};
@@ -127,12 +139,15 @@ const std::vector<SettingsLine>& settingsLines() {
                                  [](const Session&) { return 2; },
                                  [](Session& s, int v) { s.settings.saveSettings = v == 0; }));
         // 2 to 15: window places and the short display's column widths.
-        for (int WindowPlaces::*field :
-             {&WindowPlaces::mainLeft, &WindowPlaces::mainTop, &WindowPlaces::tableLeft,
-              &WindowPlaces::tableTop, &WindowPlaces::tableWidth, &WindowPlaces::tableHeight,
-              &WindowPlaces::shortLeft, &WindowPlaces::shortTop, &WindowPlaces::shortWidth,
-              &WindowPlaces::shortHeight})
-            l.push_back(placeLine(field));
+        const struct {
+            int WindowPlaces::*field;
+            bool size;
+        } places[] = {{&WindowPlaces::mainLeft, false},    {&WindowPlaces::mainTop, false},
+                      {&WindowPlaces::tableLeft, false},   {&WindowPlaces::tableTop, false},
+                      {&WindowPlaces::tableWidth, true},   {&WindowPlaces::tableHeight, true},
+                      {&WindowPlaces::shortLeft, false},   {&WindowPlaces::shortTop, false},
+                      {&WindowPlaces::shortWidth, true},   {&WindowPlaces::shortHeight, true}};
+        for (const auto& place : places) l.push_back(placeLine(place.field, place.size));
         for (std::size_t i = 0; i < 4; ++i) l.push_back(shortColumnLine(i));
         // 16: decimals, 17 to 26: the medium panel.
         l.push_back(positionLine([](const Session& s) { return s.settings.decimals; },
@@ -281,11 +296,19 @@ SettingsRead applySettingsLines(Session& session, WindowPlaces& places,
 
 SettingsRead ReadSettings(Session& session, WindowPlaces& places, const std::string& path,
                           MessageSink& messages) {
+    if (path.empty()) {
+        session.settings.output = OutputSystem::Metric;
+        applyStandardSettings(session);
+        session.settings.saveSettings = true;
+        messages.show(MessageType::Warning, kSettingsNotKeptWarning);
+        return SettingsRead::NotKept;
+    }
     return applySettingsLines(session, places, readTextLines(path), messages);
 }
 
 bool WriteSettings(const Session& session, const WindowPlaces& places, const std::string& path,
                    MessageSink& messages) {
+    if (path.empty()) return false;  // the user was told at the start
     if (!writeTextLinesAtomically(path, buildSettingsLines(session, places)).empty()) {
         messages.show(MessageType::Warning, kSettingsWriteWarning);
         return false;

@@ -12,6 +12,9 @@
 # <case>.json is given on standard input as `calc -` with the other lines.
 # When the first line is "curve", the tool runs `curve <case>.json` with the
 # other lines.
+# When the first line is "sparse SIZE NAME", an empty sparse file NAME of SIZE
+# bytes is made in the scratch folder (quick, whatever the size), and the tool
+# runs there with the other lines alone and NAME on standard input.
 # Whatever the tool writes on standard error follows "--- standard error ---".
 # -DUPDATE=ON writes the output into <case>.expected instead (check it by hand).
 cmake_minimum_required(VERSION 3.25)
@@ -59,7 +62,19 @@ if(arg_count GREATER 0)
   list(GET args 0 first_arg)
 endif()
 
-if(first_arg STREQUAL "show")
+set(run_dir "${case_dir}")
+if(first_arg MATCHES "^sparse ([0-9]+) (.+)$")
+  set(sparse_file "${WORK}/${CMAKE_MATCH_2}")
+  file(REMOVE "${sparse_file}")
+  execute_process(COMMAND truncate -s "${CMAKE_MATCH_1}" "${sparse_file}" RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message(FATAL_ERROR "${case_name}: cannot make the sparse file ${sparse_file}")
+  endif()
+  list(REMOVE_AT args 0)
+  set(command "${CLI}" ${args})
+  set(run_dir "${WORK}")
+  set(input_file "${sparse_file}")
+elseif(first_arg STREQUAL "show")
   execute_process(
     COMMAND "${CLI}" calc "${case_name}.json" --format tlv -o "${project_file}"
     WORKING_DIRECTORY "${case_dir}"
@@ -85,11 +100,15 @@ endif()
 
 execute_process(
   COMMAND ${command}
-  WORKING_DIRECTORY "${case_dir}"
+  WORKING_DIRECTORY "${run_dir}"
   INPUT_FILE "${input_file}"
   OUTPUT_FILE "${stdout_file}"
   ERROR_FILE "${stderr_file}"
   RESULT_VARIABLE status)
+
+if(DEFINED sparse_file)
+  file(REMOVE "${sparse_file}")
+endif()
 
 # The compared text is put together with `cmake -E cat`, which keeps every
 # byte (file(READ) would drop the CR of CR LF).

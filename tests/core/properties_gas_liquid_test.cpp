@@ -8,6 +8,7 @@
 #include "properties/gas_database.h"
 #include "properties/liquid_database.h"
 #include "units/input_number.h"
+#include "units/text_file.h"
 
 namespace tolvane {
 namespace {
@@ -47,6 +48,31 @@ TEST(GasFile, RefusesBrokenFiles) {
         kTwoGases + "garbage line\r\n",
     };
     for (const std::string& bytes : cases) EXPECT_FALSE(parseGasFile(bytes)) << bytes;
+}
+
+// A text the dialog hands on must fit the medium panel's field (name 22
+// characters, density and viscosity 10); a line that breaks this is damaged
+// like any other, and the file is refused.
+TEST(GasFile, TextsTooLongForTheMediumPanelAreDamage) {
+    const struct {
+        std::string line;
+        bool taken;
+    } cases[] = {
+        {"Twenty-two characters.\tx\t28\t-210\t-196\t0\t16.6\r\n", true},
+        {"Twenty-three characters\tx\t28\t-210\t-196\t0\t16.6\r\n", false},
+        {"Ölige Dämpfe äöü ÄÖÜ ß\tx\t28\t-210\t-196\t0\t16.6\r\n", true},  // 22 letters
+        {"N2\tx\t28\t-210\t-196\t0\t16.6000001\r\n", true},
+        {"N2\tx\t28\t-210\t-196\t0\t16.60000001\r\n", false},  // viscosity, 11
+        {"N2\tx\t2.2e8\t-210\t-196\t0\t16.6\r\n", true},        // 9815294.01 kg/m³
+        {"N2\tx\t2.3e8\t-210\t-196\t0\t16.6\r\n", false},       // 10261443.74 kg/m³
+        {"N2\tx\t1e300\t-210\t-196\t0\t16.6\r\n", false},       // a 300-digit density
+        {"N2\tx\t2.2e8\t-210\t-196\t100\t20\t-100\t12\r\n", false},  // only the cold one
+    };
+    for (const auto& c : cases) {
+        const std::string cp1252 = utf8ToCp1252(c.line);
+        EXPECT_EQ(parseGasFile(cp1252).has_value(), c.taken) << c.line;
+        EXPECT_EQ(parseGasFile(utf8ToCp1252(kTwoGases) + cp1252).has_value(), c.taken) << c.line;
+    }
 }
 
 TEST(GasSelection, IdealGasDensityWithDecimalComma) {
@@ -116,6 +142,28 @@ TEST(LiquidFile, RefusesBrokenFiles) {
         std::string("Oil\tx\t-10\t300\t20\t870\t1\0", 23),
     };
     for (const std::string& bytes : cases) EXPECT_FALSE(parseLiquidFile(bytes)) << bytes;
+}
+
+TEST(LiquidFile, TextsTooLongForTheMediumPanelAreDamage) {
+    const struct {
+        std::string line;
+        bool taken;
+    } cases[] = {
+        {"Twenty-two characters.\tx\t-10\t300\t20\t870\t100\r\n", true},
+        {"Twenty-three characters\tx\t-10\t300\t20\t870\t100\r\n", false},
+        {"Äthylenglykol 50 % ÄÖÜ\tx\t-10\t300\t20\t870\t100\r\n", true},  // 22 letters
+        {"Oil\tx\t-10\t300\t20\t870,123456\t100\r\n", true},
+        {"Oil\tx\t-10\t300\t20\t870,1234567\t100\r\n", false},  // density, 11
+        {"Oil\tx\t-10\t300\t20\t870\t1234567890\r\n", true},
+        {"Oil\tx\t-10\t300\t20\t870\t12345678901\r\n", false},  // viscosity, 11
+        {"Oil\tx\t-10\t300\t20\t870\t100\t40\t860,1234567\t90\r\n", false},  // 2nd triple
+    };
+    for (const auto& c : cases) {
+        const std::string cp1252 = utf8ToCp1252(c.line);
+        EXPECT_EQ(parseLiquidFile(cp1252).has_value(), c.taken) << c.line;
+        EXPECT_EQ(parseLiquidFile(utf8ToCp1252(kTwoLiquids) + cp1252).has_value(), c.taken)
+            << c.line;
+    }
 }
 
 TEST(LiquidSelection, SecondTemperatureShowsItsTriple) {

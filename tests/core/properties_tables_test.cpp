@@ -61,10 +61,39 @@ TEST(ChangePressure, UnitsToWholeMbar) {
     for (const auto& u : gasPressureUnits()) EXPECT_STRNE(u.text, "bar");
 }
 
-TEST(ChangePressure, RefusesWhatIsNoNumber) {
-    for (const char* entry : {"abc", "1.2.3", "1e400", "1e20"}) {
+TEST(ChangePressure, TakesEveryPressureThatCanBeComputed) {
+    // The "(max. 250 bar)" note is advice: far higher, zero and negative
+    // pressures are all taken as whole mbar.
+    const struct {
+        const char* entry;
+        int unit;  // in the air list: 0 mbar, 1 bar
+        const char* mbar;
+    } cases[] = {{"300", 1, "300000"},
+                 {"2e12", 0, "2000000000000"},
+                 {"1e20", 0, "100000000000000000000"},
+                 {"0", 1, "0"},
+                 {"-1", 1, "-1000"}};
+    for (const auto& c : cases) {
         RecordingMessageSink sink;
-        EXPECT_FALSE(changedPressureMbar(entry, 0, airPressureUnits(), sink)) << entry;
+        EXPECT_EQ(changedPressureMbar(c.entry, c.unit, airPressureUnits(), sink), c.mbar)
+            << c.entry;
+        EXPECT_TRUE(sink.messages.empty()) << c.entry;
+    }
+    RecordingMessageSink sink;
+    const auto largest = changedPressureMbar("1e305", 1, airPressureUnits(), sink);
+    ASSERT_TRUE(largest);
+    EXPECT_NEAR(*readNumber(*largest) / 1e308, 1.0, 1e-12);
+    EXPECT_TRUE(sink.messages.empty());
+}
+
+TEST(ChangePressure, RefusesWhatIsNoNumberOrCannotBeHeld) {
+    const struct {
+        const char* entry;
+        int unit;
+    } cases[] = {{"abc", 0}, {"1.2.3", 0}, {"1e400", 0}, {"1e306", 1}, {"-1e306", 1}};
+    for (const auto& c : cases) {
+        RecordingMessageSink sink;
+        EXPECT_FALSE(changedPressureMbar(c.entry, c.unit, airPressureUnits(), sink)) << c.entry;
         ASSERT_EQ(sink.messages.size(), 1u);
         EXPECT_EQ(sink.messages[0], (Message{MessageType::Error, "Incorrect input!", {}}));
     }

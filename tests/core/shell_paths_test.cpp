@@ -62,6 +62,49 @@ TEST_F(PathsTest, UserDataGoesWhereTheSettingsGo) {
               (root_ / "config" / "Tolvane" / "USER.DAT").string());
 }
 
+TEST(ConfigHome, FromTheEnvironmentElseTheAccount) {
+    const struct {
+        const char* xdg;
+        const char* home;
+        const char* account;
+        const char* configHome;
+    } cases[] = {
+        {"/x/conf", "/home/u", "/home/a", "/x/conf"},
+        {"", "/home/u", "/home/a", "/home/u/.config"},
+        {"conf", "/home/u", "/home/a", "/home/u/.config"},  // a relative path does not count
+        {"", "", "/home/a", "/home/a/.config"},             // started without HOME
+        {"", "here", "/home/a", "/home/a/.config"},
+        {"", "", "", ""},
+        {"", "", "nowhere", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(configHomeFrom(c.xdg, c.home, c.account), c.configHome)
+            << c.xdg << " | " << c.home << " | " << c.account;
+}
+
+// An installed program never keeps the user's files in its bin folder, even
+// where that is writable (for root) and no home is known.
+TEST_F(PathsTest, InstalledProgramWithoutAHomeKeepsNothingBesideIt) {
+    const fs::path bin = root_ / "usr" / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(installedDataDirectoriesFor(bin.string()).front());
+    ASSERT_TRUE(isInstalledProgramDirectory(bin.string()));
+    for (const char* name : {"TOLV.INI", "USER.DAT"})
+        EXPECT_EQ(userFilePathFor(name, bin.string(), ""), "") << name;
+    EXPECT_EQ(settingsFilePathFor(bin.string(), ""), "");
+    EXPECT_EQ(settingsFilePathFor(bin.string(), (root_ / "home" / ".config").string()),
+              (root_ / "home" / ".config" / "Tolvane" / "TOLV.INI").string());
+    // A configuration directory that cannot be made is no place either.
+    touch(root_ / "file");
+    EXPECT_EQ(settingsFilePathFor(bin.string(), (root_ / "file" / ".config").string()), "");
+}
+
+TEST_F(PathsTest, UnpackedProgramWithoutAHomeKeepsItsFilesBesideIt) {
+    EXPECT_EQ(settingsFilePathFor((root_ / "bin").string(), ""),
+              (root_ / "bin" / "TOLV.INI").string());
+    EXPECT_EQ(settingsFilePathFor((root_ / "gone").string(), ""), "");
+}
+
 TEST_F(PathsTest, DataFilesFromTheProgramDirectoryFirst) {
     const std::string bin = (root_ / "bin").string(), share = (root_ / "share").string();
     touch(root_ / "share" / "GASE.STW");

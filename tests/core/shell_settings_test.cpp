@@ -3,6 +3,7 @@
 // missing, short or damaged file and for a file that cannot be written.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "file_size_limit.h"
 #include "properties/roughness_query.h"
 #include "shell/settings_file.h"
+#include "shell/window_geometry.h"
 #include "shell_harness.h"
 #include "units/text_file.h"
 
@@ -343,6 +345,47 @@ TEST_F(SettingsFileTest, ShortWriteGivesTheWriteWarningAndKeepsTheOldFile) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].type, MessageType::Warning);
     EXPECT_EQ(sink.messages[0].text, kSettingsWriteWarning);
+}
+
+// Places and sizes near the ends of an int are pulled back when read, so a
+// window's right edge (left + width) is still a number.
+TEST_F(SettingsFileTest, FarOffPlacesAndSizesArePulledBack) {
+    Session s;
+    std::vector<std::string> lines = buildSettingsLines(s, WindowPlaces{});
+    const std::string most = std::to_string(INT_MAX), least = std::to_string(INT_MIN);
+    for (std::size_t i = 2; i <= 15; ++i) lines[i] = i % 2 ? least : most;
+    lines[4] = "-1000001";
+    lines[5] = "999999";
+    writeLines(lines);
+    WindowPlaces p;
+    RecordingMessageSink sink;
+    EXPECT_EQ(ReadSettings(s, p, path_, sink), SettingsRead::Restored);
+    EXPECT_TRUE(sink.messages.empty());
+    const int far = 1'000'000;
+    EXPECT_EQ(p, (WindowPlaces{far, -far, -far, 999999, far, 0, far, -far, far, 0,
+                               {far, 0, far, 0}}));
+    const ScreenRect table{p.tableLeft, p.tableTop, p.tableWidth, p.tableHeight};
+    EXPECT_EQ(table.right(), 0);
+    const ScreenRect screen{0, 0, 1920, 1080};
+    const ScreenRect placed = keepTitleBarOnScreen(
+        {p.shortLeft, p.shortTop, p.shortWidth, p.shortHeight}, 30, {screen});
+    EXPECT_TRUE(titleBarReachable(placed, 30, {screen}));
+}
+
+// No place for the file: the standard settings, one warning at the start and
+// nothing at the end.
+TEST_F(SettingsFileTest, NoPlaceForTheFileIsToldOnce) {
+    Session s;
+    WindowPlaces places;
+    changeEverything(s, places);
+    RecordingMessageSink sink;
+    EXPECT_EQ(ReadSettings(s, places, "", sink), SettingsRead::NotKept);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0], (Message{MessageType::Warning, kSettingsNotKeptWarning, ""}));
+    expectStandardMedium(s);
+    EXPECT_EQ(s.settings.output, OutputSystem::Metric);
+    EXPECT_FALSE(WriteSettings(s, places, "", sink));
+    EXPECT_EQ(sink.messages.size(), 1u);
 }
 
 TEST_F(SettingsFileTest, LineBreaksInATextDoNotShiftTheLines) {
