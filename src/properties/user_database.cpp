@@ -1,7 +1,6 @@
 #include "properties/user_database.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <numeric>
 #include <system_error>
