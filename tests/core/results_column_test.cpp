@@ -483,12 +483,12 @@ TEST(ColumnWriter, NumbersFollowTheColumnAndKeepTheTypedSpecification) {
     RecordingMessageSink messages;
     ResultTexts t = formatResults(r, v, form.element.kind, OutputSystem::Metric, 3);
     appendResultColumn(table, describeColumn(form), r, v, t, OutputSystem::Metric, 3, messages);
-    table.setCell(2, 6, "pump outlet");
+    table.setCell(2, Row::Specification, "pump outlet");
     appendResultColumn(table, describeColumn(form), r, v, t, OutputSystem::Metric, 3, messages);
     EXPECT_EQ(table.ColCount(), 4);
-    EXPECT_EQ(table.cell(2, 0), "2");
-    EXPECT_EQ(table.cell(2, 6), "pump outlet");
-    EXPECT_EQ(table.cell(2, 12), "The valve is:  forged");
+    EXPECT_EQ(table.cell(2, Row::Number), "2");
+    EXPECT_EQ(table.cell(2, Row::Specification), "pump outlet");
+    EXPECT_EQ(table.cell(2, Row::Option), "The valve is:  forged");
 }
 
 }  // namespace

@@ -42,14 +42,14 @@ TEST(CalculationTable, EmptyTableShowsZeroInItsSystem) {
     EXPECT_EQ(t.ColCount(), 2);
     EXPECT_FALSE(t.hasValues());
     EXPECT_EQ(t.totalText(), "0.00 bar");
-    EXPECT_EQ(t.cell(1, 0), "1");
-    EXPECT_EQ(t.cell(0, 2), "Rate of flow in m³/h");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
+    EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in m³/h");
     EXPECT_EQ(t.columnWidths, (std::vector<int>{145, 150}));
     t.writeHeadings(OutputSystem::US, 3);
     EXPECT_EQ(t.totalText(), "0.00 psi");
-    EXPECT_EQ(t.cell(0, 2), "Rate of flow in gal/min:");
-    EXPECT_EQ(t.cell(0, 18), "Absolute roughness in in.");
-    EXPECT_EQ(t.cell(0, 22), "Press.drop branch.pipe lbw./sq.ft.:");
+    EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in gal/min:");
+    EXPECT_EQ(t.cell(0, Row::Roughness), "Absolute roughness in in.");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop2), "Press.drop branch.pipe lbw./sq.ft.:");
     EXPECT_FALSE(t.deleteColumn(1, OutputSystem::US, 3));
 }
 
@@ -108,18 +108,18 @@ TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
 
     EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
     EXPECT_EQ(t.calculationCount(), 2);
-    EXPECT_EQ(t.cell(1, 7), "B/1");
-    EXPECT_EQ(t.cell(2, 7), "C/1");
-    EXPECT_EQ(t.cell(1, 0), "1");
-    EXPECT_EQ(t.cell(2, 0), "2");
-    EXPECT_EQ(t.cell(3, 0), "3");
+    EXPECT_EQ(t.cell(1, Row::Element), "B/1");
+    EXPECT_EQ(t.cell(2, Row::Element), "C/1");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
+    EXPECT_EQ(t.cell(2, Row::Number), "2");
+    EXPECT_EQ(t.cell(3, Row::Number), "3");
     EXPECT_EQ(t.totalText(), "6.000 mbar or 0.006 bar");
 
     EXPECT_TRUE(t.deleteColumn(2, OutputSystem::Metric, 3));
     EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
     EXPECT_FALSE(t.hasValues());
     EXPECT_EQ(t.totalText(), "0.000 mbar or 0.000 bar");
-    EXPECT_EQ(t.cell(1, 0), "1");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
 }
 
 // The total is the sum of the row-23 texts in column order, whatever was done
@@ -128,7 +128,8 @@ TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
 // third place), so the sum must be exactly the one of the texts as they stand.
 double sumOfTexts(const CalculationTable& t) {
     double sum = 0.0;
-    for (int c = 1; c < t.ColCount() - 1; ++c) sum += readNumber(t.cell(c, 23)).value_or(0.0);
+    for (int c = 1; c < t.ColCount() - 1; ++c)
+        sum += readNumber(t.cell(c, Row::PressureDrop)).value_or(0.0);
     return sum;
 }
 
@@ -183,11 +184,13 @@ std::vector<TotalScript> totalScripts() {
             "CellEdits",
             afterAppends(
                 {{"row 23 of column 2 rewritten",
-                  [](CalculationTable& t) { t.setCell(2, 23, " 1.23E+0004"); }},
-                 {"row 23 of column 3 emptied", [](CalculationTable& t) { t.setCell(3, 23, ""); }},
+                  [](CalculationTable& t) { t.setCell(2, Row::PressureDrop, " 1.23E+0004"); }},
+                 {"row 23 of column 3 emptied",
+                  [](CalculationTable& t) { t.setCell(3, Row::PressureDrop, ""); }},
                  {"row 23 of column 1 no number",
-                  [](CalculationTable& t) { t.setCell(1, 23, "x"); }},
-                 {"row 22 written", [](CalculationTable& t) { t.setCell(1, 22, "7"); }}})},
+                  [](CalculationTable& t) { t.setCell(1, Row::PressureDrop, "x"); }},
+                 {"row 22 written",
+                  [](CalculationTable& t) { t.setCell(1, Row::PressureDrop2, "7"); }}})},
         TotalScript{
             "TrailingColumnIsNoCalculation",
             afterAppends({{"row 23 of the trailing column",
@@ -214,9 +217,9 @@ std::vector<TotalScript> totalScripts() {
                     afterAppends({{"calculations set",
                                    [](CalculationTable& t) {
                                        std::vector<CalculationColumn> calcs(3);
-                                       calcs[0][23] = "1";
-                                       calcs[1][23] = "1E16";
-                                       calcs[2][23] = "-1E16";
+                                       calcs[0][Row::PressureDrop] = "1";
+                                       calcs[1][Row::PressureDrop] = "1E16";
+                                       calcs[2][Row::PressureDrop] = "-1E16";
                                        t.setCalculations(calcs);
                                    }},
                                   {"empty calculations",
@@ -233,7 +236,7 @@ std::vector<TotalScript> totalScripts() {
         TotalScript{"Copied", afterAppends({{"copied and the copy changed",
                                              [](CalculationTable& t) {
                                                  CalculationTable copy = t;
-                                                 copy.setCell(1, 23, "123");
+                                                 copy.setCell(1, Row::PressureDrop, "123");
                                                  t = copy;
                                              }}})},
     };
@@ -254,8 +257,8 @@ TEST_P(MoveColumn, EmptyColumnGoesBackToTheEnd) {
     t.moveColumn(GetParam().from, GetParam().to);
     ASSERT_EQ(t.ColCount(), 5);
     for (int c = 1; c <= 4; ++c) {
-        EXPECT_EQ(t.cell(c, 7), GetParam().order[c - 1]) << "column " << c;
-        EXPECT_EQ(t.cell(c, 0), std::to_string(c));
+        EXPECT_EQ(t.cell(c, Row::Element), GetParam().order[c - 1]) << "column " << c;
+        EXPECT_EQ(t.cell(c, Row::Number), std::to_string(c));
     }
 }
 
@@ -311,7 +314,7 @@ std::vector<Cells> metricProject() {
 TEST(UnitSwitch, MetricToUsRewritesValuesAndUnits) {
     CalculationTable t = tableOf(metricProject());
     t.convertUnits(OutputSystem::US, 3);
-    EXPECT_EQ(t.cell(0, 23), "Pressure drop in lbw./sq.ft.:");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop), "Pressure drop in lbw./sq.ft.:");
     std::vector<Cells> expected = {
         {{2, "44.029"},
          {3, "62.428"},
@@ -360,7 +363,7 @@ TEST(UnitSwitch, MetricToUsToMetricReturnsUpToRounding) {
     CalculationTable t = tableOf(metricProject());
     t.convertUnits(OutputSystem::US, 3);
     t.convertUnits(OutputSystem::Metric, 3);
-    EXPECT_EQ(t.cell(0, 23), "Pressure drop in mbar:");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop), "Pressure drop in mbar:");
     const std::map<std::pair<int, int>, std::string> expected = {
         {{1, 2}, "10.000"},
         {{1, 3}, "1000.001"},
@@ -472,17 +475,17 @@ TEST(UnitSwitch, WritesEachRowWithTheWidthOfACalculation) {
         const std::size_t width = row == 13 ? 10 : 11;
         EXPECT_LE(t.cell(1, row).size(), width) << "row " << row << ": " << t.cell(1, row);
     }
-    EXPECT_EQ(t.cell(1, 23), "204473415.8");
-    EXPECT_EQ(t.cell(1, 24), "1419954.277");
+    EXPECT_EQ(t.cell(1, Row::PressureDrop), "204473415.8");
+    EXPECT_EQ(t.cell(1, Row::PressureDropLarge), "1419954.277");
     ASSERT_TRUE(t.convertUnits(OutputSystem::Metric, 3));
-    EXPECT_EQ(t.cell(1, 23), " 9.79E+0007");
-    EXPECT_EQ(t.cell(1, 24), " 9.79E+0004");
+    EXPECT_EQ(t.cell(1, Row::PressureDrop), " 9.79E+0007");
+    EXPECT_EQ(t.cell(1, Row::PressureDropLarge), " 9.79E+0004");
 }
 
 TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
     CalculationTable t =
         tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
-    t.setCell(2, 6, "typed for the next one");  // the trailing column is left out
+    t.setCell(2, Row::Specification, "typed for the next one");  // the trailing column is left out
     std::string text = t.clipboardText();
     std::vector<std::string> lines;
     std::size_t start = 0;
