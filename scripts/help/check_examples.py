@@ -56,36 +56,41 @@ def expected_sections(data):
     return sections
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: check_examples.py <path of tolvane-cli>")
-    cli = sys.argv[1]
+def check(cli, help_dir=HELP, stored=compute_examples.OUT):
+    """The faults (each a list of lines) and the number of sections checked."""
     data = compute_examples.compute(cli)
+    sections = expected_sections(data)
     faults = []
-    for rel, computed in expected_sections(data).items():
-        path = os.path.join(HELP, rel)
+    for rel, computed in sections.items():
+        path = os.path.join(help_dir, rel)
         if not os.path.exists(path):
             faults.append([f"missing help/{rel}"])
             continue
         shown = shown_section(path)
         if shown != computed:
             faults.append(diff(shown, computed, f"help/{rel}", "computed now"))
-    with open(compute_examples.OUT, encoding="utf-8") as f:
-        stored = f.read()
-    computed = compute_examples.as_text(data)
-    if stored != computed:
+    with open(stored, encoding="utf-8") as f:
+        text = f.read()
+    if text != compute_examples.as_text(data):
         faults.append(list(difflib.unified_diff(
-            stored.splitlines(), computed.splitlines(), "scripts/help/examples.json (stored)",
-            "scripts/help/examples.json (computed now)", lineterm="")))
+            text.splitlines(), compute_examples.as_text(data).splitlines(),
+            "scripts/help/examples.json (stored)", "scripts/help/examples.json (computed now)",
+            lineterm="")))
+    return faults, len(sections)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: check_examples.py <path of tolvane-cli>")
+    cli = sys.argv[1]
+    faults, count = check(cli)
     for fault in faults:
         print("\n".join(fault))
-    print(f"{len(expected_sections(data))} example sections checked against {cli}, "
-          f"{len(faults)} differ")
+    print(f"{count} example sections checked against {cli}, {len(faults)} differ")
     if faults:
         print("To bring them up to date: /usr/bin/python3 scripts/help/compute_examples.py "
               f"{cli} && /usr/bin/python3 scripts/help/element_pages.py")
     return 1 if faults else 0
-
 
 if __name__ == "__main__":
     sys.exit(main())
