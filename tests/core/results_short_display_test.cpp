@@ -66,8 +66,8 @@ TEST(ShortDisplay, RowUpAndDownMoveTheTablesColumns) {
     EXPECT_EQ(moveLineDown(t, 1), 2);
     EXPECT_EQ(elements(t), (std::vector<std::string>{"1C", "2A", "3B"}));
     // The table keeps its empty trailing column and numbers it next.
-    EXPECT_EQ(t.cell(t.trailingColumn(), 0), "4");
-    EXPECT_TRUE(t.cell(t.trailingColumn(), 7).empty());
+    EXPECT_EQ(t.cell(t.trailingColumn(), Row::Number), "4");
+    EXPECT_TRUE(t.cell(t.trailingColumn(), Row::Element).empty());
     EXPECT_EQ(moveLineUp(t, 0), 0);
     EXPECT_EQ(moveLineDown(t, 9), 9);
 }
