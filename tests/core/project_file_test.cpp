@@ -74,10 +74,10 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     EXPECT_EQ(lines[5], c.font.name);
     EXPECT_EQ(lines[7], std::to_string(c.font.size));
     EXPECT_EQ(lines[12], "1");
-    EXPECT_EQ(lines[12 + 25 + 6],
+    EXPECT_EQ(lines[12 + kTableRows + Row::Specification],
               "from tank T1 (20 \xB0"
               "C)");  // Windows-1252 degree sign
-    EXPECT_EQ(lines[12 + 75 - 25 + 23], "3.000");
+    EXPECT_EQ(lines[12 + 2 * kTableRows + Row::PressureDrop], "3.000");
 
     Session loaded;  // metric at start
     loaded.projectSaved = false;

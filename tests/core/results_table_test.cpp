@@ -510,11 +510,11 @@ TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
     for (int r = 0; r < kTableRows; ++r) {
         EXPECT_EQ(std::count(lines[r].begin(), lines[r].end(), '\t'), 1) << "line " << r;
     }
-    EXPECT_EQ(lines[0], "Calculating number:\t1");
+    EXPECT_EQ(lines[Row::Number], "Calculating number:\t1");
     EXPECT_EQ(lines[5], "\t");
-    EXPECT_EQ(lines[6], "Specification (user):\tpump outlet");
-    EXPECT_EQ(lines[23], "Pressure drop in mbar:\t1.230");
-    EXPECT_EQ(lines[25], "Total pressure drop:1.230 mbar or 0.001 bar");
+    EXPECT_EQ(lines[Row::Specification], "Specification (user):\tpump outlet");
+    EXPECT_EQ(lines[Row::PressureDrop], "Pressure drop in mbar:\t1.230");
+    EXPECT_EQ(lines[kTableRows], "Total pressure drop:1.230 mbar or 0.001 bar");
 }
 
 struct ZoomCase {
