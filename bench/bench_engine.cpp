@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "support/engine_harness.h"
 
 namespace {
 
@@ -60,70 +61,7 @@ BENCHMARK(BM_ColebrookPoint)
     ->Args({7040000, 0})
     ->Args({100000000, 50000});
 
-PipeElement element(int group, int variant, double va1, double va2 = 0, double va3 = 0,
-                    double va4 = 0) {
-    PipeElement e;
-    e.kind = {group, variant};
-    e.va1 = va1;
-    e.va2 = va2;
-    e.va3 = va3;
-    e.va4 = va4;
-    return e;
-}
-
 // One element of every kind in turbulent water flow (60 m³/h, branch 20 m³/h).
-const std::vector<PipeElement>& everyKind() {
-    static const std::vector<PipeElement> kinds = {
-        element(1, 1, 80, 5),
-        element(1, 2, 60, 40, 5),
-        element(1, 3, 100, 60, 5),
-        element(1, 4, 60, 40, 5),
-        element(1, 5, 0.003, 0.25, 5),
-        element(2, 1, 80),
-        element(2, 2, 80),
-        element(2, 3, 80, 30),
-        element(2, 4, 80),
-        element(3, 1, 80, 120),
-        element(3, 2, 80, 120, 10),
-        element(3, 3, 80, 50),
-        element(3, 4, 80, 50, 10),
-        element(4, 1, 80, 160, 90),
-        element(4, 2, 80, 45),
-        element(4, 3, 80),
-        element(4, 4, 60, 40, 100, 90),
-        element(4, 5, 80, 90),
-        element(4, 6, 60, 40, 90),
-        element(5, 1, 80),
-        element(5, 2, 80),
-        element(5, 3, 80),
-        element(5, 4, 80),
-        element(5, 5, 80, 50, 10, 90),
-        element(5, 6, 80, 50, 10, 90),
-        element(5, 7, 80, 45),
-        element(5, 8, 80, 120),
-        element(6, 1, 80, 3),
-        element(6, 2, 80),
-        element(6, 3, 80, 400),
-        element(7, 1, 80),
-        element(7, 2, 80),
-        element(7, 3, 80),
-        element(7, 4, 80, 40),
-        element(7, 5, 80, 20),
-        element(7, 6, 80, 20),
-        element(8, 1, 80),
-        element(8, 2, 80),
-        element(8, 3, 80),
-        element(9, 1, 80, 50),
-        element(9, 2, 80, 50),
-        element(9, 3, 80, 50, 20),
-        element(9, 4, 80, 50),
-        element(9, 5, 80, 50),
-        element(10, 1, 10),
-        element(10, 2, 80, 2.5),
-    };
-    return kinds;
-}
-
 void BM_Element(benchmark::State& state, const PipeElement& e) {
     FlowMedium medium;
     medium.rateOfFlow = 60;
@@ -140,9 +78,8 @@ void BM_Element(benchmark::State& state, const PipeElement& e) {
 }
 
 const int kRegistered = [] {
-    for (const PipeElement& e : everyKind()) {
-        const std::string name =
-            "BM_Element/" + std::to_string(e.kind.group) + "_" + std::to_string(e.kind.variant);
+    for (const PipeElement& e : enginetest::everyKind()) {
+        const std::string name = "BM_Element/" + enginetest::kindLabel(e.kind);
         benchmark::RegisterBenchmark(name.c_str(), BM_Element, e);
     }
     return 0;

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-          desktop-file-utils locales)
+          desktop-file-utils locales python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

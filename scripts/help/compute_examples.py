@@ -11,7 +11,8 @@ the "Example" sections, so the pages show what the program computes.
     /usr/bin/python3 scripts/help/compute_examples.py build/bin/tolvane-cli
     /usr/bin/python3 scripts/help/element_pages.py
 
-Run it again when a resistance rule has changed.
+Run it again when a resistance rule has changed; check_examples.py (run by
+ctest) fails until the pages show what the program computes.
 """
 import json
 import os
@@ -47,20 +48,19 @@ def steps():
     return result
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: compute_examples.py <path of tolvane-cli>")
+def compute(cli):
+    """The examples as the batch tool at path cli computes them now."""
     batch = {"roughness": {"text": EXAMPLE_MEDIUM["roughness"], "unit": "mm"}, "steps": steps()}
     with tempfile.NamedTemporaryFile("w", suffix=".json", delete=False, encoding="utf-8") as f:
         json.dump(batch, f, ensure_ascii=False)
         name = f.name
     try:
-        run = subprocess.run([sys.argv[1], "calc", name], capture_output=True, text=True,
+        run = subprocess.run([cli, "calc", name], capture_output=True, text=True,
                              encoding="utf-8")
     finally:
         os.unlink(name)
     if run.returncode not in (0, 1):
-        sys.exit(run.stderr)
+        sys.exit(f"{cli} calc failed ({run.returncode}): {run.stderr}")
     table = json.loads(run.stdout)
     columns = iter(table["columns"])
     examples = []
@@ -68,11 +68,20 @@ def main():
         examples.append({"added": step["added"], "messages": step["messages"],
                          "column": next(columns) if step["added"] else None})
     kinds = {f'{k["group"]},{k["variant"]}': e for k, e in zip(KINDS, examples)}
-    data = {"headings": table["headings"], "kinds": kinds,
+    return {"headings": table["headings"], "kinds": kinds,
             "gas": {"liquid": examples[len(KINDS)], "gas": examples[len(KINDS) + 1]}}
+
+
+def as_text(data):
+    """The text of examples.json for data."""
+    return json.dumps(data, ensure_ascii=False, indent=1) + "\n"
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: compute_examples.py <path of tolvane-cli>")
     with open(OUT, "w", encoding="utf-8", newline="\n") as f:
-        json.dump(data, f, ensure_ascii=False, indent=1)
-        f.write("\n")
+        f.write(as_text(compute(sys.argv[1])))
     return 0
 
 

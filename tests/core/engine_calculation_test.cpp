@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "engine_harness.h"
+#include "support/engine_harness.h"
 
 namespace tolvane::enginetest {
 namespace {

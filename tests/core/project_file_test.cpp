@@ -50,8 +50,8 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     Session s;
     s.settings.output = c.system;
     addCalculations(s, 3);
-    s.table.setCell(2, 6, "from tank T1 (20 °C)");
-    s.table.setCell(3, 3, "Weight in kg/m³");
+    s.table.setCell(2, Row::Specification, "from tank T1 (20 °C)");
+    s.table.setCell(3, Row::Density, "Weight in kg/m³");
     s.table.font = c.font;
     s.table.defaultRowHeight = c.rowHeight;
     for (int i = 0; i < 4; ++i) s.table.columnWidths[i] = c.widths[i];
@@ -74,10 +74,10 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     EXPECT_EQ(lines[5], c.font.name);
     EXPECT_EQ(lines[7], std::to_string(c.font.size));
     EXPECT_EQ(lines[12], "1");
-    EXPECT_EQ(lines[12 + 25 + 6],
+    EXPECT_EQ(lines[12 + kTableRows + Row::Specification],
               "from tank T1 (20 \xB0"
               "C)");  // Windows-1252 degree sign
-    EXPECT_EQ(lines[12 + 75 - 25 + 23], "3.000");
+    EXPECT_EQ(lines[12 + 2 * kTableRows + Row::PressureDrop], "3.000");
 
     Session loaded;  // metric at start
     loaded.projectSaved = false;
@@ -89,10 +89,10 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     EXPECT_EQ(loaded.projectName, first);
     EXPECT_FALSE(loaded.projectSaved);  // the loader leaves the flag alone
     EXPECT_EQ(loaded.table.calculationCount(), 3);
-    EXPECT_EQ(loaded.table.cell(2, 6), "from tank T1 (20 °C)");
-    EXPECT_EQ(loaded.table.cell(0, 23), c.system == OutputSystem::US
-                                            ? "Pressure drop in lbw./sq.ft.:"
-                                            : "Pressure drop in mbar:");
+    EXPECT_EQ(loaded.table.cell(2, Row::Specification), "from tank T1 (20 °C)");
+    EXPECT_EQ(loaded.table.cell(0, Row::PressureDrop), c.system == OutputSystem::US
+                                                           ? "Pressure drop in lbw./sq.ft.:"
+                                                           : "Pressure drop in mbar:");
     EXPECT_EQ(loaded.table.font.bold, c.font.bold);
     EXPECT_EQ(loaded.table.font.strikeOut, c.font.strikeOut);
 
@@ -158,7 +158,7 @@ TEST_P(ProjectLineBreaks, ATextStaysOnItsLine) {
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front().text;
     ASSERT_EQ(loaded.table.calculationCount(), 2);
     EXPECT_EQ(loaded.table.cell(1, c.row), c.loaded);
-    EXPECT_EQ(loaded.table.cell(2, 7), "Gate valve/2");
+    EXPECT_EQ(loaded.table.cell(2, Row::Element), "Gate valve/2");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -174,9 +174,9 @@ std::vector<std::string> olderFile(const std::vector<std::string>& elementNames)
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < elementNames.size(); ++i) {
         std::vector<std::string> col(kTableRows);
-        col[0] = std::to_string(i + 1);
-        col[7] = elementNames[i];
-        col[23] = std::to_string(i + 2) + ".000";
+        col[Row::Number] = std::to_string(i + 1);
+        col[Row::Element] = elementNames[i];
+        col[Row::PressureDrop] = std::to_string(i + 2) + ".000";
         lines.insert(lines.end(), col.begin(), col.end());
     }
     for (const char* t : {"120", "18", "Arial", "0", "9", "1", "0", "0", "0"})
@@ -209,8 +209,8 @@ TEST_P(OlderFormat, LoadsMetricWithItsLookAndOneMessage) {
     EXPECT_EQ(s.settings.output, OutputSystem::Metric);
     const int n = static_cast<int>(GetParam().elements.size());
     EXPECT_EQ(s.table.calculationCount(), n);
-    EXPECT_EQ(s.table.cell(n, 7), GetParam().elements.back());
-    EXPECT_EQ(s.table.cell(0, 23), "Pressure drop in mbar:");
+    EXPECT_EQ(s.table.cell(n, Row::Element), GetParam().elements.back());
+    EXPECT_EQ(s.table.cell(0, Row::PressureDrop), "Pressure drop in mbar:");
     EXPECT_EQ(s.table.defaultColumnWidth, 120);
     EXPECT_EQ(s.table.columnWidths[1], 120);
     EXPECT_EQ(s.table.columnWidths[0], 145);
@@ -263,7 +263,7 @@ TEST_P(DamagedFile, IsRefusedWithAWarningAndTheTableStays) {
     std::string path = writeLines(dir, "broken.tlv", GetParam().lines());
     Session s;
     addCalculations(s, 1);
-    s.table.setCell(1, 6, "keep me");
+    s.table.setCell(1, Row::Specification, "keep me");
     s.table.columnWidths[1] = 77;
     s.table.zoomIn();
     s.projectName = "/somewhere/current.tlv";

@@ -35,12 +35,12 @@ inline void addCalculations(Session& s, int n) {
     std::vector<CalculationColumn> calcs;
     for (int i = 1; i <= n; ++i) {
         CalculationColumn c;
-        c[1] = "water/liq.";
-        c[2] = "10.000";
-        c[7] = "Gate valve/" + std::to_string(i);
-        c[8] = "Diameter of pipe D in mm: 100.000";
-        c[12] = " ";
-        c[23] = std::to_string(i) + ".000";
+        c[Row::Medium] = "water/liq.";
+        c[Row::RateOfFlow] = "10.000";
+        c[Row::Element] = "Gate valve/" + std::to_string(i);
+        c[Row::Dimension1] = "Diameter of pipe D in mm: 100.000";
+        c[Row::Option] = " ";
+        c[Row::PressureDrop] = std::to_string(i) + ".000";
         calcs.push_back(c);
     }
     s.table.setCalculations(std::move(calcs));

@@ -23,11 +23,11 @@ CalculationTable tableWith(int n, std::size_t elementChars, const std::string& d
     std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         CalculationColumn& c = columns[static_cast<std::size_t>(i)];
-        c[1] = "water/liq.";
-        c[7] = std::string(elementChars, 'E');
-        c[23] = drop;
-        c[24] = "0.010";
-        c[6] = "spec " + std::to_string(i + 1);
+        c[Row::Medium] = "water/liq.";
+        c[Row::Element] = std::string(elementChars, 'E');
+        c[Row::PressureDrop] = drop;
+        c[Row::PressureDropLarge] = "0.010";
+        c[Row::Specification] = "spec " + std::to_string(i + 1);
     }
     t.setCalculations(std::move(columns));
     t.renumber();

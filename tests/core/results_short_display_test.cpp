@@ -20,9 +20,9 @@ CalculationTable tableOf(const std::vector<std::pair<std::string, std::string>>&
     std::vector<CalculationColumn> columns;
     for (const auto& [element, mbar] : calcs) {
         CalculationColumn c;
-        c[7] = element;
-        c[23] = mbar;
-        c[24] = mbar + "e-3";
+        c[Row::Element] = element;
+        c[Row::PressureDrop] = mbar;
+        c[Row::PressureDropLarge] = mbar + "e-3";
         columns.push_back(c);
     }
     t.setCalculations(std::move(columns));
@@ -48,7 +48,7 @@ TEST(ShortDisplay, NewProjectShowsOnlyTheTotal) {
 
 TEST(ShortDisplay, LinesMirrorNumberElementSpecificationAndBar) {
     CalculationTable t = tableOf({{"Circular bend/1", "5.000"}, {"Gate valve/2", "7.000"}});
-    t.setCell(2, 6, "after pump");
+    t.setCell(2, Row::Specification, "after pump");
     const auto lines = shortDisplayLines(t);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].cells,
@@ -66,8 +66,8 @@ TEST(ShortDisplay, RowUpAndDownMoveTheTablesColumns) {
     EXPECT_EQ(moveLineDown(t, 1), 2);
     EXPECT_EQ(elements(t), (std::vector<std::string>{"1C", "2A", "3B"}));
     // The table keeps its empty trailing column and numbers it next.
-    EXPECT_EQ(t.cell(t.trailingColumn(), 0), "4");
-    EXPECT_TRUE(t.cell(t.trailingColumn(), 7).empty());
+    EXPECT_EQ(t.cell(t.trailingColumn(), Row::Number), "4");
+    EXPECT_TRUE(t.cell(t.trailingColumn(), Row::Element).empty());
     EXPECT_EQ(moveLineUp(t, 0), 0);
     EXPECT_EQ(moveLineDown(t, 9), 9);
 }
@@ -87,10 +87,10 @@ TEST(ShortDisplay, DeleteRemovesTheCalculationAndTheTotalFollows) {
 TEST(ShortDisplay, SpecificationGoesIntoRowSixOfItsColumn) {
     CalculationTable t = tableOf({{"A", "1"}, {"B", "2"}});
     EXPECT_TRUE(setLineSpecification(t, 2, "riser"));
-    EXPECT_EQ(t.cell(2, 6), "riser");
-    EXPECT_TRUE(t.cell(1, 6).empty());
+    EXPECT_EQ(t.cell(2, Row::Specification), "riser");
+    EXPECT_TRUE(t.cell(1, Row::Specification).empty());
     EXPECT_FALSE(setLineSpecification(t, 3, "trailing"));  // not a calculation
-    EXPECT_TRUE(t.cell(3, 6).empty());
+    EXPECT_TRUE(t.cell(3, Row::Specification).empty());
 }
 
 TEST(ShortDisplay, UnitSwitchHeadsThePsiColumn) {

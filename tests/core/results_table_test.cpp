@@ -42,14 +42,14 @@ TEST(CalculationTable, EmptyTableShowsZeroInItsSystem) {
     EXPECT_EQ(t.ColCount(), 2);
     EXPECT_FALSE(t.hasValues());
     EXPECT_EQ(t.totalText(), "0.00 bar");
-    EXPECT_EQ(t.cell(1, 0), "1");
-    EXPECT_EQ(t.cell(0, 2), "Rate of flow in m³/h");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
+    EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in m³/h");
     EXPECT_EQ(t.columnWidths, (std::vector<int>{145, 150}));
     t.writeHeadings(OutputSystem::US, 3);
     EXPECT_EQ(t.totalText(), "0.00 psi");
-    EXPECT_EQ(t.cell(0, 2), "Rate of flow in gal/min:");
-    EXPECT_EQ(t.cell(0, 18), "Absolute roughness in in.");
-    EXPECT_EQ(t.cell(0, 22), "Press.drop branch.pipe lbw./sq.ft.:");
+    EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in gal/min:");
+    EXPECT_EQ(t.cell(0, Row::Roughness), "Absolute roughness in in.");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop2), "Press.drop branch.pipe lbw./sq.ft.:");
     EXPECT_FALSE(t.deleteColumn(1, OutputSystem::US, 3));
 }
 
@@ -66,7 +66,8 @@ class Total : public ::testing::TestWithParam<TotalCase> {};
 TEST_P(Total, SumsRow23AsDisplayed) {
     const TotalCase& c = GetParam();
     std::vector<Cells> cols;
-    for (const std::string& d : c.drops) cols.push_back({{7, "Cock/1"}, {23, d}});
+    for (const std::string& d : c.drops)
+        cols.push_back({{Row::Element, "Cock/1"}, {Row::PressureDrop, d}});
     CalculationTable t = tableOf(cols, c.system, c.decimals);
     t.updateTotal(c.system, c.decimals);
     EXPECT_EQ(t.totalText(), c.expected);
@@ -97,8 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
-    CalculationTable t = tableOf(
-        {{{7, "A/1"}, {23, "1.000"}}, {{7, "B/1"}, {23, "2.000"}}, {{7, "C/1"}, {23, "4.000"}}});
+    CalculationTable t = tableOf({{{Row::Element, "A/1"}, {Row::PressureDrop, "1.000"}},
+                                  {{Row::Element, "B/1"}, {Row::PressureDrop, "2.000"}},
+                                  {{Row::Element, "C/1"}, {Row::PressureDrop, "4.000"}}});
     t.updateTotal(OutputSystem::Metric, 3);
     EXPECT_EQ(t.totalText(), "7.000 mbar or 0.007 bar");
 
@@ -108,18 +110,18 @@ TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
 
     EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
     EXPECT_EQ(t.calculationCount(), 2);
-    EXPECT_EQ(t.cell(1, 7), "B/1");
-    EXPECT_EQ(t.cell(2, 7), "C/1");
-    EXPECT_EQ(t.cell(1, 0), "1");
-    EXPECT_EQ(t.cell(2, 0), "2");
-    EXPECT_EQ(t.cell(3, 0), "3");
+    EXPECT_EQ(t.cell(1, Row::Element), "B/1");
+    EXPECT_EQ(t.cell(2, Row::Element), "C/1");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
+    EXPECT_EQ(t.cell(2, Row::Number), "2");
+    EXPECT_EQ(t.cell(3, Row::Number), "3");
     EXPECT_EQ(t.totalText(), "6.000 mbar or 0.006 bar");
 
     EXPECT_TRUE(t.deleteColumn(2, OutputSystem::Metric, 3));
     EXPECT_TRUE(t.deleteColumn(1, OutputSystem::Metric, 3));
     EXPECT_FALSE(t.hasValues());
     EXPECT_EQ(t.totalText(), "0.000 mbar or 0.000 bar");
-    EXPECT_EQ(t.cell(1, 0), "1");
+    EXPECT_EQ(t.cell(1, Row::Number), "1");
 }
 
 // The total is the sum of the row-23 texts in column order, whatever was done
@@ -128,7 +130,8 @@ TEST(CalculationTable, DeleteRenumbersAndDropsTheTotal) {
 // third place), so the sum must be exactly the one of the texts as they stand.
 double sumOfTexts(const CalculationTable& t) {
     double sum = 0.0;
-    for (int c = 1; c < t.ColCount() - 1; ++c) sum += readNumber(t.cell(c, 23)).value_or(0.0);
+    for (int c = 1; c < t.ColCount() - 1; ++c)
+        sum += readNumber(t.cell(c, Row::PressureDrop)).value_or(0.0);
     return sum;
 }
 
@@ -143,8 +146,8 @@ struct TotalScript {
 };
 
 void appendDrop(CalculationTable& t, const std::string& drop) {
-    t.setCell(t.trailingColumn(), 7, "Cock/1");
-    t.setCell(t.trailingColumn(), 23, drop);
+    t.setCell(t.trailingColumn(), Row::Element, "Cock/1");
+    t.setCell(t.trailingColumn(), Row::PressureDrop, drop);
     t.addTrailingColumn();
 }
 
@@ -183,17 +186,20 @@ std::vector<TotalScript> totalScripts() {
             "CellEdits",
             afterAppends(
                 {{"row 23 of column 2 rewritten",
-                  [](CalculationTable& t) { t.setCell(2, 23, " 1.23E+0004"); }},
-                 {"row 23 of column 3 emptied", [](CalculationTable& t) { t.setCell(3, 23, ""); }},
+                  [](CalculationTable& t) { t.setCell(2, Row::PressureDrop, " 1.23E+0004"); }},
+                 {"row 23 of column 3 emptied",
+                  [](CalculationTable& t) { t.setCell(3, Row::PressureDrop, ""); }},
                  {"row 23 of column 1 no number",
-                  [](CalculationTable& t) { t.setCell(1, 23, "x"); }},
-                 {"row 22 written", [](CalculationTable& t) { t.setCell(1, 22, "7"); }}})},
-        TotalScript{
-            "TrailingColumnIsNoCalculation",
-            afterAppends({{"row 23 of the trailing column",
-                           [](CalculationTable& t) { t.setCell(t.trailingColumn(), 23, "99"); }},
-                          {"then a new trailing column",
-                           [](CalculationTable& t) { t.addTrailingColumn(); }}})},
+                  [](CalculationTable& t) { t.setCell(1, Row::PressureDrop, "x"); }},
+                 {"row 22 written",
+                  [](CalculationTable& t) { t.setCell(1, Row::PressureDrop2, "7"); }}})},
+        TotalScript{"TrailingColumnIsNoCalculation",
+                    afterAppends({{"row 23 of the trailing column",
+                                   [](CalculationTable& t) {
+                                       t.setCell(t.trailingColumn(), Row::PressureDrop, "99");
+                                   }},
+                                  {"then a new trailing column",
+                                   [](CalculationTable& t) { t.addTrailingColumn(); }}})},
         TotalScript{
             "Deleting",
             afterAppends({{"delete column 1",
@@ -206,7 +212,7 @@ std::vector<TotalScript> totalScripts() {
                                   {"move 4 to 1", [](CalculationTable& t) { t.moveColumn(4, 1); }},
                                   {"trailing column with a drop moved to 2",
                                    [](CalculationTable& t) {
-                                       t.setCell(t.trailingColumn(), 23, "5");
+                                       t.setCell(t.trailingColumn(), Row::PressureDrop, "5");
                                        t.moveColumn(t.trailingColumn(), 2);
                                    }},
                                   {"append 3", [](CalculationTable& t) { appendDrop(t, "3"); }}})},
@@ -214,9 +220,9 @@ std::vector<TotalScript> totalScripts() {
                     afterAppends({{"calculations set",
                                    [](CalculationTable& t) {
                                        std::vector<CalculationColumn> calcs(3);
-                                       calcs[0][23] = "1";
-                                       calcs[1][23] = "1E16";
-                                       calcs[2][23] = "-1E16";
+                                       calcs[0][Row::PressureDrop] = "1";
+                                       calcs[1][Row::PressureDrop] = "1E16";
+                                       calcs[2][Row::PressureDrop] = "-1E16";
                                        t.setCalculations(calcs);
                                    }},
                                   {"empty calculations",
@@ -233,7 +239,7 @@ std::vector<TotalScript> totalScripts() {
         TotalScript{"Copied", afterAppends({{"copied and the copy changed",
                                              [](CalculationTable& t) {
                                                  CalculationTable copy = t;
-                                                 copy.setCell(1, 23, "123");
+                                                 copy.setCell(1, Row::PressureDrop, "123");
                                                  t = copy;
                                              }}})},
     };
@@ -250,12 +256,13 @@ struct MoveCase {
 class MoveColumn : public ::testing::TestWithParam<MoveCase> {};
 
 TEST_P(MoveColumn, EmptyColumnGoesBackToTheEnd) {
-    CalculationTable t = tableOf({{{7, "A/1"}}, {{7, "B/1"}}, {{7, "C/1"}}});
+    CalculationTable t =
+        tableOf({{{Row::Element, "A/1"}}, {{Row::Element, "B/1"}}, {{Row::Element, "C/1"}}});
     t.moveColumn(GetParam().from, GetParam().to);
     ASSERT_EQ(t.ColCount(), 5);
     for (int c = 1; c <= 4; ++c) {
-        EXPECT_EQ(t.cell(c, 7), GetParam().order[c - 1]) << "column " << c;
-        EXPECT_EQ(t.cell(c, 0), std::to_string(c));
+        EXPECT_EQ(t.cell(c, Row::Element), GetParam().order[c - 1]) << "column " << c;
+        EXPECT_EQ(t.cell(c, Row::Number), std::to_string(c));
     }
 }
 
@@ -270,80 +277,81 @@ INSTANTIATE_TEST_SUITE_P(Results, MoveColumn,
 // resistance coefficient and a branch as the table writes them (metric, d = 3).
 std::vector<Cells> metricProject() {
     return {
-        {{7, "Circular bend/1"},
-         {2, "10.000"},
-         {3, "1000.000"},
-         {4, "1000.000"},
-         {8, "Diameter of pipe D in mm: 50.000"},
-         {9, "Radius R in mm: 100.000"},
-         {10, "Angle w in degree: 90.000"},
-         {11, " "},
-         {12, "The surface of pipe is:  smooth"},
-         {13, "0.354"},
-         {14, "3.54E+0004"},
-         {17, "turbulent"},
-         {20, "0.226"},
-         {23, "1.230"},
-         {24, "0.001"}},
-        {{7, "Vertical difference/1"},
-         {2, "10.000"},
-         {3, "1000.000"},
-         {4, "1000.000"},
-         {8, "Vertical difference H in m: 10.000"},
-         {23, "981.000"},
-         {24, "0.981"}},
-        {{7, "Other form/1"},
-         {8, "Cross section A in m²: 0.010"},
-         {9, "Wetted circumference in m: 0.400"},
-         {10, "Length of pipe L in m: 1.000"},
-         {18, "0.100"},
-         {19, "0.023"}},
-        {{7, "Resistance coefficient/1"}, {9, "Resistance coefficient: 2.000"}},
-        {{7, "Branch flowing asunder/1"},
-         {11, "Angle w in degree: 45"},
-         {15, "1.415"},
-         {16, "1.77E+0004"},
-         {21, "0.500"},
-         {22, "5.000"}},
+        {{Row::Element, "Circular bend/1"},
+         {Row::RateOfFlow, "10.000"},
+         {Row::Density, "1000.000"},
+         {Row::Viscosity, "1000.000"},
+         {Row::Dimension1, "Diameter of pipe D in mm: 50.000"},
+         {Row::Dimension2, "Radius R in mm: 100.000"},
+         {Row::Dimension3, "Angle w in degree: 90.000"},
+         {Row::Field4, " "},
+         {Row::Option, "The surface of pipe is:  smooth"},
+         {Row::Velocity, "0.354"},
+         {Row::Reynolds, "3.54E+0004"},
+         {Row::Regime, "turbulent"},
+         {Row::Zeta, "0.226"},
+         {Row::PressureDrop, "1.230"},
+         {Row::PressureDropLarge, "0.001"}},
+        {{Row::Element, "Vertical difference/1"},
+         {Row::RateOfFlow, "10.000"},
+         {Row::Density, "1000.000"},
+         {Row::Viscosity, "1000.000"},
+         {Row::Dimension1, "Vertical difference H in m: 10.000"},
+         {Row::PressureDrop, "981.000"},
+         {Row::PressureDropLarge, "0.981"}},
+        {{Row::Element, "Other form/1"},
+         {Row::Dimension1, "Cross section A in m²: 0.010"},
+         {Row::Dimension2, "Wetted circumference in m: 0.400"},
+         {Row::Dimension3, "Length of pipe L in m: 1.000"},
+         {Row::Roughness, "0.100"},
+         {Row::FrictionFactor, "0.023"}},
+        {{Row::Element, "Resistance coefficient/1"},
+         {Row::Dimension2, "Resistance coefficient: 2.000"}},
+        {{Row::Element, "Branch flowing asunder/1"},
+         {Row::Field4, "Angle w in degree: 45"},
+         {Row::Velocity2, "1.415"},
+         {Row::Reynolds2, "1.77E+0004"},
+         {Row::Zeta2, "0.500"},
+         {Row::PressureDrop2, "5.000"}},
     };
 }
 
 TEST(UnitSwitch, MetricToUsRewritesValuesAndUnits) {
     CalculationTable t = tableOf(metricProject());
     t.convertUnits(OutputSystem::US, 3);
-    EXPECT_EQ(t.cell(0, 23), "Pressure drop in lbw./sq.ft.:");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop), "Pressure drop in lbw./sq.ft.:");
     std::vector<Cells> expected = {
-        {{2, "44.029"},
-         {3, "62.428"},
-         {4, "1.000"},
-         {8, "Diameter of pipe D in in.: 1.969"},
-         {9, "Radius R in in.: 3.937"},
-         {10, "Angle w in degree: 90,000"},
-         {11, " "},
-         {12, "The surface of pipe is:  smooth"},
-         {13, "1.161"},
-         {14, "3.54E+0004"},
-         {17, "turbulent"},
-         {20, "0.226"},
-         {23, "2.569"},
-         {24, "0.018"}},
-        {{2, "44.029"},
-         {3, "62.428"},
-         {4, "1.000"},
-         {8, "Vertical difference H in ft.: 32.808"},
-         {23, "2048.861"},
-         {24, "14.228"}},
-        {{8, "Cross section A in sq.yd.: 0.012"},
-         {9, "Wetted circumference in ft.: 1.312"},
-         {10, "Length of pipe L in ft.: 3,281"},
-         {18, "0.004"},
-         {19, "0.023"}},
-        {{9, "Resistance coefficient: 2.000"}},
-        {{11, "Angle w in degree: 45"},
-         {15, "4.642"},
-         {16, "1.77E+0004"},
-         {21, "0.500"},
-         {22, "10.443"}},
+        {{Row::RateOfFlow, "44.029"},
+         {Row::Density, "62.428"},
+         {Row::Viscosity, "1.000"},
+         {Row::Dimension1, "Diameter of pipe D in in.: 1.969"},
+         {Row::Dimension2, "Radius R in in.: 3.937"},
+         {Row::Dimension3, "Angle w in degree: 90,000"},
+         {Row::Field4, " "},
+         {Row::Option, "The surface of pipe is:  smooth"},
+         {Row::Velocity, "1.161"},
+         {Row::Reynolds, "3.54E+0004"},
+         {Row::Regime, "turbulent"},
+         {Row::Zeta, "0.226"},
+         {Row::PressureDrop, "2.569"},
+         {Row::PressureDropLarge, "0.018"}},
+        {{Row::RateOfFlow, "44.029"},
+         {Row::Density, "62.428"},
+         {Row::Viscosity, "1.000"},
+         {Row::Dimension1, "Vertical difference H in ft.: 32.808"},
+         {Row::PressureDrop, "2048.861"},
+         {Row::PressureDropLarge, "14.228"}},
+        {{Row::Dimension1, "Cross section A in sq.yd.: 0.012"},
+         {Row::Dimension2, "Wetted circumference in ft.: 1.312"},
+         {Row::Dimension3, "Length of pipe L in ft.: 3,281"},
+         {Row::Roughness, "0.004"},
+         {Row::FrictionFactor, "0.023"}},
+        {{Row::Dimension2, "Resistance coefficient: 2.000"}},
+        {{Row::Field4, "Angle w in degree: 45"},
+         {Row::Velocity2, "4.642"},
+         {Row::Reynolds2, "1.77E+0004"},
+         {Row::Zeta2, "0.500"},
+         {Row::PressureDrop2, "10.443"}},
     };
     for (int c = 1; c <= 5; ++c) {
         for (int row = 1; row < kTableRows; ++row) {
@@ -360,7 +368,7 @@ TEST(UnitSwitch, MetricToUsToMetricReturnsUpToRounding) {
     CalculationTable t = tableOf(metricProject());
     t.convertUnits(OutputSystem::US, 3);
     t.convertUnits(OutputSystem::Metric, 3);
-    EXPECT_EQ(t.cell(0, 23), "Pressure drop in mbar:");
+    EXPECT_EQ(t.cell(0, Row::PressureDrop), "Pressure drop in mbar:");
     const std::map<std::pair<int, int>, std::string> expected = {
         {{1, 2}, "10.000"},
         {{1, 3}, "1000.001"},
@@ -413,12 +421,13 @@ TEST_P(SwitchAgreesWithUsCalculation, ForEveryTextOfZeroToThreeDecimals) {
             ShownValues shown;
             if (c.value) {
                 shown.*c.value = metric;
-                columns.push_back({{7, "circular/1"}, {c.row, text}});
+                columns.push_back({{Row::Element, "circular/1"}, {c.row, text}});
                 expected.push_back(
                     formatFixed(toUsShownValues(shown, describeColumn(form)).*c.value, d));
             } else {
                 shown.dims[0] = metric;
-                columns.push_back({{7, "circular/1"}, {8, "Diameter of pipe D in mm: " + text}});
+                columns.push_back({{Row::Element, "circular/1"},
+                                   {Row::Dimension1, "Diameter of pipe D in mm: " + text}});
                 expected.push_back(
                     "Diameter of pipe D in in.: " +
                     formatFixed(toUsShownValues(shown, describeColumn(form)).dims[0], d));
@@ -436,21 +445,26 @@ TEST_P(SwitchAgreesWithUsCalculation, ForEveryTextOfZeroToThreeDecimals) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Results, SwitchAgreesWithUsCalculation,
-                         ::testing::Values(SwitchCase{"RateOfFlow", 2, &ShownValues::rateOfFlow},
-                                           SwitchCase{"Density", 3, &ShownValues::density},
-                                           SwitchCase{"Viscosity", 4, &ShownValues::viscosity},
-                                           SwitchCase{"Velocity", 13, &ShownValues::velocity},
-                                           SwitchCase{"Velocity2", 15, &ShownValues::velocity2},
-                                           SwitchCase{"Roughness", 18, &ShownValues::roughness},
-                                           SwitchCase{"Diameter", 8, nullptr}),
-                         [](const auto& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Results, SwitchAgreesWithUsCalculation,
+    ::testing::Values(SwitchCase{"RateOfFlow", Row::RateOfFlow, &ShownValues::rateOfFlow},
+                      SwitchCase{"Density", Row::Density, &ShownValues::density},
+                      SwitchCase{"Viscosity", Row::Viscosity, &ShownValues::viscosity},
+                      SwitchCase{"Velocity", Row::Velocity, &ShownValues::velocity},
+                      SwitchCase{"Velocity2", Row::Velocity2, &ShownValues::velocity2},
+                      SwitchCase{"Roughness", Row::Roughness, &ShownValues::roughness},
+                      SwitchCase{"Diameter", Row::Dimension1, nullptr}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 // A value that has no finite counterpart in the other units leaves the whole
 // table as it was.
 TEST(UnitSwitch, ValueTooLargeForTheNewUnitsChangesNothing) {
-    CalculationTable t = tableOf({{{7, "Vertical difference/1"}, {2, "1e308"}, {23, "5.000"}},
-                                  {{7, "circular/1"}, {2, "10.000"}, {23, "2.000"}}});
+    CalculationTable t = tableOf({{{Row::Element, "Vertical difference/1"},
+                                   {Row::RateOfFlow, "1e308"},
+                                   {Row::PressureDrop, "5.000"}},
+                                  {{Row::Element, "circular/1"},
+                                   {Row::RateOfFlow, "10.000"},
+                                   {Row::PressureDrop, "2.000"}}});
     t.updateTotal(OutputSystem::Metric, 3);
     const CalculationTable before = t;
     EXPECT_FALSE(t.convertUnits(OutputSystem::US, 3));
@@ -462,27 +476,29 @@ TEST(UnitSwitch, ValueTooLargeForTheNewUnitsChangesNothing) {
 // The switch writes each row as a calculation would: velocities in 10
 // characters, the drops in 11, metric drops above 9999 in the exponent form.
 TEST(UnitSwitch, WritesEachRowWithTheWidthOfACalculation) {
-    CalculationTable t = tableOf({{{7, "Vertical difference/1"},
-                                   {13, "123456789.123"},
-                                   {22, "97914.000"},
-                                   {23, "97902414.000"},
-                                   {24, "97902.414"}}});
+    CalculationTable t = tableOf({{{Row::Element, "Vertical difference/1"},
+                                   {Row::Velocity, "123456789.123"},
+                                   {Row::PressureDrop2, "97914.000"},
+                                   {Row::PressureDrop, "97902414.000"},
+                                   {Row::PressureDropLarge, "97902.414"}}});
     ASSERT_TRUE(t.convertUnits(OutputSystem::US, 3));
-    for (int row : {13, 22, 23, 24}) {
-        const std::size_t width = row == 13 ? 10 : 11;
+    for (int row : {Row::Velocity, Row::PressureDrop2, Row::PressureDrop, Row::PressureDropLarge}) {
+        const std::size_t width = row == Row::Velocity ? 10 : 11;
         EXPECT_LE(t.cell(1, row).size(), width) << "row " << row << ": " << t.cell(1, row);
     }
-    EXPECT_EQ(t.cell(1, 23), "204473415.8");
-    EXPECT_EQ(t.cell(1, 24), "1419954.277");
+    EXPECT_EQ(t.cell(1, Row::PressureDrop), "204473415.8");
+    EXPECT_EQ(t.cell(1, Row::PressureDropLarge), "1419954.277");
     ASSERT_TRUE(t.convertUnits(OutputSystem::Metric, 3));
-    EXPECT_EQ(t.cell(1, 23), " 9.79E+0007");
-    EXPECT_EQ(t.cell(1, 24), " 9.79E+0004");
+    EXPECT_EQ(t.cell(1, Row::PressureDrop), " 9.79E+0007");
+    EXPECT_EQ(t.cell(1, Row::PressureDropLarge), " 9.79E+0004");
 }
 
 TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
-    CalculationTable t =
-        tableOf({{{7, "Cock/1"}, {6, "pump outlet"}, {23, "1.230"}, {24, "0.001"}}});
-    t.setCell(2, 6, "typed for the next one");  // the trailing column is left out
+    CalculationTable t = tableOf({{{Row::Element, "Cock/1"},
+                                   {Row::Specification, "pump outlet"},
+                                   {Row::PressureDrop, "1.230"},
+                                   {Row::PressureDropLarge, "0.001"}}});
+    t.setCell(2, Row::Specification, "typed for the next one");  // the trailing column is left out
     std::string text = t.clipboardText();
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -494,11 +510,11 @@ TEST(Clipboard, OneCalculationIsTwentyFiveLinesAndTheTotal) {
     for (int r = 0; r < kTableRows; ++r) {
         EXPECT_EQ(std::count(lines[r].begin(), lines[r].end(), '\t'), 1) << "line " << r;
     }
-    EXPECT_EQ(lines[0], "Calculating number:\t1");
+    EXPECT_EQ(lines[Row::Number], "Calculating number:\t1");
     EXPECT_EQ(lines[5], "\t");
-    EXPECT_EQ(lines[6], "Specification (user):\tpump outlet");
-    EXPECT_EQ(lines[23], "Pressure drop in mbar:\t1.230");
-    EXPECT_EQ(lines[25], "Total pressure drop:1.230 mbar or 0.001 bar");
+    EXPECT_EQ(lines[Row::Specification], "Specification (user):\tpump outlet");
+    EXPECT_EQ(lines[Row::PressureDrop], "Pressure drop in mbar:\t1.230");
+    EXPECT_EQ(lines[kTableRows], "Total pressure drop:1.230 mbar or 0.001 bar");
 }
 
 struct ZoomCase {
@@ -512,7 +528,7 @@ class Zoom : public ::testing::TestWithParam<ZoomCase> {};
 
 TEST_P(Zoom, RoundsHalfToEven) {
     const ZoomCase& c = GetParam();
-    CalculationTable t = tableOf({{{7, "Cock/1"}}});
+    CalculationTable t = tableOf({{{Row::Element, "Cock/1"}}});
     t.font.height = c.height;
     t.defaultRowHeight = c.rowHeight;
     t.defaultColumnWidth = c.width;
@@ -535,7 +551,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(CalculationTable, WidthsAndFont) {
-    CalculationTable t = tableOf({{{7, "Cock/1"}}, {{7, "Cock/2"}}});
+    CalculationTable t = tableOf({{{Row::Element, "Cock/1"}}, {{Row::Element, "Cock/2"}}});
     t.setDefaultColumnWidth(99);
     EXPECT_EQ(t.columnWidths, std::vector<int>(4, 99));
     TableFont f;

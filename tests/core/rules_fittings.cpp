@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "rules_harness.h"
+#include "support/engine_harness.h"
 
-namespace tolvane::testing {
+namespace tolvane::enginetest {
 namespace {
 
 // ---- branch flowing asunder and together ----
@@ -27,7 +27,7 @@ class RuleBranching : public ::testing::TestWithParam<BranchCase> {};
 TEST_P(RuleBranching, gives_both_coefficients_and_the_second_drop_in_mbar) {
     const BranchCase& b = GetParam();
     RuleSetup s;
-    s.element = makeElement(5, b.variant, b.d1, b.d2, b.radius, b.angle);
+    s.element = element(5, b.variant, b.d1, b.d2, b.radius, b.angle);
     s.medium.density = 1000;
     s.medium.rateOfFlow = 40;
     s.medium.branchRateOfFlow = 40 * b.q;
@@ -67,7 +67,7 @@ TEST(RuleBranchingLimit, refuses_a_branch_turned_fully_back_instead_of_an_infini
     RuleSetup s;
     for (double q2 : {5.0, 1e-9}) {
         s.medium.branchRateOfFlow = q2;
-        s.element = makeElement(5, 5, 100, 50, 0, 180);
+        s.element = element(5, 5, 100, 50, 0, 180);
         const RuleRun back = runRule(s);
         EXPECT_TRUE(back.result.calcError) << "Q2 = " << q2;
         ASSERT_EQ(back.messages.size(), 1u);
@@ -83,7 +83,7 @@ TEST(RuleBranchingLimit, refuses_a_branch_turned_fully_back_instead_of_an_infini
 
 TEST(RuleBranchingLimit, refuses_silently_in_silent_mode) {
     RuleSetup s;
-    s.element = makeElement(5, 5, 100, 50, 0, 180);
+    s.element = element(5, 5, 100, 50, 0, 180);
     s.medium.branchRateOfFlow = 5;
     s.silent = true;
     const RuleRun run = runRule(s);
@@ -105,7 +105,7 @@ TEST(RuleVerticalDifference, weighs_the_column_whatever_the_flow) {
     };
     for (const Case& k : cases) {
         RuleSetup s;
-        s.element = makeElement(10, 1, k.height);
+        s.element = element(10, 1, k.height);
         s.medium.density = k.density;
         s.state.velocity = k.velocity;
         s.state.reynolds = 0;
@@ -118,4 +118,4 @@ TEST(RuleVerticalDifference, weighs_the_column_whatever_the_flow) {
 }
 
 }  // namespace
-}  // namespace tolvane::testing
+}  // namespace tolvane::enginetest

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "rules_harness.h"
+#include "support/engine_harness.h"
 
-namespace tolvane::testing {
+namespace tolvane::enginetest {
 namespace {
 
 const std::string kDinText = "An exact calculation is only possible in the range 5000=< Re =<10^7!";
@@ -42,14 +42,14 @@ TEST_P(RuleOrifice, matches_the_correlation_worked_by_hand) {
 
 const std::vector<OrificeCase> kOrifices = {
     // Stolz discharge coefficient, m = 0.25 at Re = 10^6: Cd = 0.602972.
-    {"din_m_0_25_re_1e6", makeElement(9, 1, 100, 50), 1e6, 2e6, 30.2559197, 1e-6},
-    {"din_m_0_5_re_5000", makeElement(9, 1, 100, 100 * std::sqrt(0.5)), 5000, 0, 3.2129451, 1e-6},
-    {"din_m_0_05_re_1e7", makeElement(9, 1, 100, 100 * std::sqrt(0.05)), 1e7, 0, 1053.62892, 1e-4},
-    {"din_m_0_64_re_3e4", makeElement(9, 1, 100, 80), 3e4, 0, 1.4753012, 1e-6},
+    {"din_m_0_25_re_1e6", element(9, 1, 100, 50), 1e6, 2e6, 30.2559197, 1e-6},
+    {"din_m_0_5_re_5000", element(9, 1, 100, 100 * std::sqrt(0.5)), 5000, 0, 3.2129451, 1e-6},
+    {"din_m_0_05_re_1e7", element(9, 1, 100, 100 * std::sqrt(0.05)), 1e7, 0, 1053.62892, 1e-4},
+    {"din_m_0_64_re_3e4", element(9, 1, 100, 80), 3e4, 0, 1.4753012, 1e-6},
     // (0.707 * 0.75^0.375 + 0.75)² / 0.0625
-    {"sharp_m_0_25", makeElement(9, 2, 100, 50), 2e5, 4e5, 30.6782335, 1e-6},
+    {"sharp_m_0_25", element(9, 2, 100, 50), 2e5, 4e5, 30.6782335, 1e-6},
     // L/D2 = 0.2: tau = 0.7071 (1 - tanh(-1.0346)), bore friction 0.22/10.
-    {"thick_short_bore", makeElement(9, 3, 100, 50, 10), 5e4, 1e5, 28.1195603, 1e-6},
+    {"thick_short_bore", element(9, 3, 100, 50, 10), 5e4, 1e5, 28.1195603, 1e-6},
 };
 
 INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrifice, ::testing::ValuesIn(kOrifices), caseName);
@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Orifices, RuleOrifice, ::testing::ValuesIn(kOrifices), 
 // which gives the bore's friction factor back.
 double boreFrictionFactor(double reynolds2, double relativeLength) {
     RuleSetup s;
-    s.element = makeElement(9, 3, 100, 50, 50 * relativeLength);
+    s.element = element(9, 3, 100, 50, 50 * relativeLength);
     s.state.reynolds2 = reynolds2;
     s.silent = true;
     const RuleRun run = runRule(s);
@@ -83,7 +83,7 @@ TEST(RuleThickOrifice, bore_friction_is_laminar_up_to_2300_and_turbulent_above) 
 TEST(RuleThickOrifice, stays_finite_for_very_long_bores) {
     for (double relativeLength : {157.0, 160.0, 400.0, 1000.0, 1e6}) {
         RuleSetup s;
-        s.element = makeElement(9, 3, 100, 50, 50 * relativeLength);
+        s.element = element(9, 3, 100, 50, 50 * relativeLength);
         s.state.reynolds2 = 1e5;
         s.silent = true;
         const RuleRun run = runRule(s);
@@ -98,7 +98,7 @@ TEST(RuleThickOrifice, stays_finite_for_very_long_bores) {
 TEST(RuleThickOrifice, contraction_factor_is_half_root_two_at_the_turning_length) {
     // At L/D2 = 0.657, tanh(0) = 0 and tau = 0.7071.
     RuleSetup s;
-    s.element = makeElement(9, 3, 100, 50, 50 * 0.657);
+    s.element = element(9, 3, 100, 50, 50 * 0.657);
     s.state.reynolds2 = 1e5;
     s.silent = true;
     const RuleRun run = runRule(s);
@@ -122,7 +122,7 @@ class RuleOrificeRangeBox : public ::testing::TestWithParam<BoxCase> {};
 TEST_P(RuleOrificeRangeBox, informs_once_outside_the_range_and_still_calculates) {
     const BoxCase& b = GetParam();
     RuleSetup s;
-    s.element = makeElement(9, b.variant, 100, 50, 10);
+    s.element = element(9, b.variant, 100, 50, 10);
     s.state.reynolds = b.reynolds;
     s.state.reynolds2 = b.reynolds2;
     const RuleRun run = runRule(s);
@@ -140,7 +140,7 @@ TEST_P(RuleOrificeRangeBox, informs_once_outside_the_range_and_still_calculates)
 TEST_P(RuleOrificeRangeBox, shows_nothing_in_silent_mode) {
     const BoxCase& b = GetParam();
     RuleSetup s;
-    s.element = makeElement(9, b.variant, 100, 50, 10);
+    s.element = element(9, b.variant, 100, 50, 10);
     s.state.reynolds = b.reynolds;
     s.state.reynolds2 = b.reynolds2;
     s.state.zeta = 1.0;  // the coefficient the plant curve loads for a Venturi tube
@@ -202,19 +202,19 @@ TEST_P(RuleSilentMode, keeps_the_loaded_coefficient_only_where_it_came_from_an_o
 }
 
 const std::vector<SilentCase> kSilent = {
-    {"lyra_bend", makeElement(6, 2, 100, 0, 0, 0, 1), true, 1.4},
-    {"globe_valve", makeElement(7, 1, 100, 0, 0, 0, 0), true, 6.5},
-    {"venturi", makeElement(9, 5, 100, 100 * std::sqrt(0.6), 0, 0, 1), true, 0.2},
-    {"compensator", makeElement(6, 1, 100, 4), false, 0.8},
-    {"globe_valve_y_pattern", makeElement(7, 2), false, 2.0},
-    {"cock", makeElement(7, 5, 100, 50), false, 95.3},
-    {"check_valve_swing", makeElement(8, 3, 200), false, 1.0},
-    {"nozzle", makeElement(9, 4, 100, 100 * std::sqrt(0.7)), false, 0.2},
-    {"tee", makeElement(5, 1), false, 1.3},
-    {"known_coefficient", makeElement(10, 2, 100, 1.5), false, 1.5},
+    {"lyra_bend", element(6, 2, 100, 0, 0, 0, 1), true, 1.4},
+    {"globe_valve", element(7, 1, 100, 0, 0, 0, 0), true, 6.5},
+    {"venturi", element(9, 5, 100, 100 * std::sqrt(0.6), 0, 0, 1), true, 0.2},
+    {"compensator", element(6, 1, 100, 4), false, 0.8},
+    {"globe_valve_y_pattern", element(7, 2, 100), false, 2.0},
+    {"cock", element(7, 5, 100, 50), false, 95.3},
+    {"check_valve_swing", element(8, 3, 200), false, 1.0},
+    {"nozzle", element(9, 4, 100, 100 * std::sqrt(0.7)), false, 0.2},
+    {"tee", element(5, 1, 100), false, 1.3},
+    {"known_coefficient", element(10, 2, 100, 1.5), false, 1.5},
 };
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RuleSilentMode, ::testing::ValuesIn(kSilent), caseName);
 
 }  // namespace
-}  // namespace tolvane::testing
+}  // namespace tolvane::enginetest

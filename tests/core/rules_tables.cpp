@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "rules_harness.h"
+#include "support/engine_harness.h"
 
-namespace tolvane::testing {
+namespace tolvane::enginetest {
 namespace {
 
 // How the table's argument is put into the element fields.
@@ -29,14 +29,12 @@ struct TableCase {
 
 PipeElement elementAt(const TableCase& t, double x) {
     switch (t.argument) {
-        case Argument::Va2:
-            return makeElement(t.kind.group, t.kind.variant, 100, x, 0, 0, t.option);
+        case Argument::Va2: return element(t.kind.group, t.kind.variant, 100, x, 0, 0, t.option);
         case Argument::RatioVa2Va1:
-            return makeElement(t.kind.group, t.kind.variant, 100, 100 * x, 0, 0, t.option);
+            return element(t.kind.group, t.kind.variant, 100, 100 * x, 0, 0, t.option);
         case Argument::AreaRatio:
-            return makeElement(t.kind.group, t.kind.variant, 100, 100 * std::sqrt(x), 0, 0,
-                               t.option);
-        case Argument::Va1: return makeElement(t.kind.group, t.kind.variant, x, 0, 0, 0, t.option);
+            return element(t.kind.group, t.kind.variant, 100, 100 * std::sqrt(x), 0, 0, t.option);
+        case Argument::Va1: return element(t.kind.group, t.kind.variant, x, 0, 0, 0, t.option);
     }
     return {};
 }
@@ -173,4 +171,4 @@ const std::vector<EndCase> kEnds = {
 INSTANTIATE_TEST_SUITE_P(Ends, RuleTableEnd, ::testing::ValuesIn(kEnds), caseName);
 
 }  // namespace
-}  // namespace tolvane::testing
+}  // namespace tolvane::enginetest

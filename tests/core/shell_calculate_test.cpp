@@ -171,7 +171,7 @@ TEST(Calculate, MassFlowIsConvertedWithTheConvertedDensity) {
         s.form.medium.density = "998.2";
     });
     const auto volume = calculated([](Session& s) { s.form.medium.flow = "1"; });
-    EXPECT_EQ(mass[2], "1.000");
+    EXPECT_EQ(mass[Row::RateOfFlow], "1.000");
     EXPECT_EQ(mass, volume);
 
     // 100 kg/h with 1 kg/l: 0.1 m³/h.
@@ -182,8 +182,8 @@ TEST(Calculate, MassFlowIsConvertedWithTheConvertedDensity) {
         s.form.medium.densityUnit.index = 1;  // kg/l
         s.form.medium.viscosity = "1000";
     });
-    EXPECT_EQ(perLitre[2], "0.100");
-    EXPECT_EQ(perLitre[3], "1000.000");
+    EXPECT_EQ(perLitre[Row::RateOfFlow], "0.100");
+    EXPECT_EQ(perLitre[Row::Density], "1000.000");
 }
 
 TEST(Calculate, KinematicViscosityIsMultipliedByTheDensity) {
@@ -197,7 +197,7 @@ TEST(Calculate, KinematicViscosityIsMultipliedByTheDensity) {
         s.form.medium.density = "1000";
         s.form.medium.viscosity = "1000";
     });
-    EXPECT_EQ(kinematic[4], "1000.000");
+    EXPECT_EQ(kinematic[Row::Viscosity], "1000.000");
     EXPECT_EQ(kinematic, absolute);
 }
 
@@ -238,13 +238,13 @@ TEST(Calculate, ChecksTheElementInMillimetresWhateverItsUnit) {
 
 TEST(Calculate, BlankQuantityIsAcceptedWithNoPressureDrop) {
     const auto column = calculated([](Session& s) { s.form.element.quantity = ""; });
-    EXPECT_EQ(column[7], "circular/");
-    EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
+    EXPECT_EQ(column[Row::Element], "circular/");
+    EXPECT_EQ(readNumber(column[Row::PressureDrop]).value_or(-1), 0.0);
 }
 
 TEST(Calculate, ZeroQuantityIsAcceptedWithNoPressureDrop) {
     const auto column = calculated([](Session& s) { s.form.element.quantity = "0"; });
-    EXPECT_EQ(readNumber(column[23]).value_or(-1), 0.0);
+    EXPECT_EQ(readNumber(column[Row::PressureDrop]).value_or(-1), 0.0);
 }
 
 // The quantity is checked after the element and before the medium: with
@@ -269,12 +269,13 @@ TEST(Calculate, TwoCalculationsAddTwoNumberedColumns) {
     EXPECT_TRUE(Calculate(session, sink, answer(0.1)).added);
     EXPECT_TRUE(Calculate(session, sink, answer(0.1)).added);
     ASSERT_EQ(session.table.ColCount(), 4);
-    EXPECT_EQ(session.table.cell(1, 0), "1");
-    EXPECT_EQ(session.table.cell(2, 0), "2");
+    EXPECT_EQ(session.table.cell(1, Row::Number), "1");
+    EXPECT_EQ(session.table.cell(2, Row::Number), "2");
     for (int r = 1; r < kTableRows; ++r)
         EXPECT_EQ(session.table.cell(1, r), session.table.cell(2, r)) << r;
     EXPECT_FALSE(session.projectSaved);
-    EXPECT_NEAR(session.table.total(), 2 * readNumber(session.table.cell(1, 23)).value(), 1e-9);
+    EXPECT_NEAR(session.table.total(),
+                2 * readNumber(session.table.cell(1, Row::PressureDrop)).value(), 1e-9);
 }
 
 TEST(Calculate, CancelledRoughnessQueryAddsNothing) {
@@ -295,7 +296,7 @@ TEST(Calculate, ConfirmedRoughnessStaysForTheRun) {
     RecordingMessageSink sink;
     ASSERT_TRUE(Calculate(session, sink, answer(0.25)).added);
     EXPECT_EQ(session.roughness, 0.25);
-    EXPECT_EQ(session.table.cell(1, 18), "0.250");
+    EXPECT_EQ(session.table.cell(1, Row::Roughness), "0.250");
 }
 
 struct BranchCase {
@@ -367,7 +368,7 @@ TEST(Calculate, GasDataAreConvertedBeforeTheEngine) {
         s.form.gas.inletTemperature = "20";
         s.form.gas.outletTemperature = "10";
     });
-    EXPECT_EQ(kelvin[1], "water/gas.");
+    EXPECT_EQ(kelvin[Row::Medium], "water/gas.");
     EXPECT_EQ(kelvin, celsius);
 }
 

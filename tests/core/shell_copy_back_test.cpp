@@ -157,7 +157,7 @@ TEST(CopyBack, RectangularBendSurfaceComesBackFromItsOwnCaption) {
         session.form.extra.surface = surface;
         RecordingMessageSink sink;
         ASSERT_TRUE(Calculate(session, sink, {}).added);
-        EXPECT_EQ(session.table.cell(1, 12),
+        EXPECT_EQ(session.table.cell(1, Row::Option),
                   std::string("The Surface of Pipe is: ") + (surface ? "rough" : "smooth"));
         session.form.extra.surface = 1 - surface;
         ASSERT_TRUE(CopyToEditWindows(session.form, session.table, 1, OutputSystem::Metric, 3));
@@ -193,7 +193,7 @@ TEST(CopyBack, LeavesTheBranchFlowWhenTheVelocitiesGiveNoRatio) {
     RecordingMessageSink sink;
     ASSERT_TRUE(Calculate(session, sink, {}).added);
     CalculationTable table = session.table;
-    table.setCell(1, 15, "");  // no second velocity
+    table.setCell(1, Row::Velocity2, "");  // no second velocity
     session.form.extra.branchFlow = "7";
     ASSERT_TRUE(CopyToEditWindows(session.form, table, 1, OutputSystem::Metric, 3));
     EXPECT_EQ(session.form.extra.branchFlow, "7");
@@ -204,7 +204,7 @@ TEST(CopyBack, DoesNothingForColumnsWithoutACalculation) {
     RecordingMessageSink sink;
     ASSERT_TRUE(Calculate(session, sink, [] { return std::optional<double>(0.1); }).added);
     CalculationTable table = session.table;
-    table.setCell(1, 7, "Orifice/1");  // a name from an older program version
+    table.setCell(1, Row::Element, "Orifice/1");  // a name from an older program version
     chooseElementKind(session.form, {3, 3});
     const FormState before = session.form;
     for (int col : {-1, 0, 2, 3, 17})
@@ -216,15 +216,16 @@ TEST(CopyBack, DoesNothingForColumnsWithoutACalculation) {
 TEST(CopyBack, ReadsRowsAsTheyStand) {
     CalculationTable table;
     CalculationColumn c{};
-    c[1] = "oil/heavy/liq.";
-    c[2] = "12.5";
-    c[3] = "870.000";
-    c[4] = "20000";
-    c[7] = "Circular ring/2";
-    c[8] = "Diameter of pipe D in in.: 4.000";
-    c[9] = "Internal diameter of pipe Di in mm: 50.000";
-    c[10] = "Lenght of pipe L in ft.: 3,281";  // row 10 after a unit switch has a decimal comma
-    c[11] = " ";
+    c[Row::Medium] = "oil/heavy/liq.";
+    c[Row::RateOfFlow] = "12.5";
+    c[Row::Density] = "870.000";
+    c[Row::Viscosity] = "20000";
+    c[Row::Element] = "Circular ring/2";
+    c[Row::Dimension1] = "Diameter of pipe D in in.: 4.000";
+    c[Row::Dimension2] = "Internal diameter of pipe Di in mm: 50.000";
+    c[Row::Dimension3] =
+        "Lenght of pipe L in ft.: 3,281";  // row 10 after a unit switch has a decimal comma
+    c[Row::Field4] = " ";
     table.setCalculations({c});
     FormState form;
     ASSERT_TRUE(CopyToEditWindows(form, table, 1, OutputSystem::Metric, 3));

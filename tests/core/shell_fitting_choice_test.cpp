@@ -21,8 +21,8 @@ TEST(ChosenFitting, BecomesTheResistanceCoefficientElementAndItsCalculation) {
         RecordingMessageSink sink;
         ASSERT_TRUE(Calculate(session, sink, noRoughness).added);
         const CalculationColumn& column = session.table.column(1);
-        EXPECT_EQ(column[6], withSpecification ? kGateValve.specification : "");
-        EXPECT_EQ(column[20], "0.250");
+        EXPECT_EQ(column[Row::Specification], withSpecification ? kGateValve.specification : "");
+        EXPECT_EQ(column[Row::Zeta], "0.250");
     }
 }
 

@@ -1,5 +1,8 @@
-// Runs one element through the engine as the Calculate command does (flow
-// state, then loss) and records the boxes and roughness queries.
+// The engine harness of the tests and the benchmark: builds elements, runs
+// one element through the engine as the Calculate command does (flow state,
+// then loss) or one resistance rule on a prepared flow state, and records the
+// boxes and roughness queries. It also holds an independent Colebrook solver
+// and one element of every kind.
 #pragma once
 
 #include <cmath>
@@ -9,6 +12,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/rules.h"
 
 namespace tolvane::enginetest {
 
@@ -186,5 +190,42 @@ inline std::vector<PipeElement> everyKind() {
 inline std::string kindLabel(ElementKind k) {
     return std::to_string(k.group) + "_" + std::to_string(k.variant);
 }
+
+// ---- one resistance rule on a prepared flow state ----
+
+// By default the medium has rho = 2e5 kg/m³ and the velocity is 1 m/s, so
+// that the pressure drop in bar equals the resistance coefficient.
+struct RuleRun {
+    ElementResult result;
+    std::vector<Message> messages;
+};
+
+struct RuleSetup {
+    PipeElement element;
+    FlowMedium medium{.rateOfFlow = 10, .density = 2e5, .viscosity = 1000};
+    ElementResult state{.velocity = 1.0, .reynolds = 1e5, .reynolds2 = 2e5};
+    bool silent = false;
+};
+
+inline RuleRun runRule(const RuleSetup& s) {
+    RecordingMessageSink sink;
+    EngineEnv env;
+    env.messages = &sink;
+    env.silent = s.silent;
+    RuleRun run{s.state, {}};
+    rules::LossContext c{s.element, s.medium, env, run.result};
+    rules::runGroupRule(c);
+    run.messages = sink.messages;
+    return run;
+}
+
+// Names parameterised cases after the `name` member of their parameter.
+struct CaseName {
+    template <class Info>
+    std::string operator()(const Info& i) const {
+        return i.param.name;
+    }
+};
+inline constexpr CaseName caseName{};
 
 }  // namespace tolvane::enginetest
