@@ -91,8 +91,8 @@ constexpr DimensionUnit kDimensionUnits[] = {
 // without " in " (the known resistance coefficient) is left as it is. The
 // third dimension is written with a decimal comma. Nothing when the
 // converted value would not be a number.
-std::optional<std::string> switchDimensionRow(const std::string& text, int row,
-                                              Direction direction, int decimals) {
+std::optional<std::string> switchDimensionRow(const std::string& text, int row, Direction direction,
+                                              int decimals) {
     if (text.empty()) return text;
     std::size_t in = text.find(" in ");
     std::size_t colon = text.find(": ");
@@ -119,8 +119,8 @@ std::optional<std::string> switchDimensionRow(const std::string& text, int row,
 }
 
 constexpr int kSwitchedRows[] = {
-    Row::RateOfFlow, Row::Density,   Row::Viscosity,     Row::Dimension1,
-    Row::Dimension2, Row::Dimension3, Row::Velocity,     Row::Velocity2,
+    Row::RateOfFlow, Row::Density,       Row::Viscosity,    Row::Dimension1,
+    Row::Dimension2, Row::Dimension3,    Row::Velocity,     Row::Velocity2,
     Row::Roughness,  Row::PressureDrop2, Row::PressureDrop, Row::PressureDropLarge,
 };
 
@@ -148,7 +148,7 @@ bool switchColumn(CalculationColumn& column, const SwitchSource& source, OutputS
         for (int r : kSwitchedRows) column[r] = from[r];
         return true;
     }
-    const Direction direction = source.system == target ? Direction::Same
+    const Direction direction = source.system == target      ? Direction::Same
                                 : target == OutputSystem::US ? Direction::ToUs
                                                              : Direction::ToMetric;
     for (const RowConversion& r : kRows) {

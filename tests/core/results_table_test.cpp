@@ -456,8 +456,9 @@ TEST(UnitSwitch, WritesEachRowWithTheWidthOfACalculation) {
     EXPECT_EQ(t.cell(1, 23), "204473415.8");
     EXPECT_EQ(t.cell(1, 24), "1419954.277");
     // Metric drops above 9999 take the exponent form.
-    CalculationTable us = tableOf(
-        {{{7, "Vertical difference/1"}, {23, "204473415.8"}, {24, "1419954.277"}}}, OutputSystem::US);
+    CalculationTable us =
+        tableOf({{{7, "Vertical difference/1"}, {23, "204473415.8"}, {24, "1419954.277"}}},
+                OutputSystem::US);
     ASSERT_TRUE(us.convertUnits(OutputSystem::Metric, 3));
     EXPECT_EQ(us.cell(1, 23), " 9.79E+0007");
     EXPECT_EQ(us.cell(1, 24), " 9.79E+0004");

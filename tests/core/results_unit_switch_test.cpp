@@ -54,7 +54,8 @@ const UnitRow kUnitRows[] = {
     {"length", Row::Dimension2,
      [](int d) { return "Length of pipe L in m: " + formatFixed(25.3, d); },
      [](int d) { return "Length of pipe L in ft.: " + formatFixed(83.005, d); }},
-    {"bend radius", Row::Dimension2, [](int d) { return "Radius R in mm: " + formatFixed(150.0, d); },
+    {"bend radius", Row::Dimension2,
+     [](int d) { return "Radius R in mm: " + formatFixed(150.0, d); },
      [](int d) { return "Radius R in in.: " + formatFixed(5.906, d); }},
     {"ridges", Row::Dimension2,
      [](int d) { return "Quantity of ridges in pieces: " + formatFixed(3.0, d); },
@@ -145,11 +146,10 @@ std::vector<TripCase> tripCases() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Results, RoundTrip, ::testing::ValuesIn(tripCases()),
-                         [](const auto& p) {
-                             return std::string(p.param.origin == kUs ? "US" : "Metric") +
-                                    "Decimals" + std::to_string(p.param.decimals);
-                         });
+INSTANTIATE_TEST_SUITE_P(Results, RoundTrip, ::testing::ValuesIn(tripCases()), [](const auto& p) {
+    return std::string(p.param.origin == kUs ? "US" : "Metric") + "Decimals" +
+           std::to_string(p.param.decimals);
+});
 
 // The values of the bug report: density 998.200, roughness 0.050 mm, a bend
 // radius of 150.000 and the angle 90.000.
@@ -221,8 +221,7 @@ TEST(UnitSwitch, ColumnWrittenInTheOtherUnitsStartsFromItsOwnTexts) {
     EXPECT_EQ(t.cell(2, Row::Roughness), "0.051");
     ASSERT_TRUE(t.convertUnits(kUs, 3));
     EXPECT_EQ(t.column(1), firstInUs);
-    for (int r = 1; r < kTableRows; ++r)
-        EXPECT_EQ(t.cell(2, r), usColumn[r]) << "row " << r;
+    for (int r = 1; r < kTableRows; ++r) EXPECT_EQ(t.cell(2, r), usColumn[r]) << "row " << r;
 }
 
 TEST(UnitSwitch, DeletedAndMovedColumnsKeepWhatTheyConvertFrom) {
