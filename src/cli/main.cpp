@@ -1,6 +1,7 @@
 // tolvane-cli: the batch tool. `calc` presses Calculate once per step of a
 // JSON description, starting from the standard settings; `show` loads a
-// project file as the program's Open project does. Both print the resulting
+// project file as the program's Open project does, then switches the table's
+// units as often as --switch is given. Both print the resulting
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
@@ -17,6 +18,7 @@
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "shell/input_size.h"
+#include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/version.h"
 #include "units/text_file.h"
@@ -33,11 +35,13 @@ constexpr int kBadInput = 2;
 
 const char* const kUsage =
     "usage: tolvane-cli calc INPUT.json [--format json|text|tlv] [-o OUT]\n"
-    "       tolvane-cli show PROJECT.tlv [--format json|text|tlv] [-o OUT]\n"
+    "       tolvane-cli show PROJECT.tlv [--switch US|metric]... [--format json|text|tlv]\n"
+    "                         [-o OUT]\n"
     "       tolvane-cli curve INPUT.json [--from A] [--to B] [--points N] [--unit UNIT]\n"
     "                         [--format json|tsv] [-o OUT]\n"
     "       tolvane-cli --version\n"
     "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
+    "show: each --switch sets \"Output of values:\" in the order given.\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
 
 struct Options {
@@ -48,6 +52,7 @@ struct Options {
     std::optional<std::string> output;
     PlantCurveRequest curve;  // the dialog's fields
     bool curveFieldGiven = false;
+    std::vector<OutputSystem> switches;  // show only, in the order given
 };
 
 struct UsageError {
@@ -82,6 +87,14 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.curve.unit = UnitCatalogue::indexOf(UnitList::VolumeFlow, unit);
             o.curveFieldGiven = true;
             if (o.curve.unit < 0) throw UsageError{"unknown rate-of-flow unit \"" + unit + "\""};
+        } else if (a == "--switch") {
+            const std::string system = value(a);
+            if (system == "US" || system == "us")
+                o.switches.push_back(OutputSystem::US);
+            else if (system == "metric" || system == "Metric")
+                o.switches.push_back(OutputSystem::Metric);
+            else
+                throw UsageError{"unknown unit system \"" + system + "\" (US or metric)"};
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -99,6 +112,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     const bool curve = o.command == "curve";
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
+    if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -242,7 +256,15 @@ int show(const Options& o) {
         std::cerr << "tolvane-cli: " << problem << "\n";
         return kBadInput;
     }
-    return writeOutput(o, report(o.format, session, {})) ? kAllAdded : kBadInput;
+    // As "Output of values:" changed in the settings dialog, one after the other.
+    bool refused = false;
+    for (OutputSystem system : o.switches) {
+        RecordingMessageSink switchMessages;
+        refused |= switchOutputSystem(session, system, switchMessages) == OutputSwitch::Refused;
+        printMessages("", switchMessages.messages);
+    }
+    if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
+    return refused ? kRefused : kAllAdded;
 }
 
 }  // namespace

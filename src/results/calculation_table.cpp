@@ -1,12 +1,10 @@
 #include "results/calculation_table.h"
 
 #include <cmath>
-#include <optional>
-#include <string_view>
 #include <utility>
 
 #include "results/result_column.h"
-#include "results/shown_values.h"
+#include "results/unit_switch.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
 
@@ -90,56 +88,9 @@ int scaleHalfEven(int value, int num, int den) {
     return static_cast<int>(q);
 }
 
-// Dimension units a unit switch converts: the text inside the cell, the
-// conversion to the other system's unit and that unit's name.
-struct DimensionUnit {
-    std::string_view marker;
-    double (*convert)(double);
-    std::string_view newUnit;
-    bool firstRowOnly;
-};
-
-constexpr DimensionUnit kDimensionUnits[] = {
-    {"in mm:", [](double v) { return v / kMmPerIn; }, "in.", false},
-    {"in in.:", [](double v) { return v * kMmPerIn; }, "mm", false},
-    {"in m:", [](double v) { return v / kMPerFt; }, "ft.", false},
-    {"in ft.:", [](double v) { return v * kMPerFt; }, "m", false},
-    {"in m²:", [](double v) { return v / kM2PerSqYd; }, "sq.yd.", true},
-    {"in sq.yd.:", [](double v) { return v * kM2PerSqYd; }, "m²", true},
-};
-
-// A dimension row: label, " in ", unit, ": ", value. Only the units of the
-// other system are converted; "degree", "pieces" keep unit and value. A row
-// without " in " (the known resistance coefficient) is left as it is.
-// Nothing when the converted value would not be a number.
-std::optional<std::string> convertDimensionRow(const std::string& text, int row, int decimals) {
-    if (text.empty()) return text;
-    std::size_t in = text.find(" in ");
-    std::size_t colon = text.find(": ");
-    if (in == std::string::npos || colon == std::string::npos || colon < in) return text;
-    std::string label = text.substr(0, in);
-    std::string unit = text.substr(in + 4, colon - in - 4);
-    double value = cellValue(text.substr(colon + 2));
-    for (const DimensionUnit& u : kDimensionUnits) {
-        if (u.firstRowOnly && row != Row::Dimension1) continue;
-        if (text.find(u.marker) != std::string::npos) {
-            value = u.convert(value);
-            unit = u.newUnit;
-            if (!std::isfinite(value)) return std::nullopt;
-            break;
-        }
-    }
-    std::string number = formatFixed(value, decimals);
-    if (row == Row::Dimension3) {
-        std::size_t point = number.find('.');
-        if (point != std::string::npos) number[point] = ',';
-    }
-    return label + " in " + unit + ": " + number;
-}
-
 }  // namespace
 
-CalculationTable::CalculationTable() : columns_(2), drops_(2, 0.0) {
+CalculationTable::CalculationTable() : columns_(2), drops_(2, 0.0), sources_(2) {
     columnWidths.assign(columns_.size(), defaultColumnWidth);
     writeHeadings(OutputSystem::Metric, 3);
 }
@@ -151,8 +102,23 @@ const std::string& CalculationTable::cell(int col, int row) const {
 
 void CalculationTable::setCell(int col, int row, std::string text) {
     if (col < 0 || col >= ColCount() || row < 0 || row >= kTableRows) return;
-    columns_[col][row] = std::move(text);
+    std::string& cell = columns_[col][row];
+    if (cell == text) return;
+    cell = std::move(text);
     if (row == Row::PressureDrop) rereadDrop(col);
+    // Texts written from elsewhere are the ones the next switch starts from.
+    if (isSwitchedRow(row)) sources_[col].reset();
+}
+
+const std::shared_ptr<const SwitchSource>& CalculationTable::switchSource(int col) const {
+    static const std::shared_ptr<const SwitchSource> kNoSource;
+    if (col < 0 || col >= ColCount()) return kNoSource;
+    return sources_[col];
+}
+
+void CalculationTable::setSwitchSource(int col, std::shared_ptr<const SwitchSource> source) {
+    if (col < 1 || col >= ColCount() - 1) return;
+    sources_[col] = std::move(source);
 }
 
 void CalculationTable::rereadDrop(int col) {
@@ -174,6 +140,7 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     columns_.emplace_back();
     columnWidths.resize(columns_.size(), defaultColumnWidth);
     drops_.assign(columns_.size(), 0.0);
+    sources_.assign(columns_.size(), nullptr);
     for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
 }
 
@@ -184,6 +151,7 @@ void CalculationTable::setEmptyCalculations(int n) {
 void CalculationTable::addTrailingColumn() {
     columns_.emplace_back();
     drops_.push_back(0.0);
+    sources_.emplace_back();
     columnWidths.resize(columns_.size(), defaultColumnWidth);
 }
 
@@ -219,6 +187,7 @@ bool CalculationTable::deleteColumn(int col, OutputSystem system, int decimals) 
     if (!hasValues() || col < 1 || col >= ColCount() - 1) return false;
     columns_.erase(columns_.begin() + col);
     drops_.erase(drops_.begin() + col);
+    sources_.erase(sources_.begin() + col);
     // The grid moves cell texts; the widths stay with their places.
     columnWidths.resize(columns_.size(), defaultColumnWidth);
     renumber();
@@ -236,6 +205,9 @@ void CalculationTable::moveColumn(int from, int to) {
     const double movedDrop = drops_[from];
     drops_.erase(drops_.begin() + from);
     drops_.insert(drops_.begin() + to, movedDrop);
+    auto movedSource = std::move(sources_[from]);
+    sources_.erase(sources_.begin() + from);
+    sources_.insert(sources_.begin() + to, std::move(movedSource));
     if (static_cast<int>(columnWidths.size()) == ColCount()) {
         int width = columnWidths[from];
         columnWidths.erase(columnWidths.begin() + from);
@@ -247,9 +219,11 @@ void CalculationTable::moveColumn(int from, int to) {
         for (int k = c; k < ColCount() - 1; ++k) {
             columns_[k] = std::move(columns_[k + 1]);
             drops_[k] = drops_[k + 1];
+            sources_[k] = std::move(sources_[k + 1]);
         }
         columns_.back() = CalculationColumn{};
         drops_.back() = 0.0;
+        sources_.back().reset();
         break;
     }
     renumber();
@@ -260,77 +234,24 @@ void CalculationTable::renumber() {
 }
 
 bool CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
-    // Each value is converted in the order of the factors as the US output of
-    // a calculation does, so that a switched table and a table calculated in
-    // US units show the same texts (950 / 1000 and 950 * 0.001 differ in
-    // the last bit, and 0.95 then rounds to 0.9 or to 1.0). Each row is then
-    // written with the width rules of a calculation.
-    using Conversion = double (*)(double);
-    using Writer = std::string (*)(double, int);
-    struct RowConversion {
-        int row;
-        Conversion toUs, toMetric;
-        Writer write;
-    };
-    static constexpr Writer kFixed = [](double v, int d) { return formatFixed(v, d); };
-    static constexpr Writer kVelocity = [](double v, int d) { return fixedResultText(v, d, 10); };
-    static constexpr Writer kPressure11 = [](double v, int d) { return fixedResultText(v, d, 11); };
-    static constexpr RowConversion kRows[] = {
-        {Row::RateOfFlow, [](double v) { return v / kM3PerBarrel * 42.0 / 60.0; },
-         [](double v) { return v * kM3PerBarrel / 42.0 * 60.0; }, kFixed},
-        {Row::Density, [](double v) { return v / kKgM3PerLbCuFt; },
-         [](double v) { return v * kKgM3PerLbCuFt; }, kFixed},
-        {Row::Viscosity, [](double v) { return v / 1000.0; }, [](double v) { return v * 1000.0; },
-         kFixed},
-        {Row::Velocity, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; },
-         kVelocity},
-        {Row::Velocity2, [](double v) { return v / kMPerFt; }, [](double v) { return v * kMPerFt; },
-         kVelocity},
-        {Row::Roughness, [](double v) { return v / kMmPerIn; },
-         [](double v) { return v * kMmPerIn; }, kFixed},
-        {Row::PressureDrop2, [](double v) { return v / kMbarPerLbwSqFt; },
-         [](double v) { return v * kMbarPerLbwSqFt; }, kPressure11},
-    };
-    const bool toUs = newSystem == OutputSystem::US;
-    // The element's drop converts as the branch pipe's (mbar <-> lbw./sq.ft.).
-    constexpr const RowConversion& kDropConversion = kRows[6];
-    static_assert(kDropConversion.row == Row::PressureDrop2);
-    const Conversion pressure = toUs ? kDropConversion.toUs : kDropConversion.toMetric;
-    // The large unit from the converted drop: bar = mbar / 1000, psi = lbw./sq.ft. / 144.
-    const double secondPressureDivisor = toUs ? 144.0 : 1000.0;
-    // Metric drops switch to the exponent form above 9999 as a calculation writes them.
-    const Writer writeDrop =
-        toUs ? kPressure11 : [](double v, int d) { return pressureText(v, d); };
-
+    const OutputSystem oldSystem =
+        newSystem == OutputSystem::US ? OutputSystem::Metric : OutputSystem::US;
     // Converted on a copy: a value that would not be a number in the new
     // units (1e308 m³/h in gal/min) leaves the table as it was.
     std::vector<CalculationColumn> converted = columns_;
+    std::vector<std::shared_ptr<const SwitchSource>> sources = sources_;
     std::vector<double> drops = drops_;
     double sum = 0.0;
     for (int c = 1; c < ColCount() - 1; ++c) {
-        CalculationColumn& col = converted[static_cast<std::size_t>(c)];
-        for (const RowConversion& r : kRows) {
-            std::string& cell = col[r.row];
-            if (cell.empty()) continue;
-            const double value = (toUs ? r.toUs : r.toMetric)(cellValue(cell));
-            if (!std::isfinite(value)) return false;
-            cell = r.write(value, decimals);
-        }
-        const double drop = pressure(cellValue(col[Row::PressureDrop]));
-        if (!std::isfinite(drop)) return false;
-        if (!col[Row::PressureDrop].empty()) col[Row::PressureDrop] = writeDrop(drop, decimals);
-        if (!col[Row::PressureDropLarge].empty())
-            col[Row::PressureDropLarge] = writeDrop(drop / secondPressureDivisor, decimals);
-        drops[static_cast<std::size_t>(c)] = cellValue(col[Row::PressureDrop]);
-        sum += drops[static_cast<std::size_t>(c)];
-        for (int row = Row::Dimension1; row <= Row::Dimension3; ++row) {
-            std::optional<std::string> text = convertDimensionRow(col[row], row, decimals);
-            if (!text) return false;
-            col[row] = std::move(*text);
-        }
+        const auto i = static_cast<std::size_t>(c);
+        if (!sources[i]) sources[i] = switchSourceOf(columns_[i], oldSystem, decimals);
+        if (!switchColumn(converted[i], *sources[i], newSystem, decimals)) return false;
+        drops[i] = cellValue(converted[i][Row::PressureDrop]);
+        sum += drops[i];
     }
     if (!std::isfinite(sum)) return false;
     columns_ = std::move(converted);
+    sources_ = std::move(sources);
     drops_ = std::move(drops);
     writeHeadings(newSystem, decimals);
     updateTotal(newSystem, decimals);

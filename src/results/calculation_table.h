@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ struct TableFont {
 int fontHeightOfSize(int points);
 int fontSizeOfHeight(int height);
 
+struct SwitchSource;  // results/unit_switch.h
+
 inline constexpr const char* kUnitSwitchRefused =
     "The table can not be shown in the other units: a value of it is too large.";
 
@@ -106,9 +109,16 @@ public:
     void renumber();
 
     // Rewrites every calculation column and the headings in the new unit
-    // system. Returns false and changes nothing when a value would not be a
-    // number in the new units.
+    // system (the texts are in the other one). Each column converts from the
+    // texts it had before its first switch, so switching there and back gives
+    // back exactly the texts it had. Returns false and changes nothing when a
+    // value would not be a number in the new units.
     bool convertUnits(OutputSystem newSystem, int decimals);
+    // The texts column `col` converts from at the next switch; none before
+    // its first switch, and none again once a calculation, a project or an
+    // edit wrote other texts into the rows a switch rewrites.
+    const std::shared_ptr<const SwitchSource>& switchSource(int col) const;
+    void setSwitchSource(int col, std::shared_ptr<const SwitchSource> source);
 
     // TAB-separated rows 0..24 of columns 0..ColCount()-2, each ended by CR LF,
     // then "Total pressure drop:" and the total text.
@@ -132,6 +142,7 @@ private:
 
     std::vector<CalculationColumn> columns_;
     std::vector<double> drops_;  // per column: row 23 read as a number (0 when empty)
+    std::vector<std::shared_ptr<const SwitchSource>> sources_;  // per column
     double total_ = 0.0;
     std::string totalText_ = "0.00 bar";
 };

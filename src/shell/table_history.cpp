@@ -30,9 +30,11 @@ std::shared_ptr<const TableSnapshot> TableSnapshots::take(const Session& session
     const int count = table.ColCount();
     snapshot->columns.reserve(static_cast<std::size_t>(count));
     snapshot->numbers.reserve(static_cast<std::size_t>(count));
+    snapshot->switchSources.reserve(static_cast<std::size_t>(count));
     for (int c = 0; c < count; ++c) {
         const CalculationColumn& live = table.column(c);
         snapshot->numbers.push_back(live[Row::Number]);
+        snapshot->switchSources.push_back(table.switchSource(c));
         std::shared_ptr<const CalculationColumn> shared = earlierColumn(c, live);
         if (!shared) {
             CalculationColumn cells = live;
@@ -92,6 +94,9 @@ void restoreTable(Session& session, const TableSnapshot& snapshot) {
         for (int r = 0; r < kTableRows; ++r)
             table.setCell(c, r, cells[static_cast<std::size_t>(r)]);
     }
+    if (snapshot.switchSources.size() == snapshot.columns.size())
+        for (int c = 1; c < count - 1; ++c)
+            table.setSwitchSource(c, snapshot.switchSources[static_cast<std::size_t>(c)]);
     table.columnWidths = snapshot.columnWidths;
     table.defaultColumnWidth = snapshot.defaultColumnWidth;
     table.defaultRowHeight = snapshot.defaultRowHeight;

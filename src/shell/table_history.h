@@ -22,6 +22,8 @@ namespace tolvane {
 struct TableSnapshot {
     std::vector<std::shared_ptr<const CalculationColumn>> columns;  // row 0 left empty
     std::vector<std::string> numbers;                               // row 0 of each column
+    // What each column's next unit switch converts from (none before its first).
+    std::vector<std::shared_ptr<const SwitchSource>> switchSources;
     std::vector<int> columnWidths;
     int defaultColumnWidth = 150;
     int defaultRowHeight = 16;
@@ -32,7 +34,7 @@ struct TableSnapshot {
     std::string totalText;
 };
 
-// Same texts, look and unit system.
+// Same texts, look and unit system (the switch sources follow the texts).
 bool sameTable(const TableSnapshot& a, const TableSnapshot& b);
 
 // Takes snapshots of a session's table; each one shares the unchanged

@@ -536,6 +536,16 @@ private Q_SLOTS:
         QCOMPARE(modelCell(model(), 1, 8), QString("Diameter of pipe D in in.: 1.969"));
     }
 
+    void unit_switch_there_and_back_shows_the_texts_it_had() {
+        fill({{"A", "47.880"}});
+        window->convertUnits(OutputSystem::US, 3);
+        window->convertUnits(OutputSystem::Metric, 3);
+        QCOMPARE(modelCell(model(), 1, 3), QString("998.000"));  // not 997.998 from 62.303
+        QCOMPARE(modelCell(model(), 1, 8), QString("Diameter of pipe D in mm: 50.000"));
+        QCOMPARE(modelCell(model(), 1, 23), QString("47.880"));
+        QCOMPARE(total(), QString("47.880 mbar or 0.048 bar"));
+    }
+
     void closing_only_hides_and_reports_it() {
         QSignalSpy visible(window.get(), &TAusgabe_Fenster::visibilityChanged);
         window->close();
