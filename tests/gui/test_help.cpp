@@ -55,6 +55,16 @@ private Q_SLOTS:
         QVERIFY(help()->Browser->toPlainText().contains(QStringLiteral("Getting started")));
     }
 
+    void help_index_brings_back_a_minimized_help_window() {
+        run->menu()->helpIndex->trigger();
+        help()->showMinimized();
+        QVERIFY(help()->isMinimized());
+        run->main()->activateWindow();
+        run->menu()->helpIndex->trigger();
+        QVERIFY(help()->isVisible());
+        QVERIFY(!help()->isMinimized());
+    }
+
     void f1_in_the_main_window_is_help_index() {
         run->main()->activateWindow();
         QTest::keyClick(run->main()->mediumPanel(), Qt::Key_F1);

@@ -315,6 +315,9 @@ void HelpWindow::showTopic(const QString& target) {
     followModalDialog();
     openTarget(target);
     if (!isVisible()) fitToScreen();
+    // A minimized window counts as visible: show() and raise() leave it an
+    // icon, and the activation waits for a window that is never mapped.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
