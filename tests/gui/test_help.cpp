@@ -3,6 +3,7 @@
 // command opens the command's description, and the index and search tabs
 // lead to pages.
 #include <QAction>
+#include <QCursor>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -17,6 +18,7 @@
 #include "program_harness.h"
 #include "properties/widgets/water_dialog.h"
 #include "shell/help_topics.h"
+#include "shell/widgets/help_key_filter.h"
 #include "shell/widgets/help_window.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
@@ -51,6 +53,16 @@ private Q_SLOTS:
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
         QVERIFY(help()->ContentsTree->topLevelItemCount() > 5);
         QVERIFY(help()->Browser->toPlainText().contains(QStringLiteral("Getting started")));
+    }
+
+    void help_index_brings_back_a_minimized_help_window() {
+        run->menu()->helpIndex->trigger();
+        help()->showMinimized();
+        QVERIFY(help()->isMinimized());
+        run->main()->activateWindow();
+        run->menu()->helpIndex->trigger();
+        QVERIFY(help()->isVisible());
+        QVERIFY(!help()->isMinimized());
     }
 
     void f1_in_the_main_window_is_help_index() {
@@ -98,6 +110,45 @@ private Q_SLOTS:
         });
         run->menu()->selectElement->trigger();
         QVERIFY(seen);
+    }
+
+    // F1 in the chooser means the kind the user points at, else the one last
+    // clicked, else the focused one; a kind button takes no focus from a click.
+    void f1_in_the_chooser_opens_the_kind_pointed_at_data() {
+        QTest::addColumn<QString>("pointed");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("under_the_mouse") << "SB20" << "SB05" << "SB20";
+        QTest::newRow("last_clicked") << "" << "SB05" << "SB05";
+        QTest::newRow("focused") << "" << "" << "SB14";
+    }
+    void f1_in_the_chooser_opens_the_kind_pointed_at() {
+        QFETCH(QString, pointed);
+        QFETCH(QString, clicked);
+        QFETCH(QString, expected);
+        QString page;
+        QString meant;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto kind = [w](const QString& name) {
+                return tolvane::test::byName<QToolButton>(w, qPrintable(name));
+            };
+            // The mouse rests on a group heading, or on the kind pointed at.
+            auto pointAt = [](QWidget* target) {
+                QCursor::setPos(target->mapToGlobal(target->rect().center()));
+                QTest::mouseMove(target);
+            };
+            kind(QStringLiteral("SB14"))->setFocus();
+            if (!clicked.isEmpty()) QTest::mouseClick(kind(clicked), Qt::LeftButton);
+            pointAt(pointed.isEmpty() ? tolvane::test::byName<QWidget>(w, "Gruppe1")
+                                      : kind(pointed));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            page = help()->currentTarget();
+            meant = kind(expected)->property(kHelpTopicProperty).toString();
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        run->menu()->selectElement->trigger();
+        QVERIFY(!meant.isEmpty());
+        QCOMPARE(page, meant);
     }
 
     void every_command_of_the_menu_bar_has_a_topic() {

@@ -472,6 +472,16 @@ private Q_SLOTS:
                 "In the table are no values. So i can not calculate the diagram!\rLook Help!!")});
     }
 
+    void labels_and_recent_tips_show_file_names_as_spelled() {
+        const QString path = QStringLiteral("/work/") + tolvane::test::kMarkupName + ".tlv";
+        rig->window->menu()->showRecentProjects({{QStringLiteral("&1 x.tlv"), path}});
+        const QString tip = rig->window->menu()->recentProjects[0]->toolTip();
+        QCOMPARE(tolvane::test::toolTipShows(tip), path);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 rig->window.get(), rig->window->gasWindow(), rig->window->flowDataWindow()})
+            QCOMPARE(tolvane::test::labelsReadingMarkup(w), QStringList());
+    }
+
     void menu_texts_and_shortcuts_are_the_programs() {
         MainMenu* m = rig->window->menu();
         const std::pair<QAction*, const char*> expected[] = {

@@ -192,6 +192,15 @@ private Q_SLOTS:
         QVERIFY(rig->sink.messages.empty());
     }
 
+    void diagram_shows_the_medium_name_as_spelled() {
+        calculateFiveElements(*rig);
+        rig->window->mediumPanel()->Eingabe_Medium->setText(tolvane::test::kMarkupName);
+        computeAndShow([](TKurve* d) {
+            QCOMPARE(d->Label_Medium->text(), tolvane::test::kMarkupName);
+            QCOMPARE(tolvane::test::labelsReadingMarkup(d), QStringList());
+        });
+    }
+
     void window_curve_matches_the_batch_tool_point_for_point() {
         calculateFiveElements(*rig);
         QCOMPARE(rig->session.table.calculationCount(), 5);

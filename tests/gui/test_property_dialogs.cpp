@@ -211,6 +211,25 @@ private Q_SLOTS:
         QCOMPARE(rig->sink.messages[0].text, std::string(kGasFileBroken));
     }
 
+    void gas_texts_from_the_file_show_as_spelled() {
+        const QString path = ui.workDir() + QStringLiteral("/GASE.STW");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write((tolvane::test::kMarkupName +
+                    "\t<b>N2</b>\t28.014\t-210.0\t-195.8\t-173\t7.0\t27\t17.9\r\n")
+                       .toLatin1());
+        file.close();
+        TStoffwerteGaseNeu dialog(path.toStdString(), rig->sink);
+        expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
+            QCOMPARE(d->Stofflabel->text(), tolvane::test::kMarkupName);
+            QCOMPARE(d->Stofflabel->textFormat(), Qt::PlainText);
+            QCOMPARE(d->Label6->text(), QStringLiteral("<b>N2</b>"));
+            QCOMPARE(tolvane::test::labelsReadingMarkup(d), QStringList());
+        });
+        dialog.exec();
+        QCOMPARE(rig->sink.messages.size(), std::size_t{0});
+    }
+
     void liquid_from_the_shipped_file() {
         expect<TMedienDialog>([](TMedienDialog* d) {
             QVERIFY(d->MediumListbox->count() >= 20);

@@ -1,7 +1,10 @@
 // The desktop's side of messages and file dialogs: the program's filters in
 // Qt's form and its line breaks shown as line breaks.
+#include <QMessageBox>
+
 #include "shell/widgets/qt_platform.h"
 #include "ui_fixture.h"
+#include "units/widgets/plain_text.h"
 
 using namespace tolvane;
 
@@ -28,6 +31,45 @@ private Q_SLOTS:
         QFETCH(QString, filter);
         QFETCH(QString, qt);
         QCOMPARE(qtFileFilter(filter.toStdString()), qt);
+    }
+
+    void message_boxes_show_file_names_as_spelled_data() {
+        QTest::addColumn<bool>("question");
+        QTest::newRow("message") << false;
+        QTest::newRow("question") << true;
+    }
+    void message_boxes_show_file_names_as_spelled() {
+        QFETCH(bool, question);
+        const QString text =
+            QStringLiteral("Cannot open \"") + tolvane::test::kMarkupName + QStringLiteral(".tlv\"");
+        bool seen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            seen = true;
+            QCOMPARE(box->text(), text);
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+            box->reject();
+        });
+        QtMessageSink sink;
+        if (question)
+            sink.ask("Question", text.toStdString(), QuestionButtons::YesNo, Answer::No);
+        else
+            sink.show(MessageType::Error, text.toStdString());
+        QVERIFY(seen);
+    }
+
+    void tooltips_show_texts_as_spelled_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("picture") << tolvane::test::kMarkupName;
+        QTest::newRow("bold_and_blanks") << "<b>a</b>   b";
+        QTest::newRow("entity") << "a &amp; b <br>";
+        QTest::newRow("plain_stays_plain") << "/home/user/pump line.tlv";
+    }
+    void tooltips_show_texts_as_spelled() {
+        QFETCH(QString, text);
+        QCOMPARE(tolvane::test::toolTipShows(plainToolTip(text)), text);
+        if (!Qt::mightBeRichText(text)) QCOMPARE(plainToolTip(text), text);
     }
 
     void shows_line_breaks_data() {

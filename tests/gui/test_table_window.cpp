@@ -487,6 +487,17 @@ private Q_SLOTS:
         QCOMPARE(toolTipAt(area, shortText), QString());
     }
 
+    void cut_texts_and_labels_show_project_texts_as_spelled() {
+        const QString element = tolvane::test::kMarkupName + QStringLiteral(" valve");
+        fill({{element.toStdString(), "1.000"}});
+        grid()->horizontalHeader()->resizeSection(0, 40);
+        const QPoint at(grid()->columnViewportPosition(0) + 4, grid()->rowViewportPosition(7) + 4);
+        const QString tip = toolTipAt(grid()->viewport(), at);
+        QToolTip::hideText();
+        QCOMPARE(tolvane::test::toolTipShows(tip), element + QStringLiteral("/1"));
+        QCOMPARE(tolvane::test::labelsReadingMarkup(window.get()).join(", "), QString());
+    }
+
     void clipboard_gets_table_text() {
         button(9)->click();  // disabled: nothing happens
         window->copyToClipboard();

@@ -18,9 +18,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -142,6 +144,29 @@ template <class T>
 T* byName(const QObject* root, const char* name) {
     return root->findChild<T*>(QString::fromLatin1(name));
 }
+
+// The labels under `root` that would take a text for markup (and show a
+// picture or a link from it), each as "name: text". Qt's own tooltip label
+// is left out: tooltips are checked by their texts.
+inline QStringList labelsReadingMarkup(const QWidget* root) {
+    QStringList out;
+    for (const QLabel* l : root->findChildren<QLabel*>())
+        if (l->textFormat() != Qt::PlainText && l->windowType() != Qt::ToolTip)
+            out << l->objectName() + ": " + l->text();
+    return out;
+}
+
+// What a tooltip shows of `tip`, read as QToolTip reads it: markup when it
+// looks like markup (a picture then shows as one placeholder character).
+inline QString toolTipShows(const QString& tip) {
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument shown;
+    shown.setHtml(tip);
+    return shown.toPlainText();
+}
+
+// A name as a hostile data file may spell it: a picture from the disk.
+inline const QString kMarkupName = QStringLiteral("<img src=/tmp/x.png>");
 
 // Clicks a button of a modal dialog from inside its handler.
 inline void clickButton(QWidget* dialog, const QString& text) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "properties/widgets/property_widgets.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -35,7 +36,7 @@ PressureChangeDialog::PressureChangeDialog(const std::vector<PressureUnit>& unit
     row->addWidget(caption(this, QString::fromLatin1(label), Edit_Druck), 0, 0);
     row->addWidget(Edit_Druck, 0, 1);
     row->addWidget(ComboBox1, 0, 2);
-    if (*advice) row->addWidget(new QLabel(QString::fromLatin1(advice), this), 1, 1);
+    if (*advice) row->addWidget(plainLabel(QString::fromLatin1(advice), this), 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
+#include "units/widgets/plain_text.h"
+
 namespace tolvane {
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
@@ -24,13 +26,13 @@ QLineEdit* valueField(QWidget* parent, const char* name, int characters) {
 }
 
 QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
+    auto* label = plainLabel(text, parent);
     if (buddy) label->setBuddy(buddy);
     return label;
 }
 
 QLabel* note(QWidget* parent, const char* name) {
-    auto* label = new QLabel(parent);
+    auto* label = plainLabel(parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }

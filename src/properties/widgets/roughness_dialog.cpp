@@ -13,6 +13,7 @@
 #include "properties/roughness_query.h"
 #include "properties/widgets/roughness_table_dialog.h"
 #include "units/unit_catalogue.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -24,7 +25,7 @@ TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidge
     setObjectName(QStringLiteral("RauDialog"));
     setWindowTitle(QStringLiteral("Roughness of pipe"));
 
-    auto* note = new QLabel(
+    auto* note = plainLabel(
         QStringLiteral("The flow is turbulent.\nPlease tell me the roughness of the pipe:"), this);
     note->setObjectName(QStringLiteral("Memo1"));
     note->setFrameShape(QFrame::StyledPanel);
@@ -37,7 +38,7 @@ TRauDialog::TRauDialog(RoughnessQueryState& query, MessageSink& messages, QWidge
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const std::string& unit : UnitCatalogue::texts(UnitList::Diameter))
         ComboBox1->addItem(QString::fromStdString(unit));
-    auto* caption = new QLabel(QStringLiteral("Roughness:"), this);
+    auto* caption = plainLabel(QStringLiteral("Roughness:"), this);
     caption->setBuddy(Edit1);
 
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);

@@ -11,6 +11,7 @@
 
 #include "properties/widgets/held_arrows.h"
 #include "properties/widgets/property_widgets.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -91,9 +92,9 @@ TDaDruDialog::TDaDruDialog(std::string path, MessageSink& messages, QWidget* par
     right->addWidget(panel);
     right->addLayout(temperature);
     right->addLayout(results);
-    right->addWidget(new QLabel(QStringLiteral("Attention: The data are calculated."), this));
+    right->addWidget(plainLabel(QStringLiteral("Attention: The data are calculated."), this));
     right->addWidget(
-        new QLabel(QStringLiteral("Low differences to the reality are possible."), this));
+        plainLabel(QStringLiteral("Low differences to the reality are possible."), this));
     right->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(ListBox1);

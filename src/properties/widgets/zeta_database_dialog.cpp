@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/app_paths.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -31,7 +32,7 @@ QListWidget* listBox(const char* name, QWidget* parent) {
 }
 
 QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    auto* label = plainLabel(text, parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -98,7 +99,7 @@ TZetaDatenbank::TZetaDatenbank(MessageSink& messages, QWidget* parent, std::stri
     ListBox1->setMinimumWidth(260);
     ListBox2->setMinimumWidth(110);
 
-    auto* copyLabel = new QLabel(QStringLiteral("\"Copy to element window\":"), this);
+    auto* copyLabel = plainLabel(QStringLiteral("\"Copy to element window\":"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKBtn);

@@ -25,6 +25,7 @@
 #include "results/widgets/qt_print_service.h"
 #include "results/widgets/table_model.h"
 #include "results/widgets/table_undo.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -140,9 +141,9 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     if (auto* corner = StringGrid1->findChild<QAbstractButton*>()) corner->installEventFilter(this);
     new CutTextToolTips(StringGrid1);
 
-    Label1 = new QLabel("Total pressure drop:", this);
+    Label1 = plainLabel("Total pressure drop:", this);
     Label1->setObjectName("Label1");
-    Label_Summe = new QLabel(this);
+    Label_Summe = plainLabel(this);
     Label_Summe->setObjectName("Label_Summe");
     Label_Summe->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* totals = new QHBoxLayout;

@@ -6,6 +6,8 @@
 #include <QTableView>
 #include <QToolTip>
 
+#include "units/widgets/plain_text.h"
+
 namespace tolvane {
 
 namespace {
@@ -47,7 +49,7 @@ bool CutTextToolTips::eventFilter(QObject* watched, QEvent* event) {
     if (text.isEmpty())
         QToolTip::hideText();
     else
-        QToolTip::showText(help->globalPos(), text, static_cast<QWidget*>(watched));
+        QToolTip::showText(help->globalPos(), plainToolTip(text), static_cast<QWidget*>(watched));
     return true;
 }
 

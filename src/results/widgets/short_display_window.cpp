@@ -12,6 +12,7 @@
 
 #include "results/print_layout.h"
 #include "results/widgets/qt_print_service.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -41,7 +42,7 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
         std::max(15, StringGrid1->fontMetrics().height() + 4));
     setColumnWidths(kDefaultWidths);
 
-    Label1 = new QLabel(this);
+    Label1 = plainLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     RowUpButton = new QPushButton(QStringLiteral("Row &up"), this);

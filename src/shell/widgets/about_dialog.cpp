@@ -11,13 +11,14 @@
 #include <QVBoxLayout>
 
 #include "shell/about_facts.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
 namespace {
 
 QLabel* textLabel(const char* name, const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromStdString(text), parent);
+    auto* label = plainLabel(QString::fromStdString(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
@@ -45,7 +46,7 @@ TueberBox::TueberBox(const std::string& sourcesFilePath, QWidget* parent)
     setWindowTitle(QString::fromStdString(facts.caption));
     setModal(true);
 
-    ProgramIcon = new QLabel(this);
+    ProgramIcon = plainLabel(this);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setPixmap(programIcon(96));
     ProgramIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -56,7 +57,7 @@ TueberBox::TueberBox(const std::string& sourcesFilePath, QWidget* parent)
     big.setBold(true);
     ProgramName->setFont(big);
     Version = textLabel("Version", facts.version, this);
-    auto* purpose = new QLabel(QStringLiteral("Pressure drop of pipelines"), this);
+    auto* purpose = plainLabel(QStringLiteral("Pressure drop of pipelines"), this);
     Licence = textLabel("Licence", facts.licence, this);
     SourcesIntro = textLabel("SourcesIntro", facts.sourcesIntro, this);
     DataSources = textLabel("DataSources", dataSourcesText(facts), this);

@@ -8,6 +8,7 @@
 #include "shell/form_state.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/widget_text.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -16,13 +17,13 @@ TZusatzVolumenstromfenster::TZusatzVolumenstromfenster(QWidget* parent)
     setObjectName(QStringLiteral("ZusatzVolumenstromfenster"));
     setWindowTitle(QStringLiteral("Additional Data"));
 
-    auto* caption = new QLabel(QStringLiteral("volume flow or mass flow of branching pipe:"), this);
+    auto* caption = plainLabel(QStringLiteral("volume flow or mass flow of branching pipe:"), this);
     Edit_abzwVolumenstrom = new QLineEdit(this);
     Edit_abzwVolumenstrom->setObjectName(QLatin1String(field::BranchFlow));
     limitLength(Edit_abzwVolumenstrom, 10);
     Edit_abzwVolumenstrom->setFixedWidth(fieldWidth(Edit_abzwVolumenstrom, 10));
     caption->setBuddy(Edit_abzwVolumenstrom);
-    Label_Einheit = new QLabel(this);
+    Label_Einheit = plainLabel(this);
     Label_Einheit->setObjectName(QStringLiteral("Label_Einheit"));
     Label_Einheit->setMinimumWidth(
         Label_Einheit->fontMetrics().horizontalAdvance(QStringLiteral("petr.bl./day")));

@@ -1,6 +1,8 @@
 #include "shell/widgets/element_chooser_dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCursor>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
@@ -15,7 +17,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/help_topics.h"
-#include "shell/widgets/help_key_filter.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -69,7 +71,7 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
                 column->setSpacing(2);
                 columns->addLayout(column);
             }
-            auto* heading = new QLabel(QString::fromStdString(groupName(currentGroup)), this);
+            auto* heading = plainLabel(QString::fromStdString(groupName(currentGroup)), this);
             heading->setObjectName(QStringLiteral("Gruppe") + QString::number(currentGroup));
             if (column->count() > 0) column->addSpacing(6);
             column->addWidget(heading);
@@ -129,6 +131,8 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     setSelectedKind(ElementKind{1, 1});
+    connect(group_, &QButtonGroup::buttonClicked, this,
+            [this](QAbstractButton* b) { lastClicked_ = qobject_cast<QToolButton*>(b); });
 }
 
 ElementKind TBtnBottomDlg::selectedKind() const {
@@ -144,6 +148,19 @@ QToolButton* TBtnBottomDlg::button(ElementKind kind) const {
     for (std::size_t i = 0; i < kinds_.size(); ++i)
         if (kinds_[i] == kind) return buttons_[i];
     return nullptr;
+}
+
+QWidget* TBtnBottomDlg::helpSubject() const {
+    // Tool buttons take no focus from a click, so the focus may stand on a
+    // kind the user never pointed at.
+    for (QWidget* w = QApplication::widgetAt(QCursor::pos()); w; w = w->parentWidget())
+        if (auto* b = qobject_cast<QToolButton*>(w); b && group_->id(b) >= 0) return b;
+    return lastClicked_;
+}
+
+void TBtnBottomDlg::showEvent(QShowEvent* event) {
+    lastClicked_ = nullptr;
+    QDialog::showEvent(event);
 }
 
 bool TBtnBottomDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
 #include "engine/element_kind.h"
+#include "shell/widgets/help_key_filter.h"
 
 class QButtonGroup;
 class QPushButton;
@@ -15,7 +17,7 @@ class QToolButton;
 
 namespace tolvane {
 
-class TBtnBottomDlg : public QDialog {
+class TBtnBottomDlg : public QDialog, public HelpSubject {
     Q_OBJECT
 public:
     explicit TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent = nullptr);
@@ -25,16 +27,21 @@ public:
     void setSelectedKind(ElementKind kind);
 
     QToolButton* button(ElementKind kind) const;
+    // The kind F1 is about: the button under the mouse, else the one last
+    // clicked since the chooser opened; null leaves it to the focus.
+    QWidget* helpSubject() const override;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QButtonGroup* group_;
     std::vector<QToolButton*> buttons_;  // in chooser order SB01..SB46
     std::vector<ElementKind> kinds_;
+    QPointer<QToolButton> lastClicked_;
 };
 
 }  // namespace tolvane

@@ -12,6 +12,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/widgets/widget_text.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -53,7 +54,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
 
-    Statisch_Element_Name = new QLabel(this);
+    Statisch_Element_Name = plainLabel(this);
     Statisch_Element_Name->setObjectName(QStringLiteral("Statisch_Element_Name"));
     QFont bold = Statisch_Element_Name->font();
     bold.setBold(true);
@@ -67,7 +68,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
         edit->setObjectName(numbered("Va", r + 1, "_Edit"));
         limitLength(edit, kElementValueLength);
         edit->setFixedWidth(fieldWidth(edit, kElementValueLength));
-        label = new QLabel(this);
+        label = plainLabel(this);
         label->setObjectName(numbered("Va", r + 1, "_Static"));
         label->setBuddy(edit);
         grid->addWidget(label, r + 1, 0);
@@ -87,7 +88,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
         }
         if (r == 1 || r == 2) {
             QLabel*& fixed = LabelVar[static_cast<std::size_t>(r)];
-            fixed = new QLabel(this);
+            fixed = plainLabel(this);
             fixed->setObjectName(numbered("LabelVar", r + 1));
             fixed->hide();
             grid->addWidget(fixed, r + 1, 2, Qt::AlignLeft);
@@ -99,7 +100,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
     Va5_Edit->setObjectName(QLatin1String(field::Va5));
     limitLength(Va5_Edit, 3);
     Va5_Edit->setFixedWidth(fieldWidth(Va5_Edit, 3));
-    Va5_Titel = new QLabel(QStringLiteral("Quantity of elements:"), this);
+    Va5_Titel = plainLabel(QStringLiteral("Quantity of elements:"), this);
     Va5_Titel->setObjectName(QStringLiteral("Va5_Titel"));
     Va5_Titel->setBuddy(Va5_Edit);
     grid->addWidget(Va5_Titel, 5, 0);
@@ -125,7 +126,7 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
     keepPlaceWhenHidden(RadioGroup1);
     grid->addWidget(RadioGroup1, 1, 3, 5, 1, Qt::AlignLeft | Qt::AlignTop);
 
-    Image1 = new QLabel(this);
+    Image1 = plainLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(105, 105);
     Image1->setAlignment(Qt::AlignCenter);

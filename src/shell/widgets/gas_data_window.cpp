@@ -7,6 +7,7 @@
 
 #include "shell/widgets/widget_text.h"
 #include "units/unit_catalogue.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -26,7 +27,7 @@ TGasdaten::TGasdaten(QWidget* parent)
         box = new QComboBox(this);
         box->setObjectName(QLatin1String(boxName));
         setItems(box, UnitCatalogue::texts(list));
-        auto* caption = new QLabel(QString::fromLatin1(label), this);
+        auto* caption = plainLabel(QString::fromLatin1(label), this);
         caption->setBuddy(edit);
         grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row, 1);

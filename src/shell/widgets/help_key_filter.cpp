@@ -42,6 +42,8 @@ bool HelpKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
+    if (const auto* subject = dynamic_cast<const HelpSubject*>(widget->window()))
+        if (QWidget* meant = subject->helpSubject()) widget = meant;
     // A press on a menu's item names the command; elsewhere the window.
     open_(topicFor(widget).value_or(HelpTopic{kHelpContentsPage, ""}));
     return true;

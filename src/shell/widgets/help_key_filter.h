@@ -17,6 +17,17 @@ namespace tolvane {
 
 inline constexpr const char* kHelpTopicProperty = "helpTopic";
 
+// A window where F1 means another control than the focused one (the one
+// under the mouse, say) derives from this; F1 then asks for that control's
+// topic, or for the focused one's while it names none.
+class HelpSubject {
+public:
+    virtual QWidget* helpSubject() const = 0;
+
+protected:
+    ~HelpSubject() = default;
+};
+
 class HelpKeyFilter : public QObject {
     Q_OBJECT
 public:

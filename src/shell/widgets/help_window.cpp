@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -20,6 +21,8 @@
 #include <QVBoxLayout>
 
 #include "shell/help_topics.h"
+#include "shell/screen_fit.h"
+#include "shell/widgets/window_placement.h"
 
 namespace tolvane {
 
@@ -289,9 +292,32 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The whole window on the screen it opens on: where it was last (or its
+// parent dialog, or the window F1 was pressed in, stands), shrunk to the
+// screen's usable area where it is larger. A first opening is centred.
+void HelpWindow::fitToScreen() {
+    const bool placed = testAttribute(Qt::WA_Moved);
+    const QWidget* asking = parentWidget() ? parentWidget() : QApplication::activeWindow();
+    QScreen* screen = placed ? QGuiApplication::screenAt(geometry().center()) : nullptr;
+    if (!screen && asking) screen = asking->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QMargins margins = frameMarginsOr(this, asking ? marginsLike(asking) : QMargins());
+    const QRect frame = geometry().marginsAdded(margins);
+    const ScreenRect area = toScreenRect(screen->availableGeometry());
+    const ScreenRect fitted = placed ? fitInside(toScreenRect(frame), area)
+                                     : centredIn(frame.width(), frame.height(), area);
+    resize(QSize(fitted.width, fitted.height).shrunkBy(margins).expandedTo(minimumSize()));
+    putFrameAt(this, QPoint(fitted.left, fitted.top), margins);
+}
+
 void HelpWindow::showTopic(const QString& target) {
     followModalDialog();
     openTarget(target);
+    if (!isVisible()) fitToScreen();
+    // A minimized window counts as visible: show() and raise() leave it an
+    // icon, and the activation waits for a window that is never mapped.
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();

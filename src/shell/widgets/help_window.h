@@ -60,6 +60,7 @@ private:
     void openItem(QTreeWidgetItem* item);
     void openTarget(const QString& target);
     void followModalDialog();
+    void fitToScreen();
 
     HelpIndex index_;
     QString dir_;

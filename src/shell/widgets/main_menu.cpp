@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "units/widgets/plain_text.h"
+
 namespace tolvane {
 
 namespace {
@@ -152,7 +154,7 @@ void MainMenu::showRecentProjects(const std::vector<std::pair<QString, QString>>
         a->setText(used ? labelsAndPaths[i].first : QString());
         a->setData(used ? labelsAndPaths[i].second : QString());
         a->setStatusTip(a->data().toString());
-        a->setToolTip(a->data().toString());
+        a->setToolTip(plainToolTip(a->data().toString()));
     }
     recentSeparator->setVisible(!labelsAndPaths.empty());
 }

@@ -11,6 +11,7 @@
 
 #include "shell/widgets/widget_text.h"
 #include "units/unit_catalogue.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -31,7 +32,7 @@ QComboBox* makeBox(QWidget* parent, const char* name) {
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const char* text, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = plainLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QLatin1String(name));
     label->setBuddy(buddy);
     return label;

@@ -45,6 +45,12 @@ QMessageBox::StandardButton toQt(Answer a) {
     return QMessageBox::NoButton;
 }
 
+// Messages name files, media and data texts: never read as markup.
+void showPlain(QMessageBox& box, const std::string& text) {
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+}
+
 std::optional<std::string> chosenFile(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst().toStdString();
@@ -62,7 +68,8 @@ void QtMessageSink::show(MessageType type, const std::string& text) {
         icon = QMessageBox::Information;
         title = QStringLiteral("Information");
     }
-    QMessageBox box(icon, title, displayText(text), QMessageBox::Ok, dialogParent());
+    QMessageBox box(icon, title, QString(), QMessageBox::Ok, dialogParent());
+    showPlain(box, text);
     box.exec();
 }
 
@@ -70,8 +77,9 @@ Answer QtMessageSink::ask(const std::string& title, const std::string& text,
                           QuestionButtons buttons, Answer defaultButton) {
     QMessageBox::StandardButtons qtButtons = QMessageBox::Yes | QMessageBox::No;
     if (buttons == QuestionButtons::YesNoCancel) qtButtons |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), displayText(text),
-                    qtButtons, dialogParent());
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString(), qtButtons,
+                    dialogParent());
+    showPlain(box, text);
     box.setDefaultButton(toQt(defaultButton));
     if (buttons == QuestionButtons::YesNo) box.setEscapeButton(QMessageBox::No);
     switch (box.exec()) {

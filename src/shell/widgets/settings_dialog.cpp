@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "units/widgets/plain_text.h"
+
 namespace tolvane {
 
 namespace {
@@ -78,7 +80,7 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     };
     int row = 0;
     for (auto [text, control] : rows) {
-        auto* label = new QLabel(QString::fromLatin1(text), this);
+        auto* label = plainLabel(QString::fromLatin1(text), this);
         label->setBuddy(control ? control : Edit2);
         grid->addWidget(label, row, 0);
         if (control)

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "units/unit_catalogue.h"
+#include "units/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -21,7 +22,7 @@ EconomicDiameterDialog::EconomicDiameterDialog(const EconomicDiameterStyle& styl
                           Qt::WindowCloseButtonHint),
       style_(style),
       messages_(messages) {
-    Label1 = new QLabel(QStringLiteral("Rate of flow:"), this);
+    Label1 = plainLabel(QStringLiteral("Rate of flow:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit_Volumenstrom = new QLineEdit(this);
     Edit_Volumenstrom->setObjectName(QStringLiteral("Edit_Volumenstrom"));

@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include "units/widgets/plain_text.h"
+
 namespace tolvane {
 
 QLabel* namedLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
+    auto* label = plainLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }
