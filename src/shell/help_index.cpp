@@ -9,6 +9,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "units/text_file.h"
+
 namespace tolvane {
 
 namespace fs = std::filesystem;
@@ -42,23 +44,6 @@ std::string collapseSpaces(const std::string& s) {
     return out;
 }
 
-void appendUtf8(std::string& out, unsigned long cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x110000) {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // One tag: its lowercase name ("/p" for a closing tag) and attributes.
 struct Tag {
@@ -208,7 +193,7 @@ std::string decodeEntities(const std::string& text) {
                 out += '&';
                 continue;
             }
-            appendUtf8(out, cp);
+            if (cp <= 0x10FFFF) appendUtf8(out, static_cast<char32_t>(cp));
         } else if (const auto it = named.find(name); it != named.end()) {
             out += it->second;
         } else {

@@ -85,19 +85,6 @@ void appendEscaped(std::string& out, const std::string& name) {
     }
 }
 
-// Appends the UTF-8 form of a code point.
-void appendUtf8(std::string& out, unsigned long cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | ((cp >> 12) & 0x0F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // The names of one "projects=" value: separated by commas outside quotes;
 // blanks around an unquoted piece dropped.
@@ -136,7 +123,7 @@ std::vector<std::string> unescapedList(const std::string& value) {
                     unsigned long cp = 0;
                     while (i + 1 < value.size() && isHexDigit(value[i + 1]))
                         cp = cp * 16 + std::stoul(std::string(1, value[++i]), nullptr, 16);
-                    appendUtf8(current, cp);
+                    if (cp <= 0x10FFFF) appendUtf8(current, static_cast<char32_t>(cp));
                     break;
                 }
                 default: current += e;

@@ -10,6 +10,9 @@
 
 namespace tolvane {
 
+// Appends the UTF-8 form of a code point; one beyond U+10FFFF appends nothing.
+void appendUtf8(std::string& out, char32_t c);
+
 std::string utf8ToCp1252(const std::string& utf8);  // unmappable characters become '?'
 std::string cp1252ToUtf8(const std::string& cp1252);
 

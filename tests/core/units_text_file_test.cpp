@@ -286,3 +286,18 @@ TEST(WriteFileAtomically, write_cut_short_leaves_old_file) {
 
 }  // namespace
 }  // namespace tolvane
+
+TEST(AppendUtf8, WritesOneToFourBytesAndNothingBeyondTheLastCodePoint) {
+    const struct {
+        char32_t code;
+        std::string utf8;
+    } cases[] = {
+        {U'A', "A"},         {U'\u00E4', "\xC3\xA4"},          {U'\u20AC', "\xE2\x82\xAC"},
+        {U'\U0001F600', "\xF0\x9F\x98\x80"}, {0x110000, ""},
+    };
+    for (const auto& c : cases) {
+        std::string out = "x";
+        tolvane::appendUtf8(out, c.code);
+        EXPECT_EQ(out, "x" + c.utf8) << static_cast<unsigned long>(c.code);
+    }
+}
