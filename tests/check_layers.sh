@@ -6,40 +6,46 @@
 # lower layers. Properties and tools stand side by side and never include each other.
 set -euo pipefail
 cd "${1:-.}/src"
-rank() {
-  case $1 in
-    units) echo 0 ;; engine) echo 1 ;; results) echo 2 ;;
-    properties|tools) echo 3 ;; shell) echo 4 ;; cli) echo 5 ;; *) echo -1 ;;
-  esac
-}
-status=0
-while IFS= read -r file; do
-  folder=${file%%/*}
-  own=$(rank "$folder")
-  [ "$own" -ge 0 ] || continue
-  window=0
-  case $file in */widgets/*) window=1 ;; esac
-  while IFS= read -r line; do
-    target=$(sed -E 's/^[0-9]+:#include[[:space:]]*"([^"]+)".*/\1/' <<<"$line")
-    to=${target%%/*}
-    [ "$to" = "$target" ] && continue  # a file beside this one
-    other=$(rank "$to")
-    [ "$other" -ge 0 ] || continue
-    to_window=0
-    case $target in */widgets/*) to_window=1 ;; esac
-    ok=1
-    if [ "$window" -eq 0 ]; then
-      [ "$to_window" -eq 1 ] && ok=0
-      [ "$to" != "$folder" ] && [ "$other" -ge "$own" ] && ok=0
-    elif [ "$to_window" -eq 1 ]; then
-      [ "$to" != "$folder" ] && [ "$other" -ge "$own" ] && ok=0
-    else
-      [ "$other" -gt "$(rank shell)" ] && ok=0
-    fi
-    if [ "$ok" -eq 0 ]; then
-      echo "$file:${line%%:*}: includes \"$target\", a layer above its own" >&2
-      status=1
-    fi
-  done < <(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$file" | sed -E 's/^([0-9]+):[[:space:]]*#[[:space:]]*include/\1:#include/' || true)
-done < <(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort)
-exit $status
+find . \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
+  xargs -0 grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' |
+  awk '
+    function rank(f) {
+      if (f == "units") return 0
+      if (f == "engine") return 1
+      if (f == "results") return 2
+      if (f == "properties" || f == "tools") return 3
+      if (f == "shell") return 4
+      if (f == "cli") return 5
+      return -1
+    }
+    {
+      # ./folder/file.cpp:LINE:#include "target"
+      split($0, parts, ":")
+      file = substr(parts[1], 3)
+      line = parts[2]
+      if (!match($0, /"[^"]+"/)) next
+      target = substr($0, RSTART + 1, RLENGTH - 2)
+      folder = file; sub(/\/.*/, "", folder)
+      own = rank(folder)
+      if (own < 0) next
+      if (index(target, "/") == 0) next  # a file beside this one
+      to = target; sub(/\/.*/, "", to)
+      other = rank(to)
+      if (other < 0) next
+      window = file ~ /\/widgets\//
+      toWindow = target ~ /\/widgets\//
+      ok = 1
+      if (!window) {
+        if (toWindow) ok = 0
+        if (to != folder && other >= own) ok = 0
+      } else if (toWindow) {
+        if (to != folder && other >= own) ok = 0
+      } else if (other > rank("shell")) {
+        ok = 0
+      }
+      if (!ok) {
+        printf "%s:%s: includes \"%s\", a layer above its own\n", file, line, target > "/dev/stderr"
+        status = 1
+      }
+    }
+    END { exit status }'
