@@ -2,7 +2,6 @@
 // right, 1024 x 600): it opens whole on the screen of the window it is asked
 // from, shrunk where the screen is smaller, and a place it was left at that
 // the screen no longer shows is pulled back in when it opens again.
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -83,16 +82,7 @@ private Q_SLOTS:
 // Two screens, as a configuration of the offscreen platform.
 int main(int argc, char** argv) {
     tolvane::test::prepareEnvironment();
-    const QString config = tolvane::test::sandbox().path() + "/screens.json";
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 2;
-    file.write(R"({"screens": [
-        {"name": "left", "x": 0, "y": 0, "width": 1600, "height": 1000,
-         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-        {"name": "right", "x": 1600, "y": 0, "width": 1024, "height": 600,
-         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    if (!tolvane::test::useTwoScreens(1024, 600)) return 2;
     QApplication app(argc, argv);
     TestHelpPlace testObject;
     return QTest::qExec(&testObject, argc, argv);

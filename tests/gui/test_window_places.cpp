@@ -3,7 +3,6 @@
 // the frames' places come back unchanged run after run, a place whose title
 // bar no screen shows is pulled back, and the data windows open beside the
 // main window without covering it or the table window.
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <filesystem>
@@ -145,16 +144,7 @@ private Q_SLOTS:
 // Two screens, as a configuration of the offscreen platform.
 int main(int argc, char** argv) {
     tolvane::test::prepareEnvironment();
-    const QString config = tolvane::test::sandbox().path() + "/screens.json";
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)) return 2;
-    file.write(R"({"screens": [
-        {"name": "left", "x": 0, "y": 0, "width": 1600, "height": 1000,
-         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-        {"name": "right", "x": 1600, "y": 0, "width": 1280, "height": 720,
-         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    if (!tolvane::test::useTwoScreens(1280, 720)) return 2;
     QApplication app(argc, argv);
     TestWindowPlaces testObject;
     return QTest::qExec(&testObject, argc, argv);

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QStandardPaths>
 #include <QStringList>
@@ -50,6 +51,26 @@ inline void prepareEnvironment() {
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", QString(home + "/.config").toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
+}
+
+// Before QApplication exists: two screens side by side, the left one
+// 1600 x 1000, as a configuration of the offscreen platform. False when the
+// configuration cannot be written.
+inline bool useTwoScreens(int rightWidth, int rightHeight) {
+    const QString config = sandbox().path() + "/screens.json";
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QString screens = QString(R"({"screens": [
+        {"name": "left", "x": 0, "y": 0, "width": 1600, "height": 1000,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "right", "x": 1600, "y": 0, "width": %1, "height": %2,
+         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                                .arg(rightWidth)
+                                .arg(rightHeight);
+    if (file.write(screens.toUtf8()) < 0 || !file.flush()) return false;
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
+    return true;
 }
 
 // Polls for modal windows. An announced one is handed to its handler (which
