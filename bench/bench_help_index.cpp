@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 namespace tolvane {
 namespace {

@@ -144,10 +144,6 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
 }
 
-void CalculationTable::setEmptyCalculations(int n) {
-    setCalculations(std::vector<CalculationColumn>(static_cast<std::size_t>(std::max(0, n))));
-}
-
 void CalculationTable::addTrailingColumn() {
     columns_.emplace_back();
     drops_.push_back(0.0);

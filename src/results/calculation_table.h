@@ -83,9 +83,6 @@ public:
     // Replaces all calculation columns (project loading): `calculations` become
     // columns 1..n, a fresh trailing column is added.
     void setCalculations(std::vector<CalculationColumn> calculations);
-    // Sets the table to n empty calculation columns (a project whose line
-    // count does not fit).
-    void setEmptyCalculations(int n);
     // Adds one empty column at the end (after the trailing one was written).
     void addTrailingColumn();
 

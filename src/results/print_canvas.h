@@ -76,7 +76,6 @@ public:
         ++page_;
         if (range_.contains(page_) && range_.contains(page_ - 1)) target_.newPage();
     }
-    int pagesSeen() const { return page_; }
 
 private:
     PrintCanvas& target_;

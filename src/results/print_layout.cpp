@@ -141,10 +141,6 @@ TablePrintLayout layoutTablePrint(const CalculationTable& table, PrintCanvas& ca
     return l;
 }
 
-int tablePrintPageCount(const CalculationTable& table, PrintCanvas& canvas) {
-    return table.hasValues() ? layoutTablePrint(table, canvas).pages : 0;
-}
-
 void printTable(const CalculationTable& table, const PrintTexts& texts, PrintCanvas& canvas,
                 PageRange range) {
     if (!table.hasValues()) return;

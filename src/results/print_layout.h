@@ -49,7 +49,6 @@ PrintSetup tablePrintSetup(const std::string& caption);
 std::string tablePrintFontName(const std::string& gridFont);
 // Sets the printout's font on `canvas` and measures the texts.
 TablePrintLayout layoutTablePrint(const CalculationTable& table, PrintCanvas& canvas);
-int tablePrintPageCount(const CalculationTable& table, PrintCanvas& canvas);
 // Draws the pages of `range` (a new page between pages); nothing when the
 // table holds no calculation.
 void printTable(const CalculationTable& table, const PrintTexts& texts, PrintCanvas& canvas,

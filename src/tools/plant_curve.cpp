@@ -264,16 +264,6 @@ std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const Calc
     return curve;
 }
 
-PlantCurveOutcome computePlantCurve(const PlantCurveRequest& request, const CalculationTable& table,
-                                    const FlowMedium& medium, OutputSystem system,
-                                    const KindByName& kindByName, MessageSink& messages) {
-    PlantCurveOutcome outcome;
-    const auto range = readCurveRange(request, messages, outcome.focus);
-    if (range)
-        outcome.curve = computeCurvePoints(*range, table, medium, system, kindByName, messages);
-    return outcome;
-}
-
 namespace {
 
 // Above 9999 (and for drops below 0.01) the 11-character exponent form,

@@ -92,12 +92,6 @@ std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const Calc
                                              const FlowMedium& medium, OutputSystem system,
                                              const KindByName& kindByName, MessageSink& messages);
 
-// "C&alculate": parses the three fields, checks them, computes every point,
-// and shows every message of the curve through `messages`.
-PlantCurveOutcome computePlantCurve(const PlantCurveRequest& request, const CalculationTable& table,
-                                    const FlowMedium& medium, OutputSystem system,
-                                    const KindByName& kindByName, MessageSink& messages);
-
 // The "&Copy data" text: a heading naming both units, then one line per
 // point, CR LF ended; drops written in the unit the heading names.
 std::string curveClipboardText(const PlantCurve& curve, const std::string& pressureUnit);

@@ -25,17 +25,6 @@ void dropSignOfZero(std::string& s) {
 
 }  // namespace
 
-int IntegerDigits(double x) {
-    double a = std::fabs(x);
-    int digits = 1;
-    double limit = 10.0;
-    while (digits < 11 && a >= limit) {
-        ++digits;
-        limit *= 10.0;
-    }
-    return digits;
-}
-
 std::string formatFixed(double x, int decimals) {
     if (!std::isfinite(x)) return nonFinite(x);
     decimals = std::clamp(decimals, 0, 17);

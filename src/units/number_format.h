@@ -6,9 +6,6 @@
 
 namespace tolvane {
 
-// Digits before the decimal point of |x|: 1 below 10 ... 10 below 1e10, 11 above.
-int IntegerDigits(double x);
-
 // x in fixed notation with `decimals` decimals, '.' as the point, no leading blanks.
 std::string formatFixed(double x, int decimals);
 

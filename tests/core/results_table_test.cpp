@@ -226,7 +226,7 @@ std::vector<TotalScript> totalScripts() {
                                        t.setCalculations(calcs);
                                    }},
                                   {"empty calculations",
-                                   [](CalculationTable& t) { t.setEmptyCalculations(2); }},
+                                   [](CalculationTable& t) { t.setCalculations(std::vector<CalculationColumn>(2)); }},
                                   {"append 8", [](CalculationTable& t) { appendDrop(t, "8"); }}})},
         TotalScript{
             "SwitchingUnits",

@@ -13,7 +13,7 @@
 #include "file_size_limit.h"
 #include "properties/roughness_query.h"
 #include "shell/settings_file.h"
-#include "shell/window_geometry.h"
+#include "units/window_geometry.h"
 #include "shell_harness.h"
 #include "units/text_file.h"
 

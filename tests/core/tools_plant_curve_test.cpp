@@ -377,12 +377,15 @@ TEST(PlantCurveCore, TakesTheMediumAsGiven) {
     water.density = 1000;
     water.viscosity = 1000;
     RecordingMessageSink sink;
-    const PlantCurveOutcome direct = computePlantCurve(
-        request("1", "20", "9"), s.table, water, OutputSystem::Metric, catalogueKindByName(), sink);
+    std::string focus;
+    const auto range = readCurveRange(request("1", "20", "9"), sink, focus);
+    ASSERT_TRUE(range);
+    const auto direct = computeCurvePoints(*range, s.table, water, OutputSystem::Metric,
+                                           catalogueKindByName(), sink);
     const CurveRun viaSession = run(s, request("1", "20", "9"));
-    ASSERT_TRUE(direct.curve && viaSession.outcome.curve);
+    ASSERT_TRUE(direct && viaSession.outcome.curve);
     for (std::size_t i = 0; i < 9; ++i)
-        EXPECT_EQ(direct.curve->points[i].pressureDrop,
+        EXPECT_EQ(direct->points[i].pressureDrop,
                   viaSession.outcome.curve->points[i].pressureDrop);
 }
 

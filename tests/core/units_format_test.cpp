@@ -11,30 +11,6 @@
 namespace tolvane {
 namespace {
 
-TEST(IntegerDigits, counts_digits_before_point) {
-    struct {
-        double x;
-        int digits;
-    } cases[] = {{0, 1},
-                 {9.99, 1},
-                 {-9.99, 1},
-                 {10, 2},
-                 {99.5, 2},
-                 {-250, 3},
-                 {999.999, 3},
-                 {1000, 4},
-                 {123456, 6},
-                 {1e8, 9},
-                 {999999999, 9},
-                 {1e9, 10},
-                 {9.9e9, 10},
-                 {1e10, 11},
-                 {-3e15, 11},
-                 {0.0001, 1},
-                 {std::numeric_limits<double>::infinity(), 11}};
-    for (const auto& c : cases) EXPECT_EQ(IntegerDigits(c.x), c.digits) << c.x;
-}
-
 TEST(FormatFixed, writes_decimals_without_leading_blanks) {
     struct {
         double x;

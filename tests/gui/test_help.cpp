@@ -17,9 +17,9 @@
 
 #include "program_harness.h"
 #include "properties/widgets/water_dialog.h"
-#include "shell/help_topics.h"
-#include "shell/widgets/help_key_filter.h"
-#include "shell/widgets/help_window.h"
+#include "help/help_topics.h"
+#include "help/widgets/help_key_filter.h"
+#include "help/widgets/help_window.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
 #include "ui_fixture.h"

@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "program_harness.h"
-#include "shell/widgets/help_window.h"
+#include "help/widgets/help_window.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;

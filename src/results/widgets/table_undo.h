@@ -35,7 +35,6 @@ public:
     void startOver();
     // The project was written: this state is the saved one.
     void markSaved();
-    bool restoring() const { return restoring_; }
 
     void undo();
     void redo();

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "shell/element_catalogue.h"
-#include "shell/help_topics.h"
+#include "help/help_topics.h"
 #include "units/widgets/plain_text.h"
 
 namespace tolvane {
@@ -86,7 +86,7 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
         b->setToolTip(QString::fromStdString(spec.hint));
         // F1 on a kind's button: the page of that kind.
         b->setProperty(kHelpTopicProperty,
-                       QString::fromStdString(helpTopicForElement(spec.kind).target()));
+                       QString::fromStdString(helpTopicForElement(spec.variantName).target()));
         const QString caption = spec.button == "SB16" ? QStringLiteral("CI") : QString();
         b->setText(caption);
         b->setIcon(glyph(pictureDirectory, spec.kind, caption, font()));

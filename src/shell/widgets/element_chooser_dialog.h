@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/element_kind.h"
-#include "shell/widgets/help_key_filter.h"
+#include "help/widgets/help_key_filter.h"
 
 class QButtonGroup;
 class QPushButton;

@@ -89,18 +89,10 @@ public:
     TRauDialog* roughnessDialog() const { return RauDialog; }
     TZetaDatenbank* zetaDatabase() const { return ZetaDatenbank; }
     const SpeedButtons& speedButtons() const { return speed_; }
-    TWasser_Dialog* waterDialog() const { return Wasser_Dialog; }
     TLuftDialog* airDialog() const { return LuftDialog; }
-    TSattdampfDialog* steamDialog() const { return SattdampfDialog; }
-    TStoffwerteGaseNeu* gasDialog() const { return StoffwerteGaseNeu; }
-    TMedienDialog* liquidDialog() const { return MedienDialog; }
-    TBen_Daba_Dlg* userDatabaseEditor() const { return Ben_Daba_Dlg; }
-    TBen_Daba_Dlg2* userDatabaseChooser() const { return Ben_Daba_Dlg2; }
     UserDatabase& userDatabase() { return *userDatabase_; }
     // The "&Calculate" menu's engineering tools and their dialogs.
     ToolActions* tools() const { return tools_; }
-    // "P&ressure drop = f (rate of flow)...": its dialog and diagram window.
-    PlantCurveAction* plantCurve() const { return plantCurve_; }
     // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
     TableUndo* tableUndo() const { return undo_; }
 

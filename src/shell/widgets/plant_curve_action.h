@@ -22,7 +22,6 @@ public:
     PlantCurveAction(TMyWindow& window, PlatformServices services);
 
     TAnlagenkennlinie_Dlg* dialog() const { return dialog_; }
-    TKurve* diagramWindow() const { return diagram_; }
 
 public Q_SLOTS:
     // The dialog, and the diagram when a curve came out; the main window's

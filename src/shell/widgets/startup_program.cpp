@@ -21,14 +21,14 @@
 #include "shell/recent_projects.h"
 #include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
-#include "shell/widgets/help_key_filter.h"
-#include "shell/widgets/help_window.h"
+#include "help/widgets/help_key_filter.h"
+#include "help/widgets/help_window.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/project_actions.h"
 #include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/splash_screen.h"
-#include "shell/widgets/window_placement.h"
+#include "units/widgets/window_placement.h"
 
 namespace tolvane {
 

@@ -15,7 +15,7 @@
 
 #include "shell/session.h"
 #include "shell/settings_file.h"
-#include "shell/widgets/help_window.h"
+#include "help/widgets/help_window.h"
 #include "shell/widgets/qt_platform.h"
 
 namespace tolvane {

@@ -28,14 +28,8 @@ public:
     // Connects the menu items and makes them available.
     ToolActions(TMyWindow& window, PlatformServices services);
 
-    TNennw_Fl_Dlg* liquidDiameterDialog() const { return liquid_; }
-    TNennw_Ga_Dlg* gasDiameterDialog() const { return gas_; }
     // Its "&Database" opens the vapour-pressure database, whose copies it takes.
     TNPSHDialog* npshDialog() const { return npsh_; }
-    TFoerderhoehe_Dlg* pumpHeadDialog() const { return head_; }
-    Tv_geschw* flowToVelocityDialog() const { return flowToVelocity_; }
-    Tgeschw_v* velocityToFlowDialog() const { return velocityToFlow_; }
-    TInhaltDlg* pipeVolumeDialog() const { return volume_; }
     TDaDruDialog* vapourPressureDialog() const { return vapourPressure_; }
 
 public Q_SLOTS:

@@ -1,4 +1,4 @@
-#include "shell/widgets/window_placement.h"
+#include "units/widgets/window_placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

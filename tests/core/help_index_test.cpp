@@ -2,7 +2,7 @@
 // the table of contents, the keyword index and the ranked search.
 #include <gtest/gtest.h>
 
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 namespace tolvane {
 namespace {

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/element_kind.h"
-
 namespace tolvane {
 
 struct HelpTopic {
@@ -35,6 +33,6 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics();
 std::optional<HelpTopic> helpTopicForWindow(const std::string& className);
 std::optional<HelpTopic> helpTopicForMenuCommand(const std::string& actionName);
 // "elements/<slug of the variant name>.html".
-HelpTopic helpTopicForElement(ElementKind kind);
+HelpTopic helpTopicForElement(const std::string& variantName);
 
 }  // namespace tolvane

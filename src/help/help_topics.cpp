@@ -1,7 +1,6 @@
-#include "shell/help_topics.h"
+#include "help/help_topics.h"
 
-#include "shell/element_catalogue.h"
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 namespace tolvane {
 
@@ -125,8 +124,8 @@ std::optional<HelpTopic> helpTopicForMenuCommand(const std::string& actionName) 
     return find(menuHelpTopics(), actionName);
 }
 
-HelpTopic helpTopicForElement(ElementKind kind) {
-    return {"elements/" + helpSlug(kindSpec(kind).variantName) + ".html", ""};
+HelpTopic helpTopicForElement(const std::string& variantName) {
+    return {"elements/" + helpSlug(variantName) + ".html", ""};
 }
 
 }  // namespace tolvane

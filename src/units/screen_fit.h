@@ -2,7 +2,7 @@
 // area, as large as it may be and moved as little as it takes.
 #pragma once
 
-#include "shell/window_geometry.h"
+#include "units/window_geometry.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "shell/window_geometry.h"
+#include "units/window_geometry.h"
 
 #include <algorithm>
 #include <climits>

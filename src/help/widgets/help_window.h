@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <string>
 
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "shell/widgets/help_key_filter.h"
+#include "help/widgets/help_key_filter.h"
 
 #include <QAction>
 #include <QKeyEvent>

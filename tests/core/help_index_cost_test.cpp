@@ -9,7 +9,7 @@
 #include <new>
 #include <string>
 
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QObject>
 #include <functional>
 
-#include "shell/help_topics.h"
+#include "help/help_topics.h"
 
 class QWidget;
 

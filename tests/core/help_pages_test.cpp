@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "shell/element_catalogue.h"
-#include "shell/help_index.h"
-#include "shell/help_topics.h"
+#include "help/help_index.h"
+#include "help/help_topics.h"
 
 namespace tolvane {
 namespace {
@@ -72,7 +72,7 @@ TEST(HelpPages, TheFirstPagesExist) {
 TEST(HelpPages, EveryElementKindHasItsPage) {
     ASSERT_EQ(elementKinds().size(), std::size_t(kElementKindCount));
     for (const KindSpec& spec : elementKinds()) {
-        const HelpTopic topic = helpTopicForElement(spec.kind);
+        const HelpTopic topic = helpTopicForElement(spec.variantName);
         EXPECT_TRUE(shippedHelp().resolves(topic.target()))
             << elementName(spec.kind) << ": " << topic.target();
     }

@@ -1,4 +1,4 @@
-#include "shell/help_index.h"
+#include "help/help_index.h"
 
 #include <algorithm>
 #include <cctype>

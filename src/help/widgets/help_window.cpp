@@ -1,4 +1,4 @@
-#include "shell/widgets/help_window.h"
+#include "help/widgets/help_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,9 +20,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "shell/help_topics.h"
-#include "shell/screen_fit.h"
-#include "shell/widgets/window_placement.h"
+#include "help/help_topics.h"
+#include "units/screen_fit.h"
+#include "units/widgets/window_placement.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "shell/screen_fit.h"
+#include "units/screen_fit.h"
 
 #include <algorithm>
 

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/window_geometry.h"
+#include "units/window_geometry.h"
 
 class QWidget;
 
