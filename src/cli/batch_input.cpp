@@ -160,11 +160,11 @@ ElementKind kind(const json& j, const std::string& path) {
         wrongType(path, expected, j);
     const auto group = j[0].get<std::int64_t>();
     const auto variant = j[1].get<std::int64_t>();
-    if (group < 1 || group > kElementGroupCount)
+    if (!isValidGroup(group))
         throw InputError(path, "element group " + j[0].dump() + " does not exist (groups 1 to " +
                                    std::to_string(kElementGroupCount) + ")");
-    const int variants = kVariantsPerGroup[group - 1];
-    if (variant < 1 || variant > variants)
+    const int variants = variantCount(static_cast<int>(group));
+    if (!isValidVariant(static_cast<int>(group), variant))
         throw InputError(path, "element group " + j[0].dump() + " has no variant " + j[1].dump() +
                                    " (variants 1 to " + std::to_string(variants) + ")");
     return ElementKind{static_cast<int>(group), static_cast<int>(variant)};

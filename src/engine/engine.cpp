@@ -87,13 +87,15 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
     const ElementKind k = element.kind;
     const double q = medium.rateOfFlow;
     ElementResult& r = result;
-    switch (k.group) {
-        case 1:
-            switch (k.variant) {
-                case 1: circularSection(r, q, element.va1, medium); break;
-                case 2:
-                case 4: rectangularSection(r, q, element.va1, element.va2, medium); break;
-                case 3: {
+    switch (groupOf(k)) {
+        case ElementGroup::StraightPipes:
+            switch (kindOf(k)) {
+                case Kind::CircularPipe: circularSection(r, q, element.va1, medium); break;
+                case Kind::RectangularPipe:
+                case Kind::ChannelPipe:
+                    rectangularSection(r, q, element.va1, element.va2, medium);
+                    break;
+                case Kind::AnnularPipe: {
                     const double d = element.va1, di = element.va2;
                     r.velocity = 4e4 * q / (36.0 * std::numbers::pi * (d * d - di * di));
                     r.hydraulicDiameter = d - di;
@@ -101,7 +103,7 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
                                                 medium.viscosity);
                     break;
                 }
-                case 5:
+                case Kind::OtherFormPipe:
                     // Area in m², wetted circumference in m.
                     r.velocity = q / (3600.0 * element.va1);
                     r.hydraulicDiameter = 4.0 * element.va1 / element.va2 * 1000.0;
@@ -111,19 +113,19 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
                 default: break;
             }
             break;
-        case 3:
+        case ElementGroup::ChangesOfSection:
             circularSection(r, q, element.va1, medium);
             r.velocity2 = circularVelocity(q, element.va2);
             r.reynolds2 =
                 reynoldsNumber(r.velocity2, medium.density, element.va2, medium.viscosity);
             break;
-        case 4:
-            if (k.variant == 4 || k.variant == 6)
+        case ElementGroup::Bends:
+            if (isRectangularBendKind(k))
                 rectangularSection(r, q, element.va1, element.va2, medium);
             else
                 circularSection(r, q, element.va1, medium);
             break;
-        case 5:
+        case ElementGroup::Branchings:
             circularSection(r, q, element.va1, medium);
             if (isBranchKind(k)) {
                 r.velocity2 = circularVelocity(medium.branchRateOfFlow, element.va2);
@@ -131,22 +133,22 @@ ElementResult computeFlowState(const PipeElement& element, const FlowMedium& med
                     reynoldsNumber(r.velocity2, medium.density, element.va2, medium.viscosity);
             }
             break;
-        case 9:
+        case ElementGroup::NozzlesAndOrifices:
             circularSection(r, q, element.va1, medium);
             r.velocity2 = circularVelocity(q, element.va2);
             r.reynolds2 = r.reynolds * element.va1 / element.va2;
             break;
-        case 10:
+        case ElementGroup::Diverse:
             // The vertical difference has no velocity; its Reynolds number is 0.
-            if (k.variant == 1)
+            if (k == Kind::VerticalDifference)
                 r.reynolds = 0.0;
             else
                 circularSection(r, q, element.va1, medium);
             break;
-        case 2:
-        case 6:
-        case 7:
-        case 8: circularSection(r, q, element.va1, medium); break;
+        case ElementGroup::Entrances:
+        case ElementGroup::Bellows:
+        case ElementGroup::Valves:
+        case ElementGroup::CheckValves: circularSection(r, q, element.va1, medium); break;
         default: break;
     }
     return result;
@@ -173,11 +175,11 @@ ElementResult computeElementLoss(const PipeElement& element, const FlowMedium& m
         if (result.isLaminar) {
             // Only the straight pipes have laminar rules; the vertical
             // difference always comes this way with its Reynolds number 0.
-            if (k.group != 1 && !(k.group == 10 && k.variant == 1)) {
+            if (!inGroup(k, ElementGroup::StraightPipes) && k != Kind::VerticalDifference) {
                 rules::refuseLaminar(c);
                 runRule = false;
             }
-        } else if (k.group == 3 && result.reynolds2 < kTurbulentFrom) {
+        } else if (inGroup(k, ElementGroup::ChangesOfSection) && result.reynolds2 < kTurbulentFrom) {
             // Still computed for the record, but not added to the table.
             rules::refuseLaminar(c);
             result.isLaminar = true;
@@ -199,17 +201,17 @@ ElementResult computeElementLoss(const PipeElement& element, const FlowMedium& m
 }
 
 void rules::runGroupRule(LossContext& c) {
-    switch (c.element.kind.group) {
-        case 1: rules::lossStraightPipe(c); break;
-        case 2: rules::lossEntrance(c); break;
-        case 3: rules::lossChangeOfSection(c); break;
-        case 4: rules::lossBend(c); break;
-        case 5: rules::lossBranching(c); break;
-        case 6: rules::lossBellows(c); break;
-        case 7: rules::lossValve(c); break;
-        case 8: rules::lossCheckValve(c); break;
-        case 9: rules::lossNozzleOrifice(c); break;
-        case 10: rules::lossDiverse(c); break;
+    switch (groupOf(c.element.kind)) {
+        case ElementGroup::StraightPipes: rules::lossStraightPipe(c); break;
+        case ElementGroup::Entrances: rules::lossEntrance(c); break;
+        case ElementGroup::ChangesOfSection: rules::lossChangeOfSection(c); break;
+        case ElementGroup::Bends: rules::lossBend(c); break;
+        case ElementGroup::Branchings: rules::lossBranching(c); break;
+        case ElementGroup::Bellows: rules::lossBellows(c); break;
+        case ElementGroup::Valves: rules::lossValve(c); break;
+        case ElementGroup::CheckValves: rules::lossCheckValve(c); break;
+        case ElementGroup::NozzlesAndOrifices: rules::lossNozzleOrifice(c); break;
+        case ElementGroup::Diverse: rules::lossDiverse(c); break;
         default: rules::refuse(c, kNotPossibleMessage); break;
     }
 }

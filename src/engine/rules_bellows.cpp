@@ -24,13 +24,13 @@ double uBendZeta(double lengthOverDiameter) {
 
 void lossBellows(LossContext& c) {
     const PipeElement& e = c.element;
-    switch (e.kind.variant) {
-        case 1: setZeta(c, 0.2 * e.va2); break;  // 0.2 per ridge
-        case 2:
+    switch (kindOf(e.kind)) {
+        case Kind::CorrugatedCompensator: setZeta(c, 0.2 * e.va2); break;  // 0.2 per ridge
+        case Kind::LyraBend:
             // In silent mode the caller has loaded the coefficient of the column.
             setZeta(c, c.env.silent ? c.result.zeta : (e.option == 1 ? 1.4 : 0.7));
             break;
-        case 3: setZeta(c, uBendZeta(e.va2 / e.va1)); break;  // L and D both in mm
+        case Kind::UBend: setZeta(c, uBendZeta(e.va2 / e.va1)); break;  // L and D both in mm
         default: break;
     }
 }

@@ -45,23 +45,24 @@ void lossBend(LossContext& c) {
     const PipeElement& e = c.element;
     ElementResult& r = c.result;
     const bool rough = e.option == 1;
-    switch (e.kind.variant) {
-        case 1:
+    switch (kindOf(e.kind)) {
+        case Kind::CircularBend:
             if (!c.env.silent) r.zeta = bendZeta(e.va3, e.va2 / e.va1, rough);
             break;
-        case 2: r.zeta = kSegmentBend.at(e.va2); break;
-        case 3: r.zeta = kCastIronBend.at(e.va1); break;
-        case 4:
+        case Kind::SegmentBend: r.zeta = kSegmentBend.at(e.va2); break;
+        case Kind::CastIronBend: r.zeta = kCastIronBend.at(e.va1); break;
+        case Kind::RectangularBend:
             if (!c.env.silent) {
                 const double zeta0 = bendZeta(e.va4, e.va3 / r.hydraulicDiameter, rough);
                 const double s = e.va2 / e.va1;
                 r.zeta = s <= 1.0 ? zeta0 * s : zeta0 * std::sqrt(s);
             }
             break;
-        case 5:
-        case 6: {
-            const double d = e.kind.variant == 5 ? e.va1 : r.hydraulicDiameter;
-            const double angle = e.kind.variant == 5 ? e.va2 : e.va3;
+        case Kind::CircularMiterBend:
+        case Kind::RectangularMiterBend: {
+            const bool circular = e.kind == Kind::CircularMiterBend;
+            const double d = circular ? e.va1 : r.hydraulicDiameter;
+            const double angle = circular ? e.va2 : e.va3;
             const auto lambda = colebrook(c.env.roughness, r.reynolds, d);
             if (!lambda) {
                 refuse(c, kNotPossibleMessage);

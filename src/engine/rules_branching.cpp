@@ -69,19 +69,19 @@ const Table kYPipeBent{{0.5, 0.75, 1.0, 1.5, 2.0}, {1.1, 0.6, 0.4, 0.25, 0.2}};
 
 void lossBranching(LossContext& c) {
     const PipeElement& e = c.element;
-    switch (e.kind.variant) {
-        case 1: setZeta(c, 1.3); break;  // tee, sharp edged
-        case 2: setZeta(c, 5.0); break;  // tee, globular
-        case 3: setZeta(c, 0.7); break;  // tee, rounded bottom plain
-        case 4: setZeta(c, 0.9); break;  // tee, globular neck rounded
-        case 5: branch(c, true); break;
-        case 6: branch(c, false); break;
-        case 7: {
+    switch (kindOf(e.kind)) {
+        case Kind::SharpEdgedTee: setZeta(c, 1.3); break;  // tee, sharp edged
+        case Kind::GlobularTee: setZeta(c, 5.0); break;  // tee, globular
+        case Kind::RoundedBottomTee: setZeta(c, 0.7); break;  // tee, rounded bottom plain
+        case Kind::RoundedNeckTee: setZeta(c, 0.9); break;  // tee, globular neck rounded
+        case Kind::DividingBranch: branch(c, true); break;
+        case Kind::CombiningBranch: branch(c, false); break;
+        case Kind::StraightYPipe: {
             const double angle = e.va2;
             setZeta(c, angle >= 90 ? 1.4 : angle <= 0 ? 0.0 : kYPipeStraight.at(angle));
             break;
         }
-        case 8: {
+        case Kind::BentYPipe: {
             const double ratio = e.va2 / e.va1;
             setZeta(c, ratio >= 2 ? 0.2 : ratio <= 0.5 ? 1.1 : kYPipeBent.at(ratio));
             break;

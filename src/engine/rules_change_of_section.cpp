@@ -30,10 +30,9 @@ void lossChangeOfSection(LossContext& c) {
     ElementResult& r = c.result;
     const double d1 = e.va1, d2 = e.va2, halfAngle = e.va3;
     const double w1 = r.velocity, w2 = r.velocity2, rho = c.medium.density;
-    const int variant = e.kind.variant;
 
     double lambda = 0.0;
-    if (variant == 2 || variant == 4) {
+    if (isGradualChangeKind(e.kind)) {
         const auto l = colebrook(c.env.roughness, r.reynolds, d1);
         if (!l) {
             refuse(c, kNotPossibleMessage);
@@ -43,14 +42,14 @@ void lossChangeOfSection(LossContext& c) {
         r.frictionFactor = lambda;
     }
 
-    switch (variant) {
-        case 1: {
+    switch (kindOf(e.kind)) {
+        case Kind::SuddenEnlargement: {
             const double ratio = (d2 / d1) * (d2 / d1) - 1.0;
             r.zeta = ratio * ratio;
             r.pressureDrop = staticPressureDrop(r.zeta, rho, w2, w1, w2);
             break;
         }
-        case 2: {
+        case Kind::GradualEnlargement: {
             const double a = (d1 / d2) * (d1 / d2);
             const double total = 2.0 * halfAngle / 100.0;
             const double phi = 522.0 * power(total, 4.365) * std::exp(-8.0 * total) +
@@ -63,12 +62,12 @@ void lossChangeOfSection(LossContext& c) {
             r.pressureDrop = staticPressureDrop(r.zeta, rho, w1, w1, w2);
             break;
         }
-        case 3: {
+        case Kind::SuddenContraction: {
             r.zeta = 0.5 * power(1.0 - (d2 / d1) * (d2 / d1), 0.75);
             r.pressureDrop = staticPressureDrop(r.zeta, rho, w2, w1, w2);
             break;
         }
-        case 4: {
+        case Kind::GradualContraction: {
             const double n = (d2 / d1) * (d2 / d1);
             const double alpha = 0.01745 * 2.0 * halfAngle;
             const double local =

@@ -24,10 +24,10 @@ double swingZeta(double diameter) {
 }  // namespace
 
 void lossCheckValve(LossContext& c) {
-    switch (c.element.kind.variant) {
-        case 1: setZeta(c, 5.5); break;  // globe lift
-        case 2: setZeta(c, 2.5); break;  // globe lift, Y-pattern
-        case 3: setZeta(c, swingZeta(c.element.va1)); break;
+    switch (kindOf(c.element.kind)) {
+        case Kind::LiftCheckValve: setZeta(c, 5.5); break;  // globe lift
+        case Kind::YPatternLiftCheckValve: setZeta(c, 2.5); break;  // globe lift, Y-pattern
+        case Kind::SwingCheckValve: setZeta(c, swingZeta(c.element.va1)); break;
         default: break;
     }
 }

@@ -13,13 +13,13 @@ constexpr double kGravity = 9.81;  // m/s²
 
 void lossDiverse(LossContext& c) {
     const PipeElement& e = c.element;
-    switch (e.kind.variant) {
-        case 1:
+    switch (kindOf(e.kind)) {
+        case Kind::VerticalDifference:
             // H in m; a negative H (the line falls) gives a gain of pressure.
             c.result.zeta = 0.0;
             c.result.pressureDrop = kGravity * c.medium.density * e.va1 / 1e5;
             break;
-        case 2:
+        case Kind::KnownResistance:
             c.result.zeta = e.va2;
             c.result.pressureDrop = zetaToPressureDrop(e.va2, c.medium.density, c.result.velocity);
             break;

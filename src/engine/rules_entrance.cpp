@@ -10,17 +10,17 @@ void lossEntrance(LossContext& c) {
     const PipeElement& e = c.element;
     ElementResult& r = c.result;
     const bool sharp = e.option == 0;  // otherwise the edge is broken ("crushed")
-    switch (e.kind.variant) {
-        case 1:
+    switch (kindOf(e.kind)) {
+        case Kind::SharpEdgedEntrance:
             if (!c.env.silent) r.zeta = sharp ? 0.5 : 0.25;
             break;
-        case 2: r.zeta = 0.05; break;
-        case 3: {
+        case Kind::RoundedEntrance: r.zeta = 0.05; break;
+        case Kind::AngledSharpEdgedEntrance: {
             const double cosine = std::cos(e.va2 * std::numbers::pi / 180.0);
             r.zeta = 0.5 + 0.3 * cosine + 0.2 * cosine * cosine;
             break;
         }
-        case 4:
+        case Kind::ProjectingEntrance:
             if (!c.env.silent) r.zeta = sharp ? 3.0 : 1.0;
             break;
         default: refuse(c, kNotPossibleMessage); return;

@@ -59,21 +59,21 @@ void lossNozzleOrifice(LossContext& c) {
     const PipeElement& e = c.element;
     const double m = (e.va2 / e.va1) * (e.va2 / e.va1);
     const double re = c.result.reynolds;
-    switch (e.kind.variant) {
-        case 1:
+    switch (kindOf(e.kind)) {
+        case Kind::StandardOrifice:
             if (re < 5000 || re > 1e7) inform(c, kDinRangeText);
             setZeta(c, dinOrificeZeta(m, re));
             break;
-        case 2:
+        case Kind::SharpEdgedOrifice:
             if (re < 1e5) inform(c, kSharpRangeText);
             setZeta(c, sharpOrificeZeta(m));
             break;
-        case 3:
+        case Kind::ThickEdgedOrifice:
             if (c.result.reynolds2 < 4000) inform(c, kThickRangeText);
             setZeta(c, thickOrificeZeta(m, e.va3, e.va2, c.result.reynolds2));
             break;
-        case 4: setZeta(c, kNozzle.at(m)); break;
-        case 5:
+        case Kind::Nozzle: setZeta(c, kNozzle.at(m)); break;
+        case Kind::VenturiTube:
             // In silent mode the caller has loaded the coefficient of the column.
             if (c.env.silent)
                 setZeta(c, c.result.zeta);

@@ -38,8 +38,7 @@ void setFrictionLoss(LossContext& c, double lambda, double length, double d) {
 void lossStraightPipe(LossContext& c) {
     const PipeElement& e = c.element;
     ElementResult& r = c.result;
-    const int variant = e.kind.variant;
-    const bool circular = variant == 1;
+    const bool circular = e.kind == Kind::CircularPipe;
     const double d = circular ? e.va1 : r.hydraulicDiameter;
     const double length = circular ? e.va2 : e.va3;
 
@@ -54,17 +53,17 @@ void lossStraightPipe(LossContext& c) {
     }
 
     double factor = 1.0;
-    switch (variant) {
-        case 1: {
+    switch (kindOf(e.kind)) {
+        case Kind::CircularPipe: {
             const double lambda = 64.0 / r.reynolds;
             r.frictionFactor = lambda;
             r.zeta = lambda * length * 1000.0 / d;
             r.pressureDrop = zetaToPressureDrop(r.zeta, c.medium.density, r.velocity);
             return;
         }
-        case 2:
-        case 4: factor = rectangleFactor(e.va1, e.va2); break;
-        case 3: factor = kRingFactor.at(e.va1 / e.va2); break;
+        case Kind::RectangularPipe:
+        case Kind::ChannelPipe: factor = rectangleFactor(e.va1, e.va2); break;
+        case Kind::AnnularPipe: factor = kRingFactor.at(e.va1 / e.va2); break;
         default: refuseLaminar(c); return;
     }
     // Non-circular laminar sections report no resistance coefficient.

@@ -25,20 +25,20 @@ const Table kSwingValve{{0, 10, 20, 30, 40, 50, 60, 70},
 
 void lossValve(LossContext& c) {
     const PipeElement& e = c.element;
-    switch (e.kind.variant) {
-        case 1:
+    switch (kindOf(e.kind)) {
+        case Kind::GlobeValve:
             // Forged 6.5, cast 4.0; in silent mode the coefficient of the column.
             setZeta(c, c.env.silent ? c.result.zeta : (e.option == 1 ? 4.0 : 6.5));
             break;
-        case 2: setZeta(c, 2.0); break;  // globe valve, Y-pattern
-        case 3:
+        case Kind::YPatternGlobeValve: setZeta(c, 2.0); break;  // globe valve, Y-pattern
+        case Kind::AngleValve:
             setZeta(c, 3.0);
             break;  // angle valve
         // The table reads hold the end values outside their ranges, so an angle
         // or opening that slipped past the input checks never reads beyond them.
-        case 4: setZeta(c, kGateValve.at(e.va2 / e.va1)); break;
-        case 5: setZeta(c, kCock.at(e.va2)); break;
-        case 6: setZeta(c, kSwingValve.at(e.va2)); break;
+        case Kind::GateValve: setZeta(c, kGateValve.at(e.va2 / e.va1)); break;
+        case Kind::Cock: setZeta(c, kCock.at(e.va2)); break;
+        case Kind::SwingValve: setZeta(c, kSwingValve.at(e.va2)); break;
         default: break;
     }
 }

@@ -17,13 +17,6 @@ constexpr std::size_t kElementNameWidth = 40;
 constexpr const char* kTransitionalFlowMessage =
     "The flow is in the range laminar to turbulent. An error of calculation is possible!";
 
-// Kinds whose second velocity and Reynolds number are shown: changes of
-// section, nozzles and orifices and the two branches.
-bool hasSecondSection(ElementKind k) { return k.group == 3 || k.group == 9 || isBranchKind(k); }
-
-bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
-bool isKnownResistance(ElementKind k) { return k.group == 10 && k.variant == 2; }
-
 std::string withoutLastCharacter(const std::string& label) {
     if (label.empty()) return label;
     // The last character of a caption is its colon; never split a UTF-8 sequence.
@@ -108,7 +101,7 @@ void appendResultColumn(CalculationTable& table, const ColumnDescription& column
     set(Row::Element, cutTo(column.kindName, kElementNameWidth) + "/" + column.quantity);
     set(Row::Dimension1, dimensionText(rows[0], system, shown.dims[0], decimals));
     if (!rows[1].label.empty()) {
-        if (isKnownResistance(kind)) {
+        if (kind == Kind::KnownResistance) {
             set(9,
                 withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
         } else {
@@ -120,7 +113,7 @@ void appendResultColumn(CalculationTable& table, const ColumnDescription& column
     set(Row::Field4, rows[3].label + " " + rows[3].text);
     set(Row::Option, column.optionText);
 
-    if (!isVerticalDifference(kind)) {
+    if (kind != Kind::VerticalDifference) {
         set(Row::Velocity, texts.velocity);
         set(Row::Reynolds, texts.reynolds);
         if (hasSecondSection(kind)) {

@@ -132,7 +132,7 @@ PipeElement buildElement(const FormState& form, const Inputs& in) {
     element.va4 = in.va[3].value;
     element.quantity = in.va[4].value;
     element.option =
-        element.kind == ElementKind{4, 4} ? form.extra.surface : form.element.option.selected;
+        element.kind == Kind::RectangularBend ? form.extra.surface : form.element.option.selected;
     return element;
 }
 

@@ -9,11 +9,9 @@ namespace tolvane {
 
 namespace {
 
-bool isRectangularBend(ElementKind k) { return k.group == 4 && k.variant == 4; }
-
 std::string optionText(const FormState& form) {
     static const std::array<std::string, 2> kSurface = {"smooth", "rough"};
-    if (isRectangularBend(form.element.kind)) {
+    if (form.element.kind == Kind::RectangularBend) {
         const int i = std::clamp(form.extra.surface, 0, 1);
         return std::string("The Surface of Pipe is:") + " " + kSurface[i];
     }

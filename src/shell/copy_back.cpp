@@ -75,7 +75,7 @@ bool CopyToEditWindows(FormState& form, const CalculationTable& table, int col, 
     syncBranchFlowUnit(form);
 
     const KindSpec& spec = kindSpec(*kind);
-    if (*kind == ElementKind{4, 4}) {
+    if (*kind == Kind::RectangularBend) {
         form.extra.surface = optionItemOf(c[Row::Option], kSurfaceCaption) == "smooth" ? 0 : 1;
     } else if (!spec.optionCaption.empty()) {
         panel.option.selected =

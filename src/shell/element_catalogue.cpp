@@ -154,9 +154,7 @@ const std::vector<KindSpec>& elementKinds() {
 
 const KindSpec& kindSpec(ElementKind k) {
     if (!isValidKind(k)) throw std::out_of_range("no such element kind");
-    int index = 0;
-    for (int g = 1; g < k.group; ++g) index += kVariantsPerGroup[g - 1];
-    return elementKinds()[static_cast<std::size_t>(index + k.variant - 1)];
+    return elementKinds()[static_cast<std::size_t>(kindIndex(k))];
 }
 
 const std::string& groupName(int group) {
@@ -165,7 +163,7 @@ const std::string& groupName(int group) {
         "Bends",          "Brandings of current", "Bellows",
         "Valves",         "Check valves",         "Nozzles and orifices",
         "Diverse"};
-    if (group < 1 || group > kElementGroupCount) throw std::out_of_range("no such element group");
+    if (!isValidGroup(group)) throw std::out_of_range("no such element group");
     return names[static_cast<std::size_t>(group - 1)];
 }
 

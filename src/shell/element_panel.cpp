@@ -67,7 +67,7 @@ void ElementPanelSetup(FormState& form) {
         panel.option.visible = true;
     }
 
-    form.extra.elementWindowVisible = panel.kind == ElementKind{4, 4};
+    form.extra.elementWindowVisible = panel.kind == Kind::RectangularBend;
     form.extra.flowWindowVisible = isBranchKind(panel.kind);
     syncBranchFlowUnit(form);
 }
@@ -120,13 +120,13 @@ private:
     InputCheck& check_;
 };
 
-void checkStraightPipe(ElementChecker& c, int variant) {
-    if (variant == 1) {
+void checkStraightPipe(ElementChecker& c, ElementKind k) {
+    if (k == Kind::CircularPipe) {
         c.positive({1, 2});
         return;
     }
     c.positive({1, 2, 3});
-    if (variant == 3) {
+    if (k == Kind::AnnularPipe) {
         const double d = c.v(1), di = c.v(2);
         // An annulus needs room between the walls: equal diameters are refused too.
         if (d <= di)
@@ -138,15 +138,15 @@ void checkStraightPipe(ElementChecker& c, int variant) {
     }
 }
 
-void checkEntrance(ElementChecker& c, int variant) {
+void checkEntrance(ElementChecker& c, ElementKind k) {
     c.positive({1});
-    if (variant == 3) c.range(2, RangeLimits::positive().below(90.0));
+    if (k == Kind::AngledSharpEdgedEntrance) c.range(2, RangeLimits::positive().below(90.0));
 }
 
-void checkChangeOfSection(ElementChecker& c, int variant) {
+void checkChangeOfSection(ElementChecker& c, ElementKind k) {
     c.positive({1, 2});
     const double d1 = c.v(1), d2 = c.v(2);
-    if (variant <= 2) {
+    if (isEnlargementKind(k)) {
         if (d1 >= d2)
             c.fail(kIncorrect +
                        "The diameter of pipe D1 must be smaller than the diameter of pipe D2!",
@@ -158,12 +158,12 @@ void checkChangeOfSection(ElementChecker& c, int variant) {
                 1);
     }
     // Both gradual changes take their angle as an opening angle below 90 degrees.
-    if (variant == 2 || variant == 4) c.range(3, RangeLimits::positive().below(90.0));
+    if (isGradualChangeKind(k)) c.range(3, RangeLimits::positive().below(90.0));
 }
 
-void checkBend(ElementChecker& c, int variant) {
-    switch (variant) {
-        case 1: {
+void checkBend(ElementChecker& c, ElementKind k) {
+    switch (kindOf(k)) {
+        case Kind::CircularBend: {
             c.positive({1, 2, 3});
             if (c.v(3) > 180) c.fail(kIncorrect + "Angle max. value: 180 degree!", 3);
             const double d = c.v(1), r = c.v(2);
@@ -174,11 +174,11 @@ void checkBend(ElementChecker& c, int variant) {
                        1);
             break;
         }
-        case 2:
+        case Kind::SegmentBend:
             c.positive({1, 2});
             if (c.v(2) > 90) c.fail(kIncorrect + "Angle max. value: 90 degree!", 2);
             break;
-        case 3:
+        case Kind::CastIronBend:
             c.positive({1});
             if (c.v(1) < 50 || c.v(1) > 500)
                 c.fail(kIncorrect +
@@ -186,7 +186,7 @@ void checkBend(ElementChecker& c, int variant) {
                            "Maximal value: 500 mm = 19 in.\rMinimal value:  50 mm = 1.9 in.",
                        1);
             break;
-        case 4: {
+        case Kind::RectangularBend: {
             c.positive({1, 2, 3, 4});
             if (c.v(4) > 180) c.fail(kAngle180, 4);
             const double b = c.v(1), h = c.v(2), r = c.v(3);
@@ -210,11 +210,11 @@ void checkBend(ElementChecker& c, int variant) {
             }
             break;
         }
-        case 5:
+        case Kind::CircularMiterBend:
             c.positive({1, 2});
             if (c.v(2) > 180) c.fail(kAngle180, 2);
             break;
-        case 6:
+        case Kind::RectangularMiterBend:
             c.positive({1, 2, 3});
             if (c.v(3) > 180) c.fail(kAngle180, 3);
             break;
@@ -222,16 +222,16 @@ void checkBend(ElementChecker& c, int variant) {
     }
 }
 
-void checkBranching(ElementChecker& c, int variant) {
-    if (variant <= 4) {
+void checkBranching(ElementChecker& c, ElementKind k) {
+    if (isTeeKind(k)) {
         c.positive({1});
         return;
     }
     c.positive({1, 2});
-    if (variant <= 6) {
+    if (isBranchKind(k)) {
         c.range(3, RangeLimits::notNegative());
         c.range(4, RangeLimits::positive().below(180.0));
-    } else if (variant == 7) {
+    } else if (k == Kind::StraightYPipe) {
         if (c.v(2) > 90) c.fail(kAngle90, 2);
     } else {
         const double d = c.v(1), r = c.v(2);
@@ -243,24 +243,24 @@ void checkBranching(ElementChecker& c, int variant) {
     }
 }
 
-void checkBellows(ElementChecker& c, int variant) {
-    if (variant == 1) {
+void checkBellows(ElementChecker& c, ElementKind k) {
+    if (k == Kind::CorrugatedCompensator) {
         c.positive({1, 2});
         return;
     }
     c.positive({1});
-    if (variant == 3 && c.v(1) > 0 && above(c.v(2) / c.v(1), 10))
+    if (k == Kind::UBend && c.v(1) > 0 && above(c.v(2) / c.v(1), 10))
         c.fail(
             kIncorrect + "The ratio lenght of pipe L / diameter of pipe D must be smaller than 10!",
             1);
 }
 
-void checkValve(ElementChecker& c, int variant) {
-    if (variant <= 3) {
+void checkValve(ElementChecker& c, ElementKind k) {
+    if (isGlobeOrAngleValveKind(k)) {
         c.positive({1});
         return;
     }
-    if (variant == 4) {
+    if (k == Kind::GateValve) {
         c.positive({1, 2});
         const double d = c.v(1), h = c.v(2);
         if (d > 0 && h > 0 && (below(h / d, 0.125) || above(h / d, 1.0)))
@@ -273,31 +273,32 @@ void checkValve(ElementChecker& c, int variant) {
     c.positive({1});
     // A closing angle below zero has no resistance curve.
     c.range(2, RangeLimits::notNegative());
-    if (variant == 5 && c.v(2) > 50) c.fail(kIncorrect + "Angle w max. value: 50 degree!", 2);
-    if (variant == 6 && c.v(2) > 70) c.fail(kIncorrect + "Angle w max. value: 70 degree!", 2);
+    if (k == Kind::Cock && c.v(2) > 50) c.fail(kIncorrect + "Angle w max. value: 50 degree!", 2);
+    if (k == Kind::SwingValve && c.v(2) > 70) c.fail(kIncorrect + "Angle w max. value: 70 degree!", 2);
 }
 
-void checkNozzleOrifice(ElementChecker& c, int variant) {
-    if (variant == 3)
+void checkNozzleOrifice(ElementChecker& c, ElementKind k) {
+    if (k == Kind::ThickEdgedOrifice)
         c.positive({1, 2, 3});
     else
         c.positive({1, 2});
     const double d1 = c.v(1), d2 = c.v(2);
-    if (variant <= 3 && d2 >= d1) c.fail(kD2SmallerD1, 1);
-    if (variant == 1) {
+    if (isOrificeKind(k) && d2 >= d1) c.fail(kD2SmallerD1, 1);
+    if (k == Kind::StandardOrifice) {
         if (d1 < 50 || d1 > 1000 || below((d2 / d1) * (d2 / d1), 0.05) ||
             above((d2 / d1) * (d2 / d1), 0.64))
             c.fail(
                 "A calculation of the orific is only possible in the following range:\r"
                 "D1 minimum 50 mm, maximum 1000 mm\r(D2/D1)^2 minimum 0,05, maximum 0,64!",
                 1);
-    } else if (variant == 4 || variant == 5) {
-        const double maximum = variant == 4 ? 0.7 : 0.6;
+    } else if (k == Kind::Nozzle || k == Kind::VenturiTube) {
+        const bool nozzle = k == Kind::Nozzle;
+        const double maximum = nozzle ? 0.7 : 0.6;
         if (d1 > 0 && d2 > 0) {
             const double m = (d2 / d1) * (d2 / d1);
             if (below(m, 0.1) || above(m, maximum))
                 c.fail(kIncorrect + "(D2/D1)^2 must be in the following range:\rMaximal value: " +
-                           (variant == 4 ? "0.7" : "0.6") + "\rMinimal value: 0.1",
+                           (nozzle ? "0.7" : "0.6") + "\rMinimal value: 0.1",
                        1);
         }
     }
@@ -307,17 +308,17 @@ void checkNozzleOrifice(ElementChecker& c, int variant) {
 
 void CheckElement(const FormState& form, const std::array<double, 4>& values, InputCheck& check) {
     ElementChecker c(form, values, check);
-    const int variant = form.element.kind.variant;
-    switch (form.element.kind.group) {
-        case 1: checkStraightPipe(c, variant); break;
-        case 2: checkEntrance(c, variant); break;
-        case 3: checkChangeOfSection(c, variant); break;
-        case 4: checkBend(c, variant); break;
-        case 5: checkBranching(c, variant); break;
-        case 6: checkBellows(c, variant); break;
-        case 7: checkValve(c, variant); break;
-        case 8: c.positive({1}); break;
-        case 9: checkNozzleOrifice(c, variant); break;
+    const ElementKind k = form.element.kind;
+    switch (groupOf(k)) {
+        case ElementGroup::StraightPipes: checkStraightPipe(c, k); break;
+        case ElementGroup::Entrances: checkEntrance(c, k); break;
+        case ElementGroup::ChangesOfSection: checkChangeOfSection(c, k); break;
+        case ElementGroup::Bends: checkBend(c, k); break;
+        case ElementGroup::Branchings: checkBranching(c, k); break;
+        case ElementGroup::Bellows: checkBellows(c, k); break;
+        case ElementGroup::Valves: checkValve(c, k); break;
+        case ElementGroup::CheckValves: c.positive({1}); break;
+        case ElementGroup::NozzlesAndOrifices: checkNozzleOrifice(c, k); break;
         default:
             break;  // a vertical difference may be zero or negative; a known zeta is taken as given
     }

@@ -217,7 +217,7 @@ const std::vector<SettingsLine>& settingsLines() {
                          return std::to_string(s.form.element.kind.variant);
                      },
                      [](const std::string& line, Session& s, WindowPlaces&, PendingKind& kind) {
-                         const auto v = integerIn(line, 1, kVariantsPerGroup[kind.group - 1]);
+                         const auto v = integerIn(line, 1, variantCount(kind.group));
                          if (!v) return false;
                          for (std::size_t r = 0; r < 3; ++r) s.form.element.rows[r].unit.index = 0;
                          chooseElementKind(s.form, ElementKind{kind.group, *v});

@@ -101,8 +101,6 @@ struct ReynoldsRange {
 
 enum class Failure { None, Refused, GasOverflow, NoNumber };
 
-bool isVerticalDifference(ElementKind k) { return k.group == 10 && k.variant == 1; }
-
 // The points' rates of flow: start, start + step, ... for every record.
 double curveStep(const CurveRange& range) {
     return (range.end - range.start) / (range.pointCount - 1.0);
@@ -125,7 +123,7 @@ Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSyste
     env.silent = true;
     env.roughness = col.roughness;
     const bool branch = isBranchKind(col.element.kind);
-    const bool vertical = isVerticalDifference(col.element.kind);
+    const bool vertical = col.element.kind == Kind::VerticalDifference;
     const double step = curveStep(range);
 
     medium.rateOfFlow = range.start;

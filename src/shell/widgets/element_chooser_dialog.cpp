@@ -130,14 +130,14 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
     layout->addWidget(box);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setSelectedKind(ElementKind{1, 1});
+    setSelectedKind(pairOf(Kind::CircularPipe));
     connect(group_, &QButtonGroup::buttonClicked, this,
             [this](QAbstractButton* b) { lastClicked_ = qobject_cast<QToolButton*>(b); });
 }
 
 ElementKind TBtnBottomDlg::selectedKind() const {
     const int id = group_->checkedId();
-    return id >= 0 ? kinds_[static_cast<std::size_t>(id)] : ElementKind{1, 1};
+    return id >= 0 ? kinds_[static_cast<std::size_t>(id)] : pairOf(Kind::CircularPipe);
 }
 
 void TBtnBottomDlg::setSelectedKind(ElementKind kind) {
