@@ -19,8 +19,10 @@ using namespace tolvane;
 // of water, repeated until the table holds `columns` calculations.
 Session lineOf(int columns) {
     const std::array<ElementKind, 8> kinds = {
-        ElementKind{1, 1}, ElementKind{4, 1}, ElementKind{7, 1},  ElementKind{1, 2},
-        ElementKind{3, 2}, ElementKind{4, 5}, ElementKind{10, 2}, ElementKind{6, 1}};
+        pairOf(Kind::CircularPipe),      pairOf(Kind::CircularBend),
+        pairOf(Kind::GlobeValve),        pairOf(Kind::RectangularPipe),
+        pairOf(Kind::GradualEnlargement), pairOf(Kind::CircularMiterBend),
+        pairOf(Kind::KnownResistance),   pairOf(Kind::CorrugatedCompensator)};
     Session session;
     session.form.medium.flow = "10";
     RecordingMessageSink messages;

@@ -91,7 +91,7 @@ int scaleHalfEven(int value, int num, int den) {
 }  // namespace
 
 CalculationTable::CalculationTable() : columns_(2), drops_(2, 0.0), sources_(2) {
-    columnWidths.assign(columns_.size(), defaultColumnWidth);
+    columnWidths_.assign(columns_.size(), defaultColumnWidth);
     writeHeadings(OutputSystem::Metric, 3);
 }
 
@@ -138,7 +138,7 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     columns_.push_back(std::move(headings));
     for (CalculationColumn& c : calculations) columns_.push_back(std::move(c));
     columns_.emplace_back();
-    columnWidths.resize(columns_.size(), defaultColumnWidth);
+    columnWidths_.resize(columns_.size(), defaultColumnWidth);
     drops_.assign(columns_.size(), 0.0);
     sources_.assign(columns_.size(), nullptr);
     for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
@@ -148,14 +148,14 @@ void CalculationTable::addTrailingColumn() {
     columns_.emplace_back();
     drops_.push_back(0.0);
     sources_.emplace_back();
-    columnWidths.resize(columns_.size(), defaultColumnWidth);
+    columnWidths_.resize(columns_.size(), defaultColumnWidth);
 }
 
 void CalculationTable::writeHeadings(OutputSystem system, int decimals) {
     const auto& headings = system == OutputSystem::US ? kUsHeadings : kMetricHeadings;
     for (int r = 0; r < kTableRows; ++r) columns_[0][r] = headings[r];
-    columnWidths.resize(columns_.size(), defaultColumnWidth);
-    columnWidths[0] = kHeadingColumnWidth;
+    columnWidths_.resize(columns_.size(), defaultColumnWidth);
+    columnWidths_[0] = kHeadingColumnWidth;
     if (!hasValues()) {
         columns_[1][Row::Number] =
             std::to_string(1);  // (a literal here trips a false -Wrestrict of GCC 12)
@@ -185,7 +185,7 @@ bool CalculationTable::deleteColumn(int col, OutputSystem system, int decimals) 
     drops_.erase(drops_.begin() + col);
     sources_.erase(sources_.begin() + col);
     // The grid moves cell texts; the widths stay with their places.
-    columnWidths.resize(columns_.size(), defaultColumnWidth);
+    columnWidths_.resize(columns_.size(), defaultColumnWidth);
     renumber();
     updateTotal(system, decimals);
     return true;
@@ -204,10 +204,10 @@ void CalculationTable::moveColumn(int from, int to) {
     auto movedSource = std::move(sources_[from]);
     sources_.erase(sources_.begin() + from);
     sources_.insert(sources_.begin() + to, std::move(movedSource));
-    if (static_cast<int>(columnWidths.size()) == ColCount()) {
-        int width = columnWidths[from];
-        columnWidths.erase(columnWidths.begin() + from);
-        columnWidths.insert(columnWidths.begin() + to, width);
+    if (static_cast<int>(columnWidths_.size()) == ColCount()) {
+        int width = columnWidths_[from];
+        columnWidths_.erase(columnWidths_.begin() + from);
+        columnWidths_.insert(columnWidths_.begin() + to, width);
     }
     // The empty column (row 7 empty) goes back to the end.
     for (int c = ColCount() - 1; c >= 1; --c) {
@@ -269,9 +269,24 @@ std::string CalculationTable::clipboardText() const {
     return text;
 }
 
+int CalculationTable::columnWidth(int col) const {
+    if (col < 0 || col >= static_cast<int>(columnWidths_.size())) return defaultColumnWidth;
+    return columnWidths_[static_cast<std::size_t>(col)];
+}
+
+void CalculationTable::setColumnWidth(int col, int width) {
+    if (col < 0 || col >= static_cast<int>(columnWidths_.size())) return;
+    columnWidths_[static_cast<std::size_t>(col)] = width;
+}
+
+void CalculationTable::setColumnWidths(std::vector<int> widths) {
+    columnWidths_ = std::move(widths);
+    columnWidths_.resize(columns_.size(), defaultColumnWidth);
+}
+
 void CalculationTable::setDefaultColumnWidth(int width) {
     defaultColumnWidth = width;
-    columnWidths.assign(columns_.size(), width);
+    columnWidths_.assign(columns_.size(), width);
 }
 
 // Zoom factor 1.2 = 6/5.

@@ -122,8 +122,12 @@ public:
     std::string clipboardText() const;
 
     // Look: widths of every column (index = column), default width and row
-    // height, font.
-    std::vector<int> columnWidths;
+    // height, font. There is always one width per column.
+    const std::vector<int>& columnWidths() const { return columnWidths_; }
+    int columnWidth(int col) const;            // the default width outside the table
+    void setColumnWidth(int col, int width);  // nothing outside the table
+    // One width per column; missing ones take the default, extra ones are dropped.
+    void setColumnWidths(std::vector<int> widths);
     int defaultColumnWidth = 150;
     int defaultRowHeight = 16;
     TableFont font;
@@ -138,6 +142,7 @@ private:
     void rereadDrop(int col);
 
     std::vector<CalculationColumn> columns_;
+    std::vector<int> columnWidths_;
     std::vector<double> drops_;  // per column: row 23 read as a number (0 when empty)
     std::vector<std::shared_ptr<const SwitchSource>> sources_;  // per column
     double total_ = 0.0;

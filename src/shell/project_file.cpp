@@ -198,8 +198,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
     lines.push_back(std::to_string(n));
     std::string widths;
     for (int c = 0; c <= n; ++c) {
-        int w = c < static_cast<int>(table.columnWidths.size()) ? table.columnWidths[c]
-                                                                : table.defaultColumnWidth;
+        const int w = table.columnWidth(c);
         widths += std::to_string(w);
         widths += '\t';
     }
@@ -278,7 +277,7 @@ ProjectOutcome LoadProject(Session& session, const std::string& path, MessageSin
     table.setCalculations(std::move(d.calculations));
     if (d.format == ProjectFormat::Current) {
         for (std::size_t c = 0; c < d.columnWidths.size(); ++c) {
-            table.columnWidths[c] = d.columnWidths[c];
+            table.setColumnWidth(static_cast<int>(c), d.columnWidths[c]);
         }
     }
     table.writeHeadings(session.settings.output, session.settings.decimals);

@@ -43,7 +43,7 @@ std::shared_ptr<const TableSnapshot> TableSnapshots::take(const Session& session
         }
         snapshot->columns.push_back(std::move(shared));
     }
-    snapshot->columnWidths = table.columnWidths;
+    snapshot->columnWidths = table.columnWidths();
     snapshot->defaultColumnWidth = table.defaultColumnWidth;
     snapshot->defaultRowHeight = table.defaultRowHeight;
     snapshot->font = table.font;
@@ -97,8 +97,8 @@ void restoreTable(Session& session, const TableSnapshot& snapshot) {
     if (snapshot.switchSources.size() == snapshot.columns.size())
         for (int c = 1; c < count - 1; ++c)
             table.setSwitchSource(c, snapshot.switchSources[static_cast<std::size_t>(c)]);
-    table.columnWidths = snapshot.columnWidths;
     table.defaultColumnWidth = snapshot.defaultColumnWidth;
+    table.setColumnWidths(snapshot.columnWidths);
     table.defaultRowHeight = snapshot.defaultRowHeight;
     table.font = snapshot.font;
 }

@@ -35,7 +35,7 @@ double columnVolume(const CalculationColumn& c, OutputSystem output, const Varia
     const std::size_t slash = element.find('/');
     if (slash == std::string::npos) return 0.0;
     const std::optional<ElementKind> kind = lookup(element.substr(0, slash));
-    if (!kind || kind->group != 1) return 0.0;
+    if (!kind || !inGroup(*kind, ElementGroup::StraightPipes)) return 0.0;
     // "1,5" pipes are one and a half pipes, as the main window reads them.
     const double quantity = readNumber(element.substr(slash + 1)).value_or(0.0);
 
@@ -49,19 +49,19 @@ double columnVolume(const CalculationColumn& c, OutputSystem output, const Varia
     const double inch = us ? kInch : 1.0;
     const double foot = us ? kFoot : 1.0;
     double volume = 0.0;
-    switch (kind->variant) {
-        case 1:  // circular: D, L
+    switch (kindOf(*kind)) {
+        case Kind::CircularPipe:  // D, L
             volume = std::numbers::pi / 4.0 * (a * inch) * (a * inch) * (b * foot) / 1e6;
             break;
-        case 2:  // rectangular: B, H, L
-        case 4:  // channel: B, H, L
+        case Kind::RectangularPipe:  // B, H, L
+        case Kind::ChannelPipe:      // B, H, L
             volume = (a * inch) * (b * inch) * (l * foot) / 1e6;
             break;
-        case 3:  // circular ring: D, Di, L
+        case Kind::AnnularPipe:  // D, Di, L
             volume = ((a * inch) * (a * inch) - (b * inch) * (b * inch)) * std::numbers::pi / 4.0 /
                      1e6 * (l * foot);
             break;
-        case 5:  // other form: A, wetted circumference, L
+        case Kind::OtherFormPipe:  // A, wetted circumference, L
             volume = a * (us ? kSquareYard : 1.0) * (l * foot);
             break;
         default: return 0.0;

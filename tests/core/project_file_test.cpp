@@ -54,7 +54,7 @@ TEST_P(ProjectRoundTrip, WritesLoadsAndWritesTheSameBytes) {
     s.table.setCell(3, Row::Density, "Weight in kg/m³");
     s.table.font = c.font;
     s.table.defaultRowHeight = c.rowHeight;
-    for (int i = 0; i < 4; ++i) s.table.columnWidths[i] = c.widths[i];
+    for (int i = 0; i < 4; ++i) s.table.setColumnWidth(i, c.widths[i]);
     s.projectSaved = false;
 
     RecordingMessageSink messages;
@@ -212,8 +212,8 @@ TEST_P(OlderFormat, LoadsMetricWithItsLookAndOneMessage) {
     EXPECT_EQ(s.table.cell(n, Row::Element), GetParam().elements.back());
     EXPECT_EQ(s.table.cell(0, Row::PressureDrop), "Pressure drop in mbar:");
     EXPECT_EQ(s.table.defaultColumnWidth, 120);
-    EXPECT_EQ(s.table.columnWidths[1], 120);
-    EXPECT_EQ(s.table.columnWidths[0], 145);
+    EXPECT_EQ(s.table.columnWidth(1), 120);
+    EXPECT_EQ(s.table.columnWidth(0), 145);
     EXPECT_EQ(s.table.defaultRowHeight, 18);
     EXPECT_EQ(s.table.font.name, "Arial");
     EXPECT_EQ(s.table.font.size, 9);
@@ -264,7 +264,7 @@ TEST_P(DamagedFile, IsRefusedWithAWarningAndTheTableStays) {
     Session s;
     addCalculations(s, 1);
     s.table.setCell(1, Row::Specification, "keep me");
-    s.table.columnWidths[1] = 77;
+    s.table.setColumnWidth(1, 77);
     s.table.zoomIn();
     s.projectName = "/somewhere/current.tlv";
     s.projectSaved = false;
@@ -278,7 +278,7 @@ TEST_P(DamagedFile, IsRefusedWithAWarningAndTheTableStays) {
                                              GetParam().problem + ".\rThe project was not opened.");
     EXPECT_FALSE(out.tableReplaced);
     EXPECT_EQ(s.table.clipboardText(), before.clipboardText());
-    EXPECT_EQ(s.table.columnWidths, before.columnWidths);
+    EXPECT_EQ(s.table.columnWidths(), before.columnWidths());
     EXPECT_EQ(s.table.font, before.font);
     EXPECT_EQ(s.table.defaultRowHeight, before.defaultRowHeight);
     EXPECT_EQ(s.projectName, "/somewhere/current.tlv");

@@ -44,7 +44,7 @@ TEST(CalculationTable, EmptyTableShowsZeroInItsSystem) {
     EXPECT_EQ(t.totalText(), "0.00 bar");
     EXPECT_EQ(t.cell(1, Row::Number), "1");
     EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in m³/h");
-    EXPECT_EQ(t.columnWidths, (std::vector<int>{145, 150}));
+    EXPECT_EQ(t.columnWidths(), (std::vector<int>{145, 150}));
     t.writeHeadings(OutputSystem::US, 3);
     EXPECT_EQ(t.totalText(), "0.00 psi");
     EXPECT_EQ(t.cell(0, Row::RateOfFlow), "Rate of flow in gal/min:");
@@ -522,7 +522,7 @@ TEST_P(Zoom, RoundsHalfToEven) {
     EXPECT_EQ(t.defaultRowHeight, c.newRowHeight);
     EXPECT_EQ(t.defaultColumnWidth, c.newWidth);
     EXPECT_EQ(t.font.size, c.newSize);
-    EXPECT_EQ(t.columnWidths, std::vector<int>(3, c.newWidth));
+    EXPECT_EQ(t.columnWidths(), std::vector<int>(3, c.newWidth));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -538,7 +538,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CalculationTable, WidthsAndFont) {
     CalculationTable t = tableOf({{{Row::Element, "Cock/1"}}, {{Row::Element, "Cock/2"}}});
     t.setDefaultColumnWidth(99);
-    EXPECT_EQ(t.columnWidths, std::vector<int>(4, 99));
+    EXPECT_EQ(t.columnWidths(), std::vector<int>(4, 99));
     TableFont f;
     f.name = "Arial";
     f.size = 12;
@@ -546,7 +546,23 @@ TEST(CalculationTable, WidthsAndFont) {
     EXPECT_EQ(t.font.name, "Arial");
     EXPECT_EQ(t.defaultRowHeight, 24);
     t.writeHeadings(OutputSystem::Metric, 3);
-    EXPECT_EQ(t.columnWidths[0], 145);
+    EXPECT_EQ(t.columnWidth(0), 145);
+}
+
+// The table keeps one width per column whatever its callers hand it.
+TEST(CalculationTable, KeepsOneWidthPerColumn) {
+    CalculationTable t = tableOf({{{Row::Element, "Cock/1"}}});  // 3 columns
+    t.setColumnWidth(1, 70);
+    t.setColumnWidth(3, 500);   // no such column
+    t.setColumnWidth(-1, 500);
+    EXPECT_EQ(t.columnWidths(), (std::vector<int>{145, 70, 150}));
+    EXPECT_EQ(t.columnWidth(7), 150);
+    t.setColumnWidths({1, 2});
+    EXPECT_EQ(t.columnWidths(), (std::vector<int>{1, 2, 150}));
+    t.setColumnWidths({1, 2, 3, 4, 5});
+    EXPECT_EQ(t.columnWidths(), (std::vector<int>{1, 2, 3}));
+    t.addTrailingColumn();
+    EXPECT_EQ(t.columnWidths().size(), 4u);
 }
 
 }  // namespace

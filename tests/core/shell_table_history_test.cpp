@@ -34,7 +34,7 @@ Seen seen(const Session& s) {
     Seen v{{},
            s.table.total(),
            s.table.totalText(),
-           s.table.columnWidths,
+           s.table.columnWidths(),
            s.table.defaultColumnWidth,
            s.table.defaultRowHeight,
            s.table.font,
@@ -92,7 +92,7 @@ const Change kChanges[] = {
          s.table.changeFont(f);
      }},
     {"all widths", [](Session& s) { s.table.setDefaultColumnWidth(90); }},
-    {"one width dragged", [](Session& s) { s.table.columnWidths[2] = 311; }},
+    {"one width dragged", [](Session& s) { s.table.setColumnWidth(2, 311); }},
 };
 
 class TableHistory : public ::testing::TestWithParam<Change> {};
@@ -195,9 +195,9 @@ TEST(TableHistory, SameTableSeesAChangedWidthAndAChangedUnitSystem) {
     TableSnapshots snapshots;
     const auto a = snapshots.take(s);
     EXPECT_TRUE(sameTable(*a, *snapshots.take(s)));
-    s.table.columnWidths[1] += 1;
+    s.table.setColumnWidth(1, s.table.columnWidth(1) + 1);
     EXPECT_FALSE(sameTable(*a, *snapshots.take(s)));
-    s.table.columnWidths[1] -= 1;
+    s.table.setColumnWidth(1, s.table.columnWidth(1) - 1);
     s.settings.output = OutputSystem::US;
     EXPECT_FALSE(sameTable(*a, *snapshots.take(s)));
 }

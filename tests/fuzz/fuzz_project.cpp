@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalculationTable table;
     table.setCalculations(d.calculations);
     table.font = d.font;
-    if (d.format == ProjectFormat::Current) table.columnWidths = d.columnWidths;
+    if (d.format == ProjectFormat::Current) table.setColumnWidths(d.columnWidths);
     table.writeHeadings(d.system, 3);
 
     // Written and read again: the same texts (a line break inside a text is
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalculationTable again;
     again.setCalculations(second.data.calculations);
     again.font = second.data.font;
-    again.columnWidths = second.data.columnWidths;
+    again.setColumnWidths(second.data.columnWidths);
     again.writeHeadings(second.data.system, 3);
     require(projectFileLines(again, second.data.system) == lines);
     return 0;

@@ -416,7 +416,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         fill({{"A", "1.000"}});
         session->table.setDefaultColumnWidth(120);
-        session->table.columnWidths[0] = 145;
+        session->table.setColumnWidth(0, 145);
         window->refresh();
         QString shown;
         bool focused = false;
@@ -447,8 +447,8 @@ private Q_SLOTS:
     void resized_column_is_kept_in_the_table() {
         fill({{"A", "1.000"}, {"B", "2.000"}});
         grid()->horizontalHeader()->resizeSection(1, 77);
-        QCOMPARE(session->table.columnWidths[2], 77);
-        QCOMPARE(session->table.columnWidths[1], 150);
+        QCOMPARE(session->table.columnWidths()[2], 77);
+        QCOMPARE(session->table.columnWidths()[1], 150);
         window->reloadTable();
         QCOMPARE(grid()->horizontalHeader()->sectionSize(1), 77);
         QCOMPARE(grid()->horizontalHeader()->sectionSize(0), 150);

@@ -35,7 +35,7 @@ QStringList everything(const Session& s) {
     for (int c = 0; c < s.table.ColCount(); ++c)
         for (int r = 0; r < kTableRows; ++r) out << QString::fromStdString(s.table.cell(c, r));
     out << QString::fromStdString(s.table.totalText()) << QString::number(s.table.total(), 'g', 17);
-    for (int w : s.table.columnWidths) out << QString::number(w);
+    for (int w : s.table.columnWidths()) out << QString::number(w);
     return out;
 }
 
@@ -145,12 +145,12 @@ private Q_SLOTS:
 
     void a_dragged_width_is_one_step() {
         run->calculate(1);
-        const int before = session().table.columnWidths[1];
+        const int before = session().table.columnWidth(1);
         QHeaderView* header = run->table()->grid()->horizontalHeader();
         for (int w : {before + 10, before + 20, before + 40}) header->resizeSection(0, w);
-        QCOMPARE(session().table.columnWidths[1], before + 40);
+        QCOMPARE(session().table.columnWidth(1), before + 40);
         menu().editUndo->trigger();
-        QCOMPARE(session().table.columnWidths[1], before);
+        QCOMPARE(session().table.columnWidth(1), before);
         QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo new calculation"));
     }
 

@@ -34,24 +34,6 @@ namespace {
 // Screen resolution of the font heights kept in the project (points to pixels).
 constexpr double kPixelsPerInch = 96.0;
 
-struct ButtonText {
-    const char* name;
-    const char* caption;
-    const char* hint;
-};
-
-constexpr std::array<ButtonText, 10> kButtons{{
-    {"SpeedButton1", "Print", "Print table"},
-    {"SpeedButton2", "Font", "Change font"},
-    {"SpeedButton3", "Zoom +", "Zoom in"},
-    {"SpeedButton4", "Zoom \u2212", "Zoom out"},
-    {"SpeedButton5", "Width", "Change column widht"},
-    {"SpeedButton6", "Delete", "Delete select column"},
-    {"SpeedButton7", "Open", "Open project"},
-    {"SpeedButton8", "Save", "Save project"},
-    {"SpeedButton9", "Copy", "Copy table to clipboard"},
-    {"SpeedButton10", "To input", "Copy to edit-windows"},
-}};
 
 }  // namespace
 
@@ -101,16 +83,31 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
 
     auto* toolbar = new QHBoxLayout;
     toolbar->setSpacing(1);
-    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+    auto button = [&](const char* name, const char* caption, const char* hint, auto slot) {
         auto* b = new QToolButton(this);
-        b->setObjectName(kButtons[i].name);
-        b->setText(kButtons[i].caption);
-        b->setToolTip(kButtons[i].hint);
+        b->setObjectName(name);
+        b->setText(caption);
+        b->setToolTip(hint);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
-        SpeedButton[i] = b;
         toolbar->addWidget(b);
-    }
+        connect(b, &QToolButton::clicked, this, slot);
+        return b;
+    };
+    printButton_ = button("SpeedButton1", "Print", "Print table", &TAusgabe_Fenster::printTable);
+    button("SpeedButton2", "Font", "Change font", &TAusgabe_Fenster::changeFont);
+    button("SpeedButton3", "Zoom +", "Zoom in", &TAusgabe_Fenster::zoomIn);
+    button("SpeedButton4", "Zoom \u2212", "Zoom out", &TAusgabe_Fenster::zoomOut);
+    button("SpeedButton5", "Width", "Change column widht", &TAusgabe_Fenster::changeColumnWidth);
+    deleteButton_ = button("SpeedButton6", "Delete", "Delete select column",
+                           &TAusgabe_Fenster::deleteSelectedColumn);
+    button("SpeedButton7", "Open", "Open project", &TAusgabe_Fenster::openProjectRequested);
+    saveButton_ =
+        button("SpeedButton8", "Save", "Save project", &TAusgabe_Fenster::saveProjectRequested);
+    copyButton_ = button("SpeedButton9", "Copy", "Copy table to clipboard",
+                         &TAusgabe_Fenster::copyToClipboard);
+    copyBackButton_ = button("SpeedButton10", "To input", "Copy to edit-windows",
+                             &TAusgabe_Fenster::copyToEditWindows);
     toolbar->addStretch();
 
     model_ = new CalculationTableModel(session_.table, this);
@@ -159,17 +156,6 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     layout->addLayout(totals);
 
     ZellbreiteDlg = new TZellbreiteDlg(messages_, this);
-
-    connect(SpeedButton[0], &QToolButton::clicked, this, &TAusgabe_Fenster::printTable);
-    connect(SpeedButton[1], &QToolButton::clicked, this, &TAusgabe_Fenster::changeFont);
-    connect(SpeedButton[2], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomIn);
-    connect(SpeedButton[3], &QToolButton::clicked, this, &TAusgabe_Fenster::zoomOut);
-    connect(SpeedButton[4], &QToolButton::clicked, this, &TAusgabe_Fenster::changeColumnWidth);
-    connect(SpeedButton[5], &QToolButton::clicked, this, &TAusgabe_Fenster::deleteSelectedColumn);
-    connect(SpeedButton[6], &QToolButton::clicked, this, &TAusgabe_Fenster::openProjectRequested);
-    connect(SpeedButton[7], &QToolButton::clicked, this, &TAusgabe_Fenster::saveProjectRequested);
-    connect(SpeedButton[8], &QToolButton::clicked, this, &TAusgabe_Fenster::copyToClipboard);
-    connect(SpeedButton[9], &QToolButton::clicked, this, &TAusgabe_Fenster::copyToEditWindows);
 
     connect(columns, &QHeaderView::sectionResized, this,
             [this](int logical, int, int size) { storeColumnWidth(logical, size); });
@@ -296,8 +282,7 @@ void TAusgabe_Fenster::changeColumnWidth() {
     switch (ZellbreiteDlg->choice()) {
         case TZellbreiteDlg::Choice::Ok:
             t.setDefaultColumnWidth(ZellbreiteDlg->chosenWidth());
-            ensureWidths();
-            t.columnWidths[0] = TZellbreiteDlg::kStandardWidth;
+            t.setColumnWidth(0, TZellbreiteDlg::kStandardWidth);
             break;
         case TZellbreiteDlg::Choice::Standard:
             t.setDefaultColumnWidth(TZellbreiteDlg::kStandardWidth);
@@ -406,17 +391,8 @@ bool TAusgabe_Fenster::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TAusgabe_Fenster::ensureWidths() {
-    CalculationTable& t = session_.table;
-    if (static_cast<int>(t.columnWidths.size()) < t.ColCount())
-        t.columnWidths.resize(t.ColCount(), t.defaultColumnWidth);
-}
-
 int TAusgabe_Fenster::widthOf(int tableColumn) const {
-    const CalculationTable& t = session_.table;
-    if (tableColumn >= 0 && tableColumn < static_cast<int>(t.columnWidths.size()))
-        return std::clamp(t.columnWidths[tableColumn], 0, kMaximumColumnWidth);
-    return std::clamp(t.defaultColumnWidth, 0, kMaximumColumnWidth);
+    return std::clamp(session_.table.columnWidth(tableColumn), 0, kMaximumColumnWidth);
 }
 
 // Font, row height and column widths from the core table. Columns at the
@@ -454,8 +430,7 @@ void TAusgabe_Fenster::storeColumnWidth(int modelColumn, int width) {
     if (applyingLook_) return;
     int col = CalculationTableModel::tableColumn(modelColumn);
     if (col >= session_.table.ColCount()) return;
-    ensureWidths();
-    session_.table.columnWidths[col] = width;
+    session_.table.setColumnWidth(col, width);
     changed("column width", TableUndo::kWidthDragKey + col);
 }
 
@@ -480,12 +455,13 @@ void TAusgabe_Fenster::updateTotalLabel() {
 }
 
 void TAusgabe_Fenster::enableValueButtons(bool enable) {
-    for (int i : {5, 7, 8, 9}) SpeedButton[i]->setEnabled(enable);
-    SpeedButton[0]->setEnabled(enable && printer_);
+    for (QToolButton* b : {deleteButton_, saveButton_, copyButton_, copyBackButton_})
+        b->setEnabled(enable);
+    printButton_->setEnabled(enable && printer_);
 }
 
 void TAusgabe_Fenster::updateCopyBackButton() {
-    SpeedButton[9]->setEnabled(canCopyToEditWindows());
+    copyBackButton_->setEnabled(canCopyToEditWindows());
 }
 
 }  // namespace tolvane

@@ -6,7 +6,6 @@
 // main window's "&Table" and "&View" menus call the same public slots.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -113,7 +112,6 @@ private:
     void updateTotalLabel();
     void enableValueButtons(bool enable);
     void updateCopyBackButton();
-    void ensureWidths();
     int widthOf(int tableColumn) const;
     void changed(const char* text, int mergeKey = 0);
 
@@ -126,7 +124,12 @@ private:
     QTableView* StringGrid1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label_Summe = nullptr;
-    std::array<QToolButton*, 10> SpeedButton{};
+    // The toolbar buttons whose state follows the table.
+    QToolButton* printButton_ = nullptr;
+    QToolButton* deleteButton_ = nullptr;
+    QToolButton* saveButton_ = nullptr;
+    QToolButton* copyButton_ = nullptr;
+    QToolButton* copyBackButton_ = nullptr;
     TZellbreiteDlg* ZellbreiteDlg = nullptr;
     bool applyingLook_ = false;
 };
