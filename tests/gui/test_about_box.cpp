@@ -12,6 +12,7 @@
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 
 class TestAboutBox : public QObject {
     Q_OBJECT
@@ -39,7 +40,7 @@ private Q_SLOTS:
             version = tolvane::test::byName<QLabel>(box, "Version")->text();
             qt = tolvane::test::byName<QLabel>(box, "QtVersion")->text();
             sources = tolvane::test::byName<QLabel>(box, "DataSources")->text();
-            hasIcon = !box->ProgramIcon->pixmap().isNull();
+            hasIcon = !byName<QLabel>(box, "ProgramIcon")->pixmap().isNull();
             tolvane::test::clickButton(box, QStringLiteral("&OK"));
         });
         run->menu()->about->trigger();

@@ -59,14 +59,14 @@ private Q_SLOTS:
     void cancel_changes_neither_kind_nor_texts_nor_units() {
         panel()->VaEdit[0]->setText(QStringLiteral("250"));
         panel()->ComboVar[0]->setCurrentIndex(1);  // "in."
-        const QString nameBefore = panel()->Statisch_Element_Name->text();
+        const QString nameBefore = byName<QLabel>(panel(), "Statisch_Element_Name")->text();
 
         choose(QStringLiteral("SB14"), QStringLiteral("&Cancel"));
 
         QCOMPARE(rig->session.form.element.kind, (ElementKind{1, 1}));
         QCOMPARE(panel()->VaEdit[0]->text(), QStringLiteral("250"));
         QCOMPARE(panel()->ComboVar[0]->currentText(), QStringLiteral("in."));
-        QCOMPARE(panel()->Statisch_Element_Name->text(), nameBefore);
+        QCOMPARE(byName<QLabel>(panel(), "Statisch_Element_Name")->text(), nameBefore);
         QVERIFY(rig->sink.messages.empty());
         // The button pressed before Cancel is still pressed at the next opening.
         QCOMPARE(rig->window->chooser()->selectedKind(), (ElementKind{4, 1}));
@@ -137,7 +137,7 @@ private Q_SLOTS:
         choose(button, QStringLiteral("&OK"));
 
         QCOMPARE(rig->session.form.element.kind, kind);
-        QCOMPARE(panel()->Statisch_Element_Name->text(), name);
+        QCOMPARE(byName<QLabel>(panel(), "Statisch_Element_Name")->text(), name);
         for (int r = 0; r < 4; ++r) {
             const bool shown = r < labels.size();
             QCOMPARE(panel()->VaEdit[r]->isVisible(), shown);
@@ -151,9 +151,9 @@ private Q_SLOTS:
             if (r > 0 && panel()->LabelVar[r]->isVisible()) beside = panel()->LabelVar[r]->text();
             QCOMPARE(beside, units[r]);
         }
-        QCOMPARE(panel()->RadioGroup1->isVisible(), !option.isEmpty());
+        QCOMPARE(byName<QGroupBox>(panel(), "RadioGroup1")->isVisible(), !option.isEmpty());
         if (!option.isEmpty()) {
-            QCOMPARE(panel()->RadioGroup1->title(), option);
+            QCOMPARE(byName<QGroupBox>(panel(), "RadioGroup1")->title(), option);
             QVERIFY(panel()->optionItems[0]->isChecked());
         }
         QCOMPARE(rig->window->elementDataWindow()->isVisible(), surfaceWindow);
@@ -163,14 +163,14 @@ private Q_SLOTS:
 
     void additional_windows_keep_their_contents() {
         choose(QStringLiteral("SB17"), QStringLiteral("&OK"));
-        rig->window->elementDataWindow()->rough->setChecked(true);
+        byName<QRadioButton>(rig->window->elementDataWindow(), "rough")->setChecked(true);
         choose(QStringLiteral("SB24"), QStringLiteral("&OK"));
         QVERIFY(!rig->window->elementDataWindow()->isVisible());
         rig->window->flowDataWindow()->Edit_abzwVolumenstrom->setText(QStringLiteral("0.4"));
         QCOMPARE(rig->window->flowDataWindow()->Label_Einheit->text(), QStringLiteral("m³/h"));
         choose(QStringLiteral("SB17"), QStringLiteral("&OK"));
         QVERIFY(!rig->window->flowDataWindow()->isVisible());
-        QVERIFY(rig->window->elementDataWindow()->rough->isChecked());
+        QVERIFY(byName<QRadioButton>(rig->window->elementDataWindow(), "rough")->isChecked());
         choose(QStringLiteral("SB25"), QStringLiteral("&OK"));
         QCOMPARE(rig->window->flowDataWindow()->Edit_abzwVolumenstrom->text(),
                  QStringLiteral("0.4"));

@@ -22,6 +22,7 @@
 #include "window_rig.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 
 class TestCopyBack : public QObject {
     Q_OBJECT
@@ -118,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(panel->ComboVar[0]->isVisible(), true);
         if (kind == ElementKind{4, 4}) {
             QCOMPARE(rig->window->elementDataWindow()->surface(), option);
-        } else if (panel->RadioGroup1->isVisible()) {
+        } else if (byName<QGroupBox>(panel, "RadioGroup1")->isVisible()) {
             QCOMPARE(panel->optionItems[static_cast<std::size_t>(option)]->isChecked(), true);
         }
         QCOMPARE(rig->window->elementDataWindow()->isVisible(), surfaceWindow);

@@ -93,10 +93,10 @@ class TestDatabases : public QObject {
             auto* dlg = qobject_cast<TRauDialog*>(w);
             QVERIFY(dlg);
             if (!typed.isEmpty()) {
-                dlg->Edit1->selectAll();
-                QTest::keyClicks(dlg->Edit1, typed);
+                byName<QLineEdit>(dlg, "Edit1")->selectAll();
+                QTest::keyClicks(byName<QLineEdit>(dlg, "Edit1"), typed);
             }
-            dlg->ComboBox1->setCurrentIndex(unit);
+            byName<QComboBox>(dlg, "ComboBox1")->setCurrentIndex(unit);
             bool tableSeen = false;
             QTimer::singleShot(20, dlg, [row, &tableSeen] {
                 QWidget* modal = QApplication::activeModalWidget();
@@ -110,12 +110,12 @@ class TestDatabases : public QObject {
                     tolvane::test::clickButton(db, QStringLiteral("&Cancel"));
                     return;
                 }
-                db->ListBox1->setCurrentRow(row);
+                byName<QListWidget>(db, "ListBox1")->setCurrentRow(row);
                 tolvane::test::clickButton(db, QStringLiteral("C&opy to calculation"));
             });
-            QTest::mouseClick(dlg->DatenbankBtn, Qt::LeftButton);
+            QTest::mouseClick(byName<QPushButton>(dlg, "DatenbankBtn"), Qt::LeftButton);
             QVERIFY(tableSeen);
-            *shown = dlg->Edit1->text();
+            *shown = byName<QLineEdit>(dlg, "Edit1")->text();
             tolvane::test::clickButton(dlg, press);
         });
     }
@@ -135,18 +135,18 @@ private Q_SLOTS:
     // ---- roughness table ----
 
     void roughness_table_as_created() {
-        TRauDatenbank* db = rig->window->roughnessDialog()->RauDatenbank;
+        TRauDatenbank* db = byName<TRauDatenbank>(rig->window->roughnessDialog(), "RauDatenbank");
         QCOMPARE(db->windowTitle(), QStringLiteral("Roughness of pipes"));
-        QCOMPARE(db->ListBox1->count(), 42);
+        QCOMPARE(byName<QListWidget>(db, "ListBox1")->count(), 42);
         QCOMPARE(db->selectedRow(), 0);
-        QVERIFY(db->OKBtn->isDefault());
-        QCOMPARE(db->OKBtn->text(), QStringLiteral("C&opy to calculation"));
-        QCOMPARE(db->ListBox1->item(27)->text(),
+        QVERIFY(byName<QPushButton>(db, "OKBtn")->isDefault());
+        QCOMPARE(byName<QPushButton>(db, "OKBtn")->text(), QStringLiteral("C&opy to calculation"));
+        QCOMPARE(byName<QListWidget>(db, "ListBox1")->item(27)->text(),
                  QStringLiteral(
                      "Steel\tafter long operation cleaned\t0.15 - 0.20 mm\tor\t0.006 - 0.008 in."));
-        QCOMPARE(db->ListBox1->item(39)->text(),
+        QCOMPARE(byName<QListWidget>(db, "ListBox1")->item(39)->text(),
                  QStringLiteral("Stoneware\t\t0.25 mm\tor\t0.01 in."));
-        QVERIFY(rig->window->roughnessDialog()->DatenbankBtn->isEnabled());
+        QVERIFY(byName<QPushButton>(rig->window->roughnessDialog(), "DatenbankBtn")->isEnabled());
     }
 
     void database_value_goes_into_query_data() {
@@ -183,7 +183,9 @@ private Q_SLOTS:
         QString seen;
         answerThroughDatabase(QString(), 0, 33, QStringLiteral("&Cancel"), &seen);
         rig->window->roughnessDialog()->ask();
-        QCOMPARE(rig->window->roughnessDialog()->RauDatenbank->selectedRow(), 33);
+        QCOMPARE(
+            byName<TRauDatenbank>(rig->window->roughnessDialog(), "RauDatenbank")->selectedRow(),
+            33);
         QCOMPARE(seen, QStringLiteral("0.1"));
     }
 
@@ -218,17 +220,21 @@ private Q_SLOTS:
         withZetaDatabase([](TZetaDatenbank* dlg) {
             QCOMPARE(dlg->windowTitle(),
                      QStringLiteral("Database resistance coefficients of fittings"));
-            QCOMPARE(entries(dlg->FileListBox1), (QStringList{"Acme.ZTA", "Borg.v2.ZTA"}));
-            QCOMPARE(entries(dlg->ListBox1),
+            QCOMPARE(entries(byName<QListWidget>(dlg, "FileListBox1")),
+                     (QStringList{"Acme.ZTA", "Borg.v2.ZTA"}));
+            QCOMPARE(entries(byName<QListWidget>(dlg, "ListBox1")),
                      (QStringList{"Gate valve", QStringLiteral("R\u00fcckschlagklappe"),
                                   "Ball valve, full bore"}));
-            QCOMPARE(entries(dlg->ListBox2), (QStringList{"25", "32", "40"}));
-            QCOMPARE(dlg->Edit1->text(), QStringLiteral("0.30"));
-            for (QListWidget* list : {dlg->FileListBox1, dlg->ListBox1, dlg->ListBox2})
+            QCOMPARE(entries(byName<QListWidget>(dlg, "ListBox2")),
+                     (QStringList{"25", "32", "40"}));
+            QCOMPARE(byName<QLineEdit>(dlg, "Edit1")->text(), QStringLiteral("0.30"));
+            for (QListWidget* list :
+                 {byName<QListWidget>(dlg, "FileListBox1"), byName<QListWidget>(dlg, "ListBox1"),
+                  byName<QListWidget>(dlg, "ListBox2")})
                 QCOMPARE(list->currentRow(), 0);
-            QVERIFY(dlg->CheckBox1->isChecked());
-            QVERIFY(dlg->OKBtn->isDefault());
-            QVERIFY(dlg->OKBtn->isEnabled());
+            QVERIFY(byName<QCheckBox>(dlg, "CheckBox1")->isChecked());
+            QVERIFY(byName<QPushButton>(dlg, "OKBtn")->isDefault());
+            QVERIFY(byName<QPushButton>(dlg, "OKBtn")->isEnabled());
         });
         QVERIFY(rig->sink.messages.empty());
     }
@@ -262,18 +268,18 @@ private Q_SLOTS:
         writeFile(zetaDir->path(), "Borg.v2.ZTA", kBorg);
         withZetaDatabase([&](TZetaDatenbank* dlg) {
             // Away from the first choices and back, so every refill is seen.
-            dlg->ListBox1->setCurrentRow(1);
-            dlg->ListBox2->setCurrentRow(1);
-            dlg->FileListBox1->setCurrentRow(1);
-            dlg->FileListBox1->setCurrentRow(file);
-            QCOMPARE(dlg->ListBox1->currentRow(), 0);
-            QCOMPARE(dlg->ListBox2->currentRow(), 0);
-            dlg->ListBox1->setCurrentRow(fitting);
-            QCOMPARE(dlg->ListBox2->currentRow(), 0);
-            dlg->ListBox2->setCurrentRow(diameter);
-            QCOMPARE(entries(dlg->ListBox1), fittings);
-            QCOMPARE(entries(dlg->ListBox2), diameters);
-            QCOMPARE(dlg->Edit1->text(), zeta);
+            byName<QListWidget>(dlg, "ListBox1")->setCurrentRow(1);
+            byName<QListWidget>(dlg, "ListBox2")->setCurrentRow(1);
+            byName<QListWidget>(dlg, "FileListBox1")->setCurrentRow(1);
+            byName<QListWidget>(dlg, "FileListBox1")->setCurrentRow(file);
+            QCOMPARE(byName<QListWidget>(dlg, "ListBox1")->currentRow(), 0);
+            QCOMPARE(byName<QListWidget>(dlg, "ListBox2")->currentRow(), 0);
+            byName<QListWidget>(dlg, "ListBox1")->setCurrentRow(fitting);
+            QCOMPARE(byName<QListWidget>(dlg, "ListBox2")->currentRow(), 0);
+            byName<QListWidget>(dlg, "ListBox2")->setCurrentRow(diameter);
+            QCOMPARE(entries(byName<QListWidget>(dlg, "ListBox1")), fittings);
+            QCOMPARE(entries(byName<QListWidget>(dlg, "ListBox2")), diameters);
+            QCOMPARE(byName<QLineEdit>(dlg, "Edit1")->text(), zeta);
         });
         QVERIFY(rig->sink.messages.empty());
     }
@@ -326,15 +332,15 @@ private Q_SLOTS:
         name->setText(QStringLiteral("brine"));
 
         withZetaDatabase([&](TZetaDatenbank* dlg) {
-            dlg->FileListBox1->setCurrentRow(file);
-            dlg->ListBox1->setCurrentRow(fitting);
-            dlg->ListBox2->setCurrentRow(diameter);
+            byName<QListWidget>(dlg, "FileListBox1")->setCurrentRow(file);
+            byName<QListWidget>(dlg, "ListBox1")->setCurrentRow(fitting);
+            byName<QListWidget>(dlg, "ListBox2")->setCurrentRow(diameter);
             if (!typedZeta.isEmpty()) {
-                dlg->Edit1->selectAll();
-                QTest::keyClicks(dlg->Edit1, typedZeta);
+                byName<QLineEdit>(dlg, "Edit1")->selectAll();
+                QTest::keyClicks(byName<QLineEdit>(dlg, "Edit1"), typedZeta);
             }
-            dlg->CheckBox1->setChecked(checked);
-            QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
+            byName<QCheckBox>(dlg, "CheckBox1")->setChecked(checked);
+            QTest::mouseClick(byName<QPushButton>(dlg, "OKBtn"), Qt::LeftButton);
             QVERIFY(!dlg->isVisible());
             QCOMPARE(dlg->result(), int(QDialog::Accepted));
         });
@@ -361,7 +367,7 @@ private Q_SLOTS:
         writeFile(zetaDir->path(), "Acme.ZTA", kAcme);
         const FormState before = rig->session.form;
         withZetaDatabase([](TZetaDatenbank* dlg) {
-            dlg->ListBox1->setCurrentRow(2);
+            byName<QListWidget>(dlg, "ListBox1")->setCurrentRow(2);
             tolvane::test::clickButton(dlg, QStringLiteral("&Close"));
             QVERIFY(!dlg->isVisible());
         });
@@ -386,15 +392,18 @@ private Q_SLOTS:
             QCOMPARE(rig->sink.messages.size(), std::size_t(1));
             QCOMPARE(rig->sink.messages[0],
                      (Message{MessageType::Warning, kZetaDatabaseBroken, {}}));
-            QCOMPARE(entries(dlg->FileListBox1), (QStringList{"Aaa broken.ZTA", "Acme.ZTA"}));
-            QVERIFY(dlg->ListBox1->count() == 0 && dlg->ListBox2->count() == 0);
-            QVERIFY(dlg->Edit1->text().isEmpty());
-            QVERIFY(!dlg->OKBtn->isEnabled());
+            QCOMPARE(entries(byName<QListWidget>(dlg, "FileListBox1")),
+                     (QStringList{"Aaa broken.ZTA", "Acme.ZTA"}));
+            QVERIFY(byName<QListWidget>(dlg, "ListBox1")->count() == 0 &&
+                    byName<QListWidget>(dlg, "ListBox2")->count() == 0);
+            QVERIFY(byName<QLineEdit>(dlg, "Edit1")->text().isEmpty());
+            QVERIFY(!byName<QPushButton>(dlg, "OKBtn")->isEnabled());
             // The other manufacturer still serves.
-            dlg->FileListBox1->setCurrentRow(1);
-            QCOMPARE(entries(dlg->ListBox2), (QStringList{"25", "32", "40"}));
-            QVERIFY(dlg->OKBtn->isEnabled());
-            QTest::mouseClick(dlg->OKBtn, Qt::LeftButton);
+            byName<QListWidget>(dlg, "FileListBox1")->setCurrentRow(1);
+            QCOMPARE(entries(byName<QListWidget>(dlg, "ListBox2")),
+                     (QStringList{"25", "32", "40"}));
+            QVERIFY(byName<QPushButton>(dlg, "OKBtn")->isEnabled());
+            QTest::mouseClick(byName<QPushButton>(dlg, "OKBtn"), Qt::LeftButton);
         });
         QCOMPARE(rig->sink.messages.size(), std::size_t(1));
         QCOMPARE(rig->session.form.element.kind, kResistanceCoefficient);

@@ -15,16 +15,17 @@
 #include <functional>
 #include <memory>
 
-#include "program_harness.h"
-#include "properties/widgets/water_dialog.h"
 #include "help/help_topics.h"
 #include "help/widgets/help_key_filter.h"
 #include "help/widgets/help_window.h"
+#include "program_harness.h"
+#include "properties/widgets/water_dialog.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 using tolvane::test::ProgramHarness;
 
 class TestHelp : public QObject {
@@ -51,8 +52,10 @@ private Q_SLOTS:
         run->menu()->helpIndex->trigger();
         QVERIFY(help()->isVisible());
         QCOMPARE(help()->currentTarget(), QStringLiteral("contents.html"));
-        QVERIFY(help()->ContentsTree->topLevelItemCount() > 5);
-        QVERIFY(help()->Browser->toPlainText().contains(QStringLiteral("Getting started")));
+        QVERIFY(byName<QTreeWidget>(help(), "ContentsTree")->topLevelItemCount() > 5);
+        QVERIFY(byName<QTextBrowser>(help(), "Browser")
+                    ->toPlainText()
+                    .contains(QStringLiteral("Getting started")));
     }
 
     void help_index_brings_back_a_minimized_help_window() {
@@ -118,9 +121,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pointed");
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("under_the_mouse") << "SB20" << "SB05" << "SB20";
-        QTest::newRow("last_clicked") << "" << "SB05" << "SB05";
-        QTest::newRow("focused") << "" << "" << "SB14";
+        QTest::newRow("under_the_mouse") << "SB20"
+                                         << "SB05"
+                                         << "SB20";
+        QTest::newRow("last_clicked") << ""
+                                      << "SB05"
+                                      << "SB05";
+        QTest::newRow("focused") << ""
+                                 << ""
+                                 << "SB14";
     }
     void f1_in_the_chooser_opens_the_kind_pointed_at() {
         QFETCH(QString, pointed);
@@ -177,23 +186,27 @@ private Q_SLOTS:
 
     void index_and_search_lead_to_pages() {
         run->menu()->helpIndex->trigger();
-        help()->IndexEdit->setText(QStringLiteral("NPSH"));
-        QTest::keyClick(help()->IndexEdit, Qt::Key_Return);
+        byName<QLineEdit>(help(), "IndexEdit")->setText(QStringLiteral("NPSH"));
+        QTest::keyClick(byName<QLineEdit>(help(), "IndexEdit"), Qt::Key_Return);
         QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
-        QCOMPARE(help()->ContentsTree->currentItem()->text(0), QStringLiteral("NPSH"));
+        QCOMPARE(byName<QTreeWidget>(help(), "ContentsTree")->currentItem()->text(0),
+                 QStringLiteral("NPSH"));
 
-        help()->Tabs->setCurrentIndex(2);
-        QCOMPARE(help()->focusWidget(), help()->SearchEdit);
-        help()->SearchEdit->setText(QStringLiteral("roughness table"));
-        QVERIFY(help()->SearchResults->count() > 0);
-        QListWidgetItem* first = help()->SearchResults->item(0);
-        Q_EMIT help()->SearchResults->itemActivated(first);
+        byName<QTabWidget>(help(), "Tabs")->setCurrentIndex(2);
+        QCOMPARE(help()->focusWidget(), byName<QLineEdit>(help(), "SearchEdit"));
+        byName<QLineEdit>(help(), "SearchEdit")->setText(QStringLiteral("roughness table"));
+        QVERIFY(byName<QListWidget>(help(), "SearchResults")->count() > 0);
+        QListWidgetItem* first = byName<QListWidget>(help(), "SearchResults")->item(0);
+        Q_EMIT byName<QListWidget>(help(), "SearchResults")->itemActivated(first);
         QCOMPARE(help()->currentTarget(), first->toolTip());
-        QVERIFY(help()->Browser->textCursor().hasSelection());  // the word found is marked
+        QVERIFY(byName<QTextBrowser>(help(), "Browser")
+                    ->textCursor()
+                    .hasSelection());  // the word found is marked
 
-        QTest::mouseClick(help()->BackButton, Qt::LeftButton);
+        QTest::mouseClick(byName<QToolButton>(help(), "BackButton"), Qt::LeftButton);
         QCOMPARE(help()->currentTarget(), QStringLiteral("npsh.html"));
-        QCOMPARE(help()->ContentsTree->currentItem()->text(0), QStringLiteral("NPSH"));
+        QCOMPARE(byName<QTreeWidget>(help(), "ContentsTree")->currentItem()->text(0),
+                 QStringLiteral("NPSH"));
         QVERIFY(help()->windowTitle().startsWith(QStringLiteral("NPSH")));
     }
 };

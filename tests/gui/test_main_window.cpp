@@ -293,11 +293,11 @@ private Q_SLOTS:
         } else if (window == 1) {
             readAndChoose(ElementKind{4, 4});
             data = rig->window->elementDataWindow();
-            focus = rig->window->elementDataWindow()->rough;
+            focus = byName<QRadioButton>(rig->window->elementDataWindow(), "rough");
         } else {
             QTest::mouseClick(rig->window->mediumPanel()->Radio_Gas, Qt::LeftButton);
             data = rig->window->gasWindow();
-            focus = rig->window->gasWindow()->Edit_Eingangsdruck;
+            focus = byName<QLineEdit>(rig->window->gasWindow(), "Edit_Eingangsdruck");
         }
         QVERIFY(data->isVisible());
         data->activateWindow();
@@ -334,8 +334,9 @@ private Q_SLOTS:
 
     void gas_field_error_focuses_gas_window() {
         QTest::mouseClick(rig->window->mediumPanel()->Radio_Gas, Qt::LeftButton);
-        typeInto(rig->window->gasWindow()->Edit_Eingangstemperatur, QStringLiteral("warm"));
-        rig->window->gasWindow()->Edit_Ausgangstemperatur->setFocus();
+        typeInto(byName<QLineEdit>(rig->window->gasWindow(), "Edit_Eingangstemperatur"),
+                 QStringLiteral("warm"));
+        byName<QLineEdit>(rig->window->gasWindow(), "Edit_Ausgangstemperatur")->setFocus();
         rig->window->menu()->pressureDrop->trigger();
         QCOMPARE(texts(rig->sink.messages),
                  QStringList{badInputMessage(QStringLiteral("Temperature (incoming):"))});
@@ -515,7 +516,7 @@ private Q_SLOTS:
         ElementPanelWidget* panel = rig->window->elementPanel();
         panel->setPictureDirectory(pictures.path());
         readAndChoose(ElementKind{4, 4});
-        QCOMPARE(panel->Image1->pixmap().isNull(), !present);
+        QCOMPARE(byName<QLabel>(panel, "Image1")->pixmap().isNull(), !present);
         // The rows are laid out all the same.
         QCOMPARE(panel->VaStatic[3]->text(), QStringLiteral("Angle w:"));
         QVERIFY(panel->VaEdit[3]->isVisible());

@@ -63,7 +63,7 @@ void calculateFiveElements(tolvane::test::MainWindowRig& rig) {
         for (std::size_t i = 0; i < step.fields.size(); ++i)
             panel->VaEdit[i]->setText(step.fields[i]);
         panel->optionItems[static_cast<std::size_t>(step.option)]->setChecked(true);
-        panel->Va5_Edit->setText(step.quantity);
+        byName<QLineEdit>(panel, "Va5_Edit")->setText(step.quantity);
         rig.window->BerechnungsschalterClick();
     }
 }
@@ -93,17 +93,17 @@ class TestPlantCurve : public QObject {
             auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
             QVERIFY(dialog);
             dialogSeen = true;
-            dialog->Edit_Von->setText(QStringLiteral("1"));
-            dialog->Edit_Bis->setText(QStringLiteral("10"));
-            dialog->Edit_Anzahl->setText(QStringLiteral("20"));
-            dialog->OKBtn->click();
+            byName<QLineEdit>(dialog, "Edit_Von")->setText(QStringLiteral("1"));
+            byName<QLineEdit>(dialog, "Edit_Bis")->setText(QStringLiteral("10"));
+            byName<QLineEdit>(dialog, "Edit_Anzahl")->setText(QStringLiteral("20"));
+            byName<QPushButton>(dialog, "OKBtn")->click();
         });
         ui.modals().expectModal([&](QWidget* w) {
             auto* diagram = qobject_cast<TKurve*>(w);
             QVERIFY(diagram);
             diagramSeen = true;
             inDiagram(diagram);
-            if (diagram->isVisible()) diagram->BitBtn1->click();
+            if (diagram->isVisible()) byName<QPushButton>(diagram, "BitBtn1")->click();
         });
         item()->trigger();
         QVERIFY(dialogSeen);
@@ -136,13 +136,13 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Pressure drop = f (rate of flow)"));
-            QCOMPARE(dialog->ComboBox1->currentText(), QStringLiteral("m³/h"));
-            dialog->Edit_Anzahl->setText(QStringLiteral("2x"));
-            dialog->OKBtn->click();
+            QCOMPARE(byName<QComboBox>(dialog, "ComboBox1")->currentText(), QStringLiteral("m³/h"));
+            byName<QLineEdit>(dialog, "Edit_Anzahl")->setText(QStringLiteral("2x"));
+            byName<QPushButton>(dialog, "OKBtn")->click();
             stillOpen = dialog->isVisible();
             QVERIFY(!QApplication::overrideCursor());  // the busy cursor ended with the computation
-            focused = dialog->focusWidget() == dialog->Edit_Anzahl;
-            dialog->CancelBtn->click();
+            focused = dialog->focusWidget() == byName<QLineEdit>(dialog, "Edit_Anzahl");
+            byName<QPushButton>(dialog, "CancelBtn")->click();
         });
         item()->trigger();
         QVERIFY(stillOpen);
@@ -157,9 +157,9 @@ private Q_SLOTS:
         ui.modals().expectModal([&](QWidget* w) {
             auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
             QVERIFY(dialog);
-            dialog->Edit_Von->setText(QStringLiteral("10"));
-            dialog->Edit_Bis->setText(QStringLiteral("10"));
-            dialog->OKBtn->click();
+            byName<QLineEdit>(dialog, "Edit_Von")->setText(QStringLiteral("10"));
+            byName<QLineEdit>(dialog, "Edit_Bis")->setText(QStringLiteral("10"));
+            byName<QPushButton>(dialog, "OKBtn")->click();
             closed = !dialog->isVisible();
         });
         item()->trigger();
@@ -175,16 +175,16 @@ private Q_SLOTS:
         MediumPanelWidget* medium = rig->window->mediumPanel();
         computeAndShow([&](TKurve* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Pressure drop = f (Rate of flow)"));
-            QCOMPARE(d->Label_Medium->text(), medium->Eingabe_Medium->text());
-            QCOMPARE(d->Label3->text(), QStringLiteral("Density in ") +
-                                            medium->ComboBox2->currentText() + ": " +
-                                            medium->Eingabe_Dichte->text());
-            QCOMPARE(d->Label5->text(), medium->ComboBox5->currentText() + " in " +
-                                            medium->ComboBox3->currentText() + ": " +
-                                            medium->Eingabe_Viskositaet->text());
-            QCOMPARE(d->Label_Aggregat->text(), QStringLiteral("liquid"));
+            QCOMPARE(byName<QLabel>(d, "Label_Medium")->text(), medium->Eingabe_Medium->text());
+            QCOMPARE(byName<QLabel>(d, "Label3")->text(),
+                     QStringLiteral("Density in ") + medium->ComboBox2->currentText() + ": " +
+                         medium->Eingabe_Dichte->text());
+            QCOMPARE(byName<QLabel>(d, "Label5")->text(),
+                     medium->ComboBox5->currentText() + " in " + medium->ComboBox3->currentText() +
+                         ": " + medium->Eingabe_Viskositaet->text());
+            QCOMPARE(byName<QLabel>(d, "Label_Aggregat")->text(), QStringLiteral("liquid"));
             QCOMPARE(d->diagram().curve.points.size(), std::size_t(20));
-            d->BitBtn3->click();
+            byName<QPushButton>(d, "BitBtn3")->click();
         });
         const std::string copied = rig->clipboard.content;
         QVERIFY(copied.rfind("Rate of flow in m³/h\tPressure drop in ", 0) == 0);
@@ -196,7 +196,7 @@ private Q_SLOTS:
         calculateFiveElements(*rig);
         rig->window->mediumPanel()->Eingabe_Medium->setText(tolvane::test::kMarkupName);
         computeAndShow([](TKurve* d) {
-            QCOMPARE(d->Label_Medium->text(), tolvane::test::kMarkupName);
+            QCOMPARE(byName<QLabel>(d, "Label_Medium")->text(), tolvane::test::kMarkupName);
             QCOMPARE(tolvane::test::labelsReadingMarkup(d), QStringList());
         });
     }
@@ -209,18 +209,18 @@ private Q_SLOTS:
         ui.modals().expectModal([&](QWidget* w) {
             auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
             QVERIFY(dialog);
-            dialog->Edit_Von->setText(QStringLiteral("0"));
-            dialog->Edit_Bis->setText(QStringLiteral("20"));
-            dialog->Edit_Anzahl->setText(QStringLiteral("11"));
-            dialog->ComboBox1->setCurrentIndex(0);
-            dialog->OKBtn->click();
+            byName<QLineEdit>(dialog, "Edit_Von")->setText(QStringLiteral("0"));
+            byName<QLineEdit>(dialog, "Edit_Bis")->setText(QStringLiteral("20"));
+            byName<QLineEdit>(dialog, "Edit_Anzahl")->setText(QStringLiteral("11"));
+            byName<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(0);
+            byName<QPushButton>(dialog, "OKBtn")->click();
         });
         ui.modals().expectModal([&](QWidget* w) {
             auto* diagram = qobject_cast<TKurve*>(w);
             QVERIFY(diagram);
             shown = true;
-            diagram->BitBtn3->click();
-            diagram->BitBtn1->click();
+            byName<QPushButton>(diagram, "BitBtn3")->click();
+            byName<QPushButton>(diagram, "BitBtn1")->click();
         });
         item()->trigger();
         QVERIFY(shown);
@@ -238,8 +238,8 @@ private Q_SLOTS:
         rig->window->setPrintService(&printer);
         bool closed = false;
         computeAndShow([&](TKurve* d) {
-            QVERIFY(d->BitBtn2->isEnabled());
-            d->BitBtn2->click();
+            QVERIFY(byName<QPushButton>(d, "BitBtn2")->isEnabled());
+            byName<QPushButton>(d, "BitBtn2")->click();
             closed = !d->isVisible();
         });
         QVERIFY(closed);
@@ -261,7 +261,7 @@ private Q_SLOTS:
             rig->files.replies.push_back(path.toStdString());
         rig->files.replies.push_back(std::string("/no/such/dir/c.png"));
         computeAndShow([&](TKurve* d) {
-            for (int i = 0; i < 4; ++i) d->SaveDiagramBtn->click();
+            for (int i = 0; i < 4; ++i) byName<QPushButton>(d, "SaveDiagramBtn")->click();
         });
         QCOMPARE(head(png, 8), QByteArray("\x89PNG\r\n\x1a\n"));
         QVERIFY(head(svg, 400).contains("<svg"));
@@ -295,7 +295,7 @@ private Q_SLOTS:
             for (const Case& c : cases) {
                 std::unique_ptr<FileSizeLimit> limit;
                 if (c.fullDisk) limit = std::make_unique<FileSizeLimit>(1024);
-                d->SaveDiagramBtn->click();
+                byName<QPushButton>(d, "SaveDiagramBtn")->click();
             }
         });
         QCOMPARE(entriesIn(dir), qsizetype(cases.size()));
@@ -326,7 +326,7 @@ private Q_SLOTS:
             rig->files.replies.push_back((dir + "/" + name).toStdString());
         }
         computeAndShow([&](TKurve* d) {
-            for (int i = 0; i < 3; ++i) d->SaveDiagramBtn->click();
+            for (int i = 0; i < 3; ++i) byName<QPushButton>(d, "SaveDiagramBtn")->click();
         });
         QVERIFY(rig->sink.messages.empty());
         QCOMPARE(entriesIn(dir), qsizetype(3));

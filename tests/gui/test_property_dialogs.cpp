@@ -39,6 +39,7 @@
 #include "window_rig.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 
 namespace {
 
@@ -99,9 +100,9 @@ private Q_SLOTS:
         rig->session.form.medium.flow = "7.5";
         medium()->Eingabe_Volumenstrom->setText(QStringLiteral("7.5"));
         expect<TWasser_Dialog>([](TWasser_Dialog* d) {
-            d->TemperaturListBox->setCurrentRow(2);  // 4 °C
-            QCOMPARE(d->Label13->text(), QStringLiteral("(= 39 °F)"));
-            d->OKBtn->click();
+            byName<QListWidget>(d, "TemperaturListBox")->setCurrentRow(2);  // 4 °C
+            QCOMPARE(byName<QLabel>(d, "Label13")->text(), QStringLiteral("(= 39 °F)"));
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         rig->window->speedButtons().Btn_Stoffdaten_Wasser->click();
         QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Water"));
@@ -116,8 +117,8 @@ private Q_SLOTS:
     void cancel_changes_nothing() {
         const MediumPanel before = rig->session.form.medium;
         expect<TWasser_Dialog>([](TWasser_Dialog* d) {
-            d->TemperaturListBox->setCurrentRow(5);
-            d->CancelBtn->click();
+            byName<QListWidget>(d, "TemperaturListBox")->setCurrentRow(5);
+            byName<QPushButton>(d, "CancelBtn")->click();
         });
         rig->window->menu()->water->trigger();
         rig->window->readForm();
@@ -129,33 +130,33 @@ private Q_SLOTS:
             QTimer::singleShot(20, d, [] {
                 auto* p = qobject_cast<TLuftDialog2*>(QApplication::activeModalWidget());
                 if (!p) return;
-                p->Edit_Druck->setText(QStringLiteral("2"));
-                p->ComboBox1->setCurrentIndex(1);  // bar
-                p->OKBtn->click();
+                byName<QLineEdit>(p, "Edit_Druck")->setText(QStringLiteral("2"));
+                byName<QComboBox>(p, "ComboBox1")->setCurrentIndex(1);  // bar
+                byName<QPushButton>(p, "OKBtn")->click();
             });
-            d->DruckBtn->click();
-            QCOMPARE(d->Edit_Druck->text(), QStringLiteral("2000"));
-            d->ListBox_Temperatur->setCurrentRow(10);  // 20 °C
-            QCOMPARE(d->Edit_Dichte->text(), QStringLiteral("2.38"));
-            QCOMPARE(d->Label14->text(), QStringLiteral("(= 29 psi)"));
-            d->OKBtn->click();
+            byName<QPushButton>(d, "DruckBtn")->click();
+            QCOMPARE(byName<QLineEdit>(d, "Edit_Druck")->text(), QStringLiteral("2000"));
+            byName<QListWidget>(d, "ListBox_Temperatur")->setCurrentRow(10);  // 20 °C
+            QCOMPARE(byName<QLineEdit>(d, "Edit_Dichte")->text(), QStringLiteral("2.38"));
+            QCOMPARE(byName<QLabel>(d, "Label14")->text(), QStringLiteral("(= 29 psi)"));
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         rig->window->menu()->air->trigger();
         QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("air"));
         QVERIFY(medium()->Radio_Gas->isChecked());
         QVERIFY(gas()->isVisible());
-        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("2000"));
-        QCOMPARE(gas()->ComboBox1->currentText(), QStringLiteral("mbar"));
-        QCOMPARE(gas()->Edit_Eingangstemperatur->text(), QStringLiteral("20"));
-        QCOMPARE(gas()->Edit_Ausgangstemperatur->text(), QStringLiteral("20"));
-        QCOMPARE(gas()->ComboBox2->currentText(), QStringLiteral("°C"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangsdruck")->text(), QStringLiteral("2000"));
+        QCOMPARE(byName<QComboBox>(gas(), "ComboBox1")->currentText(), QStringLiteral("mbar"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangstemperatur")->text(), QStringLiteral("20"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Ausgangstemperatur")->text(), QStringLiteral("20"));
+        QCOMPARE(byName<QComboBox>(gas(), "ComboBox2")->currentText(), QStringLiteral("°C"));
     }
 
     void pressure_dialog_refuses_what_is_no_number() {
-        TLuftDialog2* p = rig->window->airDialog()->LuftDialog2;
+        TLuftDialog2* p = byName<TLuftDialog2>(rig->window->airDialog(), "LuftDialog2");
         expect<TLuftDialog2>([this](TLuftDialog2* d) {
-            d->Edit_Druck->setText(QStringLiteral("zwei"));
-            d->OKBtn->click();
+            byName<QLineEdit>(d, "Edit_Druck")->setText(QStringLiteral("zwei"));
+            byName<QPushButton>(d, "OKBtn")->click();
             QVERIFY(d->isVisible());
             QCOMPARE(rig->sink.messages.size(), std::size_t{1});
             QCOMPARE(rig->sink.messages[0].text, std::string("Incorrect input!"));
@@ -165,45 +166,46 @@ private Q_SLOTS:
 
     void steam_at_hundred_degrees() {
         expect<TSattdampfDialog>([](TSattdampfDialog* d) {
-            d->Listbox_Temperatur->setCurrentRow(10);
-            QCOMPARE(d->Label13->text(), QStringLiteral("(= 212 °F)"));
-            d->OKBtn->click();
+            byName<QListWidget>(d, "Listbox_Temperatur")->setCurrentRow(10);
+            QCOMPARE(byName<QLabel>(d, "Label13")->text(), QStringLiteral("(= 212 °F)"));
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         rig->window->speedButtons().Btn_Stoffdaten_Sattdampf->click();
         QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Saturated steam"));
         QCOMPARE(medium()->Eingabe_Dichte->text(), QStringLiteral("0.5974"));
         QCOMPARE(medium()->Eingabe_Viskositaet->text(), QStringLiteral("12.02"));
-        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1013.2"));
-        QCOMPARE(gas()->Edit_Eingangstemperatur->text(), QStringLiteral("100"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangsdruck")->text(), QStringLiteral("1013.2"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangstemperatur")->text(),
+                 QStringLiteral("100"));
     }
 
     void gas_from_the_shipped_file() {
         expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
-            QVERIFY(d->GasListbox->count() >= 20);
-            d->GasListbox->setCurrentRow(1);
-            QCOMPARE(d->Stofflabel->text(), QStringLiteral("Nitrogen"));
-            QCOMPARE(d->TemperaturListbox->currentRow(), 0);
-            const auto items =
-                d->TemperaturListbox->findItems(QStringLiteral("27"), Qt::MatchExactly);
+            QVERIFY(byName<QListWidget>(d, "GasListbox")->count() >= 20);
+            byName<QListWidget>(d, "GasListbox")->setCurrentRow(1);
+            QCOMPARE(byName<QLabel>(d, "Stofflabel")->text(), QStringLiteral("Nitrogen"));
+            QCOMPARE(byName<QListWidget>(d, "TemperaturListbox")->currentRow(), 0);
+            const auto items = byName<QListWidget>(d, "TemperaturListbox")
+                                   ->findItems(QStringLiteral("27"), Qt::MatchExactly);
             QCOMPARE(items.size(), 1);
-            const int row27 = d->TemperaturListbox->row(items[0]);
-            d->TemperaturListbox->setCurrentRow(row27);
-            d->OKBtn->click();
+            const int row27 = byName<QListWidget>(d, "TemperaturListbox")->row(items[0]);
+            byName<QListWidget>(d, "TemperaturListbox")->setCurrentRow(row27);
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         rig->window->speedButtons().Btn_Stoffdaten_Gase->click();
         QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Nitrogen"));
         QCOMPARE(medium()->Eingabe_Dichte->text(),
                  QStringLiteral("1,14"));  // 28.014 / 22.414 at 300 K
-        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1013"));
-        QCOMPARE(gas()->Edit_Ausgangstemperatur->text(), QStringLiteral("27"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangsdruck")->text(), QStringLiteral("1013"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Ausgangstemperatur")->text(), QStringLiteral("27"));
         QVERIFY(medium()->Radio_Gas->isChecked());
     }
 
     void missing_gas_file_warns_and_offers_nothing() {
         TStoffwerteGaseNeu dialog(ui.workDir().toStdString() + "/none/GASE.STW", rig->sink);
         expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
-            QCOMPARE(d->GasListbox->count(), 0);
-            QVERIFY(!d->OKBtn->isEnabled());
+            QCOMPARE(byName<QListWidget>(d, "GasListbox")->count(), 0);
+            QVERIFY(!byName<QPushButton>(d, "OKBtn")->isEnabled());
         });
         dialog.exec();
         QCOMPARE(rig->sink.messages.size(), std::size_t{1});
@@ -221,9 +223,9 @@ private Q_SLOTS:
         file.close();
         TStoffwerteGaseNeu dialog(path.toStdString(), rig->sink);
         expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
-            QCOMPARE(d->Stofflabel->text(), tolvane::test::kMarkupName);
-            QCOMPARE(d->Stofflabel->textFormat(), Qt::PlainText);
-            QCOMPARE(d->Label6->text(), QStringLiteral("<b>N2</b>"));
+            QCOMPARE(byName<QLabel>(d, "Stofflabel")->text(), tolvane::test::kMarkupName);
+            QCOMPARE(byName<QLabel>(d, "Stofflabel")->textFormat(), Qt::PlainText);
+            QCOMPARE(byName<QLabel>(d, "Label6")->text(), QStringLiteral("<b>N2</b>"));
             QCOMPARE(tolvane::test::labelsReadingMarkup(d), QStringList());
         });
         dialog.exec();
@@ -232,10 +234,10 @@ private Q_SLOTS:
 
     void liquid_from_the_shipped_file() {
         expect<TMedienDialog>([](TMedienDialog* d) {
-            QVERIFY(d->MediumListbox->count() >= 20);
-            d->MediumListbox->setCurrentRow(1);  // Ethanol
-            d->TemperaturListbox->setCurrentRow(2);
-            d->OKBtn->click();
+            QVERIFY(byName<QListWidget>(d, "MediumListbox")->count() >= 20);
+            byName<QListWidget>(d, "MediumListbox")->setCurrentRow(1);  // Ethanol
+            byName<QListWidget>(d, "TemperaturListbox")->setCurrentRow(2);
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         medium()->Radio_Gas->setChecked(true);
         rig->window->menu()->otherFluids->trigger();
@@ -247,41 +249,41 @@ private Q_SLOTS:
 
     void user_record_made_saved_and_chosen() {
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
-            d->NeuBtn->click();
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 1 of 1"));
-            d->Edit_Medium->setText(QStringLiteral("Biogas"));
-            d->RBTn_gas->setChecked(true);
-            d->Edit_Temperatur->setText(QStringLiteral("35"));
-            d->Edit_Druck->setText(QStringLiteral("1050"));
-            d->Edit_Dichte->setText(QStringLiteral("1,15"));
-            d->Edit_Visko->setText(QStringLiteral("13"));
-            d->SaveBtn->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 0 of 0"));
+            byName<QPushButton>(d, "NeuBtn")->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 1 of 1"));
+            byName<QLineEdit>(d, "Edit_Medium")->setText(QStringLiteral("Biogas"));
+            byName<QRadioButton>(d, "RBTn_gas")->setChecked(true);
+            byName<QLineEdit>(d, "Edit_Temperatur")->setText(QStringLiteral("35"));
+            byName<QLineEdit>(d, "Edit_Druck")->setText(QStringLiteral("1050"));
+            byName<QLineEdit>(d, "Edit_Dichte")->setText(QStringLiteral("1,15"));
+            byName<QLineEdit>(d, "Edit_Visko")->setText(QStringLiteral("13"));
+            byName<QPushButton>(d, "SaveBtn")->click();
         });
         rig->window->menu()->editUserDatabase->trigger();
         QCOMPARE(QFileInfo(ui.workDir() + QStringLiteral("/USER.DAT")).size(), qint64(1537));
 
         rig->session.settings.userDatabaseMetric = false;
         expect<TBen_Daba_Dlg2>([](TBen_Daba_Dlg2* d) {
-            QCOMPARE(d->Listbox_Medium->count(), 1);
-            QVERIFY(d->Radio_gas->isChecked());
-            QCOMPARE(d->Edit_Druck->text(), QStringLiteral("1050"));
-            d->OKBtn->click();
+            QCOMPARE(byName<QListWidget>(d, "Listbox_Medium")->count(), 1);
+            QVERIFY(byName<QRadioButton>(d, "Radio_gas")->isChecked());
+            QCOMPARE(byName<QLineEdit>(d, "Edit_Druck")->text(), QStringLiteral("1050"));
+            byName<QPushButton>(d, "OKBtn")->click();
         });
         rig->window->speedButtons().SpeedButton6->click();
         QCOMPARE(medium()->Eingabe_Medium->text(), QStringLiteral("Biogas"));
         QCOMPARE(medium()->ComboBox2->currentText(), QStringLiteral("lb./cu.ft."));
         QCOMPARE(medium()->ComboBox3->currentText(), QStringLiteral("cP"));
-        QCOMPARE(gas()->Edit_Eingangsdruck->text(), QStringLiteral("1050"));
-        QCOMPARE(gas()->ComboBox1->currentText(), QStringLiteral("psi"));
-        QCOMPARE(gas()->ComboBox2->currentText(), QStringLiteral("degF"));
+        QCOMPARE(byName<QLineEdit>(gas(), "Edit_Eingangsdruck")->text(), QStringLiteral("1050"));
+        QCOMPARE(byName<QComboBox>(gas(), "ComboBox1")->currentText(), QStringLiteral("psi"));
+        QCOMPARE(byName<QComboBox>(gas(), "ComboBox2")->currentText(), QStringLiteral("degF"));
     }
 
     void editor_cancel_drops_the_changes() {
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            d->NeuBtn->click();
-            d->Edit_Medium->setText(QStringLiteral("Oil"));
-            d->CancelBtn->click();
+            byName<QPushButton>(d, "NeuBtn")->click();
+            byName<QLineEdit>(d, "Edit_Medium")->setText(QStringLiteral("Oil"));
+            byName<QPushButton>(d, "CancelBtn")->click();
         });
         rig->window->menu()->editUserDatabase->trigger();
         QCOMPARE(rig->window->userDatabase().count(), 0);
@@ -290,13 +292,14 @@ private Q_SLOTS:
 
     void typed_into_an_empty_editor_is_saved_as_the_first_record() {
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
-            QCOMPARE(d->focusWidget(), d->Edit_Medium);  // where the typing goes
-            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Thermal oil"));
-            QTest::keyClicks(d->Edit_Temperatur, QStringLiteral("120"));
-            QTest::keyClicks(d->Edit_Dichte, QStringLiteral("870"));
-            QTest::keyClicks(d->Edit_Visko, QStringLiteral("4500"));
-            d->SaveBtn->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 0 of 0"));
+            QCOMPARE(d->focusWidget(),
+                     byName<QLineEdit>(d, "Edit_Medium"));  // where the typing goes
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Medium"), QStringLiteral("Thermal oil"));
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Temperatur"), QStringLiteral("120"));
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Dichte"), QStringLiteral("870"));
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Visko"), QStringLiteral("4500"));
+            byName<QPushButton>(d, "SaveBtn")->click();
             QVERIFY(!d->isVisible());
         });
         rig->window->menu()->editUserDatabase->trigger();
@@ -317,16 +320,16 @@ private Q_SLOTS:
         f.close();
         rig->window->userDatabase().setPath(path.toStdString());
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            d->NeuBtn->click();
-            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Brine"));
+            byName<QPushButton>(d, "NeuBtn")->click();
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Medium"), QStringLiteral("Brine"));
             {
                 tolvane::testing_support::FileSizeLimit limit(2000);  // room for one record
                 QVERIFY(limit.active());
-                d->SaveBtn->click();
+                byName<QPushButton>(d, "SaveBtn")->click();
             }
             QVERIFY(d->isVisible());
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 2 of 2"));
-            QCOMPARE(d->Edit_Medium->text(), QStringLiteral("Brine"));
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 2 of 2"));
+            QCOMPARE(byName<QLineEdit>(d, "Edit_Medium")->text(), QStringLiteral("Brine"));
         });
         rig->window->menu()->editUserDatabase->trigger();
         QFile back(path);
@@ -350,10 +353,10 @@ private Q_SLOTS:
         f.close();
         rig->sink.answers.push_back(Answer::Yes);
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
-            d->NeuBtn->click();
-            QTest::keyClicks(d->Edit_Medium, QStringLiteral("Glycol"));
-            d->SaveBtn->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 0 of 0"));
+            byName<QPushButton>(d, "NeuBtn")->click();
+            QTest::keyClicks(byName<QLineEdit>(d, "Edit_Medium"), QStringLiteral("Glycol"));
+            byName<QPushButton>(d, "SaveBtn")->click();
         });
         rig->window->menu()->editUserDatabase->trigger();
         QCOMPARE(rig->sink.questions.size(), std::size_t{1});
@@ -376,12 +379,14 @@ private Q_SLOTS:
         rig->window->userDatabase().setPath(path.toStdString());
         rig->session.settings.userDatabaseMetric = false;
         expect<TBen_Daba_Dlg2>([](TBen_Daba_Dlg2* d) {
-            QCOMPARE(d->Listbox_Medium->count(), 2);
-            QCOMPARE(d->TemperaturLabel->text(), QStringLiteral("Temperature in °F:"));
-            QCOMPARE(d->DichteLabel->text(), QStringLiteral("Weight density in lb./cu.ft.:"));
+            QCOMPARE(byName<QListWidget>(d, "Listbox_Medium")->count(), 2);
+            QCOMPARE(byName<QLabel>(d, "TemperaturLabel")->text(),
+                     QStringLiteral("Temperature in °F:"));
+            QCOMPARE(byName<QLabel>(d, "DichteLabel")->text(),
+                     QStringLiteral("Weight density in lb./cu.ft.:"));
             QTRY_COMPARE(QApplication::activeModalWidget(), d);
             QTest::qWait(50);  // the warning follows the dialog onto the screen
-            d->CancelBtn->click();
+            byName<QPushButton>(d, "CancelBtn")->click();
         });
         rig->window->menu()->userDatabase->trigger();
         QCOMPARE(rig->sink.messages.size(), std::size_t{1});
@@ -389,12 +394,12 @@ private Q_SLOTS:
         QVERIFY(rig->sink.messages[0].text.find("USER.DAT.bak") != std::string::npos);
 
         expect<TBen_Daba_Dlg>([](TBen_Daba_Dlg* d) {
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 1 of 2"));
-            d->LoeschenBtn->click();
-            d->LoeschenBtn->click();
-            QCOMPARE(d->Label8->text(), QStringLiteral("Data record 0 of 0"));
-            QCOMPARE(d->Edit_Medium->text(), QString());
-            d->SaveBtn->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 1 of 2"));
+            byName<QPushButton>(d, "LoeschenBtn")->click();
+            byName<QPushButton>(d, "LoeschenBtn")->click();
+            QCOMPARE(byName<QLabel>(d, "Label8")->text(), QStringLiteral("Data record 0 of 0"));
+            QCOMPARE(byName<QLineEdit>(d, "Edit_Medium")->text(), QString());
+            byName<QPushButton>(d, "SaveBtn")->click();
         });
         rig->window->menu()->editUserDatabase->trigger();
         QCOMPARE(rig->sink.messages.size(), std::size_t{1});  // warned once
@@ -408,23 +413,23 @@ private Q_SLOTS:
         QSignalSpy pressure(&dialog, &TDaDruDialog::vapourPressureCopied);
         QString shown;
         expect<TDaDruDialog>([&shown](TDaDruDialog* d) {
-            QVERIFY(d->ListBox1->count() >= 20);
-            QCOMPARE(d->NameLabel->text(), QStringLiteral("Water"));
-            QCOMPARE(d->Edit1->text(), QStringLiteral("0"));
-            QCOMPARE(d->MinLabel->text(), QStringLiteral("0"));
-            QCOMPARE(d->MaxLabel->text(), QStringLiteral("180"));
+            QVERIFY(byName<QListWidget>(d, "ListBox1")->count() >= 20);
+            QCOMPARE(byName<QLabel>(d, "NameLabel")->text(), QStringLiteral("Water"));
+            QCOMPARE(byName<QLineEdit>(d, "Edit1")->text(), QStringLiteral("0"));
+            QCOMPARE(byName<QLabel>(d, "MinLabel")->text(), QStringLiteral("0"));
+            QCOMPARE(byName<QLabel>(d, "MaxLabel")->text(), QStringLiteral("180"));
             d->stepTemperature(100);
-            QCOMPARE(d->Edit1->text(), QStringLiteral("100"));
-            QCOMPARE(d->Label21->text(), QStringLiteral("(= 212 °F)"));
-            shown = d->PressureLabel->text();
-            d->PressureBtn->click();
+            QCOMPARE(byName<QLineEdit>(d, "Edit1")->text(), QStringLiteral("100"));
+            QCOMPARE(byName<QLabel>(d, "Label21")->text(), QStringLiteral("(= 212 °F)"));
+            shown = byName<QLabel>(d, "PressureLabel")->text();
+            byName<QPushButton>(d, "PressureBtn")->click();
         });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
         QCOMPARE(pressure.count(), 1);
         QCOMPARE(both.count(), 0);
         QCOMPARE(pressure.at(0).at(0).toString(), shown);
         QCOMPARE(shown, QStringLiteral("1.014"));
-        QCOMPARE(dialog.ListBox1->count(), 0);  // released when hidden
+        QCOMPARE(byName<QListWidget>(&dialog, "ListBox1")->count(), 0);  // released when hidden
     }
 
     void held_arrow_speeds_up() {
@@ -435,7 +440,8 @@ private Q_SLOTS:
         QTest::mousePress(dialog.UpDown1->up, Qt::LeftButton);
         QTest::qWait(700);  // two ticks of 300 ms: 1 + 2 + 5
         QTest::mouseRelease(dialog.UpDown1->up, Qt::LeftButton);
-        QVERIFY2(dialog.selection().temperature() >= 3, qPrintable(dialog.Edit1->text()));
+        QVERIFY2(dialog.selection().temperature() >= 3,
+                 qPrintable(byName<QLineEdit>(&dialog, "Edit1")->text()));
         QCOMPARE(dialog.UpDown1->step(), 1);
         const int held = dialog.selection().temperature();
         QTest::mouseClick(dialog.UpDown1->down, Qt::LeftButton);
@@ -451,8 +457,8 @@ private Q_SLOTS:
         f.close();
         TDaDruDialog dialog(path.toStdString(), rig->sink);
         expect<TDaDruDialog>([](TDaDruDialog* d) {
-            QCOMPARE(d->ListBox1->count(), 0);
-            QVERIFY(!d->BothBtn->isEnabled());
+            QCOMPARE(byName<QListWidget>(d, "ListBox1")->count(), 0);
+            QVERIFY(!byName<QPushButton>(d, "BothBtn")->isEnabled());
         });
         dialog.exec();
         QCOMPARE(rig->sink.messages.size(), std::size_t{1});

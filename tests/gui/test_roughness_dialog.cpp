@@ -13,6 +13,7 @@
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 
 namespace {
 
@@ -37,9 +38,9 @@ class TestRoughnessDialog : public QObject {
         ui.modals().expectModal([text, unit, presses](QWidget* w) {
             auto* dlg = qobject_cast<TRauDialog*>(w);
             QVERIFY(dlg);
-            dlg->Edit1->selectAll();
-            QTest::keyClicks(dlg->Edit1, text);
-            dlg->ComboBox1->setCurrentIndex(unit);
+            byName<QLineEdit>(dlg, "Edit1")->selectAll();
+            QTest::keyClicks(byName<QLineEdit>(dlg, "Edit1"), text);
+            byName<QComboBox>(dlg, "ComboBox1")->setCurrentIndex(unit);
             for (const QString& p : presses) {
                 tolvane::test::clickButton(dlg, p);
                 // A refused value leaves the query open for the next press.
@@ -106,8 +107,8 @@ private Q_SLOTS:
         QString shownText, shownUnit;
         ui.modals().expectModal([&](QWidget* w) {
             auto* dlg = qobject_cast<TRauDialog*>(w);
-            shownText = dlg->Edit1->text();
-            shownUnit = dlg->ComboBox1->currentText();
+            shownText = byName<QLineEdit>(dlg, "Edit1")->text();
+            shownUnit = byName<QComboBox>(dlg, "ComboBox1")->currentText();
             dlg->reject();
         });
         QCOMPARE(dialog->ask(), std::optional<double>());
@@ -115,8 +116,8 @@ private Q_SLOTS:
         QCOMPARE(shownUnit, QStringLiteral("in."));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Roughness of pipe"));
         QVERIFY(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QVERIFY(dialog->OKBtn->isDefault());
-        QVERIFY(dialog->DatenbankBtn->isEnabled());
+        QVERIFY(byName<QPushButton>(dialog.get(), "OKBtn")->isDefault());
+        QVERIFY(byName<QPushButton>(dialog.get(), "DatenbankBtn")->isEnabled());
     }
 
     void calculation_asks_the_dialog_data() {

@@ -11,6 +11,7 @@
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 
 namespace {
 
@@ -72,7 +73,11 @@ private Q_SLOTS:
         const CalculationTable& t = run->session.table;
         QCOMPARE(t.cell(1, 2), std::string("1.000"));
 
-        inDialog([chosen](TEinstellungenDlg* d) { d->ComboBox1->setCurrentText(chosen); }, button);
+        inDialog(
+            [chosen](TEinstellungenDlg* d) {
+                byName<QComboBox>(d, "ComboBox1")->setCurrentText(chosen);
+            },
+            button);
 
         QCOMPARE(run->session.settings.output == OutputSystem::US, us);
         // 1 m³/h is 4.403 US gallons a minute.
@@ -83,7 +88,7 @@ private Q_SLOTS:
         // Opened again, the box shows the system in force.
         inDialog(
             [us](TEinstellungenDlg* d) {
-                QCOMPARE(d->ComboBox1->currentText(), us ? "US" : "metric");
+                QCOMPARE(byName<QComboBox>(d, "ComboBox1")->currentText(), us ? "US" : "metric");
             },
             "&Cancel");
         QVERIFY(run->sink.messages.empty());
@@ -108,10 +113,11 @@ private Q_SLOTS:
             [&](TEinstellungenDlg* d) {
                 if (!byKeys) return pressArrow(d->UpDown1, steps);
                 for (int i = 0; i < std::abs(steps); ++i)
-                    QTest::keyClick(d->Edit2, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+                    QTest::keyClick(byName<QLineEdit>(d, "Edit2"),
+                                    steps > 0 ? Qt::Key_Up : Qt::Key_Down);
             },
             "&Cancel");
-        QCOMPARE(dialog()->Edit2->text(), QString::number(expected));
+        QCOMPARE(byName<QLineEdit>(dialog(), "Edit2")->text(), QString::number(expected));
         QCOMPARE(run->session.settings.decimals, expected);
 
         run->calculate();

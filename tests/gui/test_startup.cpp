@@ -23,6 +23,7 @@
 #include "ui_fixture.h"
 
 using namespace tolvane;
+using tolvane::test::byName;
 using tolvane::test::fileLines;
 using tolvane::test::ProgramHarness;
 
@@ -136,7 +137,8 @@ private Q_SLOTS:
         QVERIFY(m->Radio_Gas->isChecked());
         QVERIFY(run->main()->gasWindow()->isVisible());
         QCOMPARE(run->main()->chooser()->selectedKind(), (ElementKind{4, 1}));
-        QCOMPARE(run->program->settingsDialog()->Edit2->text(), QStringLiteral("5"));
+        QCOMPARE(byName<QLineEdit>(run->program->settingsDialog(), "Edit2")->text(),
+                 QStringLiteral("5"));
         QCOMPARE(run->main()->pos(), QPoint(150, 90));
         QCOMPARE(run->table()->geometry().size(), QSize(700, 360));
         QCOMPARE(run->table()->pos(), QPoint(300, 420));
@@ -163,22 +165,23 @@ private Q_SLOTS:
         restart();
         QVERIFY(run->sink.messages.empty());
         QCOMPARE(mediumTexts(run->main()->mediumPanel()), kWaterTexts);
-        QCOMPARE(run->program->settingsDialog()->ComboBox2->currentText(), QStringLiteral("no"));
+        QCOMPARE(byName<QComboBox>(run->program->settingsDialog(), "ComboBox2")->currentText(),
+                 QStringLiteral("no"));
     }
 
     void roughness_unit_comes_back_with_its_own_text() {
         QVERIFY(run->start(options()));
         TRauDialog* query = run->main()->roughnessDialog();
         query->show();
-        query->ComboBox1->setCurrentIndex(1);  // "in."
+        byName<QComboBox>(query, "ComboBox1")->setCurrentIndex(1);  // "in."
         query->reject();
         QVERIFY(exitProgram());
 
         restart();
         query = run->main()->roughnessDialog();
         query->show();
-        QCOMPARE(query->ComboBox1->currentText(), QStringLiteral("in."));
-        QCOMPARE(query->Edit1->text(), QStringLiteral("0.004"));
+        QCOMPARE(byName<QComboBox>(query, "ComboBox1")->currentText(), QStringLiteral("in."));
+        QCOMPARE(byName<QLineEdit>(query, "Edit1")->text(), QStringLiteral("0.004"));
         query->reject();
     }
 

@@ -34,17 +34,6 @@ public:
     QString currentTarget() const;
     const HelpIndex& index() const { return index_; }
 
-    QTextBrowser* Browser;
-    QTabWidget* Tabs;
-    QTreeWidget* ContentsTree;
-    QLineEdit* IndexEdit;
-    QTreeWidget* IndexTree;
-    QLineEdit* SearchEdit;
-    QListWidget* SearchResults;
-    QToolButton* BackButton;
-    QToolButton* ForwardButton;
-    QToolButton* HomeButton;
-
 public Q_SLOTS:
     void runSearch();
 
@@ -64,6 +53,17 @@ private:
 
     HelpIndex index_;
     QString dir_;
+
+    QTextBrowser* Browser = nullptr;
+    QTabWidget* Tabs = nullptr;
+    QTreeWidget* ContentsTree = nullptr;
+    QLineEdit* IndexEdit = nullptr;
+    QTreeWidget* IndexTree = nullptr;
+    QLineEdit* SearchEdit = nullptr;
+    QListWidget* SearchResults = nullptr;
+    QToolButton* BackButton = nullptr;
+    QToolButton* ForwardButton = nullptr;
+    QToolButton* HomeButton = nullptr;
 };
 
 }  // namespace tolvane

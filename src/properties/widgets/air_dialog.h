@@ -28,18 +28,6 @@ public:
     MediumChoice chosen() const { return selection_.choice(); }
     const AirSelection& selection() const { return selection_; }
 
-    QListWidget* ListBox_Temperatur;
-    QLineEdit* Edit_Dichte;
-    QLineEdit* Edit_Visko;
-    QLineEdit* Edit_Druck;
-    QLabel* Label13;
-    QLabel* Label14;
-    QPlainTextEdit* Memo1;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QPushButton* DruckBtn;
-    TLuftDialog2* LuftDialog2;
-
 public Q_SLOTS:
     void ListBox_TemperaturClick();
     void DruckBtnClick();
@@ -51,6 +39,18 @@ private:
     void showSelection();
 
     AirSelection selection_;
+
+    QListWidget* ListBox_Temperatur = nullptr;
+    QLineEdit* Edit_Dichte = nullptr;
+    QLineEdit* Edit_Visko = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* DruckBtn = nullptr;
+    TLuftDialog2* LuftDialog2 = nullptr;
 };
 
 }  // namespace tolvane

@@ -36,24 +36,6 @@ public:
 
     int exec() override;
 
-    QListWidget* GasListbox;
-    QListWidget* TemperaturListbox;
-    QLineEdit* DichteEdit;
-    QLineEdit* ViskoEdit;
-    QLineEdit* Edit_Druck;
-    QLineEdit* MolmasseEdit;
-    QLabel* Label13;
-    QLabel* Label14;
-    QLabel* Stofflabel;
-    QLabel* Label6;
-    QLabel* Label8;
-    QLabel* Label10;
-    QPlainTextEdit* Memo1;
-    QPushButton* OKBtn;
-    QPushButton* CloseBtn;
-    QPushButton* DruckBtn;
-    TSonstige_Gase2_Dialog* Sonstige_Gase2_Dialog;
-
 public Q_SLOTS:
     void GasListboxClick();
     void TemperaturListboxClick();
@@ -69,6 +51,24 @@ private:
     MessageSink& messages_;
     GasSelection selection_;
     bool broken_ = false;
+
+    QListWidget* GasListbox = nullptr;
+    QListWidget* TemperaturListbox = nullptr;
+    QLineEdit* DichteEdit = nullptr;
+    QLineEdit* ViskoEdit = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QLineEdit* MolmasseEdit = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Stofflabel = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CloseBtn = nullptr;
+    QPushButton* DruckBtn = nullptr;
+    TSonstige_Gase2_Dialog* Sonstige_Gase2_Dialog = nullptr;
 };
 
 }  // namespace tolvane

@@ -31,18 +31,6 @@ public:
 
     int exec() override;
 
-    QListWidget* MediumListbox;
-    QListWidget* TemperaturListbox;
-    QLineEdit* DichteEdit;
-    QLineEdit* ViskoEdit;
-    QLabel* Label11;
-    QLabel* Stofflabel;
-    QLabel* Label6;
-    QLabel* Label8;
-    QLabel* Label10;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void MediumListboxClick();
     void TemperaturListboxClick();
@@ -57,6 +45,18 @@ private:
     MessageSink& messages_;
     LiquidSelection selection_;
     bool broken_ = false;
+
+    QListWidget* MediumListbox = nullptr;
+    QListWidget* TemperaturListbox = nullptr;
+    QLineEdit* DichteEdit = nullptr;
+    QLineEdit* ViskoEdit = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Stofflabel = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -24,11 +24,6 @@ public:
     // The mbar text of the last "&OK".
     const std::string& mbar() const { return mbar_; }
 
-    QLineEdit* Edit_Druck;
-    QComboBox* ComboBox1;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void OKBtnClick();
 
@@ -42,6 +37,11 @@ private:
     const std::vector<PressureUnit>& units_;
     MessageSink& messages_;
     std::string mbar_;
+
+    QLineEdit* Edit_Druck = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

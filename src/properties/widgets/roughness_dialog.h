@@ -30,13 +30,6 @@ public:
     // The confirmed k of the last OK.
     std::optional<double> confirmed() const { return confirmed_; }
 
-    QLineEdit* Edit1;
-    QComboBox* ComboBox1;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-    QPushButton* DatenbankBtn;
-    TRauDatenbank* RauDatenbank;
-
 public Q_SLOTS:
     void OKBtnClick();
     void CancelBtnClick();
@@ -53,6 +46,13 @@ private:
     RoughnessQueryState& query_;
     MessageSink& messages_;
     std::optional<double> confirmed_;
+
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* DatenbankBtn = nullptr;
+    TRauDatenbank* RauDatenbank = nullptr;
 };
 
 }  // namespace tolvane

@@ -23,9 +23,10 @@ public:
     // The selected row's value for the query's unit position (0 "mm", 1 "in.").
     std::string copyValue(int queryUnit) const;
 
-    QListWidget* ListBox1;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+private:
+    QListWidget* ListBox1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -22,14 +22,6 @@ public:
 
     MediumChoice chosen() const;
 
-    QListWidget* Listbox_Temperatur;
-    QLineEdit* Edit_Dichte;
-    QLineEdit* Edit_Visko;
-    QLineEdit* Edit_Druck;
-    QLabel* Label13;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void Listbox_TemperaturClick();
 
@@ -38,6 +30,14 @@ protected:
 
 private:
     int row_ = 0;
+
+    QListWidget* Listbox_Temperatur = nullptr;
+    QLineEdit* Edit_Dichte = nullptr;
+    QLineEdit* Edit_Visko = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QLabel* Label13 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

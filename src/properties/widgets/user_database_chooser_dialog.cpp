@@ -43,9 +43,13 @@ TBen_Daba_Dlg2::TBen_Daba_Dlg2(UserDatabase& database, std::function<bool()> met
     Memo1->setReadOnly(true);
     Memo1->setFixedHeight(70);
     TemperaturLabel = caption(this, QString());
+    TemperaturLabel->setObjectName(QStringLiteral("TemperaturLabel"));
     DruckLabel = caption(this, QString());
+    DruckLabel->setObjectName(QStringLiteral("DruckLabel"));
     DichteLabel = caption(this, QString());
+    DichteLabel->setObjectName(QStringLiteral("DichteLabel"));
     ViskoLabel = caption(this, QString());
+    ViskoLabel->setObjectName(QStringLiteral("ViskoLabel"));
     OKBtn = button(this, "OKBtn", "Copy to &medium window");
     OKBtn->setDefault(true);
     CancelBtn = button(this, "CancelBtn", "&Cancel");

@@ -29,21 +29,6 @@ public:
     std::optional<MediumChoice> chosen() const;
     int row() const { return row_; }  // 1-based, the remembered position
 
-    QListWidget* Listbox_Medium;
-    QRadioButton* Radio_fluessig1;
-    QRadioButton* Radio_gas;
-    QLineEdit* Edit_Temperatur;
-    QLineEdit* Edit_Druck;
-    QLineEdit* Edit_Dichte;
-    QLineEdit* Edit_Visko;
-    QPlainTextEdit* Memo1;
-    QLabel* TemperaturLabel;
-    QLabel* DruckLabel;
-    QLabel* DichteLabel;
-    QLabel* ViskoLabel;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void Listbox_MediumClick();
 
@@ -58,6 +43,21 @@ private:
     std::function<bool()> metric_;
     MessageSink& messages_;
     int row_ = 1;
+
+    QListWidget* Listbox_Medium = nullptr;
+    QRadioButton* Radio_fluessig1 = nullptr;
+    QRadioButton* Radio_gas = nullptr;
+    QLineEdit* Edit_Temperatur = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QLineEdit* Edit_Dichte = nullptr;
+    QLineEdit* Edit_Visko = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* TemperaturLabel = nullptr;
+    QLabel* DruckLabel = nullptr;
+    QLabel* DichteLabel = nullptr;
+    QLabel* ViskoLabel = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -75,9 +75,13 @@ TBen_Daba_Dlg::TBen_Daba_Dlg(UserDatabase& database, std::function<bool()> metri
     Memo1->setFixedHeight(80);
     Label8 = note(this, "Label8");
     TemperaturLabel = caption(this, QString(), Edit_Temperatur);
+    TemperaturLabel->setObjectName(QStringLiteral("TemperaturLabel"));
     DruckLabel = caption(this, QString(), Edit_Druck);
+    DruckLabel->setObjectName(QStringLiteral("DruckLabel"));
     DichteLabel = caption(this, QString(), Edit_Dichte);
+    DichteLabel->setObjectName(QStringLiteral("DichteLabel"));
     ViskoLabel = caption(this, QString(), Edit_Visko);
+    ViskoLabel->setObjectName(QStringLiteral("ViskoLabel"));
 
     Btn_5zurueck = pager(this, "Btn_5zurueck", "<<", "5 Data records return");
     Btn_1zurueck = pager(this, "Btn_1zurueck", "<", "1 Data record return");

@@ -26,29 +26,6 @@ public:
     TBen_Daba_Dlg(UserDatabase& database, std::function<bool()> metric, MessageSink& messages,
                   QWidget* parent = nullptr);
 
-    QLineEdit* Edit_Medium;
-    QRadioButton* Rbtn_fluessig;
-    QRadioButton* RBTn_gas;
-    QLineEdit* Edit_Temperatur;
-    QLineEdit* Edit_Druck;
-    QLineEdit* Edit_Dichte;
-    QLineEdit* Edit_Visko;
-    QPlainTextEdit* Memo1;
-    QLabel* Label8;
-    QLabel* TemperaturLabel;
-    QLabel* DruckLabel;
-    QLabel* DichteLabel;
-    QLabel* ViskoLabel;
-    QToolButton* Btn_5zurueck;
-    QToolButton* Btn_1zurueck;
-    QToolButton* Btn_1vor;
-    QToolButton* Btn_5vor;
-    QPushButton* NeuBtn;
-    QPushButton* LoeschenBtn;
-    QPushButton* SortBtn;
-    QPushButton* SaveBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void NeuBtnClick();
     void LoeschenBtnClick();
@@ -68,6 +45,29 @@ private:
     UserDatabase& db_;
     std::function<bool()> metric_;
     MessageSink& messages_;
+
+    QLineEdit* Edit_Medium = nullptr;
+    QRadioButton* Rbtn_fluessig = nullptr;
+    QRadioButton* RBTn_gas = nullptr;
+    QLineEdit* Edit_Temperatur = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QLineEdit* Edit_Dichte = nullptr;
+    QLineEdit* Edit_Visko = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* TemperaturLabel = nullptr;
+    QLabel* DruckLabel = nullptr;
+    QLabel* DichteLabel = nullptr;
+    QLabel* ViskoLabel = nullptr;
+    QToolButton* Btn_5zurueck = nullptr;
+    QToolButton* Btn_1zurueck = nullptr;
+    QToolButton* Btn_1vor = nullptr;
+    QToolButton* Btn_5vor = nullptr;
+    QPushButton* NeuBtn = nullptr;
+    QPushButton* LoeschenBtn = nullptr;
+    QPushButton* SortBtn = nullptr;
+    QPushButton* SaveBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

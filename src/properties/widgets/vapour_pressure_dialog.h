@@ -32,23 +32,7 @@ public:
     int exec() override;
     const VapourPressureSelection& selection() const { return selection_; }
 
-    QListWidget* ListBox1;
-    QLabel* NameLabel;
-    QLabel* InfoLabel;
-    QLabel* MeltingLabel;
-    QLabel* BoilingLabel;
-    QLabel* MolLabel;
-    QLabel* MinLabel;
-    QLabel* MaxLabel;
-    QLineEdit* Edit1;
     HeldArrows* UpDown1;
-    QLabel* Label21;
-    QLabel* PressureLabel;
-    QLabel* DensityLabel;
-    QPushButton* BothBtn;
-    QPushButton* PressureBtn;
-    QPushButton* DensityBtn;
-    QPushButton* CancelBtn;
 
 Q_SIGNALS:
     // Vapour pressure in bar and density in kg/m³, as shown.
@@ -71,6 +55,23 @@ private:
     std::string path_;
     MessageSink& messages_;
     VapourPressureSelection selection_;
+
+    QListWidget* ListBox1 = nullptr;
+    QLabel* NameLabel = nullptr;
+    QLabel* InfoLabel = nullptr;
+    QLabel* MeltingLabel = nullptr;
+    QLabel* BoilingLabel = nullptr;
+    QLabel* MolLabel = nullptr;
+    QLabel* MinLabel = nullptr;
+    QLabel* MaxLabel = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* PressureLabel = nullptr;
+    QLabel* DensityLabel = nullptr;
+    QPushButton* BothBtn = nullptr;
+    QPushButton* PressureBtn = nullptr;
+    QPushButton* DensityBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

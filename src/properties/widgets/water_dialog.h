@@ -23,13 +23,6 @@ public:
     // What "Copy to &Medium Window" hands on: the selected row.
     MediumChoice chosen() const;
 
-    QListWidget* TemperaturListBox;
-    QLineEdit* DichteEdit;
-    QLineEdit* ViskoEdit;
-    QLabel* Label13;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void TemperaturListBoxClick();
 
@@ -38,6 +31,13 @@ protected:
 
 private:
     int row_ = 0;
+
+    QListWidget* TemperaturListBox = nullptr;
+    QLineEdit* DichteEdit = nullptr;
+    QLineEdit* ViskoEdit = nullptr;
+    QLabel* Label13 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -36,14 +36,6 @@ public:
     const std::string& directory() const { return directory_; }
     const ZetaSelection& selection() const { return *selection_; }
 
-    QListWidget* FileListBox1;
-    QListWidget* ListBox1;
-    QListWidget* ListBox2;
-    QLineEdit* Edit1;
-    QCheckBox* CheckBox1;
-    QPushButton* OKBtn;
-    QPushButton* CloseBtn;
-
 Q_SIGNALS:
     // "Copy to &element window" was pressed on a complete choice;
     // `withSpecification` is the state of CheckBox1.
@@ -68,6 +60,14 @@ private:
     MessageSink& messages_;
     std::string directory_;
     std::unique_ptr<ZetaSelection> selection_;
+
+    QListWidget* FileListBox1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+    QListWidget* ListBox2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CloseBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -18,14 +18,15 @@ public:
     // sourcesFilePath: where SOURCES.md was found, named in the text.
     explicit TueberBox(const std::string& sourcesFilePath, QWidget* parent = nullptr);
 
-    QLabel* ProgramIcon;
-    QLabel* ProgramName;
-    QLabel* Version;
-    QLabel* Licence;
-    QLabel* SourcesIntro;
-    QLabel* DataSources;
-    QLabel* QtVersion;
-    QPushButton* OKBtn;
+private:
+    QLabel* ProgramIcon = nullptr;
+    QLabel* ProgramName = nullptr;
+    QLabel* Version = nullptr;
+    QLabel* Licence = nullptr;
+    QLabel* SourcesIntro = nullptr;
+    QLabel* DataSources = nullptr;
+    QLabel* QtVersion = nullptr;
+    QPushButton* OKBtn = nullptr;
 };
 
 // The program's icon drawn at the given size (the window icon of every

@@ -20,6 +20,8 @@ TZusatzElementfenster::TZusatzElementfenster(QWidget* parent)
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     smooth = new QRadioButton(QStringLiteral("smooth"), RadioGroup1);
     rough = new QRadioButton(QStringLiteral("rough"), RadioGroup1);
+    smooth->setObjectName(QStringLiteral("smooth"));
+    rough->setObjectName(QStringLiteral("rough"));
     smooth->setChecked(true);
     auto* items = new QVBoxLayout(RadioGroup1);
     items->addWidget(smooth);

@@ -18,9 +18,10 @@ public:
     int surface() const;  // 0 "smooth", 1 "rough"
     void setSurface(int item);
 
-    QGroupBox* RadioGroup1;
-    QRadioButton* smooth;
-    QRadioButton* rough;
+private:
+    QGroupBox* RadioGroup1 = nullptr;
+    QRadioButton* smooth = nullptr;
+    QRadioButton* rough = nullptr;
 };
 
 // The window flags of both "Additional Data" windows.

@@ -30,8 +30,6 @@ public:
     // The kind F1 is about: the button under the mouse, else the one last
     // clicked since the chooser opened; null leaves it to the focus.
     QWidget* helpSubject() const override;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +40,9 @@ private:
     std::vector<QToolButton*> buttons_;  // in chooser order SB01..SB46
     std::vector<ElementKind> kinds_;
     QPointer<QToolButton> lastClicked_;
+
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -31,17 +31,18 @@ public:
     std::array<QLineEdit*, 4> VaEdit{};    // Va1_Edit .. Va4_Edit
     std::array<QComboBox*, 3> ComboVar{};  // ComboVar1 .. ComboVar3
     std::array<QLabel*, 3> LabelVar{};     // [0] unused; LabelVar2, LabelVar3
-    QLabel* Va5_Titel;
-    QLineEdit* Va5_Edit;
-    QGroupBox* RadioGroup1;
     std::array<QRadioButton*, 2> optionItems{};
-    QLabel* Image1;
-    QLabel* Statisch_Element_Name;
 
 private:
     void showPicture(int number);
     QString pictureDirectory_;
     int shownPicture_ = 0;
+
+    QLabel* Va5_Titel = nullptr;
+    QLineEdit* Va5_Edit = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Statisch_Element_Name = nullptr;
 };
 
 }  // namespace tolvane

@@ -20,12 +20,13 @@ public:
     void showPanel(const GasPanel& gas);
     void readPanel(GasPanel& gas) const;
 
-    QLineEdit* Edit_Eingangsdruck;
-    QLineEdit* Edit_Eingangstemperatur;
-    QLineEdit* Edit_Ausgangstemperatur;
-    QComboBox* ComboBox1;  // pressure units
-    QComboBox* ComboBox2;  // inlet temperature units
-    QComboBox* ComboBox3;  // outlet temperature units
+private:
+    QLineEdit* Edit_Eingangsdruck = nullptr;
+    QLineEdit* Edit_Eingangstemperatur = nullptr;
+    QLineEdit* Edit_Ausgangstemperatur = nullptr;
+    QComboBox* ComboBox1;  // pressure unit = nullptr;
+    QComboBox* ComboBox2;  // inlet temperature unit = nullptr;
+    QComboBox* ComboBox3;  // outlet temperature unit = nullptr;
 };
 
 }  // namespace tolvane

@@ -28,13 +28,7 @@ public:
     // time the dialog opens), without the change warning.
     void showSettings();
 
-    QComboBox* ComboBox1;  // "Output of values:" metric / US
-    QLineEdit* Edit2;      // "Number of decimal places:"
     UpDownButtons* UpDown1;
-    QComboBox* ComboBox2;  // "Saving of settings at end of program:" yes / no
-    QComboBox* ComboBox3;  // "Units of the user defined database:" metric / US
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
 
 public Q_SLOTS:
     void OKBtnClick();
@@ -54,6 +48,13 @@ protected:
 private:
     Settings& settings_;
     MessageSink& messages_;
+
+    QComboBox* ComboBox1;  // "Output of values:" metric / U = nullptr;
+    QLineEdit* Edit2;      // "Number of decimal places: = nullptr;
+    QComboBox* ComboBox2;  // "Saving of settings at end of program:" yes / n = nullptr;
+    QComboBox* ComboBox3;  // "Units of the user defined database:" metric / U = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

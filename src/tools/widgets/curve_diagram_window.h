@@ -44,19 +44,7 @@ public:
     const CurveDiagram& diagram() const { return diagram_; }
     const DiagramTexts& texts() const { return texts_; }
 
-    QFrame* Panel2;
-    QLabel* Label1;
-    QLabel* Label_Medium;
-    QLabel* Label3;
-    QLabel* Label5;
-    QLabel* Label2;
-    QLabel* Label_Aggregat;
     CurvePaintBox* PaintBox1;
-    QFrame* Panel1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
-    QPushButton* BitBtn3;
-    QPushButton* SaveDiagramBtn;
 
 public Q_SLOTS:
     void BitBtn2Click();  // "&Print diagram"
@@ -74,6 +62,19 @@ private:
     CurveDiagram diagram_;
     DiagramTexts texts_;
     bool placed_ = false;
+
+    QFrame* Panel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label_Medium = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label_Aggregat = nullptr;
+    QFrame* Panel1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+    QPushButton* SaveDiagramBtn = nullptr;
 };
 
 }  // namespace tolvane

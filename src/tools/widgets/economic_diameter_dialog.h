@@ -28,20 +28,20 @@ public:
     // when the preset says so.
     void preset(const EconomicDiameterPreset& p);
 
-    QLabel* Label1;
-    QLineEdit* Edit_Volumenstrom;
-    QComboBox* ComboBox1;
-    QPlainTextEdit* Memo_Ausgabe;
-    QCheckBox* CheckBox1;
-    QPushButton* Btn_Berechnung;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void Btn_BerechnungClick();
 
 private:
     const EconomicDiameterStyle& style_;
     MessageSink& messages_;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit_Volumenstrom = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QPlainTextEdit* Memo_Ausgabe = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* Btn_Berechnung = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -22,18 +22,6 @@ public:
 
     void preset(const VelocityFlowPreset& p);
 
-    QLabel* Label1;
-    QLineEdit* Edit_Volumenstrom;
-    QComboBox* ComboBox1;
-    QLabel* Label2;
-    QLineEdit* Edit_Rohrdurchmesser;
-    QComboBox* ComboVar1;
-    QLabel* Label5;
-    QLabel* Label3;
-    QLabel* Label4;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void OKBtnClick();
 
@@ -41,6 +29,18 @@ private:
     bool calculate();
     void clearResults();
     MessageSink& messages_;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit_Volumenstrom = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit_Rohrdurchmesser = nullptr;
+    QComboBox* ComboVar1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

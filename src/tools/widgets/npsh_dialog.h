@@ -31,23 +31,6 @@ public:
     void setVapourPressureBar(const QString& text);
     void setDensityKgPerCubicMetre(const QString& text);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* Edit1;
-    QComboBox* ComboBox1;
-    QLabel* Label3;
-    QLineEdit* Edit2;
-    QComboBox* ComboBox3;
-    QLabel* Label4;
-    QLineEdit* Edit3;
-    QComboBox* ComboBox2;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn4;
-    QPushButton* BitBtn3;
-
 Q_SIGNALS:
     // "&Database" was pressed: the vapour-pressure database should open.
     void databaseRequested();
@@ -58,6 +41,23 @@ public Q_SLOTS:
 private:
     void clearResults();
     MessageSink& messages_;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn4 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
 };
 
 }  // namespace tolvane

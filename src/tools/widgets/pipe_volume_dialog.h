@@ -28,24 +28,8 @@ public:
     // its texts; then the calculation runs.
     void preset(const PipeVolumePreset& p, OutputSystem output);
 
-    QLabel* Label1;
-    QLineEdit* Edit1;
     UpDownButtons* UpDown1;
-    QLabel* Label2;
-    QLineEdit* Edit2;
     UpDownButtons* UpDown2;
-    QLabel* Label3;
-    QLineEdit* Edit3;
-    QComboBox* ComboBox1;
-    QLabel* Label8;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QLabel* Label7;
-    QLabel* Label9;
-    QLabel* Label10;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
 
 public Q_SLOTS:
     void BitBtn1Click();
@@ -58,6 +42,23 @@ private:
     MessageSink& messages_;
     OutputSystem output_ = OutputSystem::Metric;
     bool presetting_ = false;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
 };
 
 }  // namespace tolvane

@@ -36,18 +36,6 @@ public:
     // Takes the curve out of the outcome.
     std::optional<PlantCurve> takeCurve();
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* Edit_Von;
-    QLabel* Label3;
-    QLineEdit* Edit_Bis;
-    QComboBox* ComboBox1;
-    QLabel* Label5;
-    QLineEdit* Edit_Anzahl;
-    QPlainTextEdit* Memo1;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void OKBtnClick();
 
@@ -57,6 +45,18 @@ protected:
 private:
     PlantCurveComputation compute_;
     PlantCurveOutcome outcome_;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit_Von = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit_Bis = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit_Anzahl = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

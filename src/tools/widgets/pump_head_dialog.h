@@ -24,19 +24,6 @@ public:
     // density; calculates when the density reads.
     void preset(const PumpHeadPreset& p);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* Edit_Druck;
-    QComboBox* ComboBox1;
-    QLabel* Label3;
-    QLineEdit* Edit_Dichte;
-    QComboBox* ComboBox2;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void OKBtnClick();
 
@@ -44,6 +31,19 @@ private:
     bool calculate();  // false when a field was reported
     void clearResults();
     MessageSink& messages_;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit_Druck = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit_Dichte = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane

@@ -25,19 +25,6 @@ public:
     // The m³/h text of the last result of the run ("" before the first).
     const std::string& keptRateOfFlow() const { return keptM3h_; }
 
-    QLabel* Label1;
-    QLineEdit* Edit_Geschwindigkeit;
-    QComboBox* ComboBox1;
-    QLabel* Label2;
-    QLineEdit* Edit_Rohrdurchmesser;
-    QComboBox* ComboVar1;
-    QLabel* Label5;
-    QLabel* Label3;
-    QLabel* Label4;
-    QPushButton* UebernahmeBtn;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
-
 public Q_SLOTS:
     void OKBtnClick();
 
@@ -46,6 +33,19 @@ private:
     void clearResults();
     MessageSink& messages_;
     std::string keptM3h_;
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit_Geschwindigkeit = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit_Rohrdurchmesser = nullptr;
+    QComboBox* ComboVar1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* UebernahmeBtn = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
 };
 
 }  // namespace tolvane
