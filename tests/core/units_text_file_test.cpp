@@ -2,9 +2,11 @@
 // leave the previous file alone when they fail.
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -251,16 +253,44 @@ TEST(WriteFileAtomically, missing_directory_is_an_error) {
     EXPECT_NE(writeFileAtomically(dir.file("no/such/dir/file.tlv"), "x"), "");
 }
 
+// The superuser ignores directory permissions, so the save runs in a child that
+// first becomes "nobody" when the test runs as root. The child's exit status
+// tells what happened.
+enum class UnprivilegedSave { Failed = 0, Succeeded = 1, CannotDrop = 2, CannotRead = 3, CanWrite = 4 };
+
+UnprivilegedSave saveAsUnprivileged(const std::string& dir, const std::string& path) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 ||
+                                 ::setuid(kNobody) != 0))
+            ::_exit(static_cast<int>(UnprivilegedSave::CannotDrop));
+        if (::access(path.c_str(), R_OK) != 0)
+            ::_exit(static_cast<int>(UnprivilegedSave::CannotRead));
+        if (::access(dir.c_str(), W_OK) == 0) ::_exit(static_cast<int>(UnprivilegedSave::CanWrite));
+        const bool failed = !writeFileAtomically(path, "new").empty();
+        ::_exit(static_cast<int>(failed ? UnprivilegedSave::Failed : UnprivilegedSave::Succeeded));
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return UnprivilegedSave::CannotDrop;
+    return static_cast<UnprivilegedSave>(WEXITSTATUS(status));
+}
+
 TEST(WriteFileAtomically, unwritable_directory_leaves_old_file) {
     TempDir dir;
     std::string path = dir.file("project.tlv");
     writeRaw(path, "old");
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    bool canStillWrite = ::access(dir.path().c_str(), W_OK) == 0;  // true for the superuser
-    std::string error = writeFileAtomically(path, "new");
+    const auto readOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                          fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(dir.path(), readOnly);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::others_read);
+    const UnprivilegedSave outcome = saveAsUnprivileged(dir.path().string(), path);
     fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
-    if (canStillWrite) GTEST_SKIP() << "directory permissions do not bind this user";
-    EXPECT_NE(error, "");
+    EXPECT_EQ(static_cast<int>(outcome), static_cast<int>(UnprivilegedSave::Failed))
+        << "1: the save succeeded, 2: could not become nobody, 3: nobody cannot reach the "
+           "file, 4: the directory is still writable";
     EXPECT_EQ(*readFileBytes(path), "old");
     EXPECT_EQ(dir.entries(), 1u);
 }

@@ -98,7 +98,7 @@ class TestDatabases : public QObject {
             }
             byName<QComboBox>(dlg, "ComboBox1")->setCurrentIndex(unit);
             bool tableSeen = false;
-            QTimer::singleShot(20, dlg, [row, &tableSeen] {
+            QTimer::singleShot(0, dlg, [row, &tableSeen] {
                 QWidget* modal = QApplication::activeModalWidget();
                 auto* db = qobject_cast<TRauDatenbank*>(modal);
                 if (!db) {

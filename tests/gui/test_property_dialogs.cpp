@@ -127,7 +127,7 @@ private Q_SLOTS:
 
     void air_at_two_bar_fills_the_gas_window() {
         expect<TLuftDialog>([](TLuftDialog* d) {
-            QTimer::singleShot(20, d, [] {
+            QTimer::singleShot(0, d, [] {
                 auto* p = qobject_cast<TLuftDialog2*>(QApplication::activeModalWidget());
                 if (!p) return;
                 byName<QLineEdit>(p, "Edit_Druck")->setText(QStringLiteral("2"));
@@ -378,14 +378,15 @@ private Q_SLOTS:
         f.close();
         rig->window->userDatabase().setPath(path.toStdString());
         rig->session.settings.userDatabaseMetric = false;
-        expect<TBen_Daba_Dlg2>([](TBen_Daba_Dlg2* d) {
+        expect<TBen_Daba_Dlg2>([this](TBen_Daba_Dlg2* d) {
             QCOMPARE(byName<QListWidget>(d, "Listbox_Medium")->count(), 2);
             QCOMPARE(byName<QLabel>(d, "TemperaturLabel")->text(),
                      QStringLiteral("Temperature in °F:"));
             QCOMPARE(byName<QLabel>(d, "DichteLabel")->text(),
                      QStringLiteral("Weight density in lb./cu.ft.:"));
             QTRY_COMPARE(QApplication::activeModalWidget(), d);
-            QTest::qWait(50);  // the warning follows the dialog onto the screen
+            // The warning follows the dialog onto the screen.
+            QTRY_COMPARE(rig->sink.messages.size(), std::size_t{1});
             byName<QPushButton>(d, "CancelBtn")->click();
         });
         rig->window->menu()->userDatabase->trigger();
@@ -438,10 +439,13 @@ private Q_SLOTS:
         dialog.show();
         QCOMPARE(dialog.selection().temperature(), 0);
         QTest::mousePress(dialog.UpDown1->up, Qt::LeftButton);
-        QTest::qWait(700);  // two ticks of 300 ms: 1 + 2 + 5
+        QVERIFY(dialog.UpDown1->held());
+        dialog.UpDown1->tick();
+        dialog.UpDown1->tick();  // 1 + 2 + 5
         QTest::mouseRelease(dialog.UpDown1->up, Qt::LeftButton);
-        QVERIFY2(dialog.selection().temperature() >= 3,
-                 qPrintable(byName<QLineEdit>(&dialog, "Edit1")->text()));
+        QCOMPARE(dialog.selection().temperature(), 8);
+        QCOMPARE(byName<QLineEdit>(&dialog, "Edit1")->text(), QStringLiteral("8"));
+        QVERIFY(!dialog.UpDown1->held());
         QCOMPARE(dialog.UpDown1->step(), 1);
         const int held = dialog.selection().temperature();
         QTest::mouseClick(dialog.UpDown1->down, Qt::LeftButton);

@@ -2,7 +2,6 @@
 // table's values, deleting and dragging columns, the one editable row, zoom,
 // fonts, the column width dialog and the clipboard text.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
@@ -579,19 +578,14 @@ private Q_SLOTS:
         session->table.setCalculations(std::move(many));
         session->table.renumber();
         session->table.updateTotal(OutputSystem::Metric, 3);
-        QElapsedTimer clock;
-        clock.start();
         window->reloadTable();
         QApplication::processEvents();
-        qint64 opened = clock.restart();
         QScrollBar* bar = grid()->horizontalScrollBar();
         for (int i = 1; i <= 20; ++i) {
             bar->setValue(bar->maximum() * i / 20);
             grid()->viewport()->repaint();
         }
-        qint64 scrolled = clock.elapsed();
-        qInfo("10,000 columns: reload %lld ms, 20 scroll steps with repaint %lld ms", opened,
-              scrolled);
+        QCOMPARE(bar->value(), bar->maximum());
         QCOMPARE(model()->columnCount(), 10001);
         QCOMPARE(number(model(), 10001), QString("10001"));
         QCOMPARE(total(), QString("5000.000 mbar or 5.000 bar"));

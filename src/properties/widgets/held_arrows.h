@@ -16,6 +16,10 @@ public:
     explicit HeldArrows(QWidget* parent = nullptr);
 
     int step() const { return step_; }
+    bool held() const { return timer_.isActive(); }
+    // What the repeat timer does each time it fires; callable directly so that
+    // the speed-up can be driven without waiting for the timer.
+    void tick();
 
     QToolButton* up;
     QToolButton* down;
@@ -26,7 +30,6 @@ Q_SIGNALS:
 
 private:
     void press(int direction);
-    void tick();
     void release();
 
     QTimer timer_;
