@@ -1,5 +1,6 @@
 #include "shell/project_file.h"
 
+#include <array>
 #include <charconv>
 #include <utility>
 
@@ -10,8 +11,15 @@ namespace tolvane {
 
 namespace {
 
-constexpr int kHeaderLines = 12;
-constexpr int kOlderTrailerLines = 9;
+// The current format opens with these lines, then the look lines; the older
+// one closes with the default column width and the look lines.
+constexpr std::size_t kVersionLine = 0;
+constexpr const char* kCurrentVersion = "4.0";
+constexpr const char* kOlderVersion = "1";
+constexpr std::size_t kSystemLine = 1;
+constexpr std::size_t kCountLine = 2;
+constexpr std::size_t kWidthsLine = 3;
+constexpr std::size_t kLookLinesFrom = 4;
 
 const char* const kOldElementMessageStart =
     "Your project-file contains one ore more elements of type ";
@@ -80,6 +88,70 @@ std::optional<std::string> boundedLine(const std::vector<std::string>& lines, st
     return std::nullopt;
 }
 
+// The table's look, line by line in the order both formats keep it: written
+// and read through the same table.
+struct LookLine {
+    std::string (*write)(const CalculationTable& table);
+    // The problem when the line is damaged.
+    std::optional<std::string> (*read)(const std::vector<std::string>& lines, std::size_t index,
+                                       ProjectData& d);
+};
+
+std::optional<std::string> styleLine(const std::string& text, bool& out) {
+    out = text == "1";
+    return std::nullopt;
+}
+
+constexpr std::array<LookLine, 8> kLookLines{{
+    {[](const CalculationTable& t) { return std::to_string(t.defaultRowHeight); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         return boundedLine(l, i, kRowHeight, d.rowHeight);
+     }},
+    {[](const CalculationTable& t) { return oneLine(t.font.name); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         d.font.name = l[i];
+         return std::optional<std::string>();
+     }},
+    {[](const CalculationTable& t) { return std::to_string(t.font.color); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         if (!integerLine(l, i, d.font.color)) return std::optional<std::string>(notANumber(i));
+         return std::optional<std::string>();
+     }},
+    {[](const CalculationTable& t) { return std::to_string(t.font.size); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         auto problem = boundedLine(l, i, kFontSize, d.font.size);
+         if (!problem) d.font.height = fontHeightOfSize(d.font.size);
+         return problem;
+     }},
+    {[](const CalculationTable& t) { return std::string(t.font.bold ? "1" : "0"); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         return styleLine(l[i], d.font.bold);
+     }},
+    {[](const CalculationTable& t) { return std::string(t.font.italic ? "1" : "0"); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         return styleLine(l[i], d.font.italic);
+     }},
+    {[](const CalculationTable& t) { return std::string(t.font.underline ? "1" : "0"); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         return styleLine(l[i], d.font.underline);
+     }},
+    {[](const CalculationTable& t) { return std::string(t.font.strikeOut ? "1" : "0"); },
+     [](const std::vector<std::string>& l, std::size_t i, ProjectData& d) {
+         return styleLine(l[i], d.font.strikeOut);
+     }},
+}};
+
+constexpr std::size_t kHeaderLines = kLookLinesFrom + kLookLines.size();
+constexpr std::size_t kOlderTrailerLines = 1 + kLookLines.size();
+
+// Reads the look lines from line `first` on; the first problem.
+std::optional<std::string> readLook(const std::vector<std::string>& lines, std::size_t first,
+                                    ProjectData& d) {
+    for (std::size_t i = 0; i < kLookLines.size(); ++i)
+        if (auto problem = kLookLines[i].read(lines, first + i, d)) return problem;
+    return std::nullopt;
+}
+
 std::vector<CalculationColumn> cellColumns(const std::vector<std::string>& lines, std::size_t first,
                                            int n) {
     std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
@@ -104,15 +176,7 @@ ProjectReadResult parseOlder(const std::vector<std::string>& lines) {
     std::size_t t = count - kOlderTrailerLines;
     if (auto problem = boundedLine(lines, t, kColumnWidth, d.defaultColumnWidth))
         return damaged(*problem);
-    if (auto problem = boundedLine(lines, t + 1, kRowHeight, d.rowHeight)) return damaged(*problem);
-    d.font.name = lines[t + 2];
-    if (!integerLine(lines, t + 3, d.font.color)) return damaged(notANumber(t + 3));
-    if (auto problem = boundedLine(lines, t + 4, kFontSize, d.font.size)) return damaged(*problem);
-    d.font.height = fontHeightOfSize(d.font.size);
-    d.font.bold = lines[t + 5] == "1";
-    d.font.italic = lines[t + 6] == "1";
-    d.font.underline = lines[t + 7] == "1";
-    d.font.strikeOut = lines[t + 8] == "1";
+    if (auto problem = readLook(lines, t + 1, d)) return damaged(*problem);
     d.calculations = cellColumns(lines, 0, static_cast<int>(t / kTableRows));
     return r;
 }
@@ -124,24 +188,25 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
     if (lines.size() < kHeaderLines) {
         return damaged("it has only " + std::to_string(lines.size()) + " header lines of 12");
     }
-    if (lines[1] == "M") {
+    if (lines[kSystemLine] == "M") {
         d.system = OutputSystem::Metric;
-    } else if (lines[1] == "I") {
+    } else if (lines[kSystemLine] == "I") {
         d.system = OutputSystem::US;
     } else {
         return damaged("line 2 is neither \"M\" nor \"I\"");
     }
     int n = 0;
-    if (!integerLine(lines, 2, n) || n < 0) return damaged(notANumber(2));
+    if (!integerLine(lines, kCountLine, n) || n < 0) return damaged(notANumber(kCountLine));
     // Widths of columns 0..N, each ended by a TAB.
-    const std::string& widthLine = lines[3];
+    const std::string& widthLine = lines[kWidthsLine];
     std::size_t pos = 0;
     while (pos < widthLine.size()) {
         std::size_t tab = widthLine.find('\t', pos);
         if (tab == std::string::npos) tab = widthLine.size();
         auto w = readInteger(widthLine.substr(pos, tab - pos));
-        if (!w) return damaged(notANumber(3));
-        if (*w < kColumnWidth.minimum || *w > kColumnWidth.maximum) return damaged(outOfRange(3));
+        if (!w) return damaged(notANumber(kWidthsLine));
+        if (*w < kColumnWidth.minimum || *w > kColumnWidth.maximum)
+            return damaged(outOfRange(kWidthsLine));
         d.columnWidths.push_back(*w);
         pos = tab + 1;
     }
@@ -150,15 +215,7 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
                        " column widths instead of " +
                        std::to_string(static_cast<long long>(n) + 1));
     }
-    if (auto problem = boundedLine(lines, 4, kRowHeight, d.rowHeight)) return damaged(*problem);
-    d.font.name = lines[5];
-    if (!integerLine(lines, 6, d.font.color)) return damaged(notANumber(6));
-    if (auto problem = boundedLine(lines, 7, kFontSize, d.font.size)) return damaged(*problem);
-    d.font.height = fontHeightOfSize(d.font.size);
-    d.font.bold = lines[8] == "1";
-    d.font.italic = lines[9] == "1";
-    d.font.underline = lines[10] == "1";
-    d.font.strikeOut = lines[11] == "1";
+    if (auto problem = readLook(lines, kLookLinesFrom, d)) return damaged(*problem);
     std::size_t expected = kHeaderLines + static_cast<std::size_t>(n) * kTableRows;
     if (lines.size() != expected) {
         return damaged("it has " + std::to_string(lines.size()) + " lines instead of " +
@@ -193,7 +250,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
     const int n = table.calculationCount();
     std::vector<std::string> lines;
     lines.reserve(kHeaderLines + static_cast<std::size_t>(n) * kTableRows);
-    lines.emplace_back("4.0");
+    lines.emplace_back(kCurrentVersion);
     lines.emplace_back(system == OutputSystem::US ? "I" : "M");
     lines.push_back(std::to_string(n));
     std::string widths;
@@ -203,14 +260,7 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
         widths += '\t';
     }
     lines.push_back(std::move(widths));
-    lines.push_back(std::to_string(table.defaultRowHeight));
-    lines.push_back(oneLine(table.font.name));
-    lines.push_back(std::to_string(table.font.color));
-    lines.push_back(std::to_string(table.font.size));
-    for (bool style :
-         {table.font.bold, table.font.italic, table.font.underline, table.font.strikeOut}) {
-        lines.emplace_back(style ? "1" : "0");
-    }
+    for (const LookLine& look : kLookLines) lines.push_back(look.write(table));
     for (int c = 1; c <= n; ++c) {
         for (const std::string& text : table.column(c)) lines.push_back(oneLine(text));
     }
@@ -218,8 +268,8 @@ std::vector<std::string> projectFileLines(const CalculationTable& table, OutputS
 }
 
 ProjectReadResult parseProjectLines(const std::vector<std::string>& lines) {
-    if (!lines.empty() && lines[0] == "1") return parseOlder(lines);
-    if (!lines.empty() && lines[0] == "4.0") return parseCurrent(lines);
+    if (!lines.empty() && lines[kVersionLine] == kOlderVersion) return parseOlder(lines);
+    if (!lines.empty() && lines[kVersionLine] == kCurrentVersion) return parseCurrent(lines);
     // Anything else is no project of ours. Loading it as an empty table under
     // its name would let the next Save overwrite a file the user never wrote
     // with this program, so it is refused like a damaged project.
