@@ -202,7 +202,8 @@ private Q_SLOTS:
     }
 
     void missing_gas_file_warns_and_offers_nothing() {
-        TStoffwerteGaseNeu dialog(ui.workDir().toStdString() + "/none/GASE.STW", rig->sink);
+        TStoffwerteGaseNeu dialog(readGasFile(ui.workDir().toStdString() + "/none/GASE.STW"),
+                                  rig->sink);
         expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
             QCOMPARE(byName<QListWidget>(d, "GasListbox")->count(), 0);
             QVERIFY(!byName<QPushButton>(d, "OKBtn")->isEnabled());
@@ -221,7 +222,7 @@ private Q_SLOTS:
                     "\t<b>N2</b>\t28.014\t-210.0\t-195.8\t-173\t7.0\t27\t17.9\r\n")
                        .toLatin1());
         file.close();
-        TStoffwerteGaseNeu dialog(path.toStdString(), rig->sink);
+        TStoffwerteGaseNeu dialog(readGasFile(path.toStdString()), rig->sink);
         expect<TStoffwerteGaseNeu>([](TStoffwerteGaseNeu* d) {
             QCOMPARE(byName<QLabel>(d, "Stofflabel")->text(), tolvane::test::kMarkupName);
             QCOMPARE(byName<QLabel>(d, "Stofflabel")->textFormat(), Qt::PlainText);

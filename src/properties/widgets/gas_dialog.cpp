@@ -32,15 +32,14 @@ const char* const kMemo[] = {
 
 }  // namespace
 
-TStoffwerteGaseNeu::TStoffwerteGaseNeu(const std::string& path, MessageSink& messages,
-                                       QWidget* parent)
+TStoffwerteGaseNeu::TStoffwerteGaseNeu(std::optional<std::vector<GasEntry>> gases,
+                                       MessageSink& messages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       messages_(messages) {
     setObjectName(QStringLiteral("StoffwerteGaseNeu"));
     setWindowTitle(QStringLiteral("Properties of diverse gases"));
 
-    auto gases = readGasFile(path);
     broken_ = !gases;
     selection_ = GasSelection(gases.value_or(std::vector<GasEntry>{}));
 

@@ -1,5 +1,5 @@
 // TStoffwerteGaseNeu, "Properties of diverse gases": the gases of GASE.STW
-// (read once, when the dialog is made) with their melting and boiling point,
+// (read by the caller, once, before the dialog is made) with their melting and boiling point,
 // measured viscosities at a list of temperatures, and the density of the
 // ideal gas at the chosen temperature and the absolute pressure chosen in
 // TSonstige_Gase2_Dialog. "Copy to &medium window" hands the gas with its
@@ -27,7 +27,9 @@ class TSonstige_Gase2_Dialog;
 class TStoffwerteGaseNeu : public QDialog {
     Q_OBJECT
 public:
-    TStoffwerteGaseNeu(const std::string& path, MessageSink& messages, QWidget* parent = nullptr);
+    // `gases` is the file as readGasFile read it (none: missing or damaged).
+    TStoffwerteGaseNeu(std::optional<std::vector<GasEntry>> gases, MessageSink& messages,
+                       QWidget* parent = nullptr);
 
     // Nothing while no gas is offered.
     std::optional<MediumChoice> chosen() const { return selection_.choice(); }

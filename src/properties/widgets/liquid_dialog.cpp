@@ -13,14 +13,14 @@
 
 namespace tolvane {
 
-TMedienDialog::TMedienDialog(const std::string& path, MessageSink& messages, QWidget* parent)
+TMedienDialog::TMedienDialog(std::optional<std::vector<LiquidEntry>> liquids, MessageSink& messages,
+                             QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       messages_(messages) {
     setObjectName(QStringLiteral("MedienDialog"));
     setWindowTitle(QStringLiteral("Database of diverse liquids"));
 
-    auto liquids = readLiquidFile(path);
     broken_ = !liquids;
     selection_ = LiquidSelection(liquids.value_or(std::vector<LiquidEntry>{}));
 

@@ -1,5 +1,5 @@
 // TMedienDialog, "Database of diverse liquids": the liquids of MEDIEN.STW
-// (read once, when the dialog is made) with their melting and boiling point
+// (read by the caller, once, before the dialog is made) with their melting and boiling point
 // and measured densities and viscosities at a list of temperatures. "Copy to
 // &medium window" hands the liquid to the main window as the file spells it.
 // A missing or damaged file is reported each time the dialog is opened, which
@@ -23,7 +23,9 @@ namespace tolvane {
 class TMedienDialog : public QDialog {
     Q_OBJECT
 public:
-    TMedienDialog(const std::string& path, MessageSink& messages, QWidget* parent = nullptr);
+    // `liquids` is the file as readLiquidFile read it (none: missing or damaged).
+    TMedienDialog(std::optional<std::vector<LiquidEntry>> liquids, MessageSink& messages,
+                  QWidget* parent = nullptr);
 
     std::optional<MediumChoice> chosen() const { return selection_.choice(); }
     const LiquidSelection& selection() const { return selection_; }

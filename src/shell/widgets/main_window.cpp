@@ -232,8 +232,9 @@ void TMyWindow::buildPropertyDialogs() {
     Wasser_Dialog = new TWasser_Dialog(this);
     LuftDialog = new TLuftDialog(messages, this);
     SattdampfDialog = new TSattdampfDialog(this);
-    StoffwerteGaseNeu = new TStoffwerteGaseNeu(dataFilePath(kGasFileName), messages, this);
-    MedienDialog = new TMedienDialog(dataFilePath(kLiquidFileName), messages, this);
+    StoffwerteGaseNeu =
+        new TStoffwerteGaseNeu(readGasFile(dataFilePath(kGasFileName)), messages, this);
+    MedienDialog = new TMedienDialog(readLiquidFile(dataFilePath(kLiquidFileName)), messages, this);
     userDatabase_ = std::make_unique<UserDatabase>(userFilePath(kUserFileName));
     auto metric = [this] { return session_.settings.userDatabaseMetric; };
     Ben_Daba_Dlg = new TBen_Daba_Dlg(*userDatabase_, metric, messages, this);
