@@ -18,14 +18,16 @@ KindByName catalogueKindByName() {
 PlantCurveOutcome RunPlantCurve(const Session& session, const PlantCurveRequest& request,
                                 MessageSink& messages) {
     PlantCurveOutcome outcome;
-    const auto range = readCurveRange(request, messages, outcome.focus);
-    if (!range) return outcome;
+    const CurveRangeOutcome read = readCurveRange(request, messages);
+    outcome.focus = read.focus;
+    if (!read.range) return outcome;
+    const CurveRange& range = *read.range;
     // A medium field that does not read is named by its own message; the
     // dialog closes as after any other outcome of the computation.
     InputCheck check(messages);
     const auto medium = readMedium(session.form, check);
     if (!medium) return outcome;
-    outcome.curve = computeCurvePoints(*range, session.table, *medium, session.settings.output,
+    outcome.curve = computeCurvePoints(range, session.table, *medium, session.settings.output,
                                        catalogueKindByName(), messages);
     return outcome;
 }

@@ -111,8 +111,7 @@ double curveStep(const CurveRange& range) {
 bool pointsDiffer(const CurveRange& range) {
     const double step = curveStep(range);
     const double records = roundHalfEven(range.pointCount);
-    return range.start + step > range.start &&
-           std::isfinite(range.start + (records - 1.0) * step);
+    return range.start + step > range.start && std::isfinite(range.start + (records - 1.0) * step);
 }
 
 // Adds one column's drop at every point; stops at the first point the engine
@@ -161,8 +160,7 @@ std::string curveElementRefusedText(const std::string& variantName) {
            "reduce the diameter!";
 }
 
-std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, MessageSink& messages,
-                                         std::string& focus) {
+CurveRangeOutcome readCurveRange(const PlantCurveRequest& request, MessageSink& messages) {
     using namespace curve_field;
     InputCheck check(messages);
     const ToolField from{request.from, FromLabel, From};
@@ -171,8 +169,7 @@ std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, Messa
     std::optional<double> start, end, count;
     if (!(start = readField(from, check)) || !(end = readField(to, check)) ||
         !(count = readField(points, check))) {
-        focus = check.focus;
-        return std::nullopt;
+        return {std::nullopt, check.focus};
     }
 
     CurveRange range;
@@ -184,13 +181,12 @@ std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, Messa
         CheckRange(check, range.pointCount, RangeLimits::notNegative().below(kCurvePointLimit),
                    PointsLabel, Points);
     if (!check.ChecksPassed) {
-        focus = check.focus;
-        return std::nullopt;
+        return {std::nullopt, check.focus};
     }
 
     if (!(*end > *start)) {
         messages.show(MessageType::Error, kCurveStartNotBelowEnd);
-        return std::nullopt;
+        return {};
     }
 
     range.unitFactor = convertAt(UnitList::VolumeFlow, request.unit, 1.0);
@@ -202,10 +198,9 @@ std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, Messa
     // points) or so large that the last point overflows.
     if (!std::isfinite(range.end) || !pointsDiffer(range)) {
         ReportBadInput(check, ToLabel, To);
-        focus = check.focus;
-        return std::nullopt;
+        return {std::nullopt, check.focus};
     }
-    return range;
+    return {range, ""};
 }
 
 std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const CalculationTable& table,

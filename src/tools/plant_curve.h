@@ -78,10 +78,13 @@ struct CurveRange {
 // negative, fewer than kCurvePointLimit points) and refuses an end that is
 // not greater than the start; "to" is reported as not read when the end
 // overflows in m³/h or leaves the points no rates of flow of their own.
-// Every message goes to `messages`; `focus` receives the field a message
-// moved the focus to.
-std::optional<CurveRange> readCurveRange(const PlantCurveRequest& request, MessageSink& messages,
-                                         std::string& focus);
+// Every message goes to `messages`; a refused range names the field a
+// message moved the focus to ("" when none did).
+struct CurveRangeOutcome {
+    std::optional<CurveRange> range;
+    std::string focus;
+};
+CurveRangeOutcome readCurveRange(const PlantCurveRequest& request, MessageSink& messages);
 
 // Computes every point for the table's columns with `medium` (base units;
 // its rates of flow are replaced point by point) and shows the outcome's

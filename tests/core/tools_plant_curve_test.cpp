@@ -377,8 +377,7 @@ TEST(PlantCurveCore, TakesTheMediumAsGiven) {
     water.density = 1000;
     water.viscosity = 1000;
     RecordingMessageSink sink;
-    std::string focus;
-    const auto range = readCurveRange(request("1", "20", "9"), sink, focus);
+    const auto range = readCurveRange(request("1", "20", "9"), sink).range;
     ASSERT_TRUE(range);
     const auto direct = computeCurvePoints(*range, s.table, water, OutputSystem::Metric,
                                            catalogueKindByName(), sink);
