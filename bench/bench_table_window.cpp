@@ -29,17 +29,17 @@ struct TableWindowRig {
 
     TableWindowRig() {
         CalculationColumn c{};
-        c[1] = "Water/liq.";
-        c[2] = "10.000";
-        c[3] = "998.000";
-        c[4] = "1002.000";
-        c[7] = "Circular pipe/1";
-        c[8] = "Diameter of pipe D in mm: 50.000";
-        c[13] = "1.415";
-        c[14] = "70466";
-        c[17] = "turbulent";
-        c[23] = "0.500";
-        c[24] = "0.000";
+        c[Row::Medium] = "Water/liq.";
+        c[Row::RateOfFlow] = "10.000";
+        c[Row::Density] = "998.000";
+        c[Row::Viscosity] = "1002.000";
+        c[Row::Element] = "Circular pipe/1";
+        c[Row::Dimension1] = "Diameter of pipe D in mm: 50.000";
+        c[Row::Velocity] = "1.415";
+        c[Row::Reynolds] = "70466";
+        c[Row::Regime] = "turbulent";
+        c[Row::PressureDrop] = "0.500";
+        c[Row::PressureDropLarge] = "0.000";
         session.table.setCalculations(std::vector<CalculationColumn>(kCalculations, c));
         session.table.renumber();
         session.table.updateTotal(OutputSystem::Metric, 3);
