@@ -102,7 +102,7 @@ void appendResultColumn(CalculationTable& table, const ColumnDescription& column
     set(Row::Dimension1, dimensionText(rows[0], system, shown.dims[0], decimals));
     if (!rows[1].label.empty()) {
         if (kind == Kind::KnownResistance) {
-            set(9,
+            set(Row::Dimension2,
                 withoutLastCharacter(rows[1].label) + ": " + formatFixed(shown.dims[1], decimals));
         } else {
             set(Row::Dimension2, dimensionText(rows[1], system, shown.dims[1], decimals));

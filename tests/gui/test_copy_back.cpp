@@ -160,18 +160,18 @@ private Q_SLOTS:
         }
         calculate();
         QCOMPARE(rig->session.table.calculationCount(), 2);
-        const std::string drop = rig->session.table.cell(2, 23);
+        const std::string drop = rig->session.table.cell(2, Row::PressureDrop);
         const std::size_t point = drop.find('.');
         QVERIFY2(point != std::string::npos, drop.c_str());
         QCOMPARE(static_cast<int>(drop.size() - point - 1), decimals);
-        QCOMPARE(QString::fromStdString(rig->session.table.cell(0, 23)),
+        QCOMPARE(QString::fromStdString(rig->session.table.cell(0, Row::PressureDrop)),
                  us ? QStringLiteral("Pressure drop in lbw./sq.ft.:")
                     : QStringLiteral("Pressure drop in mbar:"));
 
         copyBack(2);
         QCOMPARE(rig->window->mediumPanel()->ComboBox1->currentText(), flowUnit);
         QCOMPARE(rig->window->mediumPanel()->Eingabe_Volumenstrom->text(),
-                 QString::fromStdString(rig->session.table.cell(2, 2)));
+                 QString::fromStdString(rig->session.table.cell(2, Row::RateOfFlow)));
     }
 };
 

@@ -206,7 +206,8 @@ private Q_SLOTS:
         QCOMPARE(seen, QStringLiteral("1.0"));
         QCOMPARE(rig->session.table.calculationCount(), columns);
         if (columns == 1)
-            QCOMPARE(QString::fromStdString(rig->session.table.cell(1, 18)), roughnessCell);
+            QCOMPARE(QString::fromStdString(rig->session.table.cell(1, Row::Roughness)),
+                     roughnessCell);
         if (columns == 0) QCOMPARE(rig->session.roughness, 0.1);
         QVERIFY(rig->sink.messages.empty());
     }

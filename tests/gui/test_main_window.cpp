@@ -178,12 +178,12 @@ private Q_SLOTS:
             else
                 calculateWithF3();
             QCOMPARE(rig->session.table.calculationCount(), n);
-            QCOMPARE(rig->session.table.cell(n, 0), std::to_string(n));
+            QCOMPARE(rig->session.table.cell(n, Row::Number), std::to_string(n));
         }
         QCOMPARE(texts(rig->sink.messages), QStringList{});
         QCOMPARE(roughnessQuestions, 2);  // turbulent straight pipe: k asked each time
-        QCOMPARE(rig->session.table.cell(1, 7), std::string("circular/1"));
-        QCOMPARE(rig->session.table.cell(1, 17), rig->session.table.cell(2, 17));
+        QCOMPARE(rig->session.table.cell(1, Row::Element), std::string("circular/1"));
+        QCOMPARE(rig->session.table.cell(1, Row::Regime), rig->session.table.cell(2, Row::Regime));
     }
 
     void cancelled_roughness_adds_no_calculation() {
@@ -208,8 +208,8 @@ private Q_SLOTS:
         typeInto(m->Eingabe_Dichte, QStringLiteral("998.2"));
         QTest::mouseClick(rig->window->speedButtons().Berechnungsschalter, Qt::LeftButton);
         QCOMPARE(rig->session.table.calculationCount(), 1);
-        QCOMPARE(rig->session.table.cell(1, 2), std::string("1.000"));
-        QCOMPARE(rig->session.table.cell(1, 4), std::string("998.200"));
+        QCOMPARE(rig->session.table.cell(1, Row::RateOfFlow), std::string("1.000"));
+        QCOMPARE(rig->session.table.cell(1, Row::Viscosity), std::string("998.200"));
     }
 
     void choice_lists_refill_their_unit_lists_data() {

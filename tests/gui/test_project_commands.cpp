@@ -134,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(run->session.settings.output == OutputSystem::US, opened);
         QCOMPARE(run->table()->windowTitle(),
                  QString::fromStdString(opened ? project : "NONAME.TLV"));
-        QCOMPARE(run->session.table.cell(0, 2),
+        QCOMPARE(run->session.table.cell(0, Row::RateOfFlow),
                  std::string(opened ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
         QVERIFY(run->sink.messages.empty());
     }

@@ -71,7 +71,7 @@ private Q_SLOTS:
         QFETCH(bool, us);
         run->calculate();
         const CalculationTable& t = run->session.table;
-        QCOMPARE(t.cell(1, 2), std::string("1.000"));
+        QCOMPARE(t.cell(1, Row::RateOfFlow), std::string("1.000"));
 
         inDialog(
             [chosen](TEinstellungenDlg* d) {
@@ -81,9 +81,9 @@ private Q_SLOTS:
 
         QCOMPARE(run->session.settings.output == OutputSystem::US, us);
         // 1 m³/h is 4.403 US gallons a minute.
-        QCOMPARE(t.cell(0, 2),
+        QCOMPARE(t.cell(0, Row::RateOfFlow),
                  std::string(us ? "Rate of flow in gal/min:" : "Rate of flow in m³/h"));
-        QCOMPARE(t.cell(1, 2), std::string(us ? "4.403" : "1.000"));
+        QCOMPARE(t.cell(1, Row::RateOfFlow), std::string(us ? "4.403" : "1.000"));
         QCOMPARE(run->table()->windowTitle(), QStringLiteral("NONAME.TLV"));
         // Opened again, the box shows the system in force.
         inDialog(
@@ -121,10 +121,10 @@ private Q_SLOTS:
         QCOMPARE(run->session.settings.decimals, expected);
 
         run->calculate();
-        const std::string flow = run->session.table.cell(2, 2);
+        const std::string flow = run->session.table.cell(2, Row::RateOfFlow);
         QCOMPARE(flow, expected == 0 ? std::string("1")
                                      : "1." + std::string(static_cast<std::size_t>(expected), '0'));
-        QCOMPARE(run->session.table.cell(1, 2),
+        QCOMPARE(run->session.table.cell(1, Row::RateOfFlow),
                  std::string("1.000"));  // earlier texts stay as written
     }
 

@@ -48,7 +48,7 @@ void append(Session& s, const CalculationColumn& c) {
     int col = s.table.trailingColumn();
     for (int r = 1; r < kTableRows; ++r)
         if (r != 6) s.table.setCell(col, r, c[r]);
-    s.table.setCell(col, 0, std::to_string(col));
+    s.table.setCell(col, Row::Number, std::to_string(col));
     s.table.addTrailingColumn();
     s.table.updateTotal(s.settings.output, s.settings.decimals);
 }

@@ -34,7 +34,6 @@ namespace {
 // Screen resolution of the font heights kept in the project (points to pixels).
 constexpr double kPixelsPerInch = 96.0;
 
-
 }  // namespace
 
 QFont toQFont(const TableFont& font) {
@@ -382,7 +381,7 @@ bool TAusgabe_Fenster::eventFilter(QObject* watched, QEvent* event) {
         option.state |= QStyle::State_Raised | QStyle::State_Enabled;
         option.position = QStyleOptionHeader::OnlyOneSection;
         option.orientation = Qt::Horizontal;
-        option.text = QString::fromStdString(session_.table.cell(0, 0));
+        option.text = QString::fromStdString(session_.table.cell(0, Row::Number));
         option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         painter.setFont(StringGrid1->horizontalHeader()->font());
         painter.drawControl(QStyle::CE_Header, option);
