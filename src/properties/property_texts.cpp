@@ -4,16 +4,9 @@
 
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
-
-double roundHalfEven(double x) {
-    const double down = std::floor(x);
-    const double diff = x - down;
-    if (diff < 0.5) return down;
-    if (diff > 0.5) return down + 1;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
-}
 
 namespace {
 

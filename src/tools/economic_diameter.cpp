@@ -8,6 +8,7 @@
 #include "tools/tool_input.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 
@@ -24,7 +25,7 @@ std::string velocityText(double v) { return cutTo(formatFixed(v, 2), 10); }
 std::string millimetreText(int d) { return cutTo(std::to_string(d), 5); }
 std::string inchText(int thousandths) { return cutTo(formatFixed(thousandths / 1000.0, 2), 5); }
 
-int roundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+int roundToInt(double x) { return static_cast<int>(roundHalfEven(x)); }
 
 void metricBlock(std::vector<std::string>& out, const EconomicBlockStyle& block, int d, double q) {
     if (d > 1000) {
@@ -46,7 +47,7 @@ void metricBlock(std::vector<std::string>& out, const EconomicBlockStyle& block,
 
 // dMm is the whole-millimetre diameter the inch size was rounded from.
 void inchBlock(std::vector<std::string>& out, const EconomicBlockStyle& block, int dMm, double q) {
-    const int d = roundHalfEven(dMm / 25.4 * 1000.0);
+    const int d = roundToInt(dMm / 25.4 * 1000.0);
     if (d > 24000) {
         out.push_back("Optimal pipe diameter > 24 in.!!");
     } else if (d < 125) {
@@ -133,7 +134,7 @@ int economicDiameter(const EconomicDiameterCurve& curve, double q) {
             break;
         }
     }
-    return roundHalfEven(d);
+    return roundToInt(d);
 }
 
 bool isStandardSize(NominalSeries series, int d) {

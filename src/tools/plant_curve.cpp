@@ -4,10 +4,10 @@
 
 #include "engine/engine.h"
 #include "results/column_reading.h"
-#include "tools/half_even.h"
 #include "tools/tool_input.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 
