@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "results/print_layout.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 
@@ -20,8 +21,6 @@ constexpr int kTextPoints = 9, kBoxTitlePoints = 11;
 constexpr int kFramePen = 3, kGridPen = 1, kCurvePen = 5;
 constexpr const char* kDiagramTitle = "Pressure drop = f (Rate of flow)";
 constexpr const char* kFooter = "Tolvane Version 4.1 for Windows - ";
-
-int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
 // An empty axis (all points at one value) still maps without dividing by zero.
 double span(double range) { return range > 0 ? range : 1.0; }
