@@ -12,8 +12,6 @@ namespace tolvane {
 
 namespace {
 
-constexpr double kTurbulentFrom = 2320.0;
-
 // Q in m³/h, lengths in mm, velocity in m/s.
 double circularVelocity(double q, double d) { return 4e4 * q / (36.0 * std::numbers::pi * d * d); }
 double rectangularVelocity(double q, double b, double h) { return 1e4 * q / (36.0 * b * h); }

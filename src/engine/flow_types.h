@@ -10,6 +10,9 @@
 
 namespace tolvane {
 
+// The Reynolds number from which a flow counts as turbulent.
+inline constexpr double kTurbulentFrom = 2320.0;
+
 enum class MediumCondition { Liquid, Gas };
 
 struct FlowMedium {

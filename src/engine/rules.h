@@ -5,6 +5,7 @@
 // element by calling refuse().
 #pragma once
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,10 @@ bool requestRoughness(LossContext& c);
 inline double zetaToPressureDrop(double zeta, double density, double w) {
     return zeta / 2.0 / 1e5 * density * w * w;
 }
+
+// base^exponent for base > 0 as exp(exponent * ln base), the form the rules
+// have always used (std::pow can differ from it in the last bit).
+inline double power(double base, double exponent) { return std::exp(exponent * std::log(base)); }
 
 // A table of points read by linear interpolation inside the segment
 // [x_i, x_i+1) that contains x; x equal to the last point gives its value.

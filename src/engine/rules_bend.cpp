@@ -17,8 +17,6 @@ const Table kRadiusFactorRough{{1, 2, 4, 6, 10}, {0.51, 0.3, 0.23, 0.18, 0.2}};
 const Table kSegmentBend{{0, 30, 45, 60, 90}, {0, 0.1, 0.15, 0.2, 0.25}};
 const Table kCastIronBend{{50, 100, 200, 300, 400}, {1.3, 1.5, 1.8, 2.1, 2.2}};
 
-double power(double base, double exponent) { return std::exp(exponent * std::log(base)); }
-
 double bendZeta(double angle, double radiusRatio, bool rough) {
     const Table& radius = rough ? kRadiusFactorRough : kRadiusFactorSmooth;
     return kAngleFactor.at(angle) * radius.at(radiusRatio);

@@ -11,8 +11,6 @@ namespace tolvane::rules {
 
 namespace {
 
-double power(double base, double exponent) { return std::exp(exponent * std::log(base)); }
-
 double hyperbolicTangent(double x) {
     return (std::exp(x) - std::exp(-x)) / (std::exp(x) + std::exp(-x));
 }

@@ -4,16 +4,10 @@
 
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
-
-double roundHalfEven(double x) {
-    const double down = std::floor(x);
-    const double diff = x - down;
-    if (diff < 0.5) return down;
-    if (diff > 0.5) return down + 1;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
-}
 
 namespace {
 
@@ -25,9 +19,7 @@ std::string fahrenheitNote(double celsius) {
     return "(= " + wholeText(celsius * 1.8 + 32) + " °F)";
 }
 
-std::string psiNote(double mbar) {
-    return "(= " + wholeText(mbar / 0.068947581976 / 1000) + " psi)";
-}
+std::string psiNote(double mbar) { return "(= " + wholeText(mbar / kBarPerPsi / 1000) + " psi)"; }
 
 std::string densityText(double rho) {
     if (!std::isfinite(rho)) return {};
@@ -72,7 +64,7 @@ const std::vector<PressureUnit>& airPressureUnits() {
         {"Torr", 0.001333223684}, {"ata", 0.980665},
         {"atm", 1.01325},         {"at", 0.980665},
         {"m WS", 0.0980665},      {"lbw./sq.ft.", 0.000478802653},
-        {"psi", 0.068947581976},  {"ft.wtr.", 0.0298906692},
+        {"psi", kBarPerPsi},      {"ft.wtr.", 0.0298906692},
         {"in.wtr.", 0.002490889},
     };
     return units;

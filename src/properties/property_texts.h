@@ -13,9 +13,6 @@ namespace tolvane {
 
 inline constexpr const char* kIncorrectInput = "Incorrect input!";
 
-// Nearest integer, a tie to the even one (0.5 -> 0, 1.5 -> 2, -2.5 -> -2).
-double roundHalfEven(double x);
-
 // "(= 32 °F)" for t = 0 °C.
 std::string fahrenheitNote(double celsius);
 // "(= 15 psi)" for 1013 mbar.

@@ -7,6 +7,7 @@
 #include "results/unit_switch.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 
@@ -77,15 +78,11 @@ const std::string kEmpty;
 double cellValue(const std::string& text) { return readNumber(text).value_or(0.0); }
 
 // value * num / den rounded to the nearest integer, a tie going to the even
-// one (exact in integers, so 3 / 1.2 = 2.5 goes to 2).
+// one (3 / 1.2 = 2.5 goes to 2). The product is exact in a double, and so is
+// a quotient that is a tie.
 int scaleHalfEven(int value, int num, int den) {
-    long long p = static_cast<long long>(value) * num;
-    long long q = p / den;
-    long long rem = p % den;  // same sign as p
-    long long twice = 2 * (rem < 0 ? -rem : rem);
-    int step = p < 0 ? -1 : 1;
-    if (twice > den || (twice == den && q % 2 != 0)) q += step;
-    return static_cast<int>(q);
+    const long long product = static_cast<long long>(value) * num;
+    return static_cast<int>(roundHalfEven(static_cast<double>(product) / den));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "results/short_display.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 
@@ -21,8 +22,6 @@ constexpr int kFirstWideRow = Row::Specification;
 constexpr int kLastWideRow = Row::Option;
 // A tenth of a millimetre in points (72 / 254), as the printout has always used it.
 constexpr double kPointsPerDrawingUnit = 0.2834;
-
-int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
 // Both printouts keep this much paper clear, in drawing units: room for the
 // printer's unprintable edge and for a binding on the left.

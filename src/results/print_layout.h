@@ -10,10 +10,11 @@
 
 #include "results/calculation_table.h"
 #include "results/print_canvas.h"
+#include "units/product_version.h"
 
 namespace tolvane {
 
-inline constexpr const char* kPrintoutHeading = "Tolvane 4.1 for Windows - ";
+inline const std::string kPrintoutHeading = std::string(kProgramTitle) + " for Windows - ";
 
 // The texts of a printout that come from outside the table.
 struct PrintTexts {

@@ -8,6 +8,7 @@ namespace tolvane {
 
 namespace {
 
+constexpr double kTransitionalFrom = 2200.0;  // Reynolds number
 constexpr std::size_t kPressureWidth = 11;
 constexpr std::size_t kReynoldsWidth = 11;
 constexpr std::size_t kVelocityWidth = 10;
@@ -85,7 +86,7 @@ void appendResultColumn(CalculationTable& table, const ColumnDescription& column
                         const ElementResult& result, const ShownValues& shown,
                         const ResultTexts& texts, OutputSystem system, int decimals,
                         MessageSink& messages) {
-    if (result.reynolds >= 2200 && result.reynolds <= 2320) {
+    if (result.reynolds >= kTransitionalFrom && result.reynolds <= kTurbulentFrom) {
         messages.show(MessageType::Information, kTransitionalFlowMessage);
     }
     const ElementKind kind = column.kind;

@@ -45,7 +45,7 @@ std::string reynoldsText(double x);
 ResultTexts formatResults(const ElementResult& result, const ShownValues& shown, ElementKind kind,
                           OutputSystem system, int decimals, const ResultTexts& previous = {});
 
-// Shows the transitional information message when 2200 <= Re <= 2320, then
+// Shows the transitional information message when 2200 <= Re <= kTurbulentFrom, then
 // writes the trailing column of `table` and adds a new trailing column.
 // The caller updates the total afterwards.
 void appendResultColumn(CalculationTable& table, const ColumnDescription& column,

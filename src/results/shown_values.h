@@ -10,6 +10,7 @@
 
 #include "engine/flow_types.h"
 #include "results/column_description.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
@@ -28,13 +29,10 @@ struct ShownValues {
 };
 
 // US gallons of 0.158987/42 m³; lb./cu.ft. = 16.0184655 kg/m³; ...
-inline constexpr double kBarPerPsi = 0.068947581976;
 inline constexpr double kBarPerLbwSqFt = 0.000478802653;
 inline constexpr double kMbarPerLbwSqFt = 0.478802653;
 inline constexpr double kKgM3PerLbCuFt = 16.0184655;
 inline constexpr double kM2PerSqYd = 0.8361274;
-inline constexpr double kMPerFt = 0.3048;
-inline constexpr double kMmPerIn = 25.4;
 inline constexpr double kM3PerBarrel = 0.158987;  // 42 US gallons
 
 // The shown values in the engine's base units.

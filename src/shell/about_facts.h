@@ -12,7 +12,7 @@ namespace tolvane {
 struct AboutFacts {
     std::string caption;      // "About Tolvane"
     std::string programName;  // "Tolvane"
-    std::string version;      // "Version 4.1"
+    std::string version;      // "Version " and the program's version
     std::string licence;
     std::string sourcesIntro;              // where the data come from, with the file's place
     std::vector<std::string> dataSources;  // the sources' names

@@ -39,14 +39,6 @@ std::optional<int> readInteger(const std::string& text) {
     return value;
 }
 
-// One value per line: a line break inside a text would shift every later line
-// and leave a file that no longer opens, so it is written as a blank.
-std::string oneLine(std::string text) {
-    for (char& ch : text)
-        if (ch == '\r' || ch == '\n') ch = ' ';
-    return text;
-}
-
 std::string notANumber(std::size_t line) {
     return "line " + std::to_string(line + 1) + " is not a number";
 }

@@ -16,13 +16,6 @@ namespace {
 
 int listSize(UnitList list) { return static_cast<int>(UnitCatalogue::texts(list).size()); }
 
-// A text line keeps its line: line breaks inside a field would shift every later line.
-std::string oneLine(std::string text) {
-    for (char& ch : text)
-        if (ch == '\r' || ch == '\n') ch = ' ';
-    return text;
-}
-
 std::optional<int> readInteger(const std::string& line) {
     std::size_t begin = line.find_first_not_of(' ');
     std::size_t end = line.find_last_not_of(' ');

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "tools/half_even.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
 
 namespace tolvane {
 

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "results/print_layout.h"
+#include "units/number_rounding.h"
+#include "units/product_version.h"
 
 namespace tolvane {
 
@@ -19,9 +21,8 @@ constexpr int kBoxLeft = 200, kBoxRight = 1000, kBoxTop = 350, kBoxBottom = 650;
 constexpr int kTextPoints = 9, kBoxTitlePoints = 11;
 constexpr int kFramePen = 3, kGridPen = 1, kCurvePen = 5;
 constexpr const char* kDiagramTitle = "Pressure drop = f (Rate of flow)";
-constexpr const char* kFooter = "Tolvane Version 4.1 for Windows - ";
-
-int roundInt(double v) { return static_cast<int>(std::lround(v)); }
+const std::string kFooter =
+    std::string(kProgramName) + " Version " + kProgramVersion + " for Windows - ";
 
 // An empty axis (all points at one value) still maps without dividing by zero.
 double span(double range) { return range > 0 ? range : 1.0; }

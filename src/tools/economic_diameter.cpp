@@ -8,6 +8,8 @@
 #include "tools/tool_input.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
@@ -18,13 +20,12 @@ constexpr std::array<double, 20> kCurveDiameters = {
 
 constexpr int kMetricAbove = 2000;  // returned above the curve and above the metric series
 constexpr int kInchAbove = 30000;   // above the inch series
-constexpr double kFoot = 0.3048;
 
 std::string velocityText(double v) { return cutTo(formatFixed(v, 2), 10); }
 std::string millimetreText(int d) { return cutTo(std::to_string(d), 5); }
 std::string inchText(int thousandths) { return cutTo(formatFixed(thousandths / 1000.0, 2), 5); }
 
-int roundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+int roundToInt(double x) { return static_cast<int>(roundHalfEven(x)); }
 
 void metricBlock(std::vector<std::string>& out, const EconomicBlockStyle& block, int d, double q) {
     if (d > 1000) {
@@ -46,7 +47,7 @@ void metricBlock(std::vector<std::string>& out, const EconomicBlockStyle& block,
 
 // dMm is the whole-millimetre diameter the inch size was rounded from.
 void inchBlock(std::vector<std::string>& out, const EconomicBlockStyle& block, int dMm, double q) {
-    const int d = roundHalfEven(dMm / 25.4 * 1000.0);
+    const int d = roundToInt(dMm / kMmPerIn * 1000.0);
     if (d > 24000) {
         out.push_back("Optimal pipe diameter > 24 in.!!");
     } else if (d < 125) {
@@ -54,15 +55,15 @@ void inchBlock(std::vector<std::string>& out, const EconomicBlockStyle& block, i
     } else if (isStandardSize(NominalSeries::Inch, d)) {
         out.push_back("Optimal pipe diameter about: " + inchText(d) + " in.");
         out.push_back("Possible diameter: " + inchText(d) + block.inchStandardSuffix +
-                      " ==> Velocity " + velocityText(meanVelocity(q, dMm) / kFoot) + " ft./s");
+                      " ==> Velocity " + velocityText(meanVelocity(q, dMm) / kMPerFt) + " ft./s");
     } else {
         out.push_back("Optimal pipe diameter about: " + inchText(d) + " in.");
         for (int size :
              {nextLowerSize(NominalSeries::Inch, d), nextHigherSize(NominalSeries::Inch, d)}) {
-            const double v = meanVelocity(q, size * 25.4 / 1000.0);
+            const double v = meanVelocity(q, size * kMmPerIn / 1000.0);
             out.push_back("Possible diameter: " + inchText(size) + " in." + " ==> Velocity " +
                           (block.inchNeighboursInMetres ? velocityText(v) + " m/s"
-                                                        : velocityText(v / kFoot) + " ft./s"));
+                                                        : velocityText(v / kMPerFt) + " ft./s"));
         }
     }
 }
@@ -133,7 +134,7 @@ int economicDiameter(const EconomicDiameterCurve& curve, double q) {
             break;
         }
     }
-    return roundHalfEven(d);
+    return roundToInt(d);
 }
 
 bool isStandardSize(NominalSeries series, int d) {

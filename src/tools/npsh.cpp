@@ -2,6 +2,7 @@
 
 #include "tools/tool_input.h"
 #include "units/number_format.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
@@ -28,12 +29,12 @@ NpshResult calculateNpsh(const NpshInput& in, InputCheck& check) {
     // far above it is.
     double npsh = (psBar - pvBar) * 10.2 / rhoKg * 1000.0;
     if (psBar - pvBar < 0.0) npsh = 0.0;
-    if (!acceptResult(npsh / 0.3048, {{psBar, &suction}, {pvBar, &vapour}, {rhoKg, &density, true}},
-                      check))
+    if (!acceptResult(npsh / kMPerFt,
+                      {{psBar, &suction}, {pvBar, &vapour}, {rhoKg, &density, true}}, check))
         return result;
     result.calculated = true;
     result.metres = formatFixed(npsh, 1) + " m";
-    result.feet = "(= " + formatFixed(npsh / 0.3048, 1) + " ft.)";
+    result.feet = "(= " + formatFixed(npsh / kMPerFt, 1) + " ft.)";
     return result;
 }
 

@@ -6,13 +6,12 @@
 
 #include "tools/tool_input.h"
 #include "units/number_format.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr double kInch = 25.4;             // mm
-constexpr double kFoot = 0.3048;           // m
 constexpr double kSquareYard = 0.8361274;  // m²
 constexpr int kGallonsPerMinute = 11;      // position in the volume-flow list
 
@@ -46,8 +45,8 @@ double columnVolume(const CalculationColumn& c, OutputSystem output, const Varia
     // US tables write the sizes in inches, the lengths in feet and the
     // cross section in square yards.
     const bool us = output == OutputSystem::US;
-    const double inch = us ? kInch : 1.0;
-    const double foot = us ? kFoot : 1.0;
+    const double inch = us ? kMmPerIn : 1.0;
+    const double foot = us ? kMPerFt : 1.0;
     double volume = 0.0;
     switch (kindOf(*kind)) {
         case Kind::CircularPipe:  // D, L
@@ -83,7 +82,7 @@ double straightPipeVolume(const CalculationTable& table, int first, int last, Ou
 
 std::string volumeText(double cubicMetres, OutputSystem output) {
     if (output == OutputSystem::US)
-        return formatFixed(cubicMetres / (kFoot * kFoot * kFoot), 2) + " ft³";
+        return formatFixed(cubicMetres / (kMPerFt * kMPerFt * kMPerFt), 2) + " ft³";
     if (cubicMetres < 0.1) return formatFixed(cubicMetres * 1000.0, 2) + " l";
     return formatFixed(cubicMetres, 2) + " m³";
 }

@@ -4,20 +4,17 @@
 
 #include "engine/engine.h"
 #include "results/column_reading.h"
-#include "tools/half_even.h"
 #include "tools/tool_input.h"
 #include "units/input_number.h"
 #include "units/number_format.h"
+#include "units/number_rounding.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr double kInch = 25.4;               // mm
-constexpr double kFoot = 0.3048;             // m
 constexpr double kSquareYard = 0.8361274;    // m²
-constexpr double kPsi = 0.068947581976;      // bar
-constexpr double kTurbulentFrom = 2320.0;    // Reynolds number
 constexpr double kSmallestDrawnDrop = 1e-7;  // bar or psi
 constexpr std::size_t kDeletedAfterSlash = 10;
 
@@ -38,8 +35,8 @@ bool contains(const std::string& text, const char* part) {
 // The column's dimension rows were written in the output system's units; the
 // engine takes mm, m and m².
 double dimensionFactor(const std::string& row, bool firstRow) {
-    if (contains(row, "in in.:")) return kInch;
-    if (contains(row, "in ft.:")) return kFoot;
+    if (contains(row, "in in.:")) return kMmPerIn;
+    if (contains(row, "in ft.:")) return kMPerFt;
     if (firstRow && contains(row, "in sq.yd.:")) return kSquareYard;
     return 1.0;
 }
@@ -79,7 +76,7 @@ std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem
         // branch (an edited project) records no ratio to keep.
         if (!(std::isfinite(col.branchRatio) && col.branchRatio > 0.0)) return std::nullopt;
     }
-    if (isFrictionKind(e.kind)) col.roughness = cellNumber(c[Row::Roughness]) * (us ? kInch : 1.0);
+    if (isFrictionKind(e.kind)) col.roughness = cellNumber(c[Row::Roughness]) * (us ? kMmPerIn : 1.0);
     return col;
 }
 
@@ -140,7 +137,7 @@ Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSyste
             if (r.calcError) return Failure::Refused;
             drop = r.pressureDrop;
         }
-        if (system == OutputSystem::US) drop /= kPsi;
+        if (system == OutputSystem::US) drop /= kBarPerPsi;
         point.pressureDrop += drop;
         // A drop beyond a double (a head of 1e308 m) has no place on the axis.
         if (!std::isfinite(point.pressureDrop)) return Failure::NoNumber;

@@ -4,6 +4,7 @@
 
 #include "tools/tool_input.h"
 #include "units/number_format.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
@@ -37,11 +38,11 @@ PumpHeadResult calculatePumpHead(const PumpHeadInput& in, InputCheck& check) {
     const double rhoKg = convertAt(UnitList::Density, in.densityUnit, *rho);
 
     const double head = dpBar / rhoKg / 9.81 * 100000.0;
-    if (!acceptResult(head / 0.3048, {{dpBar, &drop}, {rhoKg, &density, true}}, check))
+    if (!acceptResult(head / kMPerFt, {{dpBar, &drop}, {rhoKg, &density, true}}, check))
         return result;
     result.calculated = true;
     result.metres = padLeft(formatFixed(head, 1), 4) + " m";
-    result.feet = "(= " + formatFixed(head / 0.3048, 1) + " ft.)";
+    result.feet = "(= " + formatFixed(head / kMPerFt, 1) + " ft.)";
     return result;
 }
 

@@ -5,12 +5,11 @@
 
 #include "tools/tool_input.h"
 #include "units/number_format.h"
+#include "units/unit_factors.h"
 
 namespace tolvane {
 
 namespace {
-
-constexpr double kFoot = 0.3048;
 
 double diameterInMm(double value, int unit) { return convertAt(UnitList::Diameter, unit, value); }
 
@@ -30,10 +29,10 @@ VelocityFlowResult flowToVelocity(const FlowToVelocityInput& in, InputCheck& che
     const double qM3h = convertAt(UnitList::VolumeFlow, in.flowUnit, *q);
     const double dMm = diameterInMm(*d, in.diameterUnit);
     const double v = qM3h * 10000.0 / 36.0 * 4.0 / std::numbers::pi / dMm / dMm;
-    if (!acceptResult(v / kFoot, {{qM3h, &flow}, {dMm, &diameter, true, 2}}, check)) return r;
+    if (!acceptResult(v / kMPerFt, {{qM3h, &flow}, {dMm, &diameter, true, 2}}, check)) return r;
     r.calculated = true;
     r.first = formatFixed(v, 2) + " m/s";
-    r.second = "( = " + formatFixed(v / kFoot, 2) + " ft./s)";
+    r.second = "( = " + formatFixed(v / kMPerFt, 2) + " ft./s)";
     return r;
 }
 
@@ -48,7 +47,7 @@ VelocityFlowResult velocityToFlow(const VelocityToFlowInput& in, InputCheck& che
     if (!d) return r;
 
     const double dMm = diameterInMm(*d, in.diameterUnit);
-    const double vMs = in.velocityUnit == 1 ? *v * kFoot : *v;
+    const double vMs = in.velocityUnit == 1 ? *v * kMPerFt : *v;
     const double q = std::numbers::pi * dMm * dMm * vMs * 0.0036 / 4.0;
     // gal/min of the US petroleum barrel of 42 gallons.
     const double galPerMin = q / 0.158987 * 42.0 / 60.0;
@@ -63,7 +62,7 @@ VelocityFlowResult velocityToFlow(const VelocityToFlowInput& in, InputCheck& che
 std::string lastVelocityText(double velocityMetresPerSecond, bool usOutput) {
     // No calculation yet (0), or a refused one that left no sound velocity.
     if (velocityMetresPerSecond == 0.0 || !std::isfinite(velocityMetresPerSecond)) return {};
-    const double shown = usOutput ? velocityMetresPerSecond / kFoot : velocityMetresPerSecond;
+    const double shown = usOutput ? velocityMetresPerSecond / kMPerFt : velocityMetresPerSecond;
     std::string text = formatFixed(shown, 2);
     if (text.size() < 4) text.insert(0, 4 - text.size(), ' ');
     return cutTo(text, 10);

@@ -165,6 +165,12 @@ std::vector<std::string> textLinesOf(const std::string& b) {
     return lines;
 }
 
+std::string oneLine(std::string text) {
+    for (char& ch : text)
+        if (ch == '\r' || ch == '\n') ch = ' ';
+    return text;
+}
+
 std::string writeTextLinesAtomically(const std::string& path,
                                      const std::vector<std::string>& lines) {
     std::string bytes;

@@ -23,6 +23,10 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 // The same for bytes already read.
 std::vector<std::string> textLinesOf(const std::string& bytes);
 
+// A value kept on one line of a line-per-value file: CR and LF become blanks,
+// since a line break inside it would shift every later line.
+std::string oneLine(std::string text);
+
 // Writes the lines in Windows-1252, each followed by CR LF, through a
 // temporary file renamed over `path`. Returns an error text, or "" on success.
 std::string writeTextLinesAtomically(const std::string& path,

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "units/unit_factors.h"
+
 namespace tolvane {
 
 namespace {
@@ -29,7 +31,7 @@ Step add(long double k) { return {Op::Add, k}; }
 const Step perDensity{Op::DivDensity};
 const Step timesDensity{Op::MulDensity};
 
-constexpr long double ft = 0.3048L;
+constexpr long double ft = kMPerFtLong;
 constexpr long double barrel = 0.158987L;
 
 const std::vector<Entry>& entries(UnitList list) {
@@ -92,7 +94,7 @@ const std::vector<Entry>& entries(UnitList list) {
         {"sq.ft./hr", {mul(25.8L), timesDensity}},
         {"sq.ft/s", {mul(92903), timesDensity}},
     };
-    static const std::vector<Entry> diameter = {{"mm", {}}, {"in.", {mul(25.4L)}}};
+    static const std::vector<Entry> diameter = {{"mm", {}}, {"in.", {mul(kMmPerInLong)}}};
     static const std::vector<Entry> length = {{"m", {}}, {"ft.", {mul(ft)}}};
     static const std::vector<Entry> area = {{"m²", {}}, {"sq.yd.", {mul(0.8361274L)}}};
     static const std::vector<Entry> gasPressure = {
@@ -104,7 +106,7 @@ const std::vector<Entry>& entries(UnitList list) {
         {"at", {mul(0.980665L)}},
         {"m WS", {mul(0.0980665L)}},
         {"lbw./sq.ft.", {mul(0.000478802653L)}},
-        {"psi", {mul(0.068947581976L)}},
+        {"psi", {mul(kBarPerPsiLong)}},
         {"ft.wtr.", {mul(0.0298906692L)}},
         {"in. wtr.", {mul(0.002490889L)}},
     };

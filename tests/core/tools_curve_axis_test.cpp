@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "tools/curve_axis.h"
-#include "tools/half_even.h"
 #include "units/input_number.h"
 
 using namespace tolvane;
@@ -303,15 +302,6 @@ TEST(FlowAxis, UpToAHundredToThe300LabelsTheEnd) {
     EXPECT_DOUBLE_EQ(a.step, 1e299);
     EXPECT_EQ(a.labels.front(), " 0.0E+00");
     EXPECT_EQ(a.labels.back(), " 1.0E+300");
-}
-
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfEven(2.5), 2.0);
-    EXPECT_EQ(roundHalfEven(3.5), 4.0);
-    EXPECT_EQ(roundHalfEven(5.5), 6.0);
-    EXPECT_EQ(roundHalfEven(5.4), 5.0);
-    EXPECT_EQ(roundHalfEven(-2.5), -2.0);
-    EXPECT_EQ(roundHalfEven(10000.5), 10000.0);
 }
 
 }  // namespace

@@ -127,6 +127,18 @@ TEST(ReadTextLines, missing_file_or_directory_reads_nothing) {
     EXPECT_FALSE(readFileBytes(dir.file("absent.txt")));
 }
 
+TEST(OneLine, line_breaks_inside_a_value_become_blanks) {
+    struct {
+        std::string text;
+        std::string line;
+    } cases[] = {
+        {"Arial", "Arial"},         {"a\r\nb", "a  b"}, {"a\nb\rc", "a b c"},
+        {"\r\n", "  "},             {"", ""},            {"tab\tstays", "tab\tstays"},
+        {"Wei\xC3\x9F\n", "Wei\xC3\x9F "},
+    };
+    for (const auto& c : cases) EXPECT_EQ(oneLine(c.text), c.line) << c.text;
+}
+
 TEST(WriteTextLines, writes_cp1252_with_crlf_and_reads_back) {
     TempDir dir;
     std::string path = dir.file("TOLV.INI");

@@ -3,15 +3,9 @@
 #include <QPagedPaintDevice>
 #include <QPen>
 
-#include <cmath>
+#include "units/number_rounding.h"
 
 namespace tolvane {
-
-namespace {
-
-int roundInt(double v) { return static_cast<int>(std::lround(v)); }
-
-}  // namespace
 
 TXPrint::TXPrint(QPaintDevice& device, const PrintSetup& setup)
     : device_(device), metrics_(font_, &device) {

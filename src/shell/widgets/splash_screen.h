@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QSplashScreen>
 
+#include "units/product_version.h"
+
 namespace tolvane {
 
 class TSplashScreen : public QSplashScreen {
@@ -16,7 +18,7 @@ public:
     // Shows the screen and paints it before the caller goes on with its work.
     void showAtOnce();
 
-    static constexpr const char* kTitle = "Tolvane 4.1";
+    static constexpr const char* kTitle = kProgramTitle;
 
     // The picture with the title, as shown.
     static QPixmap picture();

@@ -17,6 +17,7 @@
 #include "shell/settings_file.h"
 #include "help/widgets/help_window.h"
 #include "shell/widgets/qt_platform.h"
+#include "units/product_version.h"
 
 namespace tolvane {
 
@@ -59,7 +60,7 @@ public:
     // Start-up is complete: settings read, project loaded, table window shown.
     bool started() const { return started_; }
 
-    static constexpr const char* kTitle = "Tolvane 4.1";
+    static constexpr const char* kTitle = kProgramTitle;
     // The first help page, found like the data files.
     static constexpr const char* kHelpFile = "help/contents.html";
 

@@ -1,6 +1,6 @@
-// Rounding to the nearest integer with halves going to the even neighbour
-// (2.5 -> 2, 3.5 -> 4, 5.5 -> 6), the rounding of the curve's point count and
-// of the diagram's tick steps; independent of the floating-point rounding mode.
+// Rounding a double to a whole number: halves to the even neighbour
+// (2.5 -> 2, 3.5 -> 4, -2.5 -> -2) independent of the floating-point rounding
+// mode, or halves away from zero (2.5 -> 3) where the drawing code rounds.
 #pragma once
 
 #include <cmath>
@@ -14,5 +14,8 @@ inline double roundHalfEven(double x) {
     if (fraction > 0.5) return lower + 1.0;
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
+
+// Nearest int, halves away from zero.
+inline int roundInt(double v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace tolvane
