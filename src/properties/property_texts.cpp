@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "units/input_number.h"
+#include "units/integer_text.h"
 #include "units/number_format.h"
 #include "units/number_rounding.h"
 #include "units/unit_factors.h"
@@ -37,20 +38,7 @@ std::string densityText(double rho) {
 }
 
 std::optional<int> readWholeNumber(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    std::size_t end = text.size();
-    while (end > i && text[end - 1] == ' ') --end;
-    if (i == end) return std::nullopt;
-    bool negative = false;
-    if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
-    if (i == end || end - i > 9) return std::nullopt;
-    int value = 0;
-    for (; i < end; ++i) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
+    return readInteger(text, {IntegerBlanks::BothEnds, 9});
 }
 
 std::optional<double> readDataNumber(const std::string& text) {

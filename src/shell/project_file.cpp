@@ -1,10 +1,10 @@
 #include "shell/project_file.h"
 
 #include <array>
-#include <charconv>
 #include <utility>
 
 #include "shell/input_size.h"
+#include "units/integer_text.h"
 #include "units/text_file.h"
 
 namespace tolvane {
@@ -27,18 +27,6 @@ const char* const kOldElementMessageEnd =
     ". In the new program version will this element calculates in a different way. "
     "Please calculate these elements new!";
 
-// A decimal integer with an optional sign and nothing else.
-std::optional<int> readInteger(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (*first == '+') ++first;
-    int value = 0;
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last) return std::nullopt;
-    return value;
-}
-
 std::string notANumber(std::size_t line) {
     return "line " + std::to_string(line + 1) + " is not a number";
 }
@@ -52,7 +40,7 @@ ProjectReadResult damaged(std::string problem) {
 
 // Reads the integer of line `index` into `out`; false when it is none.
 bool integerLine(const std::vector<std::string>& lines, std::size_t index, int& out) {
-    auto v = readInteger(lines[index]);
+    auto v = readInteger(lines[index], {IntegerBlanks::None});
     if (!v) return false;
     out = *v;
     return true;
@@ -195,7 +183,7 @@ ProjectReadResult parseCurrent(const std::vector<std::string>& lines) {
     while (pos < widthLine.size()) {
         std::size_t tab = widthLine.find('\t', pos);
         if (tab == std::string::npos) tab = widthLine.size();
-        auto w = readInteger(widthLine.substr(pos, tab - pos));
+        auto w = readInteger(widthLine.substr(pos, tab - pos), {IntegerBlanks::None});
         if (!w) return damaged(notANumber(kWidthsLine));
         if (*w < kColumnWidth.minimum || *w > kColumnWidth.maximum)
             return damaged(outOfRange(kWidthsLine));

@@ -1,12 +1,12 @@
 #include "shell/settings_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 
 #include "properties/roughness_query.h"
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
+#include "units/integer_text.h"
 #include "units/text_file.h"
 #include "units/unit_catalogue.h"
 
@@ -15,19 +15,6 @@ namespace tolvane {
 namespace {
 
 int listSize(UnitList list) { return static_cast<int>(UnitCatalogue::texts(list).size()); }
-
-std::optional<int> readInteger(const std::string& line) {
-    std::size_t begin = line.find_first_not_of(' ');
-    std::size_t end = line.find_last_not_of(' ');
-    if (begin == std::string::npos) return std::nullopt;
-    const char* first = line.data() + begin;
-    const char* last = line.data() + end + 1;
-    if (*first == '+') ++first;
-    int value = 0;
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last) return std::nullopt;
-    return value;
-}
 
 // One line of the settings file: how it is written from the state and how a
 // read line is taken back. `read` returns false for a line that cannot be
@@ -42,7 +29,7 @@ struct SettingsLine {
 };
 
 std::optional<int> integerIn(const std::string& line, int minimum, int maximum) {
-    const auto value = readInteger(line);
+    const auto value = readInteger(line, {IntegerBlanks::BothEnds});
     if (!value || *value < minimum || *value > maximum) return std::nullopt;
     return value;
 }
@@ -53,7 +40,7 @@ constexpr int kFarthestPlace = 1'000'000;
 
 // Any integer, pulled into [lowest, kFarthestPlace].
 std::optional<int> pixelsIn(const std::string& line, int lowest) {
-    const auto value = readInteger(line);
+    const auto value = readInteger(line, {IntegerBlanks::BothEnds});
     if (!value) return std::nullopt;
     return std::clamp(*value, lowest, kFarthestPlace);
 }

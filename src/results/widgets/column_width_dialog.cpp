@@ -1,26 +1,13 @@
 #include "results/widgets/column_width_dialog.h"
 
-#include <charconv>
-
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tolvane {
+#include "units/integer_text.h"
 
-std::optional<int> readInteger(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    const char* first = text.data() + i;
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+') ++first;
-    if (first == last) return std::nullopt;
-    int value = 0;
-    auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc{} || end != last) return std::nullopt;
-    return value;
-}
+namespace tolvane {
 
 TZellbreiteDlg::TZellbreiteDlg(MessageSink& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
@@ -64,7 +51,7 @@ void TZellbreiteDlg::showEvent(QShowEvent* event) {
 
 void TZellbreiteDlg::OKBtnClick() {
     std::string text = Edit1->text().toStdString();
-    std::optional<int> width = readInteger(text);
+    std::optional<int> width = readInteger(text, {IntegerBlanks::Leading});
     if (!width) {
         messages_.show(MessageType::Error, "'" + text + "' is not a valid integer value.");
         Edit1->setFocus();

@@ -14,10 +14,6 @@ class QPushButton;
 
 namespace tolvane {
 
-// The platform's integer conversion: optional leading blanks, an optional sign
-// and decimal digits that fit an int, nothing else.
-std::optional<int> readInteger(const std::string& text);
-
 class TZellbreiteDlg : public QDialog {
     Q_OBJECT
 public:
