@@ -6,7 +6,7 @@
 
 #include "shell/calculate_command.h"
 #include "shell/element_panel.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "shell/calculate_command.h"
 #include "shell/element_panel.h"
 #include "shell/plant_curve_command.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "results/widgets/calculation_table_window.h"
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 namespace {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a folder above its own layer:
-#   units <- engine <- results <- properties, tools, help <- shell <- cli and the windows.
+#   base <- units <- engine <- results <- properties, tools, help <- shell <- cli and the windows.
 # A core file includes its own folder and lower ones; a window file (widgets/)
 # includes any core folder up to the shell, its own widgets and the widgets of
 # lower layers. Properties, tools and help stand side by side and never include each other.
@@ -10,12 +10,13 @@ find . \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
   xargs -0 grep -nHE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' |
   awk '
     function rank(f) {
-      if (f == "units") return 0
-      if (f == "engine") return 1
-      if (f == "results") return 2
-      if (f == "properties" || f == "tools" || f == "help") return 3
-      if (f == "shell") return 4
-      if (f == "cli") return 5
+      if (f == "base") return 0
+      if (f == "units") return 1
+      if (f == "engine") return 2
+      if (f == "results") return 3
+      if (f == "properties" || f == "tools" || f == "help") return 4
+      if (f == "shell") return 5
+      if (f == "cli") return 6
       return -1
     }
     {
@@ -25,9 +26,14 @@ find . \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
       line = parts[2]
       if (!match($0, /"[^"]+"/)) next
       target = substr($0, RSTART + 1, RLENGTH - 2)
+      if (index(file, "/") == 0) next  # the main programs sit above every layer
       folder = file; sub(/\/.*/, "", folder)
       own = rank(folder)
-      if (own < 0) next
+      if (own < 0) {
+        printf "%s: the folder \"%s\" has no layer here\n", file, folder > "/dev/stderr"
+        status = 1
+        next
+      }
       if (index(target, "/") == 0) next  # a file beside this one
       to = target; sub(/\/.*/, "", to)
       other = rank(to)

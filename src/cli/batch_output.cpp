@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "shell/project_file.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane::cli {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "cli/batch_input.h"
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane::cli {
 

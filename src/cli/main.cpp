@@ -21,7 +21,7 @@
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/version.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 #include "units/unit_catalogue.h"
 
 namespace {

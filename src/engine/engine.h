@@ -11,7 +11,7 @@
 #include <string>
 
 #include "engine/flow_types.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

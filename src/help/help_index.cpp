@@ -9,7 +9,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

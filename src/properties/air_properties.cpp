@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "properties/property_texts.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -1,6 +1,6 @@
 #include "properties/data_lines.h"
 
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

@@ -4,8 +4,8 @@
 
 #include "properties/data_lines.h"
 #include "properties/property_texts.h"
-#include "units/input_number.h"
-#include "units/text_file.h"
+#include "base/input_number.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

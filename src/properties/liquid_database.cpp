@@ -2,7 +2,7 @@
 
 #include "properties/data_lines.h"
 #include "properties/property_texts.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

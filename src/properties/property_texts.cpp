@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "units/input_number.h"
-#include "units/integer_text.h"
-#include "units/number_format.h"
-#include "units/number_rounding.h"
+#include "base/input_number.h"
+#include "base/integer_text.h"
+#include "base/number_format.h"
+#include "base/number_rounding.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

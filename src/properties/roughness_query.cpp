@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

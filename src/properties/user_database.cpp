@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "properties/name_order.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "properties/medium_choice.h"
-#include "units/file_stamp.h"
-#include "units/messages_clipboard_files.h"
+#include "base/file_stamp.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

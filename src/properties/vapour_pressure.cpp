@@ -5,8 +5,8 @@
 
 #include "properties/data_lines.h"
 #include "properties/property_texts.h"
-#include "units/number_format.h"
-#include "units/text_file.h"
+#include "base/number_format.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "engine/element_kind.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

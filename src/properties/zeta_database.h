@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -5,9 +5,9 @@
 
 #include "results/result_column.h"
 #include "results/unit_switch.h"
-#include "units/input_number.h"
-#include "units/number_format.h"
-#include "units/number_rounding.h"
+#include "base/input_number.h"
+#include "base/number_format.h"
+#include "base/number_rounding.h"
 
 namespace tolvane {
 

@@ -1,6 +1,6 @@
 #include "results/column_reading.h"
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "results/short_display.h"
-#include "units/number_rounding.h"
+#include "base/number_rounding.h"
 
 namespace tolvane {
 

@@ -10,7 +10,7 @@
 
 #include "results/calculation_table.h"
 #include "results/print_canvas.h"
-#include "units/product_version.h"
+#include "base/product_version.h"
 
 namespace tolvane {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "results/print_canvas.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 

@@ -11,7 +11,7 @@
 #include "results/calculation_table.h"
 #include "results/column_description.h"
 #include "results/shown_values.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

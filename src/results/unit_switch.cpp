@@ -6,8 +6,8 @@
 
 #include "results/result_column.h"
 #include "results/shown_values.h"
-#include "units/input_number.h"
-#include "units/number_format.h"
+#include "base/input_number.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 

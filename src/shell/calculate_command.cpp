@@ -8,7 +8,7 @@
 #include "shell/column_from_form.h"
 #include "shell/element_panel.h"
 #include "shell/medium_reading.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -6,7 +6,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "shell/form_state.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -13,7 +13,7 @@
 
 #include "engine/flow_types.h"
 #include "shell/form_state.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

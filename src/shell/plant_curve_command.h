@@ -9,7 +9,7 @@
 
 #include "shell/session.h"
 #include "tools/plant_curve.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

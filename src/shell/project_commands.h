@@ -6,7 +6,7 @@
 
 #include "shell/project_file.h"
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

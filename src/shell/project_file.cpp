@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "shell/input_size.h"
-#include "units/integer_text.h"
-#include "units/text_file.h"
+#include "base/integer_text.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

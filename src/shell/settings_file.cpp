@@ -6,8 +6,8 @@
 #include "properties/roughness_query.h"
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
-#include "units/integer_text.h"
-#include "units/text_file.h"
+#include "base/integer_text.h"
+#include "base/text_file.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "units/number_format.h"
-#include "units/number_rounding.h"
+#include "base/number_format.h"
+#include "base/number_rounding.h"
 
 namespace tolvane {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "results/print_layout.h"
-#include "units/number_rounding.h"
-#include "units/product_version.h"
+#include "base/number_rounding.h"
+#include "base/product_version.h"
 
 namespace tolvane {
 

@@ -6,9 +6,9 @@
 
 #include "engine/engine.h"
 #include "tools/tool_input.h"
-#include "units/input_number.h"
-#include "units/number_format.h"
-#include "units/number_rounding.h"
+#include "base/input_number.h"
+#include "base/number_format.h"
+#include "base/number_rounding.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {

@@ -1,7 +1,7 @@
 #include "tools/npsh.h"
 
 #include "tools/tool_input.h"
-#include "units/number_format.h"
+#include "base/number_format.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {

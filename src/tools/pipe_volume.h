@@ -11,7 +11,7 @@
 
 #include "engine/element_kind.h"
 #include "results/calculation_table.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -15,7 +15,7 @@
 #include "engine/element_kind.h"
 #include "engine/flow_types.h"
 #include "results/calculation_table.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "tools/tool_input.h"
-#include "units/number_format.h"
+#include "base/number_format.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "results/calculation_table.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

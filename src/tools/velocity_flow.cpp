@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "tools/tool_input.h"
-#include "units/number_format.h"
+#include "base/number_format.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 

@@ -11,7 +11,7 @@
 #include "shell/calculate_command.h"
 #include "shell/element_catalogue.h"
 #include "shell/element_panel.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

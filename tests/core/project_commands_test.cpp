@@ -6,7 +6,7 @@
 
 #include "project_test_support.h"
 #include "shell/project_commands.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "project_test_support.h"
 #include "shell/project_file.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

@@ -11,8 +11,8 @@
 #include "properties/liquid_database.h"
 #include "properties/user_database.h"
 #include "properties/vapour_pressure.h"
-#include "units/input_number.h"
-#include "units/text_file.h"
+#include "base/input_number.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "properties/gas_database.h"
 #include "properties/liquid_database.h"
-#include "units/input_number.h"
-#include "units/text_file.h"
+#include "base/input_number.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

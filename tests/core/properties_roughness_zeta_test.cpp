@@ -10,7 +10,7 @@
 
 #include "properties/roughness_table.h"
 #include "properties/zeta_database.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "properties/liquid_database.h"
 #include "properties/vapour_pressure.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

@@ -8,7 +8,7 @@
 #include "properties/property_texts.h"
 #include "properties/steam_properties.h"
 #include "properties/water_properties.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

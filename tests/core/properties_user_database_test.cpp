@@ -10,7 +10,7 @@
 #include "file_size_limit.h"
 #include "project_test_support.h"
 #include "properties/user_database.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 #include "units/unit_catalogue.h"
 
 namespace tolvane {

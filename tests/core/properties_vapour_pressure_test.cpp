@@ -6,7 +6,7 @@
 #include <string>
 
 #include "properties/vapour_pressure.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

@@ -12,8 +12,8 @@
 #include "results/shown_values.h"
 #include "shell/column_from_form.h"
 #include "shell/element_panel.h"
-#include "units/input_number.h"
-#include "units/number_format.h"
+#include "base/input_number.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 namespace {

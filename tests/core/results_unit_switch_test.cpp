@@ -18,7 +18,7 @@
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/table_history.h"
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell_harness.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane::shelltest {
 namespace {

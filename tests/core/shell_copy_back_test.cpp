@@ -9,7 +9,7 @@
 #include "shell/calculate_command.h"
 #include "shell/copy_back.h"
 #include "shell_harness.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane::shelltest {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "shell/element_panel.h"
 #include "shell/form_state.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane::shelltest {
 

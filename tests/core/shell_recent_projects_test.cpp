@@ -13,7 +13,7 @@
 #include "shell/dialog_folder.h"
 #include "shell/project_commands.h"
 #include "shell/recent_projects.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

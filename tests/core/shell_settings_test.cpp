@@ -13,9 +13,9 @@
 #include "file_size_limit.h"
 #include "properties/roughness_query.h"
 #include "shell/settings_file.h"
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 #include "shell_harness.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane::shelltest {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tools/curve_axis.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 using namespace tolvane;
 

@@ -9,7 +9,7 @@
 
 #include "cli/batch_input.h"
 #include "cli/batch_run.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 using namespace tolvane;
 

@@ -12,7 +12,7 @@
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "tools/curve_diagram.h"
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 using namespace tolvane;
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 using namespace tolvane;
 

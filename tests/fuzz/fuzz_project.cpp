@@ -7,7 +7,7 @@
 #include <string>
 
 #include "shell/project_file.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 using namespace tolvane;
 

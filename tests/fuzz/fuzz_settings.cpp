@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/settings_file.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 using namespace tolvane;
 

@@ -14,7 +14,7 @@
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/startup_program.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane::test {
 

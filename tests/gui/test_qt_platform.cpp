@@ -4,7 +4,7 @@
 
 #include "shell/widgets/qt_platform.h"
 #include "ui_fixture.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 using namespace tolvane;
 

@@ -12,7 +12,7 @@
 #include "shell/settings_file.h"
 #include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/gas_data_window.h"
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;

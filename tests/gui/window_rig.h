@@ -9,7 +9,7 @@
 #include "results/widgets/calculation_table_window.h"
 #include "shell/session.h"
 #include "shell/widgets/main_window.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane::test {
 

@@ -21,8 +21,8 @@
 #include <QVBoxLayout>
 
 #include "help/help_topics.h"
-#include "units/screen_fit.h"
-#include "units/widgets/window_placement.h"
+#include "base/screen_fit.h"
+#include "base/widgets/window_placement.h"
 
 namespace tolvane {
 

@@ -8,7 +8,7 @@
 #include <QDialog>
 
 #include "properties/air_properties.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "properties/gas_database.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

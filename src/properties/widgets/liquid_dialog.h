@@ -11,7 +11,7 @@
 #include <string>
 
 #include "properties/liquid_database.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "properties/widgets/property_widgets.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

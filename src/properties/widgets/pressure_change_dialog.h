@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "properties/property_texts.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -13,7 +13,7 @@
 #include "properties/roughness_query.h"
 #include "properties/widgets/roughness_table_dialog.h"
 #include "units/unit_catalogue.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

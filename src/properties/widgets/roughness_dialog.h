@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "properties/roughness_query.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLineEdit;

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "properties/user_database.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "properties/user_database.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

@@ -11,7 +11,7 @@
 
 #include "properties/widgets/held_arrows.h"
 #include "properties/widgets/property_widgets.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

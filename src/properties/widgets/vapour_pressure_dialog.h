@@ -10,7 +10,7 @@
 #include <string>
 
 #include "properties/vapour_pressure.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/app_paths.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "properties/zeta_database.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -25,7 +25,7 @@
 #include "results/widgets/qt_print_service.h"
 #include "results/widgets/table_model.h"
 #include "results/widgets/table_undo.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -14,7 +14,7 @@
 
 #include "results/print_service.h"
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLabel;
 class QTableView;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "units/integer_text.h"
+#include "base/integer_text.h"
 
 namespace tolvane {
 

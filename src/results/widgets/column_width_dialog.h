@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QLineEdit;
 class QPushButton;

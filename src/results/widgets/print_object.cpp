@@ -3,7 +3,7 @@
 #include <QPagedPaintDevice>
 #include <QPen>
 
-#include "units/number_rounding.h"
+#include "base/number_rounding.h"
 
 namespace tolvane {
 

@@ -16,7 +16,7 @@
 #include <QToolBar>
 
 #include "results/widgets/print_object.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

@@ -12,7 +12,7 @@
 #include <QPageSize>
 
 #include "results/print_service.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QPrinter;
 class QWidget;

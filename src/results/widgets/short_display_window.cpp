@@ -12,7 +12,7 @@
 
 #include "results/print_layout.h"
 #include "results/widgets/qt_print_service.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

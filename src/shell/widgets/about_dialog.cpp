@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/about_facts.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -8,7 +8,7 @@
 #include "shell/form_state.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/widget_text.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

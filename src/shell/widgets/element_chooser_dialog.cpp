@@ -17,7 +17,7 @@
 
 #include "shell/element_catalogue.h"
 #include "help/help_topics.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

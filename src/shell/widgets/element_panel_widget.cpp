@@ -12,7 +12,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/widgets/widget_text.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -41,7 +41,7 @@
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/plant_curve_action.h"
 #include "shell/widgets/tool_actions.h"
-#include "units/widgets/window_placement.h"
+#include "base/widgets/window_placement.h"
 
 #include <filesystem>
 #include <type_traits>

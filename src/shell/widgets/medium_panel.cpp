@@ -11,7 +11,7 @@
 
 #include "shell/widgets/widget_text.h"
 #include "units/unit_catalogue.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

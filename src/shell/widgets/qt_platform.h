@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QWidget;
 

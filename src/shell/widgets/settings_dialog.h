@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "shell/session.h"
-#include "units/messages_clipboard_files.h"
-#include "units/widgets/up_down_buttons.h"
+#include "base/messages_clipboard_files.h"
+#include "base/widgets/up_down_buttons.h"
 
 class QComboBox;
 class QLineEdit;

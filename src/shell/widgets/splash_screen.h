@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QSplashScreen>
 
-#include "units/product_version.h"
+#include "base/product_version.h"
 
 namespace tolvane {
 

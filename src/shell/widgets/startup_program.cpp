@@ -28,7 +28,7 @@
 #include "shell/widgets/project_actions.h"
 #include "shell/widgets/settings_dialog.h"
 #include "shell/widgets/splash_screen.h"
-#include "units/widgets/window_placement.h"
+#include "base/widgets/window_placement.h"
 
 namespace tolvane {
 

@@ -17,7 +17,7 @@
 #include "shell/settings_file.h"
 #include "help/widgets/help_window.h"
 #include "shell/widgets/qt_platform.h"
-#include "units/product_version.h"
+#include "base/product_version.h"
 
 namespace tolvane {
 

@@ -10,7 +10,7 @@
 #include <QSvgGenerator>
 
 #include "tools/widgets/curve_painter.h"
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 

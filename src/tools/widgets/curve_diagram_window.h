@@ -9,7 +9,7 @@
 
 #include "results/print_service.h"
 #include "tools/curve_diagram.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QFrame;
 class QLabel;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "units/unit_catalogue.h"
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

@@ -7,7 +7,7 @@
 #include <QDialog>
 
 #include "tools/economic_diameter.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 

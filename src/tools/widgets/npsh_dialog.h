@@ -7,7 +7,7 @@
 #include <QDialog>
 
 #include "tools/npsh.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLabel;

@@ -13,9 +13,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 #include "units/unit_catalogue.h"
-#include "units/widgets/up_down_buttons.h"
+#include "base/widgets/up_down_buttons.h"
 
 namespace tolvane {
 

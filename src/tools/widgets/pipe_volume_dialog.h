@@ -7,7 +7,7 @@
 
 #include "results/calculation_table.h"
 #include "tools/pipe_volume.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLabel;

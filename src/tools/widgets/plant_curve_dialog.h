@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "tools/plant_curve.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLabel;

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "tools/pump_head.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLabel;

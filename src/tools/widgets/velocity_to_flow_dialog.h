@@ -7,7 +7,7 @@
 #include <QDialog>
 
 #include "tools/velocity_flow.h"
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 class QComboBox;
 class QLabel;

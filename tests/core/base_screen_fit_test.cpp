@@ -2,7 +2,7 @@
 // larger, moved in as little as it takes, left alone when already inside.
 #include <gtest/gtest.h>
 
-#include "units/screen_fit.h"
+#include "base/screen_fit.h"
 
 namespace tolvane {
 namespace {

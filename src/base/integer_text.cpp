@@ -1,4 +1,4 @@
-#include "units/integer_text.h"
+#include "base/integer_text.h"
 
 #include <charconv>
 

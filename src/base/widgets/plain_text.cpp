@@ -1,4 +1,4 @@
-#include "units/widgets/plain_text.h"
+#include "base/widgets/plain_text.h"
 
 #include <QLabel>
 #include <QTextDocument>

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "units/integer_text.h"
+#include "base/integer_text.h"
 
 namespace tolvane {
 namespace {

@@ -2,7 +2,7 @@
 // area, as large as it may be and moved as little as it takes.
 #pragma once
 
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "units/file_stamp.h"
+#include "base/file_stamp.h"
 
 namespace tolvane {
 

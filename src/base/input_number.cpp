@@ -1,10 +1,10 @@
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 
 class QWidget;
 

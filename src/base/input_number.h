@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "units/messages_clipboard_files.h"
+#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 

@@ -1,4 +1,4 @@
-#include "units/widgets/up_down_buttons.h"
+#include "base/widgets/up_down_buttons.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 namespace tolvane {
 namespace {

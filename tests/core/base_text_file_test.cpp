@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "units/text_file.h"
+#include "base/text_file.h"
 
 namespace tolvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "units/number_format.h"
+#include "base/number_format.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "units/screen_fit.h"
+#include "base/screen_fit.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include <cfenv>
 
-#include "units/number_rounding.h"
+#include "base/number_rounding.h"
 
 namespace tolvane {
 namespace {

@@ -3,7 +3,7 @@
 // beside the main window that covers neither it nor the table window.
 #include <gtest/gtest.h>
 
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 
 namespace tolvane {
 

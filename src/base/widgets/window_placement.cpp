@@ -1,4 +1,4 @@
-#include "units/widgets/window_placement.h"
+#include "base/widgets/window_placement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

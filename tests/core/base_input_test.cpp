@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "units/input_number.h"
+#include "base/input_number.h"
 
 namespace tolvane {
 namespace {

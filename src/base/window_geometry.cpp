@@ -1,4 +1,4 @@
-#include "units/window_geometry.h"
+#include "base/window_geometry.h"
 
 #include <algorithm>
 #include <climits>
