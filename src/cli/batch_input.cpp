@@ -214,6 +214,8 @@ StepInput step(const json& j, const std::string& path) {
 
 }  // namespace
 
+namespace {
+
 // Follows the parser from member to member, so that a value the parser
 // refuses (a number beyond the range of a double) is named by its place.
 class PathTracker {
@@ -258,7 +260,7 @@ private:
     std::vector<Frame> frames_;
 };
 
-BatchInput readBatchInput(const std::string& jsonText) {
+json parseDocument(const std::string& jsonText) {
     json doc;
     PathTracker tracker;
     try {
@@ -275,6 +277,13 @@ BatchInput readBatchInput(const std::string& jsonText) {
         throw InputError(tracker.next(), "not a value that can be read: " + what);
     }
 
+    return doc;
+}
+
+} // namespace
+
+BatchInput readBatchInput(const std::string& jsonText) {
+    const json doc = parseDocument(jsonText);
     expectObject(doc, "", {"output", "decimals", "roughness", "steps"});
     BatchInput input;
     if (auto o = optChoice(doc, "", "output", {"metric", "US"}))
@@ -288,6 +297,12 @@ BatchInput readBatchInput(const std::string& jsonText) {
             input.steps.push_back(step((*steps)[i], element("steps", i)));
     }
     return input;
+}
+
+StepInput readMediumStep(const std::string& jsonText) {
+    const json doc = parseDocument(jsonText);
+    expectObject(doc, "", {"medium", "gas"});
+    return step(doc, "");
 }
 
 }  // namespace tolvane::cli

@@ -93,4 +93,8 @@ inline constexpr std::size_t kQuantityLength = 3;
 // document of the wrong shape.
 BatchInput readBatchInput(const std::string& jsonText);
 
+// A document holding only the `medium` and `gas` members of a step (the
+// medium a table is recalculated with); throws InputError as above.
+StepInput readMediumStep(const std::string& jsonText);
+
 }  // namespace tolvane::cli

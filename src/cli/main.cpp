@@ -15,11 +15,13 @@
 
 #include "cli/batch_input.h"
 #include "cli/batch_output.h"
+#include "cli/batch_recalc.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
+#include "shell/settings_file.h"
 #include "shell/version.h"
 #include "base/text_file.h"
 #include "units/unit_catalogue.h"
@@ -39,8 +41,13 @@ const char* const kUsage =
     "                         [-o OUT]\n"
     "       tolvane-cli curve INPUT.json [--from A] [--to B] [--points N] [--unit UNIT]\n"
     "                         [--format json|tsv] [-o OUT]\n"
+    "       tolvane-cli recalc PROJECT.tlv [--medium MEDIUM.json] [--flow TEXT --flow-unit UNIT]\n"
+    "                         [--roughness TEXT --roughness-unit mm|in.]\n"
+    "                         [--format json|text|tlv] [-o OUT]\n"
     "       tolvane-cli --version\n"
     "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
+    "recalc: every column again with the first column's medium, changed by MEDIUM.json\n"
+    "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
     "show: each --switch sets \"Output of values:\" in the order given.\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
 
@@ -53,6 +60,9 @@ struct Options {
     PlantCurveRequest curve;  // the dialog's fields
     bool curveFieldGiven = false;
     std::vector<OutputSystem> switches;  // show only, in the order given
+    std::optional<std::string> medium;   // recalc only: MEDIUM.json
+    RecalcRequest recalc;                // recalc only: the command line's texts
+    bool recalcOptionGiven = false;
 };
 
 struct UsageError {
@@ -95,6 +105,26 @@ Options parseArguments(const std::vector<std::string>& args) {
                 o.switches.push_back(OutputSystem::Metric);
             else
                 throw UsageError{"unknown unit system \"" + system + "\" (US or metric)"};
+        } else if (a == "--medium") {
+            o.medium = value(a);
+            o.recalcOptionGiven = true;
+        } else if (a == "--flow") {
+            o.recalc.flow = value(a);
+            o.recalcOptionGiven = true;
+        } else if (a == "--flow-unit") {
+            o.recalc.flowUnit = value(a);
+            o.recalcOptionGiven = true;
+        } else if (a == "--roughness") {
+            if (!o.recalc.roughness) o.recalc.roughness = RoughnessAnswer{};
+            o.recalc.roughness->text = value(a);
+            o.recalcOptionGiven = true;
+        } else if (a == "--roughness-unit") {
+            const std::string unit = value(a);
+            if (unit != "mm" && unit != "in.")
+                throw UsageError{"unknown roughness unit \"" + unit + "\" (mm or in.)"};
+            if (!o.recalc.roughness) o.recalc.roughness = RoughnessAnswer{};
+            o.recalc.roughness->unit = unit == "mm" ? 0 : 1;
+            o.recalcOptionGiven = true;
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -103,7 +133,8 @@ Options parseArguments(const std::vector<std::string>& args) {
     }
     if (positional.empty()) throw UsageError{"no command given"};
     o.command = positional[0];
-    if (o.command != "calc" && o.command != "show" && o.command != "curve")
+    if (o.command != "calc" && o.command != "show" && o.command != "curve" &&
+        o.command != "recalc")
         throw UsageError{"unknown command \"" + o.command + "\""};
     if (positional.size() != 2)
         throw UsageError{o.command + (positional.size() < 2 ? " needs one input file"
@@ -113,6 +144,8 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
+    if (o.recalcOptionGiven && o.command != "recalc")
+        throw UsageError{"--medium, --flow, --flow-unit and --roughness belong to recalc"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -238,24 +271,29 @@ int curve(const Options& o) {
     return run.curve ? kAllAdded : kRefused;
 }
 
-int show(const Options& o) {
+// The project loaded as the program's Open project loads it; false (the
+// reason on standard error) when the file cannot be read or is damaged.
+bool loadProject(Session& session, const std::string& path) {
     // The program's loader shows its own messages; the file's state decides the exit status.
-    Session session;
     RecordingMessageSink messages;
-    LoadProject(session, o.input, messages);
+    LoadProject(session, path, messages);
     printMessages("", messages.messages);
-    const ProjectReadResult read = readProjectFile(o.input);
+    const ProjectReadResult read = readProjectFile(path);
     std::string problem;
     if (read.status == ProjectReadStatus::Unreadable)
-        problem = o.input + " cannot be read";
+        problem = path + " cannot be read";
     else if (read.status == ProjectReadStatus::Damaged)
-        problem = o.input + " is damaged: " + read.problem;
+        problem = path + " is damaged: " + read.problem;
     else if (read.status == ProjectReadStatus::TooLarge)
-        problem = o.input + " " + read.problem;
-    if (!problem.empty()) {
-        std::cerr << "tolvane-cli: " << problem << "\n";
-        return kBadInput;
-    }
+        problem = path + " " + read.problem;
+    if (problem.empty()) return true;
+    std::cerr << "tolvane-cli: " << problem << "\n";
+    return false;
+}
+
+int show(const Options& o) {
+    Session session;
+    if (!loadProject(session, o.input)) return kBadInput;
     // As "Output of values:" changed in the settings dialog, one after the other.
     bool refused = false;
     for (OutputSystem system : o.switches) {
@@ -265,6 +303,40 @@ int show(const Options& o) {
     }
     if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
+}
+
+int recalc(Options o) {
+    if (o.medium) {
+        std::string error;
+        const auto text = readInput(*o.medium, error);
+        if (!text) {
+            std::cerr << "tolvane-cli: " << error << "\n";
+            return kBadInput;
+        }
+        try {
+            o.recalc.medium = readMediumStep(*text);
+        } catch (const InputError& e) {
+            std::cerr << "tolvane-cli: " << *o.medium << ": " << e.what() << "\n";
+            return kBadInput;
+        }
+    }
+    Session session;
+    applyStandardSettings(session);
+    if (!loadProject(session, o.input)) return kBadInput;
+    std::optional<RecalcRun> run;
+    try {
+        run = runRecalc(std::move(session), o.recalc);
+    } catch (const InputError& e) {
+        std::cerr << "tolvane-cli: " << e.what() << "\n";
+        return kBadInput;
+    }
+    printMessages("roughness: ", run->messages);
+    if (!run->messages.empty()) return kBadInput;
+    if (o.format != OutputFormat::Json)
+        for (std::size_t i = 0; i < run->columns.size(); ++i)
+            printMessages("column " + std::to_string(i + 1) + ": ", run->columns[i].messages);
+    if (!writeOutput(o, report(o.format, run->session, run->columns))) return kBadInput;
+    return run->allRecalculated() ? kAllAdded : kRefused;
 }
 
 }  // namespace
@@ -287,5 +359,6 @@ int main(int argc, char** argv) {
         return kBadInput;
     }
     if (options.command == "curve") return curve(options);
+    if (options.command == "recalc") return recalc(options);
     return options.command == "calc" ? calc(options) : show(options);
 }

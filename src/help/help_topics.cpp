@@ -89,6 +89,8 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"DeleteColumn", at("delete_column")},
         {"CopyToClipboard", at("copy_to_clipboard")},
         {"CopyToEditWindows", at("copy_to_edit_windows")},
+        {"ReplaceColumn", at("replace_column")},
+        {"RecalculateAll", at("recalculate_all")},
         {"PrintShortDisplay", at("print_short_display")},
         {"ZetaDatabase", at("zeta_database")},
         {"Settings", at("settings")},

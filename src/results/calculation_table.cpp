@@ -141,6 +141,11 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
 }
 
+void CalculationTable::replaceColumn(int col, const CalculationColumn& cells) {
+    if (col < 1 || col >= trailingColumn()) return;
+    for (int row = Row::Number + 1; row < kTableRows; ++row) setCell(col, row, cells[row]);
+}
+
 void CalculationTable::addTrailingColumn() {
     columns_.emplace_back();
     drops_.push_back(0.0);

@@ -85,6 +85,10 @@ public:
     void setCalculations(std::vector<CalculationColumn> calculations);
     // Adds one empty column at the end (after the trailing one was written).
     void addTrailingColumn();
+    // Calculation column `col` takes the texts of `cells` (a column calculated
+    // again), keeping its number in row 0; nothing for the heading or trailing
+    // column. The caller updates the total once all are replaced.
+    void replaceColumn(int col, const CalculationColumn& cells);
 
     // Heading column for the unit system; row 0 of column 1 gets "1" when the
     // table is empty; the heading column is 145 wide; the total is refreshed.

@@ -1,5 +1,7 @@
 #include "results/short_display.h"
 
+#include <algorithm>
+
 #include <utility>
 
 namespace tolvane {
@@ -50,6 +52,30 @@ bool setLineSpecification(CalculationTable& table, int line, std::string text) {
     if (!isLine(table, line)) return false;
     table.setCell(line, Row::Specification, std::move(text));
     return true;
+}
+
+std::vector<std::string> shortDisplayMedia(const CalculationTable& table) {
+    std::vector<std::string> media;
+    for (int col = 1; col <= table.calculationCount(); ++col)
+        media.push_back(table.cell(col, Row::Medium));
+    return media;
+}
+
+std::vector<std::string> tableMedia(const CalculationTable& table) {
+    std::vector<std::string> media;
+    for (int col = 1; col <= table.calculationCount(); ++col) {
+        const std::string& medium = table.cell(col, Row::Medium);
+        if (std::find(media.begin(), media.end(), medium) == media.end()) media.push_back(medium);
+    }
+    return media;
+}
+
+std::string mixedMediaNote(const CalculationTable& table) {
+    const std::vector<std::string> media = tableMedia(table);
+    if (media.size() < 2) return {};
+    std::string note = "adds columns of " + std::to_string(media.size()) + " media: ";
+    for (std::size_t i = 0; i < media.size(); ++i) note += (i ? ", " : "") + media[i];
+    return note;
 }
 
 }  // namespace tolvane

@@ -28,6 +28,16 @@ std::vector<ShortDisplayLine> shortDisplayLines(const CalculationTable& table);
 // "Total pressure drop: " and the table's total text.
 std::string shortDisplayTotal(const CalculationTable& table);
 
+// The medium of each calculation (row 1: name and "/liq." or "/gas."), shown
+// beside the short display's own columns.
+std::vector<std::string> shortDisplayMedia(const CalculationTable& table);
+// The media of the table's calculations, each once, in the order they first
+// appear; and the note shown beside a total that adds more than one of them
+// ("" when all calculations share one medium).
+std::vector<std::string> tableMedia(const CalculationTable& table);
+std::string mixedMediaNote(const CalculationTable& table);
+inline constexpr const char* kShortDisplayMediumHeading = "Medium";
+
 // Line `line` (1..n) one place up or down; returns the line that is current
 // afterwards (`line` itself when nothing moved).
 int moveLineUp(CalculationTable& table, int line);

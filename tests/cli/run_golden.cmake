@@ -8,7 +8,8 @@
 # is standard output, "--- output file ---" and that file's bytes) and @DIR@ for
 # the cases' folder. When the first line is "show", <case>.json is first turned
 # into a project file @PROJECT@ with `calc --format tlv`, and the tool is then
-# run with the lines of <case>.args alone. When the first line is "stdin",
+# run with the lines of <case>.args alone; a first line "project" does the
+# same and runs the tool with the other lines (e.g. "recalc @PROJECT@"). When the first line is "stdin",
 # <case>.json is given on standard input as `calc -` with the other lines.
 # When the first line is "curve", the tool runs `curve <case>.json` with the
 # other lines.
@@ -74,7 +75,10 @@ if(first_arg MATCHES "^sparse ([0-9]+) (.+)$")
   set(command "${CLI}" ${args})
   set(run_dir "${WORK}")
   set(input_file "${sparse_file}")
-elseif(first_arg STREQUAL "show")
+elseif(first_arg STREQUAL "show" OR first_arg STREQUAL "project")
+  if(first_arg STREQUAL "project")
+    list(REMOVE_AT args 0)
+  endif()
   execute_process(
     COMMAND "${CLI}" calc "${case_name}.json" --format tlv -o "${project_file}"
     WORKING_DIRECTORY "${case_dir}"

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "results/print_layout.h"
+#include "results/short_display.h"
 #include "results/widgets/column_width_dialog.h"
 #include "results/widgets/cut_text_tooltips.h"
 #include "results/widgets/qt_print_service.h"
@@ -145,6 +146,10 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     auto* totals = new QHBoxLayout;
     totals->addWidget(Label1);
     totals->addWidget(Label_Summe);
+    mixedMedia_ = plainLabel(this);
+    mixedMedia_->setObjectName("MixedMediaNote");
+    mixedMedia_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    totals->addWidget(mixedMedia_);
     totals->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -451,6 +456,11 @@ void TAusgabe_Fenster::columnMoved(int logical, int oldVisual, int newVisual) {
 
 void TAusgabe_Fenster::updateTotalLabel() {
     Label_Summe->setText(QString::fromStdString(session_.table.totalText()));
+    // A total over columns of different media is no pressure drop of one line.
+    const QString note = QString::fromStdString(mixedMediaNote(session_.table));
+    mixedMedia_->setText(note.isEmpty() ? QString() : QStringLiteral("(%1)").arg(note));
+    mixedMedia_->setVisible(!note.isEmpty());
+    Label_Summe->setToolTip(note);
 }
 
 void TAusgabe_Fenster::enableValueButtons(bool enable) {
@@ -459,8 +469,15 @@ void TAusgabe_Fenster::enableValueButtons(bool enable) {
     printButton_->setEnabled(enable && printer_);
 }
 
+void TAusgabe_Fenster::addContextActions(const QList<QAction*>& actions) {
+    StringGrid1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    StringGrid1->addActions(actions);
+}
+
 void TAusgabe_Fenster::updateCopyBackButton() {
-    copyBackButton_->setEnabled(canCopyToEditWindows());
+    const bool calculation = canCopyToEditWindows();
+    copyBackButton_->setEnabled(calculation);
+    Q_EMIT currentCalculationChanged(calculation ? currentColumn() : 0);
 }
 
 }  // namespace tolvane

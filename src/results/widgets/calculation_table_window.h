@@ -61,6 +61,8 @@ public:
     // Where the table's changes are kept for undo; the table is shown again
     // after each undo and redo.
     void setUndo(TableUndo* undo);
+    // Commands of other windows offered in the grid's context menu.
+    void addContextActions(const QList<QAction*>& actions);
     PrintSetup printSetup() const;
     Printout printout() const;
 
@@ -94,6 +96,8 @@ Q_SIGNALS:
     void saveProjectRequested();
     // The main window copies this table column back into its input fields.
     void copyToEditWindowsRequested(int tableColumn);
+    // The current cell moved: `tableColumn` is a calculation column, or 0.
+    void currentCalculationChanged(int tableColumn);
     // Columns deleted, reordered or converted, or the total changed: the short
     // display reads the table again.
     void tableChanged();
@@ -123,6 +127,7 @@ private:
     CalculationTableModel* model_ = nullptr;
     QTableView* StringGrid1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* mixedMedia_ = nullptr;  // beside the total when it adds several media
     QLabel* Label_Summe = nullptr;
     // The toolbar buttons whose state follows the table.
     QToolButton* printButton_ = nullptr;

@@ -26,7 +26,8 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     setObjectName(QStringLiteral("TKurzAnzeige"));
     setWindowTitle(QString::fromLatin1(kShortDisplayCaption));
 
-    StringGrid1 = new QTableWidget(0, kShortDisplayColumns, this);
+    // The medium of each line follows the display's own columns.
+    StringGrid1 = new QTableWidget(0, kShortDisplayColumns + 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,6 +42,7 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     StringGrid1->verticalHeader()->setDefaultSectionSize(
         std::max(15, StringGrid1->fontMetrics().height() + 4));
     setColumnWidths(kDefaultWidths);
+    StringGrid1->setColumnWidth(kShortDisplayColumns, 120);
 
     Label1 = plainLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -104,7 +106,9 @@ void TKurzAnzeige::refresh() {
     QStringList headings;
     for (const std::string& h : shortDisplayHeadings(session_.settings.output))
         headings << QString::fromStdString(h);
+    headings << QString::fromLatin1(kShortDisplayMediumHeading);
     StringGrid1->setHorizontalHeaderLabels(headings);
+    const std::vector<std::string> media = shortDisplayMedia(session_.table);
 
     const std::vector<ShortDisplayLine> lines = shortDisplayLines(session_.table);
     StringGrid1->setRowCount(static_cast<int>(lines.size()));
@@ -120,6 +124,13 @@ void TKurzAnzeige::refresh() {
             }
             item->setText(QString::fromStdString(lines[static_cast<std::size_t>(r)].cells[c]));
         }
+        QTableWidgetItem* medium = StringGrid1->item(r, kShortDisplayColumns);
+        if (!medium) {
+            medium = new QTableWidgetItem;
+            medium->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            StringGrid1->setItem(r, kShortDisplayColumns, medium);
+        }
+        medium->setText(QString::fromStdString(media[static_cast<std::size_t>(r)]));
     }
     Label1->setText(QString::fromStdString(shortDisplayTotal(session_.table)));
     if (current > 0 && !lines.empty())

@@ -99,6 +99,10 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     deleteColumn = item(tableMenu, "&Delete select column", "DeleteColumn");
     copyToClipboard = item(tableMenu, "&Copy to clipboard", "CopyToClipboard");
     copyToEditWindows = item(tableMenu, "Copy to &edit-windows", "CopyToEditWindows");
+    replaceColumn = item(tableMenu, "&Replace selected column", "ReplaceColumn");
+    replaceColumn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3));
+    recalculateAll =
+        item(tableMenu, "Recalculate all with current medium...", "RecalculateAll");
     tableMenu->addSeparator();
     printShortDisplay = item(tableMenu, "Print calculation short displa&y...", "PrintShortDisplay");
 
@@ -189,6 +193,8 @@ void MainMenu::updateTableMenu(const MenuContext& c) {
     enable(printTable, c.tableHasValues);
     enable(copyToClipboard, c.tableHasValues);
     enable(copyToEditWindows, c.tableColumnIsCalculation);
+    enable(replaceColumn, c.tableColumnIsCalculation);
+    enable(recalculateAll, c.tableHasValues);
     // The short display lists exactly the table's calculations.
     enable(printShortDisplay, c.tableHasValues);
 }

@@ -104,6 +104,8 @@ public:
     QAction* deleteColumn;
     QAction* copyToClipboard;
     QAction* copyToEditWindows;
+    QAction* replaceColumn;   // the panels calculated in place of the current column
+    QAction* recalculateAll;  // every column again with the medium panel's medium
     QAction* printShortDisplay;
 
     QAction* zetaDatabase;

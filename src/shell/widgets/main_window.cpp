@@ -32,6 +32,7 @@
 #include "shell/element_panel.h"
 #include "shell/fitting_choice.h"
 #include "shell/medium_hand_back.h"
+#include "shell/table_recalc.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -335,6 +336,14 @@ void TMyWindow::wireTableMenu() {
     connect(table_, &TAusgabe_Fenster::visibilityChanged, m.viewTable, &QAction::setChecked);
     connect(table_, &TAusgabe_Fenster::copyToEditWindowsRequested, this,
             &TMyWindow::copyToEditWindows);
+    connect(table_, &TAusgabe_Fenster::currentCalculationChanged, this,
+            &TMyWindow::showReplaceButton);
+    connect(m.replaceColumn, &QAction::triggered, this, &TMyWindow::replaceSelectedColumn);
+    connect(speed_.replaceColumn, &QToolButton::clicked, this, &TMyWindow::replaceSelectedColumn);
+    connect(m.recalculateAll, &QAction::triggered, this, &TMyWindow::recalculateAll);
+    m.setAvailable(m.replaceColumn);
+    m.setAvailable(m.recalculateAll);
+    table_->addContextActions({m.copyToEditWindows, m.replaceColumn, m.recalculateAll});
     table_->setUndo(undo_);
     // The keys of the table's own commands work in the table window as well.
     table_->addActions({m.editUndo, m.editRedo, m.newProject, m.openProject, m.saveProject,
@@ -386,6 +395,46 @@ void TMyWindow::BerechnungsschalterClick() {
     focusField(outcome.focus);
     if (outcome.added) undo_->changed(QStringLiteral("new calculation"));
     if (table_ && outcome.added) table_->refresh();
+}
+
+void TMyWindow::replaceSelectedColumn() {
+    if (!table_ || !table_->canCopyToEditWindows()) return;
+    readForm();
+    const CalculateOutcome outcome =
+        ReplaceColumn(session_, table_->currentColumn(), services_.messages, asker_);
+    showForm();
+    focusField(outcome.focus);
+    if (!outcome.added) return;
+    undo_->changed(QStringLiteral("replace column"));
+    table_->refresh();
+}
+
+void TMyWindow::recalculateAll() {
+    readForm();
+    if (!session_.table.hasValues()) {
+        services_.messages.show(MessageType::Information, kRecalcNothing);
+        return;
+    }
+    TableRecalc recalc = RecalculateTable(session_);
+    if (recalc.refusedColumns().size() == recalc.columns.size()) {
+        services_.messages.show(MessageType::Error, recalcRefusalText(recalc));
+        return;
+    }
+    if (services_.messages.ask(kRecalcTitle, recalcQuestionText(recalc, session_.form),
+                               QuestionButtons::YesNo, Answer::No) != Answer::Yes)
+        return;
+    session_.table = std::move(recalc.table);
+    session_.roughness = recalc.roughness;
+    session_.projectSaved = false;
+    undo_->changed(QStringLiteral("recalculate all"));
+    if (table_) table_->reloadTable();
+}
+
+void TMyWindow::showReplaceButton(int tableColumn) {
+    speed_.replaceColumnItem->setVisible(tableColumn > 0);
+    if (tableColumn > 0)
+        speed_.replaceColumn->setText(QStringLiteral("Replace column %1").arg(tableColumn));
+    menu_->updateTableMenu(menuContext());
 }
 
 void TMyWindow::SpeedButton1Click() {

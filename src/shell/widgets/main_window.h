@@ -106,6 +106,10 @@ public Q_SLOTS:
     void Radio_FluessigClick();
     // A calculation column of the table back into the input fields.
     void copyToEditWindows(int tableColumn);
+    // "Replace column N" and "Recalculate all with current medium...".
+    void replaceSelectedColumn();
+    void recalculateAll();
+    void showReplaceButton(int tableColumn);
     // "P&ressure drop = f (rate of flow)...": needs calculations in the table.
     void plantCharacteristicClick();
     // A fitting chosen in the resistance-coefficient database into the

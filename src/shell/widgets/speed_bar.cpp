@@ -1,5 +1,6 @@
 #include "shell/widgets/speed_bar.h"
 
+#include <QAction>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -115,6 +116,14 @@ SpeedButtons buildSpeedBar(QToolBar* bar) {
     SpeedButtons s;
     s.Berechnungsschalter = speedButton(
         bar, "Berechnungsschalter", QStringLiteral("Calculate pressure drop"), pressureDropGlyph());
+    s.replaceColumn = new QToolButton(bar);
+    s.replaceColumn->setObjectName(QStringLiteral("ReplaceColumnButton"));
+    s.replaceColumn->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    s.replaceColumn->setAutoRaise(false);
+    s.replaceColumn->setToolTip(
+        QStringLiteral("Calculate the input and put it in place of the selected column (Ctrl+F3)"));
+    s.replaceColumnItem = bar->addWidget(s.replaceColumn);
+    s.replaceColumnItem->setVisible(false);
     s.SpeedButton1 =
         speedButton(bar, "SpeedButton1", QStringLiteral("Select pipe element"), elementGlyph());
     bar->addSeparator();

@@ -2,6 +2,7 @@
 // property dialogs and the user database, each with its hint.
 #pragma once
 
+class QAction;
 class QToolBar;
 class QToolButton;
 
@@ -16,6 +17,9 @@ struct SpeedButtons {
     QToolButton* Btn_Stoffdaten_Sattdampf = nullptr;
     QToolButton* Btn_Stoffdaten_Gase = nullptr;
     QToolButton* SpeedButton6 = nullptr;
+    // "Replace column N" beside Calculate, shown while a calculation column is current.
+    QToolButton* replaceColumn = nullptr;
+    QAction* replaceColumnItem = nullptr;  // its place in the bar (hides it)
 };
 
 SpeedButtons buildSpeedBar(QToolBar* bar);
