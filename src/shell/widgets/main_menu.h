@@ -107,6 +107,7 @@ public:
     QAction* printShortDisplay;
 
     QAction* zetaDatabase;
+    QAction* pipeSizes;
     QAction* settings;
 
     QAction* helpIndex;
