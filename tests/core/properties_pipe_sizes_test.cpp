@@ -22,7 +22,7 @@ TEST(ShippedPipeSizes, ReadWithoutFaults) {
     const PipeSizesRead read = readPipeSizesFile(dataFilePath(kPipeSizesFileName));
     for (const PipeFileFault& fault : read.faults) ADD_FAILURE() << faultLine(fault);
     EXPECT_EQ(read.table.standards(),
-              (std::vector<std::string>{"ASME B36.10M", "ASME B36.19M", "EN 1057"}));
+              (std::vector<std::string>{"ASME B36.10M", "ASME B36.19M", "EN 10255", "EN 1057"}));
 }
 
 TEST(ShippedPipeSizes, EveryRowMakesPhysicalSense) {
@@ -62,7 +62,7 @@ struct PublishedRow {
 };
 
 // Rows as the standards print them (ASME B36.10M-2004 Table 1, B36.19M-2004
-// Table 1, EN 1057 nominal dimensions).
+// Table 1, EN 10255 series M and H, EN 1057 nominal dimensions).
 const PublishedRow kPublished[] = {
     {"ASME B36.10M", "4", "40", 114.3, 6.02, 102.26},
     {"ASME B36.10M", "2", "40", 60.3, 3.91, 52.48},
@@ -72,6 +72,8 @@ const PublishedRow kPublished[] = {
     {"ASME B36.10M", "48", "XS", 1219.0, 12.7, 1193.6},
     {"ASME B36.19M", "2", "10S", 60.3, 2.77, 54.76},
     {"ASME B36.19M", "12", "40S", 323.9, 9.53, 304.84},
+    {"EN 10255", "DN 15", "medium", 21.3, 2.6, 16.1},
+    {"EN 10255", "DN 25", "heavy", 33.7, 4.0, 25.7},
     {"EN 1057", "15", "1.0", 15.0, 1.0, 13.0},
     {"EN 1057", "54", "2.0", 54.0, 2.0, 50.0},
 };

@@ -4,6 +4,7 @@
 // decimal places; "&Extras" > "&Pipe sizes..." fills the first diameter row.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -116,6 +117,29 @@ private Q_SLOTS:
         byName<QComboBox>(dialog, "ComboStandard")->setCurrentText(QStringLiteral("EN 1057"));
         QCOMPARE(byName<QComboBox>(dialog, "ComboSize")->itemText(0), QStringLiteral("10"));
         QVERIFY(!dialog->select("EN 1057", "4", "40"));
+    }
+
+    void damaged_lines_are_named_as_plain_text() {
+        PipeSizesRead read =
+            parsePipeSizes("<b>X</b>\t1\t40\t33.4\t3.38\r\n<b>X</b>\t2\t40\tabc\t3.91\r\n");
+        PipeSizesDialog dialog(std::move(read.table), read.faults);
+        const auto* faults = byName<QLabel>(&dialog, "LabelFaults");
+        QVERIFY(!faults->isHidden());
+        QVERIFY(faults->text().contains(
+            QStringLiteral("line 2: the outside diameter \"abc\" is not a number")));
+        QVERIFY(tolvane::test::labelsReadingMarkup(&dialog).isEmpty());
+        QCOMPARE(byName<QComboBox>(&dialog, "ComboStandard")->currentText(),
+                 QStringLiteral("<b>X</b>"));
+        QCOMPARE(byName<QLineEdit>(&dialog, "EditInside")->text(), QStringLiteral("26.64"));
+    }
+
+    void an_empty_table_offers_no_copy() {
+        PipeSizesDialog dialog(PipeSizeTable{}, {{0, "the file cannot be read"}});
+        QVERIFY(!byName<QPushButton>(&dialog, "CopyBtn")->isEnabled());
+        QVERIFY(!dialog.chosenInsideMm());
+        QVERIFY(byName<QLabel>(&dialog, "LabelFaults")
+                    ->text()
+                    .contains(QStringLiteral("holds no pipe sizes")));
     }
 };
 

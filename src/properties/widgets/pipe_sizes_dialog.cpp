@@ -39,19 +39,15 @@ QLineEdit* readOnlyField(const char* name, QWidget* parent) {
 }
 
 QString faultText(const std::vector<PipeFileFault>& faults, bool empty) {
-    QString lines;
-    if (empty)
-        lines = QStringLiteral("The file \"%1\" holds no pipe sizes.")
-                    .arg(QLatin1String(kPipeSizesFileName));
-    for (std::size_t i = 0; i < faults.size() && i < kFaultsShown; ++i) {
-        if (!lines.isEmpty()) lines += QLatin1Char('\n');
-        lines +=
-            QLatin1String(kPipeSizesFileName) + QStringLiteral(", ") + text(faultLine(faults[i]));
-    }
+    const QString file = QLatin1String(kPipeSizesFileName);
+    QStringList lines;
+    if (empty) lines << QStringLiteral("The file \"%1\" holds no pipe sizes.").arg(file);
+    if (!faults.empty()) lines << QStringLiteral("Left out of %1:").arg(file);
+    for (std::size_t i = 0; i < faults.size() && i < kFaultsShown; ++i)
+        lines << QStringLiteral("  ") + text(faultLine(faults[i]));
     if (faults.size() > kFaultsShown)
-        lines +=
-            QStringLiteral("\n... and %1 more lines left out").arg(faults.size() - kFaultsShown);
-    return lines;
+        lines << QStringLiteral("  and %1 more lines").arg(faults.size() - kFaultsShown);
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -96,7 +92,6 @@ PipeSizesDialog::PipeSizesDialog(PipeSizeTable table, const std::vector<PipeFile
 
     LabelFaults = plainLabel(faultText(faults, table_.empty()), this);
     LabelFaults->setObjectName(QStringLiteral("LabelFaults"));
-    LabelFaults->setWordWrap(true);
     LabelFaults->setVisible(!LabelFaults->text().isEmpty());
 
     CopyBtn = new QPushButton(QStringLiteral("&Copy to element window"), this);
