@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "base/input_number.h"
+#include "base/number_format.h"
 #include "base/text_file.h"
 #include "properties/pipe_sizes.h"
 #include "shell/app_paths.h"
@@ -22,6 +24,7 @@ struct PipesOptions {
     std::optional<std::string> standard;
     std::optional<std::string> size;
     std::optional<std::string> schedule;
+    std::optional<double> minInside;  // --min-inside: the next size of at least this
     bool tsv = false;
     std::optional<std::string> file;
     std::optional<std::string> output;
@@ -45,7 +48,14 @@ PipesOptions parsePipesArguments(const std::vector<std::string>& args) {
             o.size = value();
         else if (a == "--schedule")
             o.schedule = value();
-        else if (a == "--file")
+        else if (a == "--min-inside") {
+            const std::string text = value();
+            const auto mm = readNumber(text);
+            if (text.empty() || !mm || *mm <= 0)
+                throw PipesUsageError{"--min-inside needs a diameter in mm above 0, not \"" + text +
+                                      "\""};
+            o.minInside = *mm;
+        } else if (a == "--file")
             o.file = value();
         else if (a == "-o" || a == "--output")
             o.output = value();
@@ -90,6 +100,8 @@ std::string noRowText(const PipesOptions& o) {
     text += o.standard ? " standard \"" + *o.standard + "\"" : " any standard";
     if (o.size) text += " with size \"" + *o.size + "\"";
     if (o.schedule) text += " and schedule \"" + *o.schedule + "\"";
+    if (o.minInside)
+        text += " with an inner diameter of at least " + formatFixed(*o.minInside, 2) + " mm";
     return text;
 }
 
@@ -113,8 +125,19 @@ int runPipesCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kBadInput;
     }
     std::vector<const PipeRow*> rows;
-    for (const PipeRow& row : read.table.rows())
-        if (matches(row, o)) rows.push_back(&row);
+    if (o.minInside) {
+        if (!o.standard) {
+            err << "tolvane-cli: --min-inside needs --standard\n";
+            return kBadInput;
+        }
+        if (const PipeRow* next =
+                read.table.nextSize(*o.standard, o.schedule.value_or(""), *o.minInside);
+            next && matches(*next, o))
+            rows.push_back(next);
+    } else {
+        for (const PipeRow& row : read.table.rows())
+            if (matches(row, o)) rows.push_back(&row);
+    }
     if (rows.empty()) {
         err << "tolvane-cli: " << noRowText(o) << "\n";
         return kNoRow;

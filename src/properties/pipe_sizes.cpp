@@ -148,6 +148,17 @@ const PipeRow* PipeSizeTable::find(std::string_view standard, std::string_view s
     return &rows_[*at];
 }
 
+const PipeRow* PipeSizeTable::nextSize(std::string_view standard, std::string_view schedule,
+                                       double minInsideMm) const {
+    const PipeRow* best = nullptr;
+    for (const PipeRow& row : rows_) {
+        if (row.standard != standard || (!schedule.empty() && row.schedule != schedule)) continue;
+        if (row.insideMm < minInsideMm) continue;
+        if (!best || row.insideMm < best->insideMm) best = &row;
+    }
+    return best;
+}
+
 PipeSizesRead parsePipeSizes(const std::string& bytes) {
     PipeSizesRead read;
     const auto lines = numberedDataFileLines(bytes);

@@ -51,6 +51,12 @@ public:
     const PipeRow* find(std::string_view standard, std::string_view size,
                         std::string_view schedule) const;
 
+    // The row of smallest inner diameter not below `minInsideMm` among those
+    // of `standard` (and of `schedule` unless it is empty); the first in file
+    // order of equal ones. Nothing when every row is narrower.
+    const PipeRow* nextSize(std::string_view standard, std::string_view schedule,
+                            double minInsideMm) const;
+
 private:
     std::vector<PipeRow> rows_;
     std::vector<std::size_t> sorted_;  // row indices by (standard, size, schedule)

@@ -111,6 +111,41 @@ TEST(PipeSizeLookup, FindsOnlyRowsThatExist) {
             << c.standard << " | " << c.size << " | " << c.schedule;
 }
 
+TEST(PipeSizeLookup, NextSizeIsTheNarrowestThatIsWideEnough) {
+    struct Case {
+        const char* standard;
+        const char* schedule;
+        double minInsideMm;
+        const char* size;  // nullptr: none is wide enough
+        const char* chosenSchedule;
+    };
+    const Case cases[] = {
+        {"ASME B36.10M", "40", 100.0, "4", "40"},       // 102.26
+        {"ASME B36.10M", "40", 102.26, "4", "40"},      // exactly wide enough
+        {"ASME B36.10M", "40", 102.27, "5", "40"},      // 128.20
+        {"ASME B36.10M", "80", 146.0, "6", "80"},       // 146.36
+        {"EN 1057", "", 43.0, "54", "2.0"},             // 50.0, the only row above
+        {"EN 1057", "", 19.5, "22", "1.0"},             // 20.0 before 22 x 1.5 (19.0)
+        {"EN 10255", "heavy", 16.0, "DN 20", "heavy"},  // DN 15 heavy is 14.9
+        {"EN 1057", "", 60.0, nullptr, nullptr},
+        {"ASME B36.10M", "40S", 10.0, nullptr, nullptr},
+        {"No such standard", "", 1.0, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.standard) + " " + c.schedule + " " +
+                     std::to_string(c.minInsideMm));
+        const PipeRow* row = shipped().nextSize(c.standard, c.schedule, c.minInsideMm);
+        if (!c.size) {
+            EXPECT_EQ(row, nullptr);
+            continue;
+        }
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->size, c.size);
+        EXPECT_EQ(row->schedule, c.chosenSchedule);
+        EXPECT_GE(row->insideMm, c.minInsideMm);
+    }
+}
+
 TEST(PipeSizeLookup, ListsInTheOrderOfTheFile) {
     const PipeSizesRead read = parsePipeSizes(
         "# heading\r\nB\t10\tx\t20\t1\r\nA\t2\ty\t30\t2\r\nB\t5\tx\t10\t1\r\nB\t10\tw\t20\t2\r\n");
