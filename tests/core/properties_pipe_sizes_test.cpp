@@ -61,8 +61,8 @@ struct PublishedRow {
     double inside;
 };
 
-// Rows as the standards print them (ASME B36.10M-2004 Table 1, B36.19M-2004
-// Table 1, EN 10255 series M and H, EN 1057 nominal dimensions).
+// Published rows of the standards (ASME B36.10M, B36.19M, EN 10255 series M
+// and H, EN 1057), held here independently of the data file.
 const PublishedRow kPublished[] = {
     {"ASME B36.10M", "4", "40", 114.3, 6.02, 102.26},
     {"ASME B36.10M", "2", "40", 60.3, 3.91, 52.48},
