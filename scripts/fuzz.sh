@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds one fuzz harness with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs it for SECONDS over its corpus:
-#   bash scripts/fuzz.sh project|settings|zeta|number|batch|curve|property_files SECONDS
+#   bash scripts/fuzz.sh project|settings|zeta|number|batch|curve|property_files|pipe_sizes SECONDS
 # New inputs go to build-fuzz/corpus/NAME; a crash leaves crash-* in build-fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."

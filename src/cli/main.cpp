@@ -5,6 +5,7 @@
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
+// `pipes` lists or looks up rows of the standard pipe-size table.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,17 +14,18 @@
 #include <string>
 #include <vector>
 
+#include "base/text_file.h"
 #include "cli/batch_input.h"
 #include "cli/batch_output.h"
 #include "cli/batch_recalc.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "cli/pipes_command.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
 #include "shell/version.h"
-#include "base/text_file.h"
 #include "units/unit_catalogue.h"
 
 namespace {
@@ -345,12 +347,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage;
+            std::cout << kUsage << kPipesUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";
             return 0;
         }
+    if (!args.empty() && args[0] == "pipes")
+        return runPipesCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     Options options;
     try {
         options = parseArguments(args);

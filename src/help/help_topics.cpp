@@ -40,6 +40,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics() {
         {"Tgeschw_v", {"velocity_flow.html", "velocity_to_flow"}},
         {"Tv_geschw", {"velocity_flow.html", "flow_to_velocity"}},
         {"TInhaltDlg", {"pipe_volume.html", ""}},
+        {"PipeSizesDialog", {"pipe_sizes.html", ""}},
         {"HelpWindow", {"contents.html", ""}},
         // Qt's own dialogs, by the object name the program gives them.
         {"PrintPreview", {"printing.html", ""}},
@@ -93,6 +94,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"RecalculateAll", at("recalculate_all")},
         {"PrintShortDisplay", at("print_short_display")},
         {"ZetaDatabase", at("zeta_database")},
+        {"PipeSizes", at("pipe_sizes")},
         {"Settings", at("settings")},
         {"HelpIndex", at("help_index")},
         {"About", at("about")},

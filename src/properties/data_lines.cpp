@@ -1,5 +1,7 @@
 #include "properties/data_lines.h"
 
+#include <utility>
+
 #include "base/text_file.h"
 
 namespace tolvane {
@@ -22,14 +24,17 @@ bool looksBinary(const std::string& bytes) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> dataFileLines(const std::string& bytes) {
+std::optional<std::vector<NumberedLine>> numberedDataFileLines(const std::string& bytes) {
     if (bytes.size() > kMaxFileBytes || looksBinary(bytes)) return std::nullopt;
-    std::vector<std::string> lines;
+    std::vector<NumberedLine> lines;
     std::size_t start = 0;
+    int number = 0;
     auto take = [&](std::size_t end) -> bool {
         if (end - start > kMaxLineBytes) return false;
+        ++number;
         std::string line = bytes.substr(start, end - start);
-        if (line.find_first_not_of(" \t") != std::string::npos) lines.push_back(cp1252ToUtf8(line));
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back({number, cp1252ToUtf8(line)});
         return true;
     };
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -39,6 +44,15 @@ std::optional<std::vector<std::string>> dataFileLines(const std::string& bytes) 
         start = i + 1;
     }
     if (start < bytes.size() && !take(bytes.size())) return std::nullopt;
+    return lines;
+}
+
+std::optional<std::vector<std::string>> dataFileLines(const std::string& bytes) {
+    auto numbered = numberedDataFileLines(bytes);
+    if (!numbered) return std::nullopt;
+    std::vector<std::string> lines;
+    lines.reserve(numbered->size());
+    for (NumberedLine& line : *numbered) lines.push_back(std::move(line.text));
     return lines;
 }
 

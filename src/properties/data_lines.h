@@ -13,6 +13,14 @@ namespace tolvane {
 // out; nothing for bytes that are no text table.
 std::optional<std::vector<std::string>> dataFileLines(const std::string& bytes);
 
+// The same lines with their numbers in the file (the first line is 1), for
+// readers that name the line of a fault.
+struct NumberedLine {
+    int number = 0;
+    std::string text;
+};
+std::optional<std::vector<NumberedLine>> numberedDataFileLines(const std::string& bytes);
+
 // The fields of one line; "a\t\tb" gives three fields, the middle one empty.
 std::vector<std::string> tabFields(const std::string& line);
 

@@ -13,6 +13,8 @@
 # <case>.json is given on standard input as `calc -` with the other lines.
 # When the first line is "curve", the tool runs `curve <case>.json` with the
 # other lines.
+# When the first line is "pipes", the tool runs with the lines alone and there
+# is no <case>.json.
 # When the first line is "sparse SIZE NAME", an empty sparse file NAME of SIZE
 # bytes is made in the scratch folder (quick, whatever the size), and the tool
 # runs there with the other lines alone and NAME on standard input.
@@ -87,6 +89,8 @@ elseif(first_arg STREQUAL "show" OR first_arg STREQUAL "project")
   if(NOT prepare_status MATCHES "^[01]$")
     message(FATAL_ERROR "preparing the project of ${case_name} failed (${prepare_status}):\n${prepare_error}")
   endif()
+  set(command "${CLI}" ${args})
+elseif(first_arg STREQUAL "pipes")
   set(command "${CLI}" ${args})
 elseif(first_arg STREQUAL "curve")
   list(REMOVE_AT args 0)

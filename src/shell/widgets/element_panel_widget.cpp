@@ -3,16 +3,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/element_catalogue.h"
-#include "shell/widgets/widget_text.h"
 #include "base/widgets/plain_text.h"
+#include "shell/element_catalogue.h"
+#include "shell/pipe_size_hand_back.h"
+#include "shell/widgets/widget_text.h"
 
 namespace tolvane {
 
@@ -71,10 +74,24 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
         label = plainLabel(this);
         label->setObjectName(numbered("Va", r + 1, "_Static"));
         label->setBuddy(edit);
+        QToolButton*& sizes = PipeSizeBtn[static_cast<std::size_t>(r)];
+        sizes = new QToolButton(this);
+        sizes->setObjectName(numbered("PipeSizeBtn", r + 1));
+        sizes->setText(QStringLiteral("..."));
+        sizes->setToolTip(QStringLiteral("Pipe sizes: take a standard inner diameter"));
+        sizes->setFocusPolicy(Qt::TabFocus);
+        sizes->setFixedHeight(edit->sizeHint().height());
+        sizes->hide();
+        connect(sizes, &QToolButton::clicked, this, [this, r] { Q_EMIT pipeSizesRequested(r); });
+        auto* field = new QHBoxLayout;
+        field->setSpacing(2);
+        field->addWidget(edit);
+        field->addWidget(sizes);
         grid->addWidget(label, r + 1, 0);
-        grid->addWidget(edit, r + 1, 1);
+        grid->addLayout(field, r + 1, 1);
         keepPlaceWhenHidden(label);
         keepPlaceWhenHidden(edit);
+        keepPlaceWhenHidden(sizes);
         if (r < 3) {
             QComboBox*& box = ComboVar[static_cast<std::size_t>(r)];
             box = new QComboBox(this);
@@ -167,6 +184,7 @@ void ElementPanelWidget::showPanel(const ElementPanel& element) {
         setText(VaEdit[r], row.text);
         VaStatic[r]->setVisible(shown);
         VaEdit[r]->setVisible(shown);
+        PipeSizeBtn[r]->setVisible(shown && isPipeDiameterRow(row));
         if (r < 3) {
             setItems(ComboVar[r], row.unit.items, row.unit.index);
             ComboVar[r]->setVisible(shown && row.unit.visible);

@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QToolButton;
 
 namespace tolvane {
 
@@ -32,6 +33,12 @@ public:
     std::array<QComboBox*, 3> ComboVar{};  // ComboVar1 .. ComboVar3
     std::array<QLabel*, 3> LabelVar{};     // [0] unused; LabelVar2, LabelVar3
     std::array<QRadioButton*, 2> optionItems{};
+    // "..." beside a row that is a pipe's diameter: PipeSizeBtn1 .. PipeSizeBtn4.
+    std::array<QToolButton*, 4> PipeSizeBtn{};
+
+Q_SIGNALS:
+    // A row's pipe-size button was pressed (row 0 .. 3).
+    void pipeSizesRequested(int row);
 
 private:
     void showPicture(int number);

@@ -109,6 +109,7 @@ public:
     QAction* printShortDisplay;
 
     QAction* zetaDatabase;
+    QAction* pipeSizes;
     QAction* settings;
 
     QAction* helpIndex;

@@ -48,6 +48,7 @@ class TZusatzVolumenstromfenster;
 class TZetaDatenbank;
 class ToolActions;
 class PlantCurveAction;
+class PipeSizesAction;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -93,6 +94,8 @@ public:
     UserDatabase& userDatabase() { return *userDatabase_; }
     // The "&Calculate" menu's engineering tools and their dialogs.
     ToolActions* tools() const { return tools_; }
+    // "&Extras" > "&Pipe sizes..." and the element panel's pipe-size buttons.
+    PipeSizesAction* pipeSizes() const { return pipeSizes_; }
     // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
     TableUndo* tableUndo() const { return undo_; }
 
@@ -166,6 +169,7 @@ private:
     FormBinder* binder_ = nullptr;
     ToolActions* tools_ = nullptr;
     PlantCurveAction* plantCurve_ = nullptr;
+    PipeSizesAction* pipeSizes_ = nullptr;
     TableUndo* undo_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
