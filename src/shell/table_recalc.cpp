@@ -73,18 +73,19 @@ std::string scaledBranchFlow(const CalculationTable& table, int col, int decimal
 }
 
 // The panels for column `col`: the element part as "To input" fills it, the
-// medium and gas data as the session's panels show them.
-bool formForColumn(FormState& form, const Session& session, int col) {
-    FormState column = session.form;
-    if (!CopyToEditWindows(column, session.table, col, session.settings.output,
+// medium and gas data as the session's panels show them (`form` holds them
+// already). `scratch` is the panels "To input" writes into, kept from column to
+// column so that its lists need not be built again.
+bool formForColumn(FormState& form, FormState& scratch, const Session& session, int col) {
+    scratch.extra = session.form.extra;
+    if (!CopyToEditWindows(scratch, session.table, col, session.settings.output,
                            session.settings.decimals))
         return false;
-    form = session.form;
-    form.element = column.element;
-    form.extra = column.extra;
-    if (column.extra.flowWindowVisible)
+    form.element = scratch.element;
+    form.extra = scratch.extra;
+    if (scratch.extra.flowWindowVisible)
         form.extra.branchFlow = scaledBranchFlow(session.table, col, session.settings.decimals,
-                                                 form.medium.flow, column.extra.branchFlow);
+                                                 form.medium.flow, scratch.extra.branchFlow);
     syncBranchFlowUnit(form);
     return true;
 }
@@ -110,6 +111,8 @@ TableRecalc RecalculateTable(const Session& session) {
     work.settings = session.settings;
     work.roughnessQuery = session.roughnessQuery;
     work.roughness = session.roughness;
+    work.form = session.form;
+    FormState scratch = session.form;
     CalculationTable blank;
     blank.writeHeadings(output, decimals);
 
@@ -117,7 +120,7 @@ TableRecalc RecalculateTable(const Session& session) {
     recalc.columns.reserve(static_cast<std::size_t>(count));
     for (int col = 1; col <= count; ++col) {
         ColumnRecalc& outcome = recalc.columns.emplace_back();
-        if (!formForColumn(work.form, session, col)) {
+        if (!formForColumn(work.form, scratch, session, col)) {
             outcome.messages.push_back({MessageType::Error, kNotReadBack, {}});
             continue;
         }
