@@ -182,6 +182,34 @@ std::string recalcQuestionText(const TableRecalc& recalc, const FormState& form)
     return recalcRefusalText(recalc) + "\r\r" + text + " The others keep their texts.";
 }
 
+namespace {
+
+// A message on one line: its own line breaks become blanks.
+std::string oneLineOf(const std::string& text) {
+    std::string line;
+    for (char ch : text) {
+        if (ch == '\r' || ch == '\n') {
+            if (!line.empty() && line.back() != ' ') line += ' ';
+        } else {
+            line += ch;
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
+std::string recalcNotesText(const TableRecalc& recalc) {
+    std::string text;
+    for (std::size_t k = 0; k < recalc.columns.size(); ++k) {
+        const ColumnRecalc& c = recalc.columns[k];
+        if (!c.recalculated) continue;
+        for (const Message& m : c.messages)
+            text += "\r" + std::to_string(k + 1) + ": " + oneLineOf(m.text);
+    }
+    return text.empty() ? text : "Notes on the recalculated columns:" + text;
+}
+
 std::string recalcRefusalText(const TableRecalc& recalc) {
     std::string text = "These columns cannot be recalculated with the current medium:";
     for (int col : recalc.refusedColumns()) {
@@ -191,16 +219,7 @@ std::string recalcRefusalText(const TableRecalc& recalc) {
             if (m.type != MessageType::Information) reason = m.text;
         if (reason.empty() && !c.messages.empty()) reason = c.messages.back().text;
         if (reason.empty()) reason = "the calculation is not possible.";
-        // One line per column: the reason's own line breaks become blanks.
-        std::string oneLine;
-        for (char ch : reason) {
-            if (ch == '\r' || ch == '\n') {
-                if (!oneLine.empty() && oneLine.back() != ' ') oneLine += ' ';
-            } else {
-                oneLine += ch;
-            }
-        }
-        text += "\r" + std::to_string(col) + ": " + oneLine;
+        text += "\r" + std::to_string(col) + ": " + oneLineOf(reason);
     }
     return text;
 }

@@ -44,6 +44,11 @@ std::string recalcQuestionText(const TableRecalc& recalc, const FormState& form)
 CalculateOutcome ReplaceColumn(Session& session, int col, MessageSink& messages,
                                const RoughnessAsker& askRoughness);
 
+// The notes Calculate showed for recalculated columns (a flow in the
+// transition range, a Reynolds number below the correlation's range), each
+// column on a line of its own; "" when there were none.
+std::string recalcNotesText(const TableRecalc& recalc);
+
 // Every refused column on a line of its own with the reason Calculate gave.
 std::string recalcRefusalText(const TableRecalc& recalc);
 

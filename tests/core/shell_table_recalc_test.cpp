@@ -111,6 +111,18 @@ TEST(TableRecalc, ABranchShareTheTextsDoNotHoldComesBackWithinTheirRounding) {
     EXPECT_EQ(recalc.table.cell(3, Row::Velocity), fresh.table.cell(3, Row::Velocity));
 }
 
+TEST(TableRecalc, NotesOfRecalculatedColumnsAreKeptForOneMessage) {
+    Session session = tableAt("10", OutputSystem::Metric);
+    EXPECT_EQ(recalcNotesText(RecalculateTable(session)), "");
+    session.form.medium.flow = "0.51";  // Re 2,250 in 80 mm: the transition range
+    const TableRecalc recalc = RecalculateTable(session);
+    // The bend refuses a laminar flow; the pipe calculates with its note.
+    ASSERT_TRUE(recalc.columns[0].recalculated);
+    const std::string notes = recalcNotesText(recalc);
+    EXPECT_EQ(notes.rfind("Notes on the recalculated columns:\r1: ", 0), 0u) << notes;
+    EXPECT_EQ(notes.find('\n'), std::string::npos);
+}
+
 TEST(TableRecalc, KeepsWidthsSpecificationsAndNumbers) {
     Session session = tableAt("10", OutputSystem::Metric);
     session.table.setColumnWidth(2, 222);

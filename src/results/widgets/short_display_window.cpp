@@ -19,6 +19,7 @@ namespace tolvane {
 namespace {
 constexpr int kSpecificationColumn = 2;
 constexpr std::array<int, kShortDisplayColumns> kDefaultWidths{29, 146, 170, 54};
+constexpr int kMediumColumnWidth = 110;
 }  // namespace
 
 TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
@@ -42,7 +43,7 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     StringGrid1->verticalHeader()->setDefaultSectionSize(
         std::max(15, StringGrid1->fontMetrics().height() + 4));
     setColumnWidths(kDefaultWidths);
-    StringGrid1->setColumnWidth(kShortDisplayColumns, 120);
+    StringGrid1->setColumnWidth(kShortDisplayColumns, kMediumColumnWidth);
 
     Label1 = plainLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -73,7 +74,8 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     connect(StringGrid1, &QTableWidget::itemChanged, this, &TKurzAnzeige::specificationTyped);
 
     refresh();
-    resize(420, 300);
+    // Wide enough for the medium column beside the display's own four.
+    resize(420 + kMediumColumnWidth, 300);
 }
 
 int TKurzAnzeige::currentLine() const {

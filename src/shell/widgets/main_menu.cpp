@@ -102,7 +102,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     replaceColumn = item(tableMenu, "&Replace selected column", "ReplaceColumn");
     replaceColumn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3));
     recalculateAll =
-        item(tableMenu, "Recalculate all with current medium...", "RecalculateAll");
+        item(tableMenu, "Recalculate &all with current medium...", "RecalculateAll");
     tableMenu->addSeparator();
     printShortDisplay = item(tableMenu, "Print calculation short displa&y...", "PrintShortDisplay");
 

@@ -430,6 +430,8 @@ void TMyWindow::recalculateAll() {
     session_.projectSaved = false;
     undo_->changed(QStringLiteral("recalculate all"));
     if (table_) table_->reloadTable();
+    if (const std::string notes = recalcNotesText(recalc); !notes.empty())
+        services_.messages.show(MessageType::Information, notes);
 }
 
 void TMyWindow::showReplaceButton(int tableColumn) {
