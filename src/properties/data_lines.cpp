@@ -10,7 +10,6 @@ namespace {
 
 // Generous limits for a hand-written table; anything beyond is not one.
 constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
-constexpr std::size_t kMaxLineBytes = 8192;
 
 bool looksBinary(const std::string& bytes) {
     std::size_t controls = 0;
@@ -24,17 +23,14 @@ bool looksBinary(const std::string& bytes) {
 
 }  // namespace
 
-std::optional<std::vector<NumberedLine>> numberedDataFileLines(const std::string& bytes) {
+std::optional<std::vector<std::string>> rawTableLines(const std::string& bytes,
+                                                      std::size_t lineLimit) {
     if (bytes.size() > kMaxFileBytes || looksBinary(bytes)) return std::nullopt;
-    std::vector<NumberedLine> lines;
+    std::vector<std::string> lines;
     std::size_t start = 0;
-    int number = 0;
     auto take = [&](std::size_t end) -> bool {
-        if (end - start > kMaxLineBytes) return false;
-        ++number;
-        std::string line = bytes.substr(start, end - start);
-        if (line.find_first_not_of(" \t") != std::string::npos)
-            lines.push_back({number, cp1252ToUtf8(line)});
+        if (end - start > lineLimit) return false;
+        lines.push_back(bytes.substr(start, end - start));
         return true;
     };
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -44,6 +40,19 @@ std::optional<std::vector<NumberedLine>> numberedDataFileLines(const std::string
         start = i + 1;
     }
     if (start < bytes.size() && !take(bytes.size())) return std::nullopt;
+    return lines;
+}
+
+std::optional<std::vector<NumberedLine>> numberedDataFileLines(const std::string& bytes) {
+    auto raw = rawTableLines(bytes, kPropertyLineLimit);
+    if (!raw) return std::nullopt;
+    std::vector<NumberedLine> lines;
+    int number = 0;
+    for (const std::string& line : *raw) {
+        ++number;
+        if (line.find_first_not_of(" \t") != std::string::npos)
+            lines.push_back({number, cp1252ToUtf8(line)});
+    }
     return lines;
 }
 

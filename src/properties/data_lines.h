@@ -3,11 +3,23 @@
 // (binary bytes, an enormous file or line) is refused before a line is read.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tolvane {
+
+// The longest line a table may hold: the property tables take 8,192 bytes,
+// the fitting tables of the resistance-coefficient database 4,096.
+inline constexpr std::size_t kPropertyLineLimit = 8192;
+inline constexpr std::size_t kFittingLineLimit = 4096;
+
+// The lines of a table as they are in the file (Windows-1252, without their
+// line ends, blank lines kept); nothing for bytes that are no text table:
+// binary bytes, more than 4 MB, or a line longer than `lineLimit`.
+std::optional<std::vector<std::string>> rawTableLines(const std::string& bytes,
+                                                      std::size_t lineLimit);
 
 // The lines of a data file in UTF-8 without their line ends, blank lines left
 // out; nothing for bytes that are no text table.

@@ -4,51 +4,13 @@
 #include <cctype>
 #include <filesystem>
 
-#include "engine/element_kind.h"
 #include "base/text_file.h"
+#include "engine/element_kind.h"
+#include "properties/data_lines.h"
 
 namespace tolvane {
 
 namespace {
-
-// Generous limits for a hand-written table; anything beyond is not one.
-constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
-constexpr std::size_t kMaxLineBytes = 4096;
-
-bool looksBinary(const std::string& bytes) {
-    std::size_t controls = 0;
-    for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        if (b == 0) return true;
-        if (b < 0x20 && b != '\t' && b != '\r' && b != '\n') ++controls;
-    }
-    return controls * 20 > bytes.size();  // more than one byte in twenty
-}
-
-std::vector<std::string> splitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-        lines.push_back(bytes.substr(start, i - start));
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size()) lines.push_back(bytes.substr(start));
-    return lines;
-}
-
-std::vector<std::string> splitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return fields;
-}
 
 bool isBlank(const std::string& s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
@@ -109,13 +71,13 @@ bool fitsElementField(const std::string& text) {
 std::optional<std::vector<ZetaFitting>> parseZetaFile(const std::string& raw) {
     std::string bytes = raw;
     if (!bytes.empty() && bytes.back() == '\x1A') bytes.pop_back();  // DOS end-of-file mark
-    if (bytes.empty() || bytes.size() > kMaxFileBytes || looksBinary(bytes)) return std::nullopt;
+    const auto lines = bytes.empty() ? std::nullopt : rawTableLines(bytes, kFittingLineLimit);
+    if (!lines) return std::nullopt;
 
     std::vector<ZetaFitting> fittings;
-    for (const std::string& line : splitLines(bytes)) {
-        if (line.size() > kMaxLineBytes) return std::nullopt;
+    for (const std::string& line : *lines) {
         if (isBlank(line)) continue;
-        std::vector<std::string> fields = splitTabs(line);
+        std::vector<std::string> fields = tabFields(line);
         if (fields.size() < 2) return std::nullopt;
         ZetaFitting fitting;
         fitting.specification = shownText(fields[0]);
