@@ -17,6 +17,7 @@
 #include "cli/batch_output.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "results/column_fit.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
@@ -43,6 +44,12 @@ const char* const kUsage =
     "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
     "show: each --switch sets \"Output of values:\" in the order given.\n"
     "INPUT \"-\" reads standard input; the default format is json.\n";
+// Options added later: told by --help only, so the usage shown with an error
+// stays as scripts know it.
+static_assert(kBatchPixelsPerCharacter == 6, "the usage text names the measure");
+const char* const kMoreUsage =
+    "show --fit-widths: after the switches, every column fitted to its longest text\n"
+    "                   at 6 pixels a character.\n";
 
 struct Options {
     std::string command;
@@ -53,6 +60,7 @@ struct Options {
     PlantCurveRequest curve;  // the dialog's fields
     bool curveFieldGiven = false;
     std::vector<OutputSystem> switches;  // show only, in the order given
+    bool fitWidths = false;              // show only
 };
 
 struct UsageError {
@@ -95,6 +103,8 @@ Options parseArguments(const std::vector<std::string>& args) {
                 o.switches.push_back(OutputSystem::Metric);
             else
                 throw UsageError{"unknown unit system \"" + system + "\" (US or metric)"};
+        } else if (a == "--fit-widths") {
+            o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -113,6 +123,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
+    if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -263,6 +274,8 @@ int show(const Options& o) {
         refused |= switchOutputSystem(session, system, switchMessages) == OutputSwitch::Refused;
         printMessages("", switchMessages.messages);
     }
+    // As "Fit &all columns" of the table window, measured per character.
+    if (o.fitWidths) fitAllColumns(session.table, batchTextWidth);
     if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
 }
@@ -273,7 +286,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage;
+            std::cout << kUsage << kMoreUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";

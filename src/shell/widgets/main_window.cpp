@@ -316,6 +316,7 @@ void TMyWindow::wireTableMenu() {
         {m.zoomIn, &TAusgabe_Fenster::zoomIn},
         {m.zoomOut, &TAusgabe_Fenster::zoomOut},
         {m.changeColumnWidth, &TAusgabe_Fenster::changeColumnWidth},
+        {m.fitAllColumns, &TAusgabe_Fenster::fitAllColumns},
         {m.deleteColumn, &TAusgabe_Fenster::deleteSelectedColumn},
         {m.copyToClipboard, &TAusgabe_Fenster::copyToClipboard},
         {m.copyToEditWindows, &TAusgabe_Fenster::copyToEditWindows},
