@@ -392,7 +392,8 @@ void TMyWindow::BerechnungsschalterClick() {
 void TMyWindow::SpeedButton1Click() {
     if (BtnBottomDlg->exec() != QDialog::Accepted) return;
     readForm();
-    chooseElementKind(session_.form, BtnBottomDlg->selectedKind());
+    chooseElementKind(session_.form, BtnBottomDlg->selectedKind(), diameters_,
+                      session_.settings.keepDiameter);
     showForm();
     focusField(field::Va1);
 }
