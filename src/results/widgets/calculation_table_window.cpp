@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <unordered_map>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,10 +39,16 @@ namespace {
 // Screen resolution of the font heights kept in the project (points to pixels).
 constexpr double kPixelsPerInch = 96.0;
 
+// Columns repeat most of their texts (medium, units, headings), so each text
+// is measured once per fit.
 ColumnTextWidth measureIn(const QFont& font) {
-    return [metrics = QFontMetrics(font)](std::string_view text) {
-        return metrics.horizontalAdvance(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    auto known = std::make_shared<std::unordered_map<std::string, int>>();
+    return [metrics = QFontMetrics(font), known](std::string_view text) {
+        auto [at, added] = known->try_emplace(std::string(text), 0);
+        if (added)
+            at->second = metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return at->second;
     };
 }
 
