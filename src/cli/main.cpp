@@ -1,7 +1,8 @@
 // tolvane-cli: the batch tool. `calc` presses Calculate once per step of a
 // JSON description, starting from the standard settings; `show` loads a
 // project file as the program's Open project does, then switches the table's
-// units as often as --switch is given. Both print the resulting
+// units as often as --switch is given and, with --fit-widths, fits the
+// columns to their texts. Both print the resulting
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
