@@ -1,6 +1,7 @@
 // The calculation table window with 10,000 calculations: reloading the grid,
-// and scrolling through it in 20 steps with a repaint at each. Both must stay
-// well under a second for a long project to open and scroll smoothly.
+// scrolling through it in 20 steps with a repaint at each, and fitting every
+// column to its texts. Each must stay well under a second for a long project
+// to open, scroll and fit smoothly.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -57,6 +58,23 @@ void BM_ReloadTenThousandColumns(benchmark::State& state) {
     state.counters["columns"] = rig.window->grid()->model()->columnCount();
 }
 BENCHMARK(BM_ReloadTenThousandColumns)->Unit(benchmark::kMillisecond);
+
+// Every text of every column measured in the table's font, and every header
+// section set.
+void BM_FitAllTenThousandColumns(benchmark::State& state) {
+    TableWindowRig rig;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.session.table.setDefaultColumnWidth(150);
+        rig.window->reloadTable();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        rig.window->fitAllColumns();
+        QApplication::processEvents();
+    }
+    state.counters["width"] = rig.session.table.columnWidth(1);
+}
+BENCHMARK(BM_FitAllTenThousandColumns)->Unit(benchmark::kMillisecond);
 
 void BM_ScrollTenThousandColumns(benchmark::State& state) {
     TableWindowRig rig;

@@ -284,11 +284,15 @@ json parseDocument(const std::string& jsonText) {
 
 BatchInput readBatchInput(const std::string& jsonText) {
     const json doc = parseDocument(jsonText);
-    expectObject(doc, "", {"output", "decimals", "roughness", "steps"});
+    expectObject(doc, "", {"output", "decimals", "keep_diameter", "roughness", "steps"});
     BatchInput input;
     if (auto o = optChoice(doc, "", "output", {"metric", "US"}))
         input.output = *o == 1 ? OutputSystem::US : OutputSystem::Metric;
     input.decimals = optInteger(doc, "", "decimals", 0, 6).value_or(3);
+    if (const json* k = find(doc, "keep_diameter")) {
+        if (!k->is_boolean()) wrongType("keep_diameter", "true or false", *k);
+        input.keepDiameter = k->get<bool>();
+    }
     if (const json* r = find(doc, "roughness")) input.roughness = roughness(*r, "roughness");
     if (const json* steps = find(doc, "steps")) {
         if (!steps->is_array()) wrongType("steps", "an array of steps", *steps);

@@ -79,6 +79,7 @@ struct StepInput {
 struct BatchInput {
     OutputSystem output = OutputSystem::Metric;
     int decimals = 3;
+    bool keepDiameter = false;  // "Keep the diameter when the element kind changes"
     std::optional<RoughnessAnswer> roughness;
     std::vector<StepInput> steps;
 };

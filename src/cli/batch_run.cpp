@@ -75,8 +75,9 @@ void applyGas(GasPanel& panel, const GasInput& g, const std::string& path) {
 // panel; without a kind the panel stays as it is and only the texts change.
 // Rows, unit boxes, the option group and the additional data windows that the
 // kind hides cannot be typed into; what the input gives for them is ignored.
-void applyElement(FormState& form, const ElementInput& e, const std::string& path) {
-    if (e.kind) chooseElementKind(form, *e.kind);
+void applyElement(FormState& form, const ElementInput& e, const std::string& path,
+                  DiameterMemory& diameters, bool keepDiameter) {
+    if (e.kind) chooseElementKind(form, *e.kind, diameters, keepDiameter);
     ElementPanel& panel = form.element;
     for (std::size_t i = 0; i < e.fields.size(); ++i)
         if (e.fields[i] && panel.rows[i].fieldVisible) panel.rows[i].text = *e.fields[i];
@@ -109,10 +110,13 @@ bool BatchRun::allAdded() const {
     return std::all_of(steps.begin(), steps.end(), [](const StepOutcome& s) { return s.added; });
 }
 
-void applyStep(Session& session, const StepInput& step, const std::string& path) {
+void applyStep(Session& session, const StepInput& step, const std::string& path,
+               DiameterMemory& diameters) {
     if (step.medium) applyMedium(session.form, *step.medium, path + ".medium");
     if (step.gas) applyGas(session.form.gas, *step.gas, path + ".gas");
-    if (step.element) applyElement(session.form, *step.element, path + ".element");
+    if (step.element)
+        applyElement(session.form, *step.element, path + ".element", diameters,
+                     session.settings.keepDiameter);
     if (step.specification)
         session.table.setCell(session.table.trailingColumn(), Row::Specification,
                               *step.specification);
@@ -125,13 +129,15 @@ BatchRun runBatch(const BatchInput& input) {
     applyStandardSettings(session);
     session.settings.output = input.output;
     session.settings.decimals = input.decimals;
+    session.settings.keepDiameter = input.keepDiameter;
     session.table.writeHeadings(input.output, input.decimals);
 
     std::optional<RoughnessAnswer> roughness = input.roughness;
+    DiameterMemory diameters;
     run.steps.reserve(input.steps.size());
     for (std::size_t i = 0; i < input.steps.size(); ++i) {
         const StepInput& step = input.steps[i];
-        applyStep(session, step, "steps[" + std::to_string(i) + "]");
+        applyStep(session, step, "steps[" + std::to_string(i) + "]", diameters);
         if (step.roughness) roughness = *step.roughness;
 
         RecordingMessageSink messages;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/batch_input.h"
+#include "shell/diameter_carry.h"
 #include "shell/session.h"
 #include "base/messages_clipboard_files.h"
 
@@ -24,8 +25,11 @@ struct BatchRun {
 };
 
 // Puts one step's texts and choices into the panels. Throws InputError (with
-// `path`, e.g. "steps[3]") for a unit text that is not in the list shown.
-void applyStep(Session& session, const StepInput& step, const std::string& path);
+// `path`, e.g. "steps[3]") for a unit text that is not in the list shown. A
+// kind change notes the diameter in `diameters` and, with the session's
+// keepDiameter setting, carries it over.
+void applyStep(Session& session, const StepInput& step, const std::string& path,
+               DiameterMemory& diameters);
 
 // The whole run. Throws InputError as applyStep does.
 BatchRun runBatch(const BatchInput& input);

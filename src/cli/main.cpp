@@ -1,7 +1,8 @@
 // tolvane-cli: the batch tool. `calc` presses Calculate once per step of a
 // JSON description, starting from the standard settings; `show` loads a
 // project file as the program's Open project does, then switches the table's
-// units as often as --switch is given. Both print the resulting
+// units as often as --switch is given and, with --fit-widths, fits the
+// columns to their texts. Both print the resulting
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
@@ -21,6 +22,7 @@
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "cli/pipes_command.h"
+#include "results/column_fit.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
@@ -43,15 +45,21 @@ const char* const kUsage =
     "                         [-o OUT]\n"
     "       tolvane-cli curve INPUT.json [--from A] [--to B] [--points N] [--unit UNIT]\n"
     "                         [--format json|tsv] [-o OUT]\n"
+    "       tolvane-cli --version\n"
+    "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
+    "show: each --switch sets \"Output of values:\" in the order given.\n"
+    "INPUT \"-\" reads standard input; the default format is json.\n";
+// Options added later: told by --help only, so the usage shown with an error
+// stays as scripts know it.
+static_assert(kBatchPixelsPerCharacter == 6, "the usage text names the measure");
+const char* const kMoreUsage =
     "       tolvane-cli recalc PROJECT.tlv [--medium MEDIUM.json] [--flow TEXT --flow-unit UNIT]\n"
     "                         [--roughness TEXT --roughness-unit mm|in.]\n"
     "                         [--format json|text|tlv] [-o OUT]\n"
-    "       tolvane-cli --version\n"
-    "curve: the dialog's fields (defaults 1, 10, 20, \"m³/h\").\n"
     "recalc: every column again with the first column's medium, changed by MEDIUM.json\n"
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
-    "show: each --switch sets \"Output of values:\" in the order given.\n"
-    "INPUT \"-\" reads standard input; the default format is json.\n";
+    "show --fit-widths: after the switches, every column fitted to its longest text\n"
+    "                   at 6 pixels a character.\n";
 
 struct Options {
     std::string command;
@@ -65,6 +73,7 @@ struct Options {
     std::optional<std::string> medium;   // recalc only: MEDIUM.json
     RecalcRequest recalc;                // recalc only: the command line's texts
     bool recalcOptionGiven = false;
+    bool fitWidths = false;              // show only
 };
 
 struct UsageError {
@@ -127,6 +136,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             if (!o.recalc.roughness) o.recalc.roughness = RoughnessAnswer{};
             o.recalc.roughness->unit = unit == "mm" ? 0 : 1;
             o.recalcOptionGiven = true;
+        } else if (a == "--fit-widths") {
+            o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -148,6 +159,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
     if (o.recalcOptionGiven && o.command != "recalc")
         throw UsageError{"--medium, --flow, --flow-unit and --roughness belong to recalc"};
+    if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -303,6 +315,8 @@ int show(const Options& o) {
         refused |= switchOutputSystem(session, system, switchMessages) == OutputSwitch::Refused;
         printMessages("", switchMessages.messages);
     }
+    // As "Fit &all columns" of the table window, measured per character.
+    if (o.fitWidths) fitAllColumns(session.table, batchTextWidth);
     if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
 }
@@ -347,7 +361,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage << kPipesUsage;
+            std::cout << kUsage << kMoreUsage << kPipesUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";

@@ -87,6 +87,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"ZoomIn", at("zoom")},
         {"ZoomOut", at("zoom")},
         {"ChangeColumnWidth", at("column_width")},
+        {"FitAllColumns", at("fit_all_columns")},
         {"DeleteColumn", at("delete_column")},
         {"CopyToClipboard", at("copy_to_clipboard")},
         {"CopyToEditWindows", at("copy_to_edit_windows")},

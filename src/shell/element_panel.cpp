@@ -77,6 +77,8 @@ void chooseElementKind(FormState& form, ElementKind kind) {
     ElementPanelSetup(form);
 }
 
+bool quantityStandsOut(const std::string& quantity) { return quantity != "1"; }
+
 namespace {
 
 const char* const kRowFields[4] = {field::Va1, field::Va2, field::Va3, field::Va4};

@@ -18,6 +18,10 @@ void ElementPanelSetup(FormState& form);
 // Chooses a kind and lays the panel out for it (the chooser's OK).
 void chooseElementKind(FormState& form, ElementKind kind);
 
+// The quantity field holds something else than one element; the panel shows
+// it marked, so that a quantity left from an earlier element is seen.
+bool quantityStandsOut(const std::string& quantity);
+
 // The element checks of the current kind on the values of rows 1..4 in engine
 // units (mm, m, m², degree). Messages go through `check` in their order.
 void CheckElement(const FormState& form, const std::array<double, 4>& values, InputCheck& check);

@@ -17,6 +17,9 @@ struct Settings {
     int decimals = 3;                            // "Number of decimal places:" 0..6
     bool saveSettings = true;                    // "Saving of settings at end of program:"
     bool userDatabaseMetric = true;              // "Units of the user defined database:"
+    // "Keep the diameter when the element kind changes"; kept in the options
+    // file (shell/diameter_carry.h), not in the settings file.
+    bool keepDiameter = false;
 };
 
 struct Session {

@@ -197,6 +197,24 @@ private Q_SLOTS:
         QCOMPARE(panel()->ComboVar[0]->currentText(), QStringLiteral("in."));
     }
 
+    void a_quantity_other_than_one_is_marked() {
+        auto* quantity = byName<QLineEdit>(panel(), "Va5_Edit");
+        const QColor plain = quantity->palette().color(QPalette::Base);
+        QCOMPARE(quantity->text(), QStringLiteral("1"));
+        for (const char* text : {"4", "", "10", "01"}) {
+            quantity->setText(QString::fromLatin1(text));
+            QVERIFY2(quantity->palette().color(QPalette::Base) != plain, text);
+        }
+        quantity->setText(QStringLiteral("1"));
+        QCOMPARE(quantity->palette().color(QPalette::Base), plain);
+        // A kind change keeps the quantity, and with it the mark: "Globe valve/4"
+        // after a bend of four is seen before Calculate.
+        quantity->setText(QStringLiteral("4"));
+        choose(QStringLiteral("SB31"), QStringLiteral("&OK"));
+        QCOMPARE(quantity->text(), QStringLiteral("4"));
+        QVERIFY(quantity->palette().color(QPalette::Base) != plain);
+    }
+
     void double_click_chooses_at_once() {
         ui.modals().expectModal([](QWidget* w) {
             auto* b = byName<QToolButton>(w, "SB45");

@@ -1,12 +1,19 @@
 // The settings dialog in a running program: "&OK" takes the output system and
 // the table converts, "&Cancel" keeps it; the decimal places, the saving
-// choice and the database units take effect as they are set.
+// choice and the database units take effect as they are set; keeping the
+// diameter on a kind change is kept in its own file.
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QToolButton>
 
 #include "program_harness.h"
+#include "shell/diameter_carry.h"
+#include "shell/widgets/element_chooser_dialog.h"
+#include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/main_window.h"
 #include "shell/widgets/settings_dialog.h"
 #include "ui_fixture.h"
 
@@ -42,9 +49,30 @@ class TestSettingsDialog : public QObject {
         });
         run->menu()->settings->trigger();
     }
+    // The chooser's OK on button `sb` (SB31 is the globe valve).
+    void choose(const char* sb) {
+        ui.modals().expectModal([sb](QWidget* w) {
+            auto* dlg = qobject_cast<TBtnBottomDlg*>(w);
+            QVERIFY(dlg);
+            QTest::mouseClick(byName<QToolButton>(dlg, sb), Qt::LeftButton);
+            tolvane::test::clickButton(dlg, QStringLiteral("&OK"));
+        });
+        QTest::mouseClick(run->main()->speedButtons().SpeedButton1, Qt::LeftButton);
+        QCOMPARE(ui.modals().pendingExpectations(), 0);
+    }
+    QLineEdit* diameterField() const { return run->main()->elementPanel()->VaEdit[0]; }
+    QString optionsFile() const { return ui.workDir() + "/" + kOptionsFileName; }
+    void setKeepDiameter(bool on) {
+        inDialog(
+            [on](TEinstellungenDlg* d) {
+                byName<QCheckBox>(d, "CheckKeepDiameter")->setChecked(on);
+            },
+            "&Cancel");
+    }
 
 private Q_SLOTS:
     void init() {
+        QFile::remove(optionsFile());
         run = std::make_unique<tolvane::test::ProgramHarness>();
         QVERIFY(run->start(tolvane::test::ProgramHarness::options(ui.workDir())));
         run->sink.messages.clear();  // the first start's settings warning
@@ -150,6 +178,59 @@ private Q_SLOTS:
         // Showing the settings again is no change by the user.
         dialog()->showSettings();
         QCOMPARE(run->sink.messages.size(), std::size_t(warnings));
+    }
+
+    void keeping_the_diameter_follows_the_check_box() {
+        QVERIFY(!run->session.settings.keepDiameter);
+        diameterField()->setText(QStringLiteral("80"));
+        choose("SB31");
+        QCOMPARE(diameterField()->text(), QStringLiteral("100"));  // off: the kind's own
+
+        setKeepDiameter(true);
+        QVERIFY(run->session.settings.keepDiameter);
+        diameterField()->setText(QStringLiteral("65"));
+        choose("SB14");
+        QCOMPARE(diameterField()->text(), QStringLiteral("65"));
+        choose("SB02");  // rectangular: no diameter
+        QCOMPARE(diameterField()->text(), QStringLiteral("100"));
+        choose("SB31");
+        QCOMPARE(diameterField()->text(), QStringLiteral("65"));
+
+        setKeepDiameter(false);
+        choose("SB14");
+        QCOMPARE(diameterField()->text(), QStringLiteral("50"));
+    }
+
+    void keeping_the_diameter_outlives_the_run_outside_the_settings_file() {
+        // Ends the run as "E&xit" does, which writes the settings file.
+        auto settingsFileAtEnd = [this] {
+            run->main()->close();
+            run.reset();
+            QFile ini(ui.workDir() + "/TOLV.INI");
+            return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
+        };
+        auto restart = [this] {
+            run = std::make_unique<tolvane::test::ProgramHarness>();
+            return run->start(tolvane::test::ProgramHarness::options(ui.workDir()));
+        };
+        const QByteArray withoutKeeping = settingsFileAtEnd();
+        QVERIFY(!withoutKeeping.isEmpty());
+        QVERIFY(restart());
+        QVERIFY(!run->session.settings.keepDiameter);
+        setKeepDiameter(true);
+        QFile options(optionsFile());
+        QVERIFY(options.open(QIODevice::ReadOnly));
+        QVERIFY(options.readAll().contains("keepDiameter=true"));
+        options.close();
+        QCOMPARE(settingsFileAtEnd(), withoutKeeping);
+
+        QVERIFY(restart());
+        QVERIFY(run->session.settings.keepDiameter);
+        inDialog(
+            [](TEinstellungenDlg* d) {
+                QVERIFY(byName<QCheckBox>(d, "CheckKeepDiameter")->isChecked());
+            },
+            "&Cancel");
     }
 };
 

@@ -16,6 +16,7 @@
 
 #include "../core/file_size_limit.h"
 #include "program_harness.h"
+#include "results/column_fit.h"
 #include "results/widgets/short_display_window.h"
 #include "results/widgets/table_model.h"
 #include "results/widgets/table_undo.h"
@@ -152,6 +153,63 @@ private Q_SLOTS:
         menu().editUndo->trigger();
         QCOMPARE(session().table.columnWidth(1), before);
         QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo new calculation"));
+    }
+
+    void a_double_click_on_a_column_border_fits_it_in_one_step() {
+        run->calculate(2);
+        QTableView* grid = run->table()->grid();
+        QHeaderView* header = grid->horizontalHeader();
+        const QFontMetrics metrics(grid->font());
+        int longest = 0;
+        for (int r = 1; r < kTableRows; ++r)
+            longest = std::max(longest, metrics.horizontalAdvance(
+                                            QString::fromStdString(session().table.cell(2, r))));
+        const QStringList before = everything(session());
+        const int border = header->sectionViewportPosition(1) + header->sectionSize(1) - 1;
+        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
+                           QPoint(border, header->height() / 2));
+        QCOMPARE(session().table.columnWidth(2), longest + 2 * kFitMargin);
+        QCOMPARE(header->sectionSize(1), longest + 2 * kFitMargin);
+        QCOMPARE(session().table.columnWidth(1), 150);
+        QVERIFY(!session().projectSaved);
+        QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo fit column width"));
+        menu().editUndo->trigger();
+        QCOMPARE(everything(session()), before);
+        QCOMPARE(header->sectionSize(1), 150);
+        QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo new calculation"));
+    }
+
+    void fit_all_columns_from_the_table_menu_is_one_step() {
+        run->calculate(2);
+        const QStringList before = everything(session());
+        menu().fitAllColumns->trigger();
+        QVERIFY(session().table.columnWidth(0) != 145);
+        QVERIFY(session().table.columnWidth(1) != 150);
+        QCOMPARE(session().table.columnWidth(3), 150);  // the empty column for the next one
+        QCOMPARE(run->table()->grid()->verticalHeader()->width(), session().table.columnWidth(0));
+        QCOMPARE(menu().editUndo->text(), QStringLiteral("&Undo fit all columns"));
+        menu().editUndo->trigger();
+        QCOMPARE(everything(session()), before);
+        menu().editRedo->trigger();
+        QVERIFY(session().table.columnWidth(1) != 150);
+        run->calculate(1);
+        QCOMPARE(session().table.columnWidth(4), 150);
+    }
+
+    void the_table_windows_fit_commands_are_undone_too() {
+        run->calculate(1);
+        const QStringList before = everything(session());
+        auto* fitAll = run->table()->findChild<QAction*>("FitAllColumns");
+        QVERIFY(fitAll);
+        fitAll->trigger();
+        QVERIFY(everything(session()) != before);
+        menu().editUndo->trigger();
+        QCOMPARE(everything(session()), before);
+        // An already fitted column is no step at all.
+        run->table()->fitColumnWidth(1);
+        const int steps = run->main()->tableUndo()->stack()->count();
+        run->table()->fitColumnWidth(1);
+        QCOMPARE(run->main()->tableUndo()->stack()->count(), steps);
     }
 
     void a_line_deleted_in_the_short_display_is_undone() {

@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <memory>
+#include <unordered_map>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QStyleOptionHeader>
@@ -19,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "results/column_fit.h"
 #include "results/print_layout.h"
 #include "results/short_display.h"
 #include "results/widgets/column_width_dialog.h"
@@ -34,6 +39,19 @@ namespace {
 
 // Screen resolution of the font heights kept in the project (points to pixels).
 constexpr double kPixelsPerInch = 96.0;
+
+// Columns repeat most of their texts (medium, units, headings), so each text
+// is measured once per fit.
+ColumnTextWidth measureIn(const QFont& font) {
+    auto known = std::make_shared<std::unordered_map<std::string, int>>();
+    return [metrics = QFontMetrics(font), known](std::string_view text) {
+        auto [at, added] = known->try_emplace(std::string(text), 0);
+        if (added)
+            at->second = metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return at->second;
+    };
+}
 
 }  // namespace
 
@@ -164,6 +182,24 @@ TAusgabe_Fenster::TAusgabe_Fenster(Session& session, MessageSink& messages, Clip
     connect(columns, &QHeaderView::sectionResized, this,
             [this](int logical, int, int size) { storeColumnWidth(logical, size); });
     connect(columns, &QHeaderView::sectionMoved, this, &TAusgabe_Fenster::columnMoved);
+    // The view's own fit to contents would measure other texts and come as a
+    // width drag; the core's rule makes it one step of its own.
+    disconnect(columns, &QHeaderView::sectionHandleDoubleClicked, StringGrid1, nullptr);
+    connect(columns, &QHeaderView::sectionHandleDoubleClicked, this,
+            [this](int logical) { fitColumnWidth(CalculationTableModel::tableColumn(logical)); });
+
+    fitColumnAction_ = new QAction("Fit column &width", this);
+    fitColumnAction_->setObjectName("FitColumnWidth");
+    connect(fitColumnAction_, &QAction::triggered, this, [this] { fitColumnWidth(menuColumn_); });
+    fitAllAction_ = new QAction("Fit &all columns", this);
+    fitAllAction_->setObjectName("FitAllColumns");
+    connect(fitAllAction_, &QAction::triggered, this, &TAusgabe_Fenster::fitAllColumns);
+    for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(columns),
+                                      static_cast<QAbstractScrollArea*>(StringGrid1)}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](const QPoint& at) { showWidthMenu(area, at); });
+    }
     connect(StringGrid1, &QTableView::pressed, this, &TAusgabe_Fenster::updateCopyBackButton);
     connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TAusgabe_Fenster::updateCopyBackButton);
@@ -297,6 +333,31 @@ void TAusgabe_Fenster::changeColumnWidth() {
     applyLook();
 }
 
+void TAusgabe_Fenster::fitColumnWidth(int tableColumn) {
+    if (!fitColumn(session_.table, tableColumn, measureIn(StringGrid1->font()))) return;
+    changed("fit column width");
+    applyLook();
+    showColumnWidth(tableColumn);
+}
+
+void TAusgabe_Fenster::fitAllColumns() {
+    if (!tolvane::fitAllColumns(session_.table, measureIn(StringGrid1->font()))) return;
+    changed("fit all columns");
+    applyLook();
+    for (int col = 1; col < session_.table.ColCount(); ++col) showColumnWidth(col);
+}
+
+// `at` is in the viewport of the grid or the header, which scroll together.
+void TAusgabe_Fenster::showWidthMenu(QAbstractScrollArea* area, const QPoint& at) {
+    const int logical = StringGrid1->horizontalHeader()->logicalIndexAt(at.x());
+    menuColumn_ = logical < 0 ? 0 : CalculationTableModel::tableColumn(logical);
+    fitColumnAction_->setEnabled(logical >= 0);
+    QMenu menu(this);
+    menu.addAction(fitColumnAction_);
+    menu.addAction(fitAllAction_);
+    menu.exec(area->viewport()->mapToGlobal(at));
+}
+
 void TAusgabe_Fenster::copyToClipboard() {
     if (!hasValues()) return;
     clipboard_.setText(session_.table.clipboardText());
@@ -427,6 +488,16 @@ void TAusgabe_Fenster::applyLook() {
         int w = widthOf(CalculationTableModel::tableColumn(m));
         if (w != defaultWidth) columns->resizeSection(m, w);
     }
+    applyingLook_ = false;
+}
+
+// applyLook leaves columns at the default width alone; a fitted column may
+// come back to it from another width.
+void TAusgabe_Fenster::showColumnWidth(int tableColumn) {
+    if (tableColumn < 1) return;
+    applyingLook_ = true;
+    StringGrid1->horizontalHeader()->resizeSection(CalculationTableModel::modelColumn(tableColumn),
+                                                   widthOf(tableColumn));
     applyingLook_ = false;
 }
 

@@ -12,10 +12,13 @@
 #include <QFont>
 #include <QWidget>
 
+#include "base/messages_clipboard_files.h"
+#include "results/column_fit.h"
 #include "results/print_service.h"
 #include "shell/session.h"
-#include "base/messages_clipboard_files.h"
 
+class QAbstractScrollArea;
+class QAction;
 class QLabel;
 class QTableView;
 class QToolButton;
@@ -53,7 +56,7 @@ public:
     // The font dialog; replaced in tests. Returns nothing when cancelled.
     std::function<std::optional<QFont>(const QFont& current, QWidget* parent)> chooseFont;
 
-    static constexpr int kMaximumColumnWidth = 2000;
+    static constexpr int kMaximumColumnWidth = tolvane::kMaximumColumnWidth;
 
     // Where the printout goes (the preview); without one the print button
     // stays off.
@@ -80,6 +83,10 @@ public Q_SLOTS:
     void zoomOut();
     void changeFont();
     void changeColumnWidth();
+    // Table column `tableColumn` (the heading column too) to its longest text;
+    // one undo step.
+    void fitColumnWidth(int tableColumn);
+    void fitAllColumns();
     void copyToClipboard();
     void copyToEditWindows();
     // The unit system setting changed: the core rewrites every column.
@@ -112,6 +119,8 @@ protected:
 private:
     void applyLook();
     void storeColumnWidth(int modelColumn, int width);
+    void showColumnWidth(int tableColumn);
+    void showWidthMenu(QAbstractScrollArea* area, const QPoint& at);
     void columnMoved(int logical, int oldVisual, int newVisual);
     void updateTotalLabel();
     void enableValueButtons(bool enable);
@@ -136,6 +145,10 @@ private:
     QToolButton* copyButton_ = nullptr;
     QToolButton* copyBackButton_ = nullptr;
     TZellbreiteDlg* ZellbreiteDlg = nullptr;
+    // The grid's and the column header's context menu.
+    QAction* fitColumnAction_ = nullptr;
+    QAction* fitAllAction_ = nullptr;
+    int menuColumn_ = 1;  // the table column the context menu was opened on
     bool applyingLook_ = false;
 };
 

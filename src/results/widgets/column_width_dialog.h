@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "base/messages_clipboard_files.h"
+#include "results/column_fit.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,7 +30,7 @@ public:
 
     static constexpr int kStandardWidth = 150;
     // Widths beyond this would let a long table's total width overflow.
-    static constexpr int kMaximumWidth = 2000;
+    static constexpr int kMaximumWidth = kMaximumColumnWidth;
 
 public Q_SLOTS:
     void OKBtnClick();

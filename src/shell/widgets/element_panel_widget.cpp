@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/element_panel.h"
 #include "base/widgets/plain_text.h"
 #include "shell/element_catalogue.h"
 #include "shell/pipe_size_hand_back.h"
@@ -122,6 +123,8 @@ ElementPanelWidget::ElementPanelWidget(QWidget* parent)
     Va5_Titel->setBuddy(Va5_Edit);
     grid->addWidget(Va5_Titel, 5, 0);
     grid->addWidget(Va5_Edit, 5, 1);
+    quantityPalette_ = Va5_Edit->palette();
+    connect(Va5_Edit, &QLineEdit::textChanged, this, &ElementPanelWidget::markQuantity);
 
     RadioGroup1 = new QGroupBox(this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
@@ -202,6 +205,14 @@ void ElementPanelWidget::showPanel(const ElementPanel& element) {
         optionItems[i]->setText(QString::fromStdString(option.items[i]));
     optionItems[option.selected == 1 ? 1 : 0]->setChecked(true);
     RadioGroup1->setVisible(option.visible);
+}
+
+// A background, not a text style: the field's text stays plain.
+void ElementPanelWidget::markQuantity() {
+    QPalette palette = quantityPalette_;
+    if (quantityStandsOut(Va5_Edit->text().toStdString()))
+        palette.setColor(QPalette::Base, QColor(255, 226, 120));
+    Va5_Edit->setPalette(palette);
 }
 
 void ElementPanelWidget::readPanel(ElementPanel& element) const {

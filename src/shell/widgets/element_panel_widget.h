@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QPalette>
 #include <QString>
 #include <array>
 
@@ -42,11 +43,13 @@ Q_SIGNALS:
 
 private:
     void showPicture(int number);
+    void markQuantity();
     QString pictureDirectory_;
     int shownPicture_ = 0;
 
     QLabel* Va5_Titel = nullptr;
     QLineEdit* Va5_Edit = nullptr;
+    QPalette quantityPalette_;  // Va5_Edit's own, while it holds "1"
     QGroupBox* RadioGroup1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Statisch_Element_Name = nullptr;

@@ -96,6 +96,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     zoomIn = item(tableMenu, "Zoom  &in", "ZoomIn");
     zoomOut = item(tableMenu, "Zoom &out", "ZoomOut");
     changeColumnWidth = item(tableMenu, "Change column &width...", "ChangeColumnWidth");
+    fitAllColumns = item(tableMenu, "Fit &all columns", "FitAllColumns");
     deleteColumn = item(tableMenu, "&Delete select column", "DeleteColumn");
     copyToClipboard = item(tableMenu, "&Copy to clipboard", "CopyToClipboard");
     copyToEditWindows = item(tableMenu, "Copy to &edit-windows", "CopyToEditWindows");

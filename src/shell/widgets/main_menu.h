@@ -101,6 +101,7 @@ public:
     QAction* zoomIn;
     QAction* zoomOut;
     QAction* changeColumnWidth;
+    QAction* fitAllColumns;
     QAction* deleteColumn;
     QAction* copyToClipboard;
     QAction* copyToEditWindows;

@@ -319,6 +319,7 @@ void TMyWindow::wireTableMenu() {
         {m.zoomIn, &TAusgabe_Fenster::zoomIn},
         {m.zoomOut, &TAusgabe_Fenster::zoomOut},
         {m.changeColumnWidth, &TAusgabe_Fenster::changeColumnWidth},
+        {m.fitAllColumns, &TAusgabe_Fenster::fitAllColumns},
         {m.deleteColumn, &TAusgabe_Fenster::deleteSelectedColumn},
         {m.copyToClipboard, &TAusgabe_Fenster::copyToClipboard},
         {m.copyToEditWindows, &TAusgabe_Fenster::copyToEditWindows},
@@ -444,7 +445,8 @@ void TMyWindow::showReplaceButton(int tableColumn) {
 void TMyWindow::SpeedButton1Click() {
     if (BtnBottomDlg->exec() != QDialog::Accepted) return;
     readForm();
-    chooseElementKind(session_.form, BtnBottomDlg->selectedKind());
+    chooseElementKind(session_.form, BtnBottomDlg->selectedKind(), diameters_,
+                      session_.settings.keepDiameter);
     showForm();
     focusField(field::Va1);
 }

@@ -16,6 +16,7 @@
 #include "properties/zeta_database.h"
 #include "results/print_service.h"
 #include "shell/calculate_command.h"
+#include "shell/diameter_carry.h"
 #include "shell/session.h"
 #include "shell/widgets/form_binder.h"
 #include "shell/widgets/qt_platform.h"
@@ -147,6 +148,7 @@ private:
     Session& session_;
     PlatformServices services_;
     RoughnessAsker asker_;
+    DiameterMemory diameters_;  // for "Keep the diameter" on a kind change
 
     MainMenu* menu_ = nullptr;
     SpeedButtons speed_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -56,6 +57,10 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     UpDown1 = new UpDownButtons(0, 6, this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
 
+    CheckKeepDiameter =
+        new QCheckBox(QStringLiteral("&Keep the diameter when the element kind changes"), this);
+    CheckKeepDiameter->setObjectName(QStringLiteral("CheckKeepDiameter"));
+
     OKBtn = new QPushButton(QStringLiteral("&OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
@@ -99,6 +104,7 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     layout->setContentsMargins(14, 14, 14, 10);
     layout->setSpacing(14);
     layout->addLayout(grid);
+    layout->addWidget(CheckKeepDiameter);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -107,17 +113,21 @@ TEinstellungenDlg::TEinstellungenDlg(Settings& settings, MessageSink& messages, 
     connect(UpDown1, &UpDownButtons::positionChanged, this, &TEinstellungenDlg::UpDown1Click);
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &TEinstellungenDlg::ComboBox2Change);
     connect(ComboBox3, &QComboBox::currentIndexChanged, this, &TEinstellungenDlg::ComboBox3Change);
+    connect(CheckKeepDiameter, &QCheckBox::toggled, this,
+            [this](bool on) { settings_.keepDiameter = on; });
 
     showSettings();
 }
 
 void TEinstellungenDlg::showSettings() {
-    const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(ComboBox3), b4(UpDown1);
+    const QSignalBlocker b1(ComboBox1), b2(ComboBox2), b3(ComboBox3), b4(UpDown1),
+        b5(CheckKeepDiameter);
     ComboBox1->setCurrentIndex(settings_.output == OutputSystem::Metric ? 0 : 1);
     UpDown1->setPosition(settings_.decimals);
     Edit2->setText(QString::number(UpDown1->position()));
     ComboBox2->setCurrentIndex(settings_.saveSettings ? 0 : 1);
     ComboBox3->setCurrentIndex(settings_.userDatabaseMetric ? 0 : 1);
+    CheckKeepDiameter->setChecked(settings_.keepDiameter);
 }
 
 // The output box opens showing the system in force: a choice left behind by

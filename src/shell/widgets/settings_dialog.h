@@ -13,6 +13,7 @@
 #include "base/messages_clipboard_files.h"
 #include "base/widgets/up_down_buttons.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -53,6 +54,8 @@ private:
     QLineEdit* Edit2;      // "Number of decimal places: = nullptr;
     QComboBox* ComboBox2;  // "Saving of settings at end of program:" yes / n = nullptr;
     QComboBox* ComboBox3;  // "Units of the user defined database:" metric / U = nullptr;
+    // Beside the settings of the settings file, kept in a file of its own.
+    QCheckBox* CheckKeepDiameter = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 };

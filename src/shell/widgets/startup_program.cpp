@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include "results/widgets/calculation_table_window.h"
@@ -18,6 +19,7 @@
 #include "results/widgets/table_undo.h"
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
+#include "shell/diameter_carry.h"
 #include "shell/recent_projects.h"
 #include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -86,6 +88,7 @@ void TolvaneProgram::start() {
 
     aboutBox_ = new TueberBox(dataFilePath("SOURCES.md"), main_.get());
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
+    connect(settingsDialog_, &QDialog::finished, this, &TolvaneProgram::writeOptions);
     connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
             [this](OutputSystem system) {
                 // A table that cannot be shown in the new units keeps its own.
@@ -144,6 +147,7 @@ bool TolvaneProgram::eventFilter(QObject* watched, QEvent* event) {
 void TolvaneProgram::mainWindowShowing() {
     auto later = std::make_shared<RecordingMessageSink>();
     ReadSettings(session_, places_, options_.settingsPath, *later);
+    readOptions();
     const QMargins guess = marginsLike(main_.get());
     const QPoint at =
         reachable({places_.mainLeft, places_.mainTop}, main_->size().grownBy(guess), guess.top());
@@ -154,6 +158,22 @@ void TolvaneProgram::mainWindowShowing() {
 
     const std::string project = commandLineProject(options_.arguments, options_.startDirectory);
     if (!project.empty()) projects_->loadProject(project, *later);
+}
+
+// The options the settings file has no line for, kept where the recent
+// projects are.
+void TolvaneProgram::readOptions() {
+    if (options_.settingsPath.empty()) return;
+    const QSettings file(QString::fromStdString(optionsFilePath(options_.settingsPath)),
+                         QSettings::IniFormat);
+    session_.settings.keepDiameter = file.value(kKeepDiameterKey, false).toBool();
+}
+
+void TolvaneProgram::writeOptions() {
+    if (options_.settingsPath.empty()) return;
+    QSettings file(QString::fromStdString(optionsFilePath(options_.settingsPath)),
+                   QSettings::IniFormat);
+    file.setValue(kKeepDiameterKey, session_.settings.keepDiameter);
 }
 
 void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {

@@ -79,6 +79,8 @@ protected:
 private:
     void mainWindowShowing();
     void finishStartup(const std::vector<Message>& messages);
+    void readOptions();
+    void writeOptions();
     bool shutdown();
     void placeWindows();
     void keepPlaces();
