@@ -29,13 +29,14 @@ RecalcRun runRecalc(Session session, const RecalcRequest& request) {
     RecalcRun run{std::move(session), {}, {}};
     Session& s = run.session;
     takeFirstColumnMedium(s);
-    if (request.medium) applyStep(s, *request.medium, "MEDIUM.json");
+    DiameterMemory noKindChanges;  // the steps here change the medium only
+    if (request.medium) applyStep(s, *request.medium, "MEDIUM.json", noKindChanges);
     if (request.flow || request.flowUnit) {
         StepInput flow;
         flow.medium = MediumInput{};
         flow.medium->flow = request.flow;
         flow.medium->flowUnit = request.flowUnit;
-        applyStep(s, flow, "--flow-unit");
+        applyStep(s, flow, "--flow-unit", noKindChanges);
     }
     if (request.roughness) {
         s.roughnessQuery.text = request.roughness->text;
