@@ -58,6 +58,8 @@ const char* const kMoreUsage =
     "                         [--format json|text|tlv] [-o OUT]\n"
     "recalc: every column again with the first column's medium, changed by MEDIUM.json\n"
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
+    "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
+    "                   each with its column, code, severity and text.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n";
 
@@ -74,6 +76,7 @@ struct Options {
     RecalcRequest recalc;                // recalc only: the command line's texts
     bool recalcOptionGiven = false;
     bool fitWidths = false;              // show only
+    bool checks = false;                 // json only: the checks of the table
 };
 
 struct UsageError {
@@ -136,6 +139,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             if (!o.recalc.roughness) o.recalc.roughness = RoughnessAnswer{};
             o.recalc.roughness->unit = unit == "mm" ? 0 : 1;
             o.recalcOptionGiven = true;
+        } else if (a == "--checks") {
+            o.checks = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -160,6 +165,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.recalcOptionGiven && o.command != "recalc")
         throw UsageError{"--medium, --flow, --flow-unit and --roughness belong to recalc"};
     if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
+    if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -258,6 +264,15 @@ std::optional<BatchRun> runSteps(const Options& o) {
     }
 }
 
+// The report in the chosen format; the JSON one with the table's checks when asked.
+std::string reportOf(const Options& o, const Session& session,
+                     const std::vector<StepOutcome>& steps) {
+    std::string bytes = report(o.format, session, steps);
+    if (o.checks && o.format == OutputFormat::Json)
+        bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    return bytes;
+}
+
 int calc(const Options& o) {
     auto steps = runSteps(o);
     if (!steps) return kBadInput;
@@ -266,7 +281,7 @@ int calc(const Options& o) {
     if (o.format != OutputFormat::Json)
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
-    if (!writeOutput(o, report(o.format, run.session, run.steps))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, run.session, run.steps))) return kBadInput;
     return run.allAdded() ? kAllAdded : kRefused;
 }
 
@@ -317,7 +332,7 @@ int show(const Options& o) {
     }
     // As "Fit &all columns" of the table window, measured per character.
     if (o.fitWidths) fitAllColumns(session.table, batchTextWidth);
-    if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
 }
 
@@ -351,7 +366,7 @@ int recalc(Options o) {
     if (o.format != OutputFormat::Json)
         for (std::size_t i = 0; i < run->columns.size(); ++i)
             printMessages("column " + std::to_string(i + 1) + ": ", run->columns[i].messages);
-    if (!writeOutput(o, report(o.format, run->session, run->columns))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, run->session, run->columns))) return kBadInput;
     return run->allRecalculated() ? kAllAdded : kRefused;
 }
 
