@@ -1,5 +1,6 @@
 #include "tools/operating_point.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 

@@ -13,7 +13,6 @@ namespace tolvane {
 
 inline constexpr std::size_t kPumpPointLimit = 10000;          // this many points are refused
 inline constexpr std::uintmax_t kPumpFileByteLimit = 1 << 20;  // more bytes are refused
-inline constexpr const char* kPumpFileExtension = ".tpump";
 
 struct PumpFile {
     PumpData pump;                  // base units
