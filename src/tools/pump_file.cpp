@@ -44,13 +44,19 @@ std::string unitText(const json& object, const char* key, UnitList list) {
     return unit;
 }
 
+// A value that stays finite in the base unit (1e308 l/s does not).
+double inBaseUnit(double x, double factor, const std::string& where) {
+    if (!std::isfinite(x * factor)) refuse(where, "too large");
+    return x * factor;
+}
+
 // An optional value of a point: null or absent, or a number in its range.
 std::optional<double> optionalValue(const json& point, const char* key, const std::string& where,
                                     double factor, bool zeroAllowed, double highest) {
     if (!point.contains(key) || point[key].is_null()) return std::nullopt;
     const double x = number(point[key], where + key);
     if (x < 0.0 || (!zeroAllowed && x == 0.0) || x > highest) refuse(where + key, "out of range");
-    return x * factor;
+    return inBaseUnit(x, factor, where + key);
 }
 
 PumpFile parse(const json& j) {
@@ -81,8 +87,8 @@ PumpFile parse(const json& j) {
         PumpPoint point;
         if (!p.contains("flow")) refuse(where + "flow", "missing");
         if (!p.contains("head")) refuse(where + "head", "missing");
-        point.flow = number(p["flow"], where + "flow") * flowFactor;
-        point.head = number(p["head"], where + "head") * headFactor;
+        point.flow = inBaseUnit(number(p["flow"], where + "flow"), flowFactor, where + "flow");
+        point.head = inBaseUnit(number(p["head"], where + "head"), headFactor, where + "head");
         if (point.flow < 0.0) refuse(where + "flow", "negative");
         if (point.head < 0.0) refuse(where + "head", "negative");
         if (i > 0 && !(point.flow > pump.points.back().flow))

@@ -115,10 +115,11 @@ TEST(PumpCurve, BestEfficiencyAndUnstableRegion) {
     EXPECT_FALSE(PumpCurve(pump).bestEfficiencyFlow());
 }
 
-std::string pumpText(const std::string& points, const std::string& head = "") {
-    return R"({"name": "t", "speed_rpm": 2900, "impeller_mm": 200, "flowUnit": "m³/h",)" +
-           (head.empty() ? std::string(R"("headUnit": "m")") : head) + R"(, "points": )" + points +
-           "}";
+std::string pumpText(const std::string& points, const std::string& head = "",
+                     const std::string& flowUnit = "m³/h") {
+    return R"({"name": "t", "speed_rpm": 2900, "impeller_mm": 200, "flowUnit": ")" + flowUnit +
+           "\", " + (head.empty() ? std::string(R"("headUnit": "m")") : head) + R"(, "points": )" +
+           points + "}";
 }
 
 TEST(PumpFile, RefusesEachFaultByName) {
@@ -148,6 +149,9 @@ TEST(PumpFile, RefusesEachFaultByName) {
         {pumpText(R"([{"flow": 0, "head": 3}, {"flow": 1, "head": 2}, {"flow": 2, "head": 1}])",
                   R"("headUnit": "bar")"),
          "headUnit: unknown unit \"bar\""},
+        {pumpText(R"([{"flow": 0, "head": 3}, {"flow": 1, "head": 2}, {"flow": 1e308, "head": 1}])",
+                  "", "m³/s"),
+         "points[2].flow: too large"},
         {pumpText(many), "points: 10000 points, fewer than 10000 are read"},
         {std::string(kPumpFileByteLimit + 1, ' '), "file: larger than 1 MB"},
         {R"({"speed_rpm": 0})", "speed_rpm: must be greater than 0"},
