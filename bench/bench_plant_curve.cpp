@@ -3,36 +3,16 @@
 // dialog's texts to the list of points.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 
-#include "shell/calculate_command.h"
-#include "shell/element_panel.h"
-#include "shell/plant_curve_command.h"
 #include "base/messages_clipboard_files.h"
+#include "bench_line.h"
+#include "shell/plant_curve_command.h"
 
 namespace {
 
 using namespace tolvane;
-
-// A line of pipes, bends, valves and fittings, turbulent from 5 to 50 m³/h
-// of water, repeated until the table holds `columns` calculations.
-Session lineOf(int columns) {
-    const std::array<ElementKind, 8> kinds = {
-        pairOf(Kind::CircularPipe),      pairOf(Kind::CircularBend),
-        pairOf(Kind::GlobeValve),        pairOf(Kind::RectangularPipe),
-        pairOf(Kind::GradualEnlargement), pairOf(Kind::CircularMiterBend),
-        pairOf(Kind::KnownResistance),   pairOf(Kind::CorrugatedCompensator)};
-    Session session;
-    session.form.medium.flow = "10";
-    RecordingMessageSink messages;
-    const RoughnessAsker roughness = [] { return std::optional<double>(0.1); };
-    for (int i = 0; session.table.calculationCount() < columns; ++i) {
-        chooseElementKind(session.form, kinds[static_cast<std::size_t>(i) % kinds.size()]);
-        if (!Calculate(session, messages, roughness).added) break;
-    }
-    return session;
-}
+using tolvane::bench::lineOf;
 
 void BM_PlantCurve(benchmark::State& state) {
     const Session session = lineOf(static_cast<int>(state.range(0)));

@@ -3,38 +3,19 @@
 // and calculated again at another rate of flow. Target: at most 50 ms.
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <string>
 
 #include "base/messages_clipboard_files.h"
-#include "shell/calculate_command.h"
-#include "shell/element_panel.h"
+#include "bench_line.h"
 #include "shell/table_recalc.h"
 
 namespace {
 
 using namespace tolvane;
-
-Session lineOf(int columns) {
-    const std::array<ElementKind, 8> kinds = {
-        pairOf(Kind::CircularPipe),       pairOf(Kind::CircularBend),
-        pairOf(Kind::GlobeValve),         pairOf(Kind::RectangularPipe),
-        pairOf(Kind::GradualEnlargement), pairOf(Kind::DividingBranch),
-        pairOf(Kind::KnownResistance),    pairOf(Kind::CorrugatedCompensator)};
-    Session session;
-    session.form.medium.flow = "10";
-    RecordingMessageSink messages;
-    const RoughnessAsker roughness = [] { return std::optional<double>(0.1); };
-    for (int i = 0; session.table.calculationCount() < columns; ++i) {
-        chooseElementKind(session.form, kinds[static_cast<std::size_t>(i) % kinds.size()]);
-        session.form.extra.branchFlow = "4";
-        if (!Calculate(session, messages, roughness).added) break;
-    }
-    return session;
-}
+using tolvane::bench::lineOf;
 
 void BM_RecalculateAll(benchmark::State& state) {
-    Session session = lineOf(static_cast<int>(state.range(0)));
+    Session session = lineOf(static_cast<int>(state.range(0)), true);
     if (session.table.calculationCount() != state.range(0)) {
         state.SkipWithError("the line could not be calculated");
         return;

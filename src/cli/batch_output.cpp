@@ -70,6 +70,33 @@ std::string jsonReport(const CalculationTable& table, const std::vector<StepOutc
     return out;
 }
 
+std::string withChecks(std::string json, const std::vector<checks::Diagnostic>& diagnostics) {
+    // The report ends in "\n}\n"; the checks go in before it.
+    json.resize(json.size() - 3);
+    json += ",\n  \"checks\": [";
+    for (std::size_t i = 0; i < diagnostics.size(); ++i) {
+        const checks::Diagnostic& d = diagnostics[i];
+        json += i == 0 ? "\n    " : ",\n    ";
+        json += "{\"column\": " + std::to_string(d.column) + ", \"code\": ";
+        appendString(json, d.code);
+        json += ", \"severity\": \"";
+        json += checks::severityWord(d.severity);
+        json += "\", \"text\": ";
+        appendString(json, d.text);
+        json += "}";
+    }
+    json += diagnostics.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return json;
+}
+
+std::vector<checks::Diagnostic> runChecks(const Session& session,
+                                          const std::vector<StepOutcome>& steps) {
+    std::vector<checks::ColumnConditions> conditions;
+    for (const StepOutcome& step : steps)
+        if (step.added) conditions.push_back({step.inletPressureBar});
+    return checks::checkTable(session.table, session.settings.output, conditions);
+}
+
 std::string report(OutputFormat format, const Session& session,
                    const std::vector<StepOutcome>& steps) {
     switch (format) {

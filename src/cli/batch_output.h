@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checks/line_checks.h"
 #include "cli/batch_run.h"
 #include "shell/session.h"
 
@@ -16,6 +17,14 @@ enum class OutputFormat { Json, Text, Project };
 
 // UTF-8 JSON; `steps` may be empty (a loaded project has no steps).
 std::string jsonReport(const CalculationTable& table, const std::vector<StepOutcome>& steps);
+
+// The JSON report with the checks of its table after the steps:
+// "checks": [{"column": N, "code": "...", "severity": "...", "text": "..."}].
+std::string withChecks(std::string json, const std::vector<checks::Diagnostic>& diagnostics);
+
+// The checks of a run's table, each gas column with the inlet pressure its step had.
+std::vector<checks::Diagnostic> runChecks(const Session& session,
+                                          const std::vector<StepOutcome>& steps);
 
 // The report in the chosen format, as the bytes to write.
 std::string report(OutputFormat format, const Session& session,

@@ -4,6 +4,7 @@
 
 #include "properties/roughness_query.h"
 #include "shell/copy_back.h"
+#include "shell/medium_reading.h"
 #include "shell/table_recalc.h"
 
 namespace tolvane::cli {
@@ -51,8 +52,16 @@ RecalcRun runRecalc(Session session, const RecalcRequest& request) {
     }
 
     TableRecalc recalc = RecalculateTable(s);
+    // Every recalculated column has the panels' gas data.
+    std::optional<double> inlet;
+    if (s.form.medium.gas) {
+        RecordingMessageSink unshown;
+        InputCheck check(unshown);
+        if (const auto medium = readMedium(s.form, check)) inlet = medium->inletPressure;
+    }
     for (ColumnRecalc& c : recalc.columns)
-        run.columns.push_back({c.recalculated, std::move(c.messages)});
+        run.columns.push_back(
+            {c.recalculated, std::move(c.messages), c.recalculated ? inlet : std::nullopt});
     s.table = std::move(recalc.table);
     s.roughness = recalc.roughness;
     return run;

@@ -1,5 +1,7 @@
 #include "cli/batch_run.h"
 
+#include "shell/medium_reading.h"
+
 #include <algorithm>
 
 #include "properties/roughness_query.h"
@@ -143,7 +145,13 @@ BatchRun runBatch(const BatchInput& input) {
         RecordingMessageSink messages;
         const CalculateOutcome outcome = Calculate(
             session, messages, [&]() { return answerRoughness(session, roughness, messages); });
-        run.steps.push_back({outcome.added, std::move(messages.messages)});
+        run.steps.push_back({outcome.added, std::move(messages.messages), {}});
+        if (outcome.added && session.form.medium.gas) {
+            RecordingMessageSink unshown;
+            InputCheck check(unshown);
+            if (const auto medium = readMedium(session.form, check))
+                run.steps.back().inletPressureBar = medium->inletPressure;
+        }
     }
     return run;
 }

@@ -4,6 +4,7 @@
 // Every message the command shows is kept with its step.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "cli/batch_input.h"
@@ -16,6 +17,9 @@ namespace tolvane::cli {
 struct StepOutcome {
     bool added = false;
     std::vector<Message> messages;  // in the order they were shown
+    // The absolute inlet pressure (bar) of the gas data the column was
+    // calculated with; nothing for a liquid or a refused step.
+    std::optional<double> inletPressureBar;
 };
 
 struct BatchRun {

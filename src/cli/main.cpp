@@ -58,6 +58,8 @@ const char* const kMoreUsage =
     "                         [--format json|text|tlv] [-o OUT]\n"
     "recalc: every column again with the first column's medium, changed by MEDIUM.json\n"
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
+    "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
+    "                   each with its column, code, severity and text.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -81,6 +83,7 @@ struct Options {
     bool recalcOptionGiven = false;
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
+    bool checks = false;                 // json only: the checks of the table
 };
 
 struct UsageError {
@@ -162,6 +165,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifference = value(a);
         } else if (a == "--pressure-difference-unit") {
             o.pump.pressureDifferenceUnit = value(a);
+        } else if (a == "--checks") {
+            o.checks = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -188,6 +193,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
+    if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -286,6 +292,15 @@ std::optional<BatchRun> runSteps(const Options& o) {
     }
 }
 
+// The report in the chosen format; the JSON one with the table's checks when asked.
+std::string reportOf(const Options& o, const Session& session,
+                     const std::vector<StepOutcome>& steps) {
+    std::string bytes = report(o.format, session, steps);
+    if (o.checks && o.format == OutputFormat::Json)
+        bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    return bytes;
+}
+
 int calc(const Options& o) {
     auto steps = runSteps(o);
     if (!steps) return kBadInput;
@@ -294,7 +309,7 @@ int calc(const Options& o) {
     if (o.format != OutputFormat::Json)
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
-    if (!writeOutput(o, report(o.format, run.session, run.steps))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, run.session, run.steps))) return kBadInput;
     return run.allAdded() ? kAllAdded : kRefused;
 }
 
@@ -357,7 +372,7 @@ int show(const Options& o) {
     }
     // As "Fit &all columns" of the table window, measured per character.
     if (o.fitWidths) fitAllColumns(session.table, batchTextWidth);
-    if (!writeOutput(o, report(o.format, session, {}))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
 }
 
@@ -391,7 +406,7 @@ int recalc(Options o) {
     if (o.format != OutputFormat::Json)
         for (std::size_t i = 0; i < run->columns.size(); ++i)
             printMessages("column " + std::to_string(i + 1) + ": ", run->columns[i].messages);
-    if (!writeOutput(o, report(o.format, run->session, run->columns))) return kBadInput;
+    if (!writeOutput(o, reportOf(o, run->session, run->columns))) return kBadInput;
     return run->allRecalculated() ? kAllAdded : kRefused;
 }
 

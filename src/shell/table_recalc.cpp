@@ -164,7 +164,6 @@ CalculateOutcome ReplaceColumn(Session& session, int col, MessageSink& messages,
     CalculateOutcome outcome = Calculate(work, messages, askRoughness);
     session.lastResult = work.lastResult;
     session.roughness = work.roughness;
-    session.roughnessQuery = work.roughnessQuery;
     if (!outcome.added) return outcome;
     session.table.replaceColumn(col, work.table.column(1));
     session.table.updateTotal(session.settings.output, session.settings.decimals);

@@ -171,6 +171,29 @@ TEST(TableRecalc, TheCurrentRoughnessIsUsedWhereAColumnNeedsOne) {
     EXPECT_NE(recalc.table.cell(1, Row::PressureDrop), session.table.cell(1, Row::PressureDrop));
 }
 
+TEST(ReplaceColumn, ThePanelsTakeTheColumnsPlaceWithItsSpecification) {
+    Session session = tableAt("10", OutputSystem::Metric);
+    chooseElementKind(session.form, {1, 1});
+    session.form.element.rows[0].text = "80";
+    session.form.element.rows[1].text = "30";
+    session.form.element.quantity = "1";  // the bend's 4 stays with the panel
+    RecordingMessageSink sink;
+    const auto ask = [] { return std::optional<double>(0.1); };
+    ASSERT_TRUE(ReplaceColumn(session, 2, sink, ask).added) << testing::PrintToString(texts(sink));
+    EXPECT_EQ(session.table.calculationCount(), 3);
+    EXPECT_EQ(session.table.cell(2, Row::Element), "circular/1");
+    EXPECT_EQ(session.table.cell(2, Row::Dimension2), "Length of pipe L in m: 30.000");
+    EXPECT_EQ(session.table.cell(2, Row::Specification), "part 2");
+    EXPECT_EQ(session.table.cell(2, Row::Number), "2");
+    EXPECT_FALSE(session.projectSaved);
+
+    const std::string before = session.table.clipboardText();
+    session.form.medium.flow = "0";  // refused as Calculate refuses it
+    EXPECT_FALSE(ReplaceColumn(session, 2, sink, ask).added);
+    for (int col : {0, 4, 99}) EXPECT_FALSE(ReplaceColumn(session, col, sink, ask).added) << col;
+    EXPECT_EQ(session.table.clipboardText(), before);
+}
+
 TEST(CalculationTable, ReplaceColumnKeepsItsNumberAndRereadsTheDrop) {
     Session a = tableAt("10", OutputSystem::Metric), b = tableAt("20", OutputSystem::Metric);
     a.table.replaceColumn(2, b.table.column(2));

@@ -1,0 +1,47 @@
+// The checks of a calculation table: each calculation column read from its
+// texts (and, for a gas, the inlet pressure it was calculated with) gives
+// diagnostics with a stable code, a severity, the column, an exact text and
+// the anchor of its help paragraph. The checks only look: no text or number
+// of the table changes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "results/calculation_table.h"
+
+namespace tolvane::checks {
+
+enum class Severity { Information, Caution, Warning, Error };
+const char* severityWord(Severity severity);  // "information", "caution" ...
+
+struct Diagnostic {
+    int column = 0;  // calculation column 1..n; 0 for the table as a whole
+    std::string code;
+    Severity severity = Severity::Caution;
+    std::string text;
+    std::string helpAnchor;  // "checks.html#<code>"
+    bool operator==(const Diagnostic&) const = default;
+};
+
+struct CheckLimits {
+    double liquidVelocity = 3.0;  // m/s
+    double gasVelocity = 30.0;    // m/s
+    double kappa = 1.4;           // isentropic exponent of the gas
+};
+
+// What a column's texts do not hold: the absolute inlet pressure (bar) a gas
+// column was calculated with, when it is known.
+struct ColumnConditions {
+    std::optional<double> inletPressureBar;
+};
+
+// Every check over every calculation column, then those of the line, in
+// column order. `conditions[k]` belongs to column k + 1 (missing ones are
+// unknown).
+std::vector<Diagnostic> checkTable(const CalculationTable& table, OutputSystem system,
+                                   const std::vector<ColumnConditions>& conditions,
+                                   const CheckLimits& limits = {});
+
+}  // namespace tolvane::checks
