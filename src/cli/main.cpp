@@ -61,7 +61,13 @@ const char* const kMoreUsage =
     "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
     "                   each with its column, code, severity and text.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
-    "                   at 6 pixels a character.\n";
+    "                   at 6 pixels a character.\n"
+    "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
+    "                         [--impeller-ratio R] [--parallel N | --series N]\n"
+    "                         [--static-head TEXT --static-head-unit m|ft.]\n"
+    "                         [--pressure-difference TEXT --pressure-difference-unit UNIT]\n"
+    "curve --pump: the pump's head beside the system head (static head, pressure\n"
+    "difference and the plant's drop) and the operating point where they meet.\n";
 
 struct Options {
     std::string command;
@@ -76,6 +82,7 @@ struct Options {
     RecalcRequest recalc;                // recalc only: the command line's texts
     bool recalcOptionGiven = false;
     bool fitWidths = false;              // show only
+    PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
 };
 
@@ -139,6 +146,25 @@ Options parseArguments(const std::vector<std::string>& args) {
             if (!o.recalc.roughness) o.recalc.roughness = RoughnessAnswer{};
             o.recalc.roughness->unit = unit == "mm" ? 0 : 1;
             o.recalcOptionGiven = true;
+        } else if (a == "--pump") {
+            o.pump.pumpFile = value(a);
+        } else if (a == "--speed-ratio") {
+            o.pump.speedRatio = value(a);
+        } else if (a == "--impeller-ratio") {
+            o.pump.impellerRatio = value(a);
+        } else if (a == "--parallel" || a == "--series") {
+            if (o.pump.arrangement != Arrangement::Single)
+                throw UsageError{"--parallel and --series are given once, one of them"};
+            o.pump.arrangement = a == "--parallel" ? Arrangement::Parallel : Arrangement::Series;
+            o.pump.count = value(a);
+        } else if (a == "--static-head") {
+            o.pump.staticHead = value(a);
+        } else if (a == "--static-head-unit") {
+            o.pump.staticHeadUnit = value(a);
+        } else if (a == "--pressure-difference") {
+            o.pump.pressureDifference = value(a);
+        } else if (a == "--pressure-difference-unit") {
+            o.pump.pressureDifferenceUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
         } else if (a == "--fit-widths") {
@@ -165,6 +191,8 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.recalcOptionGiven && o.command != "recalc")
         throw UsageError{"--medium, --flow, --flow-unit and --roughness belong to recalc"};
     if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
+    if (o.pump.given() && !curve)
+        throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
     if (format) {
         const std::string& f = *format;
@@ -286,16 +314,28 @@ int calc(const Options& o) {
 }
 
 int curve(const Options& o) {
+    std::optional<PumpSetup> setup;
+    if (o.pump.given()) {
+        try {
+            setup = readPumpOptions(o.pump);
+        } catch (const InputError& e) {
+            // A refused pump file names itself; an option that does not read does not.
+            std::cerr << "tolvane-cli: " << e.what() << "\n";
+            return e.path().empty() ? kBadInput : kRefused;
+        }
+    }
     auto steps = runSteps(o);
     if (!steps) return kBadInput;
-    const CurveRun run = runCurve(*steps, o.curve);
+    const CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
     if (o.tsv) {
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
         printMessages("curve: ", run.curveMessages);
+        if (run.pump) printMessages("pump: ", run.pump->messages);
+        if (const std::string line = operatingPointLine(run); !line.empty())
+            std::cerr << "pump: " << line << "\n";
     }
-    const std::string bytes =
-        o.tsv ? (run.curve ? curveTsv(*run.curve) : std::string()) : curveJson(run);
+    const std::string bytes = o.tsv ? (run.curve ? curveTsv(run) : std::string()) : curveJson(run);
     if (!writeOutput(o, bytes)) return kBadInput;
     return run.curve ? kAllAdded : kRefused;
 }

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "engine/engine.h"
-#include "results/column_reading.h"
-#include "tools/tool_input.h"
 #include "base/input_number.h"
 #include "base/number_format.h"
 #include "base/number_rounding.h"
+#include "engine/engine.h"
+#include "results/column_reading.h"
+#include "tools/tool_input.h"
 #include "units/unit_factors.h"
 
 namespace tolvane {
@@ -17,16 +17,6 @@ namespace {
 constexpr double kSquareYard = 0.8361274;    // m²
 constexpr double kSmallestDrawnDrop = 1e-7;  // bar or psi
 constexpr std::size_t kDeletedAfterSlash = 10;
-
-// What a calculation column records of its element, read back from the
-// texts in base units.
-struct ColumnElement {
-    std::string name;  // the variant name as row 7 writes it
-    PipeElement element;
-    double zeta = 0.0;
-    double roughness = 0.0;    // mm, friction kinds only
-    double branchRatio = 1.0;  // main to branch rate of flow, branch kinds only
-};
 
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
@@ -51,9 +41,9 @@ std::string nameOfElementRow(const std::string& row) {
     return name;
 }
 
-std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem system,
-                                        const KindByName& kindByName) {
-    ColumnElement col;
+std::optional<CurveColumn> readColumn(const CalculationColumn& c, OutputSystem system,
+                                      const KindByName& kindByName) {
+    CurveColumn col;
     col.name = nameOfElementRow(c[Row::Element]);
     const auto kind = kindByName ? kindByName(col.name) : std::nullopt;
     if (!kind) return std::nullopt;
@@ -76,7 +66,8 @@ std::optional<ColumnElement> readColumn(const CalculationColumn& c, OutputSystem
         // branch (an edited project) records no ratio to keep.
         if (!(std::isfinite(col.branchRatio) && col.branchRatio > 0.0)) return std::nullopt;
     }
-    if (isFrictionKind(e.kind)) col.roughness = cellNumber(c[Row::Roughness]) * (us ? kMmPerIn : 1.0);
+    if (isFrictionKind(e.kind))
+        col.roughness = cellNumber(c[Row::Roughness]) * (us ? kMmPerIn : 1.0);
     return col;
 }
 
@@ -113,30 +104,44 @@ bool pointsDiffer(const CurveRange& range) {
 
 // Adds one column's drop at every point; stops at the first point the engine
 // refuses.
-Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSystem system,
-                  FlowMedium& medium, std::vector<CurvePoint>& points, ReynoldsRange& reynolds) {
+// One column's drop in bar at the medium's rate of flow (and branch rate of
+// flow); none at no flow except for the vertical difference.
+Failure columnDrop(const CurveColumn& col, const FlowMedium& medium, EngineEnv& env, double& drop,
+                   ReynoldsRange* reynolds) {
+    const bool vertical = col.element.kind == Kind::VerticalDifference;
+    drop = 0.0;
+    if (medium.rateOfFlow == 0.0 && !vertical) return Failure::None;
+    ElementResult r;
+    r.zeta = col.zeta;
+    r = computeFlowState(col.element, medium, r);
+    // The vertical difference has no flow regime (its Reynolds number is 0).
+    if (!vertical && reynolds) reynolds->add(r.reynolds);
+    r = computeElementLoss(col.element, medium, r, env);
+    if (r.gasOverflow) return Failure::GasOverflow;
+    if (r.calcError) return Failure::Refused;
+    drop = r.pressureDrop;
+    return Failure::None;
+}
+
+EngineEnv silentEnv(const CurveColumn& col) {
     EngineEnv env;
     env.silent = true;
     env.roughness = col.roughness;
+    return env;
+}
+
+Failure addColumn(const CurveColumn& col, const CurveRange& range, OutputSystem system,
+                  FlowMedium& medium, std::vector<CurvePoint>& points, ReynoldsRange& reynolds) {
+    EngineEnv env = silentEnv(col);
     const bool branch = isBranchKind(col.element.kind);
-    const bool vertical = col.element.kind == Kind::VerticalDifference;
     const double step = curveStep(range);
 
     medium.rateOfFlow = range.start;
     if (branch) medium.branchRateOfFlow = range.start / col.branchRatio;
     for (CurvePoint& point : points) {
         double drop = 0.0;
-        if (medium.rateOfFlow != 0.0 || vertical) {
-            ElementResult r;
-            r.zeta = col.zeta;
-            r = computeFlowState(col.element, medium, r);
-            // The vertical difference has no flow regime (its Reynolds number is 0).
-            if (!vertical) reynolds.add(r.reynolds);
-            r = computeElementLoss(col.element, medium, r, env);
-            if (r.gasOverflow) return Failure::GasOverflow;
-            if (r.calcError) return Failure::Refused;
-            drop = r.pressureDrop;
-        }
+        if (const Failure f = columnDrop(col, medium, env, drop, &reynolds); f != Failure::None)
+            return f;
         if (system == OutputSystem::US) drop /= kBarPerPsi;
         point.pressureDrop += drop;
         // A drop beyond a double (a head of 1e308 m) has no place on the axis.
@@ -149,6 +154,34 @@ Failure addColumn(const ColumnElement& col, const CurveRange& range, OutputSyste
 }
 
 }  // namespace
+
+std::optional<std::vector<CurveColumn>> readCurveColumns(const CalculationTable& table,
+                                                         OutputSystem system,
+                                                         const KindByName& kindByName) {
+    std::vector<CurveColumn> columns;
+    for (int col = 1; col <= table.calculationCount(); ++col) {
+        auto element = readColumn(table.column(col), system, kindByName);
+        if (!element) return std::nullopt;
+        columns.push_back(std::move(*element));
+    }
+    return columns;
+}
+
+std::optional<double> plantDropAt(const std::vector<CurveColumn>& columns, const FlowMedium& medium,
+                                  double rateOfFlow) {
+    FlowMedium m = medium;
+    m.rateOfFlow = rateOfFlow;
+    double sum = 0.0;
+    for (const CurveColumn& col : columns) {
+        if (isBranchKind(col.element.kind)) m.branchRateOfFlow = rateOfFlow / col.branchRatio;
+        EngineEnv env = silentEnv(col);
+        double drop = 0.0;
+        if (columnDrop(col, m, env, drop, nullptr) != Failure::None) return std::nullopt;
+        sum += drop;
+    }
+    if (!std::isfinite(sum)) return std::nullopt;
+    return sum;
+}
 
 std::string curveElementRefusedText(const std::string& variantName) {
     return std::string("Calculating of the element ") + "\"" + variantName + "\"" +

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "base/messages_clipboard_files.h"
 #include "engine/element_kind.h"
 #include "engine/flow_types.h"
 #include "results/calculation_table.h"
-#include "base/messages_clipboard_files.h"
 
 namespace tolvane {
 
@@ -94,6 +94,29 @@ CurveRangeOutcome readCurveRange(const PlantCurveRequest& request, MessageSink& 
 std::optional<PlantCurve> computeCurvePoints(const CurveRange& range, const CalculationTable& table,
                                              const FlowMedium& medium, OutputSystem system,
                                              const KindByName& kindByName, MessageSink& messages);
+
+// What a calculation column records of its element, read back from the
+// texts in base units.
+struct CurveColumn {
+    std::string name;  // the variant name as row 7 writes it
+    PipeElement element;
+    double zeta = 0.0;
+    double roughness = 0.0;    // mm, friction kinds only
+    double branchRatio = 1.0;  // main to branch rate of flow, branch kinds only
+};
+
+// Every calculation column of the table read back as computeCurvePoints reads
+// them; nothing when one cannot be (computeCurvePoints then shows
+// kNotPossibleMessage).
+std::optional<std::vector<CurveColumn>> readCurveColumns(const CalculationTable& table,
+                                                         OutputSystem system,
+                                                         const KindByName& kindByName);
+
+// The drop of all columns at one rate of flow (m³/h), in bar, computed as
+// every point of the curve is; nothing when the engine refuses a column or
+// the sum is no number.
+std::optional<double> plantDropAt(const std::vector<CurveColumn>& columns, const FlowMedium& medium,
+                                  double rateOfFlow);
 
 // The "&Copy data" text: a heading naming both units, then one line per
 // point, CR LF ended; drops written in the unit the heading names.

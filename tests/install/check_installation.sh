@@ -20,7 +20,8 @@ DESTDIR="$root/dest" "$cmake" --install "$build" --prefix /usr >"$root/install.l
 for f in bin/tolvane bin/tolvane-cli share/applications/tolvane.desktop \
          share/icons/hicolor/scalable/apps/tolvane.svg share/mime/packages/tolvane.xml \
          share/tolvane/GASE.STW share/tolvane/MEDIEN.STW share/tolvane/DADRU.DAD \
-         share/tolvane/SOURCES.md share/tolvane/1601.bmp; do
+         share/tolvane/SOURCES.md share/tolvane/1601.bmp \
+         share/tolvane/pumps/example-end-suction-50-200.tpump; do
   [ -e "$usr/$f" ] || fail "not installed: $f"
 done
 [ -z "$(find "$usr/bin" -type f ! -name 'tolvane*')" ] || fail "bin/ holds more than the programs"
