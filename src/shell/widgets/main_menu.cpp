@@ -88,6 +88,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     viewTable->setChecked(true);
     viewShortDisplay = item(viewMenu, "Calculation &short display", "ViewShortDisplay");
     viewShortDisplay->setCheckable(true);
+    viewChecks = item(viewMenu, "C&hecks", "ViewChecks");
+    viewChecks->setCheckable(true);
 
     tableMenu = bar->addMenu(QStringLiteral("&Table"));
     printTable = item(tableMenu, "&Print table...", "PrintTable");

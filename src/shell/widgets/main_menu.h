@@ -95,6 +95,7 @@ public:
 
     QAction* viewTable;
     QAction* viewShortDisplay;
+    QAction* viewChecks;  // the checks of the table
 
     QAction* printTable;
     QAction* changeFont;

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QToolBar>
+#include <QTableView>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -31,6 +32,7 @@
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
 #include "shell/fitting_choice.h"
+#include "checks/widgets/checks_window.h"
 #include "shell/medium_hand_back.h"
 #include "shell/table_recalc.h"
 #include "shell/widgets/bend_surface_window.h"
@@ -253,6 +255,7 @@ void TMyWindow::applyMedium(const MediumChoice& choice) {
 void TMyWindow::setTableWindow(TAusgabe_Fenster* table) {
     table_ = table;
     if (table) wireTableMenu();
+    if (table) wireChecks();
     setFixedSize(sizeHint());
 }
 
@@ -297,6 +300,35 @@ void TMyWindow::linkResultWindows() {
             Qt::UniqueConnection);
     connect(short_, &TKurzAnzeige::tableChanged, table_, &TAusgabe_Fenster::showTableChanges,
             Qt::UniqueConnection);
+}
+
+void TMyWindow::wireChecks() {
+    if (!checks_) {
+        checks_ = new TChecksWindow(this);
+        connect(menu_->viewChecks, &QAction::triggered, checks_, [this](bool on) {
+            checks_->setVisible(on);
+            if (on) refreshChecks();
+        });
+        connect(checks_, &TChecksWindow::visibilityChanged, menu_->viewChecks,
+                &QAction::setChecked);
+        connect(undo_, &TableUndo::restored, this, &TMyWindow::refreshChecks);
+        connect(checks_, &TChecksWindow::columnChosen, this, [this](int column) {
+            if (!table_) return;
+            table_->grid()->selectColumn(column - 1);
+            table_->raise();
+        });
+        menu_->setAvailable(menu_->viewChecks);
+    }
+    connect(table_, &TAusgabe_Fenster::tableChanged, this, &TMyWindow::refreshChecks,
+            Qt::UniqueConnection);
+}
+
+// A project file does not hold the inlet pressure of its gas columns, so the
+// window checks everything but the gas pressures.
+void TMyWindow::refreshChecks() {
+    if (checks_ && checks_->isVisible())
+        checks_->showDiagnostics(
+            checks::checkTable(session_.table, session_.settings.output, {}));
 }
 
 void TMyWindow::wireShortDisplayUndo() {

@@ -42,6 +42,7 @@ class TSattdampfDialog;
 class TStoffwerteGaseNeu;
 class TWasser_Dialog;
 class TKurzAnzeige;
+class TChecksWindow;
 class QtPrintService;
 class TRauDialog;
 class TZusatzElementfenster;
@@ -140,6 +141,8 @@ private:
     void wireShortDisplay();
     void wireShortDisplayUndo();
     void linkResultWindows();
+    void wireChecks();
+    void refreshChecks();
     MenuContext menuContext();
     void placeDataWindow(QWidget* window);
     bool inTheWay(const QWidget* window) const;
@@ -177,6 +180,7 @@ private:
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
     QPointer<TKurzAnzeige> short_;
+    TChecksWindow* checks_ = nullptr;  // View > Checks, beside the table
     std::unique_ptr<QtPrintService> qtPrinter_;
     PrintService* printer_ = nullptr;
 };

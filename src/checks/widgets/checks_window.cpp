@@ -1,0 +1,93 @@
+#include "checks/widgets/checks_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "base/widgets/plain_text.h"
+
+namespace tolvane {
+
+namespace {
+
+QString columnText(int column) {
+    return column > 0 ? QString::number(column) : QStringLiteral("table");
+}
+
+QColor severityColour(checks::Severity severity) {
+    switch (severity) {
+        case checks::Severity::Information: return QColor(90, 90, 90);
+        case checks::Severity::Caution: return QColor(150, 100, 0);
+        case checks::Severity::Warning: return QColor(190, 60, 0);
+        case checks::Severity::Error: return QColor(176, 0, 0);
+    }
+    return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+TChecksWindow::TChecksWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("TChecksWindow"));
+    setWindowTitle(QStringLiteral("Checks"));
+
+    ChecksGrid = new QTableWidget(0, 4, this);
+    ChecksGrid->setObjectName(QStringLiteral("ChecksGrid"));
+    ChecksGrid->setHorizontalHeaderLabels({QStringLiteral("Column"), QStringLiteral("Severity"),
+                                           QStringLiteral("Code"), QStringLiteral("Text")});
+    ChecksGrid->verticalHeader()->hide();
+    ChecksGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ChecksGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ChecksGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    ChecksGrid->setWordWrap(true);
+    ChecksGrid->horizontalHeader()->setStretchLastSection(true);
+    ChecksGrid->setColumnWidth(0, 60);
+    ChecksGrid->setColumnWidth(1, 80);
+    ChecksGrid->setColumnWidth(2, 130);
+
+    LabelSummary = plainLabel(this);
+    LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ChecksGrid);
+    layout->addWidget(LabelSummary);
+
+    connect(ChecksGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row < 0 || row >= static_cast<int>(diagnostics_.size())) return;
+        const int column = diagnostics_[static_cast<std::size_t>(row)].column;
+        if (column > 0) Q_EMIT columnChosen(column);
+    });
+    resize(720, 260);
+}
+
+void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics) {
+    diagnostics_ = diagnostics;
+    ChecksGrid->setRowCount(static_cast<int>(diagnostics.size()));
+    for (int r = 0; r < static_cast<int>(diagnostics.size()); ++r) {
+        const checks::Diagnostic& d = diagnostics[static_cast<std::size_t>(r)];
+        const QString cells[4] = {columnText(d.column),
+                                  QString::fromLatin1(checks::severityWord(d.severity)),
+                                  QString::fromStdString(d.code), QString::fromStdString(d.text)};
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);  // plain text, never markup
+            if (c == 1) item->setForeground(severityColour(d.severity));
+            ChecksGrid->setItem(r, c, item);
+        }
+    }
+    ChecksGrid->resizeRowsToContents();
+    LabelSummary->setText(diagnostics.empty()
+                              ? QStringLiteral("No check has anything to say about this table.")
+                              : QStringLiteral("%1 checks").arg(diagnostics.size()));
+}
+
+void TChecksWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Q_EMIT visibilityChanged(true);
+}
+
+void TChecksWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    Q_EMIT visibilityChanged(false);
+}
+
+}  // namespace tolvane
