@@ -71,6 +71,19 @@ private Q_SLOTS:
         QVERIFY(rig->table->grid()->selectionModel()->isColumnSelected(1));
     }
 
+    void columns_with_a_caution_are_marked_on_their_heading() {
+        calculate("10", "100");
+        calculate("70", "50");  // marked whether the window is open or not
+        QAbstractItemModel* model = rig->table->grid()->model();
+        QVERIFY(model->headerData(0, Qt::Horizontal, Qt::DecorationRole).isNull());
+        QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isNull());
+        QVERIFY(
+            model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).toString().contains("9.90 m/s"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("2"));
+        action("EditUndo")->trigger();
+        QVERIFY(model->headerData(1, Qt::Horizontal, Qt::DecorationRole).isNull());
+    }
+
     void closing_unchecks_the_menu_item() {
         action("ViewChecks")->trigger();
         checks()->close();

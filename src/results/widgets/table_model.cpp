@@ -1,5 +1,9 @@
 #include "results/widgets/table_model.h"
 
+#include <QApplication>
+#include <QStyle>
+#include <algorithm>
+
 namespace tolvane {
 
 CalculationTableModel::CalculationTableModel(CalculationTable& table, QObject* parent)
@@ -42,6 +46,13 @@ Qt::ItemFlags CalculationTableModel::flags(const QModelIndex& index) const {
 
 QVariant CalculationTableModel::headerData(int section, Qt::Orientation orientation,
                                            int role) const {
+    if (orientation == Qt::Horizontal && (role == Qt::DecorationRole || role == Qt::ToolTipRole)) {
+        const auto mark = marks_.find(tableColumn(section));
+        if (mark == marks_.end() || mark->second.level <= 0) return {};
+        if (role == Qt::ToolTipRole) return mark->second.tip;
+        return QApplication::style()->standardIcon(
+            mark->second.level >= 3 ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning);
+    }
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) {
         if (section < 0 || section >= kTableRows) return {};
@@ -52,6 +63,17 @@ QVariant CalculationTableModel::headerData(int section, Qt::Orientation orientat
     int col = tableColumn(section);
     if (section < 0 || col >= table_.ColCount()) return {};
     return QString::fromStdString(table_.cell(col, 0));
+}
+
+void CalculationTableModel::setColumnMarks(std::map<int, ColumnMark> marks) {
+    if (marks.size() == marks_.size() &&
+        std::equal(marks.begin(), marks.end(), marks_.begin(), [](const auto& a, const auto& b) {
+            return a.first == b.first && a.second.level == b.second.level &&
+                   a.second.tip == b.second.tip;
+        }))
+        return;
+    marks_ = std::move(marks);
+    if (columns_ > 0) Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
 }
 
 void CalculationTableModel::sync() {

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
+#include <map>
 
 #include "results/calculation_table.h"
 
@@ -42,6 +44,15 @@ public:
     // Everything replaced (a new or opened project).
     void reload();
 
+    // A mark on the heading of a calculation column (a decoration of the view;
+    // the number it shows stays as it is): the checks' worst severity there,
+    // 1 caution, 2 warning, 3 error, with the checks' texts as its tooltip.
+    struct ColumnMark {
+        int level = 0;
+        QString tip;
+    };
+    void setColumnMarks(std::map<int, ColumnMark> marks);  // key: table column
+
 Q_SIGNALS:
     // Row 6 ("Specification (user):") of a column was typed into.
     void specificationEdited(int tableColumn);
@@ -49,6 +60,7 @@ Q_SIGNALS:
 private:
     CalculationTable& table_;
     int columns_ = 0;  // model columns as last announced to the views
+    std::map<int, ColumnMark> marks_;
 };
 
 }  // namespace tolvane

@@ -33,6 +33,7 @@
 #include "shell/element_panel.h"
 #include "shell/fitting_choice.h"
 #include "checks/widgets/checks_window.h"
+#include "results/widgets/table_model.h"
 #include "shell/medium_hand_back.h"
 #include "shell/table_recalc.h"
 #include "shell/widgets/bend_surface_window.h"
@@ -326,9 +327,20 @@ void TMyWindow::wireChecks() {
 // A project file does not hold the inlet pressure of its gas columns, so the
 // window checks everything but the gas pressures.
 void TMyWindow::refreshChecks() {
-    if (checks_ && checks_->isVisible())
-        checks_->showDiagnostics(
-            checks::checkTable(session_.table, session_.settings.output, {}));
+    const std::vector<checks::Diagnostic> found =
+        checks::checkTable(session_.table, session_.settings.output, {});
+    if (checks_ && checks_->isVisible()) checks_->showDiagnostics(found);
+    if (!table_) return;
+    // The heading of every column with a caution or worse is marked.
+    std::map<int, CalculationTableModel::ColumnMark> marks;
+    for (const checks::Diagnostic& d : found) {
+        if (d.column <= 0 || d.severity == checks::Severity::Information) continue;
+        CalculationTableModel::ColumnMark& mark = marks[d.column];
+        mark.level = std::max(mark.level, static_cast<int>(d.severity));
+        if (!mark.tip.isEmpty()) mark.tip += QLatin1Char('\n');
+        mark.tip += QString::fromStdString(d.text);
+    }
+    table_->model()->setColumnMarks(std::move(marks));
 }
 
 void TMyWindow::wireShortDisplayUndo() {
