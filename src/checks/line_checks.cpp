@@ -135,6 +135,22 @@ const char* severityWord(Severity severity) {
     return "caution";
 }
 
+std::string checksSummary(const std::vector<Diagnostic>& diagnostics) {
+    int counts[4] = {0, 0, 0, 0};
+    for (const Diagnostic& d : diagnostics) ++counts[static_cast<int>(d.severity)];
+    static const char* const kWords[4][2] = {{"information", "information"},
+                                             {"caution", "cautions"},
+                                             {"warning", "warnings"},
+                                             {"error", "errors"}};
+    std::string text;
+    for (int s = 3; s >= 0; --s) {
+        if (counts[s] == 0) continue;
+        text += (text.empty() ? "" : ", ") + std::to_string(counts[s]) + " " +
+                kWords[s][counts[s] == 1 ? 0 : 1];
+    }
+    return text.empty() ? text : "Checks: " + text + " (View > Checks)";
+}
+
 std::vector<Diagnostic> checkTable(const CalculationTable& table, OutputSystem system,
                                    const std::vector<ColumnConditions>& conditions,
                                    const CheckLimits& limits) {

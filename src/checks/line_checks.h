@@ -37,6 +37,9 @@ struct ColumnConditions {
     std::optional<double> inletPressureBar;
 };
 
+// "Checks: 1 warning, 2 cautions (View > Checks)"; "" when there are none.
+std::string checksSummary(const std::vector<Diagnostic>& diagnostics);
+
 // Every check over every calculation column, then those of the line, in
 // column order. `conditions[k]` belongs to column k + 1 (missing ones are
 // unknown).

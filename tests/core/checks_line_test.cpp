@@ -142,6 +142,15 @@ TEST(LineChecks, UsTextsAreReadInTheirUnits) {
                                                "1 gas-pressure-drop warning"}));
 }
 
+TEST(LineChecks, SummaryCountsEachSeverityWorstFirst) {
+    auto d = [](Severity s) { return Diagnostic{1, "x", s, "", ""}; };
+    EXPECT_EQ(checksSummary({}), "");
+    EXPECT_EQ(checksSummary({d(Severity::Caution)}), "Checks: 1 caution (View > Checks)");
+    EXPECT_EQ(checksSummary({d(Severity::Caution), d(Severity::Error), d(Severity::Caution),
+                             d(Severity::Warning)}),
+              "Checks: 1 error, 1 warning, 2 cautions (View > Checks)");
+}
+
 TEST(LineChecks, EveryDiagnosticNamesItsHelpParagraph) {
     const auto found = checkTable(tableOf({withRe("3000"), air("100.000", "4000.000")}),
                                   OutputSystem::Metric, {{}, {5.0}});

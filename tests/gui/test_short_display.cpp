@@ -78,6 +78,16 @@ private Q_SLOTS:
         QCOMPARE(display->columnWidths(), (std::array<int, 4>{29, 146, 170, 54}));
     }
 
+    void a_line_below_the_total_sums_up_the_checks() {
+        auto* checks = byName<QLabel>(display.get(), "LabelChecks");
+        QVERIFY(!checks->isVisibleTo(display.get()));
+        rig->session.form.medium.flow = "70";  // 9.9 m/s in 50 mm
+        rig->window->showForm();
+        tolvane::test::calculate(*rig, ElementKind{1, 1}, {"50", "12"});
+        QVERIFY(checks->isVisibleTo(display.get()));
+        QCOMPARE(checks->text(), QStringLiteral("Checks: 1 caution (View > Checks)"));
+    }
+
     void each_calculation_adds_its_line() {
         tolvane::test::calculateThree(*rig);
         QCOMPARE(grid()->rowCount(), 3);

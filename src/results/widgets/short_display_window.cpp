@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/widgets/plain_text.h"
 #include "results/print_layout.h"
 #include "results/widgets/qt_print_service.h"
-#include "base/widgets/plain_text.h"
 
 namespace tolvane {
 
@@ -47,6 +47,9 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
 
     Label1 = plainLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    LabelChecks = plainLabel(this);
+    LabelChecks->setObjectName(QStringLiteral("LabelChecks"));
+    LabelChecks->hide();
 
     RowUpButton = new QPushButton(QStringLiteral("Row &up"), this);
     RowUpButton->setObjectName(QStringLiteral("RowUpButton"));
@@ -66,6 +69,7 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(StringGrid1, 1);
     layout->addWidget(Label1);
+    layout->addWidget(LabelChecks);
     layout->addLayout(buttons);
 
     connect(RowUpButton, &QPushButton::clicked, this, &TKurzAnzeige::RowUpClick);
@@ -74,8 +78,12 @@ TKurzAnzeige::TKurzAnzeige(Session& session, QWidget* parent)
     connect(StringGrid1, &QTableWidget::itemChanged, this, &TKurzAnzeige::specificationTyped);
 
     refresh();
-    // Wide enough for the medium column beside the display's own four.
-    resize(420 + kMediumColumnWidth, 300);
+    resize(420, 300);
+}
+
+void TKurzAnzeige::setChecksSummary(const QString& text) {
+    LabelChecks->setText(text);
+    LabelChecks->setVisible(!text.isEmpty());
 }
 
 int TKurzAnzeige::currentLine() const {

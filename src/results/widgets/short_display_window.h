@@ -37,6 +37,9 @@ public:
     std::array<int, kShortDisplayColumns> columnWidths() const;
     void setColumnWidths(const std::array<int, kShortDisplayColumns>& widths);
 
+    // The line below the total that sums up the table's checks ("" hides it).
+    void setChecksSummary(const QString& text);
+
     PrintSetup printSetup() const;
     Printout printout() const;
 
@@ -67,6 +70,7 @@ private:
     PrintService* printer_ = nullptr;
     QTableWidget* StringGrid1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* LabelChecks = nullptr;  // the checks' summary below the total
     QPushButton* RowUpButton = nullptr;
     QPushButton* RowDownButton = nullptr;
     QPushButton* DeleteButton = nullptr;

@@ -267,6 +267,7 @@ void TMyWindow::setShortDisplay(TKurzAnzeige* shortDisplay) {
     if (shortDisplay) {
         wireShortDisplay();
         wireShortDisplayUndo();
+        refreshChecks();
     }
 }
 
@@ -330,6 +331,7 @@ void TMyWindow::refreshChecks() {
     const std::vector<checks::Diagnostic> found =
         checks::checkTable(session_.table, session_.settings.output, {});
     if (checks_ && checks_->isVisible()) checks_->showDiagnostics(found);
+    if (short_) short_->setChecksSummary(QString::fromStdString(checks::checksSummary(found)));
     if (!table_) return;
     // The heading of every column with a caution or worse is marked.
     std::map<int, CalculationTableModel::ColumnMark> marks;
