@@ -47,9 +47,7 @@ class TestCopyBack : public QObject {
 
 private Q_SLOTS:
     void init() {
-        rig = std::make_unique<tolvane::test::MainWindowRig>(
-            tolvane::test::MainWindowRig::Table::With);
-        rig->window->setRoughnessAsker([]() -> std::optional<double> { return 0.1; });
+        rig = tolvane::test::MainWindowRig::calculating();
     }
 
     void cleanup() {

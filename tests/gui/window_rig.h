@@ -5,11 +5,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
+#include "base/messages_clipboard_files.h"
 #include "results/widgets/calculation_table_window.h"
 #include "shell/session.h"
 #include "shell/widgets/main_window.h"
-#include "base/messages_clipboard_files.h"
 
 namespace tolvane::test {
 
@@ -24,6 +25,15 @@ struct MainWindowRig {
         }
         window->show();
         if (table) table->show();
+    }
+
+    // With the table window beside it and the roughness query always
+    // answered with `roughnessMm`, as most window tests of calculations need.
+    static std::unique_ptr<MainWindowRig> calculating(double roughnessMm = 0.1) {
+        auto rig = std::make_unique<MainWindowRig>(Table::With);
+        rig->window->setRoughnessAsker(
+            [roughnessMm]() -> std::optional<double> { return roughnessMm; });
+        return rig;
     }
 
     ~MainWindowRig() {
