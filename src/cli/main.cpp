@@ -60,6 +60,9 @@ const char* const kMoreUsage =
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
     "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
     "                   each with its column, code, severity and text.\n"
+    "--alternatives (calc, show, recalc; json): every column's coefficient by the\n"
+    "                   published methods of its kind with its pressure drop, the\n"
+    "                   line's range and, for a gas line, its isothermal solution.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -84,6 +87,7 @@ struct Options {
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
+    bool alternatives = false;           // json only: the second opinion of the table
 };
 
 struct UsageError {
@@ -167,6 +171,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifferenceUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
+        } else if (a == "--alternatives") {
+            o.alternatives = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -194,6 +200,8 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
+    if (o.alternatives && o.command == "curve")
+        throw UsageError{"--alternatives belongs to calc, show and recalc"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -298,6 +306,8 @@ std::string reportOf(const Options& o, const Session& session,
     std::string bytes = report(o.format, session, steps);
     if (o.checks && o.format == OutputFormat::Json)
         bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    if (o.alternatives && o.format == OutputFormat::Json)
+        bytes = withAlternatives(std::move(bytes), session, steps);
     return bytes;
 }
 
