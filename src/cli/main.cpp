@@ -6,7 +6,8 @@
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
-// `pipes` lists or looks up rows of the standard pipe-size table.
+// `pipes` lists or looks up rows of the standard pipe-size table; `methods`
+// prints the table of published methods.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,12 +22,14 @@
 #include "cli/batch_recalc.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "cli/methods_command.h"
 #include "cli/pipes_command.h"
 #include "results/column_fit.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
+#include "shell/table_opinion.h"
 #include "shell/version.h"
 #include "units/unit_catalogue.h"
 
@@ -63,6 +66,8 @@ const char* const kMoreUsage =
     "--alternatives (calc, show, recalc; json): every column's coefficient by the\n"
     "                   published methods of its kind with its pressure drop, the\n"
     "                   line's range and, for a gas line, its isothermal solution.\n"
+    "curve --band (json): every point with \"bandLow\" and \"bandHigh\", the line at the\n"
+    "                   lowest and highest coefficient of the published methods.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -88,6 +93,7 @@ struct Options {
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
     bool alternatives = false;           // json only: the second opinion of the table
+    bool band = false;                   // curve json only: the published methods' band
 };
 
 struct UsageError {
@@ -171,6 +177,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifferenceUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
+        } else if (a == "--band") {
+            o.band = true;
         } else if (a == "--alternatives") {
             o.alternatives = true;
         } else if (a == "--fit-widths") {
@@ -200,6 +208,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
+    if (o.band && !curve) throw UsageError{"--band belongs to curve"};
     if (o.alternatives && o.command == "curve")
         throw UsageError{"--alternatives belongs to calc, show and recalc"};
     if (format) {
@@ -336,7 +345,8 @@ int curve(const Options& o) {
     }
     auto steps = runSteps(o);
     if (!steps) return kBadInput;
-    const CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
+    CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
+    if (o.band && run.curve) run.band = plantCurveBand(steps->session, *run.curve);
     if (o.tsv) {
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
@@ -426,12 +436,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage << kMoreUsage << kPipesUsage;
+            std::cout << kUsage << kMoreUsage << kPipesUsage << kMethodsUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";
             return 0;
         }
+    if (!args.empty() && args[0] == "methods")
+        return runMethodsCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (!args.empty() && args[0] == "pipes")
         return runPipesCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     Options options;

@@ -1,5 +1,6 @@
 #include "shell/table_opinion.h"
 
+#include "shell/medium_reading.h"
 #include "shell/plant_curve_command.h"
 #include "tools/plant_curve.h"
 
@@ -16,6 +17,18 @@ checks::SecondOpinion tableSecondOpinion(const Session& session,
             elements.push_back({c.element, c.roughness, c.branchRatio});
     }
     return checks::secondOpinion(session.table, session.settings.output, elements, conditions);
+}
+
+std::optional<std::vector<BandPoint>> plantCurveBand(const Session& session,
+                                                     const PlantCurve& curve) {
+    RecordingMessageSink quiet;
+    InputCheck check(quiet);
+    const auto medium = readMedium(session.form, check);
+    if (!medium) return std::nullopt;
+    const auto columns =
+        readCurveColumns(session.table, session.settings.output, catalogueKindByName());
+    if (!columns) return std::nullopt;
+    return computeCurveBand(*columns, curveRatesOfFlow(curve), *medium, session.settings.output);
 }
 
 }  // namespace tolvane
