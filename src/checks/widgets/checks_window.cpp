@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "base/widgets/plain_text.h"
+#include "checks/widgets/opinion_grid.h"
 
 namespace tolvane {
 
@@ -51,13 +52,18 @@ TChecksWindow::TChecksWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ChecksGrid);
     layout->addWidget(LabelSummary);
+    OpinionGrid = makeOpinionGrid(this);
+    LabelRange = plainLabel(this);
+    LabelRange->setObjectName(QStringLiteral("LabelRange"));
+    layout->addWidget(OpinionGrid);
+    layout->addWidget(LabelRange);
 
     connect(ChecksGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row < 0 || row >= static_cast<int>(diagnostics_.size())) return;
         const int column = diagnostics_[static_cast<std::size_t>(row)].column;
         if (column > 0) Q_EMIT columnChosen(column);
     });
-    resize(720, 260);
+    resize(720, 420);
 }
 
 void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics) {
@@ -78,6 +84,11 @@ void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagn
     LabelSummary->setText(diagnostics.empty()
                               ? QStringLiteral("No check has anything to say about this table.")
                               : QStringLiteral("%1 checks").arg(diagnostics.size()));
+}
+
+void TChecksWindow::showSecondOpinion(const checks::SecondOpinion& opinion, OutputSystem system,
+                                      int decimals) {
+    showOpinion(OpinionGrid, LabelRange, opinion, system, decimals);
 }
 
 void TChecksWindow::showEvent(QShowEvent* event) {

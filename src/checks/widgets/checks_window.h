@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checks/line_checks.h"
+#include "checks/second_opinion.h"
 
 class QLabel;
 class QTableWidget;
@@ -21,6 +22,8 @@ public:
 
     void showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics);
     const std::vector<checks::Diagnostic>& diagnostics() const { return diagnostics_; }
+    // Every column's coefficient by the published methods and the line's range.
+    void showSecondOpinion(const checks::SecondOpinion& opinion, OutputSystem system, int decimals);
 
 Q_SIGNALS:
     // A line of a calculation column was clicked (1..n).
@@ -34,6 +37,8 @@ protected:
 private:
     QTableWidget* ChecksGrid = nullptr;
     QLabel* LabelSummary = nullptr;
+    QTableWidget* OpinionGrid = nullptr;
+    QLabel* LabelRange = nullptr;
     std::vector<checks::Diagnostic> diagnostics_;
 };
 

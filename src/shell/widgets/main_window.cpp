@@ -35,6 +35,7 @@
 #include "checks/widgets/checks_window.h"
 #include "results/widgets/table_model.h"
 #include "shell/medium_hand_back.h"
+#include "shell/table_opinion.h"
 #include "shell/table_recalc.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
@@ -330,7 +331,11 @@ void TMyWindow::wireChecks() {
 void TMyWindow::refreshChecks() {
     const std::vector<checks::Diagnostic> found =
         checks::checkTable(session_.table, session_.settings.output, {});
-    if (checks_ && checks_->isVisible()) checks_->showDiagnostics(found);
+    if (checks_ && checks_->isVisible()) {
+        checks_->showDiagnostics(found);
+        checks_->showSecondOpinion(tableSecondOpinion(session_, {}), session_.settings.output,
+                                   session_.settings.decimals);
+    }
     if (short_) short_->setChecksSummary(QString::fromStdString(checks::checksSummary(found)));
     if (!table_) return;
     // The heading of every column with a caution or worse is marked.
