@@ -29,6 +29,7 @@ struct ColumnFlow {
     double basisVelocity = 0.0;  // m/s, the section ζ refers to
     double reynolds = 0.0, reynolds2 = 0.0;
     double zeta = 0.0;
+    std::string zetaText;
     double drop = 0.0;  // row 23's unit
 };
 
@@ -42,7 +43,8 @@ ColumnFlow flowOf(const CalculationTable& table, int col, OutputSystem system, E
     f.basisVelocity = cellNumber(table.cell(col, velocityRow)) * (us ? kMPerFt : 1.0);
     f.reynolds = cellNumber(table.cell(col, Row::Reynolds));
     f.reynolds2 = cellNumber(table.cell(col, Row::Reynolds2));
-    f.zeta = cellNumber(table.cell(col, Row::Zeta));
+    f.zetaText = table.cell(col, Row::Zeta);
+    f.zeta = cellNumber(f.zetaText);
     f.drop = cellNumber(table.cell(col, Row::PressureDrop));
     return f;
 }
@@ -65,10 +67,15 @@ ColumnOpinion opinionOf(int col, const ColumnFlow& f, const OpinionElement* e, O
     const double unitPa = system == OutputSystem::US ? kPaPerLbfFt2 : kPaPerMbar;
     const double perZeta =
         0.5 * f.density * f.basisVelocity * f.basisVelocity * e->element.quantity / unitPa;
+    // The table shows no ζ of 0 or below (a branch that gains pressure):
+    // the drop gives it back.
+    double own = f.zeta;
+    if (f.zetaText.empty() && perZeta > 0.0) own = f.drop / perZeta;
+    o.zeta = own;
     for (const PublishedZeta& z : zetas)
-        o.alternatives.push_back({z.source, z.zeta, f.drop + (z.zeta - f.zeta) * perZeta});
-    o.low = f.drop + (zetas.lowest() - f.zeta) * perZeta;
-    o.high = f.drop + (zetas.highest() - f.zeta) * perZeta;
+        o.alternatives.push_back({z.source, z.zeta, f.drop + (z.zeta - own) * perZeta});
+    o.low = f.drop + (zetas.lowest() - own) * perZeta;
+    o.high = f.drop + (zetas.highest() - own) * perZeta;
     return o;
 }
 

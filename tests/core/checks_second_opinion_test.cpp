@@ -91,6 +91,19 @@ TEST(SecondOpinion, sudden_changes_refer_to_the_second_section) {
     EXPECT_NEAR(a.pressureDrop, 107.24 + (a.zeta - 0.403) * 80.0, 1e-9);
 }
 
+TEST(SecondOpinion, a_coefficient_the_table_does_not_show_comes_from_the_drop) {
+    // A combining branch gaining 4 mbar: ζ = -0.2 at 20 mbar per unit, shown as "".
+    const CalculationTable table = tableOf({{.zeta = "", .dropMbar = "-4.000"}});
+    OpinionElement branch = element(Kind::CombiningBranch, 100, 80, 0);
+    branch.element.va4 = 90.0;
+    branch.branchRatio = 2.0;
+    const SecondOpinion s = secondOpinion(table, OutputSystem::Metric, {branch}, {});
+    ASSERT_EQ(s.columns[0].alternatives.size(), 1u);
+    EXPECT_NEAR(s.columns[0].zeta, -0.2, 1e-12);
+    const Alternative& a = s.columns[0].alternatives[0];
+    EXPECT_NEAR(a.pressureDrop, a.zeta * 20.0, 1e-9);
+}
+
 TEST(SecondOpinion, us_texts_are_read_in_their_units) {
     // 62.428 lb/ft³ = 1000 kg/m³, 6.5617 ft/s = 2 m/s; 1 lbw./sq.ft. = 47.88 Pa.
     const CalculationTable table =
