@@ -101,7 +101,8 @@ for d1, d2, re, k in ((100, 50, 1e5, 0.0), (100, 80, 2400.0, 0.0), (150, 50, 3e5
         "contraction_sharp(D1, D2, Re, roughness, 'Hooper')",
         contraction_sharp(m(d1), m(d2), Re=re, roughness=m(k), method="Hooper"))
 for d1, d2, half, re, k in ((100, 50, 10.0, 1e5, 0.0), (100, 50, 30.0, 1e5, 0.1),
-                            (100, 70, 60.0, 2e5, 0.0)):
+                            (100, 70, 60.0, 2e5, 0.0), (100, 80, 3.0, 1e5, 0.0),
+                            (200, 60, 12.5, 3e5, 0.0), (100, 90, 85.0, 1e5, 0.0)):
     re2 = re * d1 / d2
     angle = 2 * half
     row((3, 4), [d1, d2, half], 0, re, re2, k, 1, "Rennels",
@@ -110,6 +111,9 @@ for d1, d2, half, re, k in ((100, 50, 10.0, 1e5, 0.0), (100, 50, 30.0, 1e5, 0.1)
     row((3, 4), [d1, d2, half], 0, re, re2, k, 1, "Crane",
         f"contraction_conical(D1, D2, angle={angle:g}, 'Crane')",
         contraction_conical(m(d1), m(d2), angle=angle, method="Crane"))
+    row((3, 4), [d1, d2, half], 0, re, re2, k, 1, "Idelchik",
+        f"contraction_conical(D1, D2, angle={angle:g}, 'Idelchik')",
+        contraction_conical(m(d1), m(d2), angle=angle, method="Idelchik"))
     row((3, 4), [d1, d2, half], 0, re, re2, k, 1, "Hooper 2-K",
         f"contraction_conical(D1, D2, angle={angle:g}, Re, roughness, 'Hooper')",
         contraction_conical(m(d1), m(d2), angle=angle, Re=re, roughness=m(k), method="Hooper"))

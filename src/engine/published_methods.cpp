@@ -239,6 +239,62 @@ Zeta contractionConicalHooper(const PublishedInput& in) {
     return k * contractionBasis(in);
 }
 
+// Linear in both directions inside a table of values[row of y][column of x];
+// outside, the nearest edge (as the tables are read in fluids).
+template <std::size_t NX, std::size_t NY>
+double bilinear(double x, double y, const std::array<double, NX>& xs,
+                const std::array<double, NY>& ys,
+                const std::array<std::array<double, NX>, NY>& values) {
+    x = std::clamp(x, xs[0], xs[NX - 1]);
+    y = std::clamp(y, ys[0], ys[NY - 1]);
+    std::size_t i = 1, j = 1;
+    while (i < NX - 1 && xs[i] < x) ++i;
+    while (j < NY - 1 && ys[j] < y) ++j;
+    const double u = (x - xs[i - 1]) / (xs[i] - xs[i - 1]);
+    const double v = (y - ys[j - 1]) / (ys[j] - ys[j - 1]);
+    const double low = values[j - 1][i - 1] + u * (values[j - 1][i] - values[j - 1][i - 1]);
+    const double high = values[j][i - 1] + u * (values[j][i] - values[j][i - 1]);
+    return low + v * (high - low);
+}
+
+// Idelchik's conical contraction: the bevelled-entrance loss K0 by the total
+// angle and the cone's length over D2, and the friction part by the angle
+// (2 ... 20°) and the area ratio (0.05 ... 0.6).
+constexpr std::array<double, 9> kBevelAngles = {0, 10, 20, 30, 40, 60, 100, 140, 180};
+constexpr std::array<double, 6> kBevelLengths = {0.025, 0.05, 0.075, 0.1, 0.15, 0.6};
+constexpr std::array<std::array<double, 9>, 6> kBevelK0 = {{
+    {0.5, 0.47, 0.45, 0.43, 0.41, 0.4, 0.42, 0.45, 0.5},
+    {0.5, 0.45, 0.41, 0.36, 0.33, 0.3, 0.35, 0.42, 0.5},
+    {0.5, 0.42, 0.35, 0.3, 0.26, 0.23, 0.3, 0.4, 0.5},
+    {0.5, 0.39, 0.32, 0.25, 0.22, 0.18, 0.27, 0.38, 0.5},
+    {0.5, 0.37, 0.27, 0.2, 0.16, 0.15, 0.25, 0.37, 0.5},
+    {0.5, 0.27, 0.18, 0.13, 0.11, 0.12, 0.23, 0.36, 0.5}}};
+constexpr std::array<double, 9> kConeFrictionAngles = {2, 3, 6, 8, 10, 12, 14, 16, 20};
+constexpr std::array<double, 10> kConeFrictionAreas = {0.05, 0.075, 0.1, 0.15, 0.2,
+                                                        0.25, 0.3,   0.4, 0.5,  0.6};
+constexpr std::array<std::array<double, 9>, 10> kConeFriction = {{
+    {0.14, 0.1, 0.05, 0.04, 0.03, 0.03, 0.02, 0.02, 0.01},
+    {0.14, 0.1, 0.05, 0.04, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.14, 0.1, 0.05, 0.04, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.14, 0.1, 0.05, 0.04, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.14, 0.1, 0.05, 0.03, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.14, 0.1, 0.05, 0.03, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.13, 0.09, 0.04, 0.03, 0.03, 0.02, 0.02, 0.02, 0.01},
+    {0.12, 0.08, 0.04, 0.03, 0.02, 0.02, 0.02, 0.02, 0.01},
+    {0.11, 0.07, 0.04, 0.03, 0.02, 0.02, 0.02, 0.02, 0.01},
+    {0.09, 0.06, 0.03, 0.02, 0.02, 0.02, 0.02, 0.02, 0.01}}};
+
+Zeta contractionConicalIdelchik(const PublishedInput& in) {
+    const double angle = coneAngle(in);
+    const double d1 = el(in).va1, d2 = el(in).va2;
+    const double length = (d1 - d2) / (2.0 * std::tan(0.5 * angle * kDeg));
+    const double k0 = bilinear(angle, length / d2, kBevelAngles, kBevelLengths, kBevelK0);
+    const double area = d2 * d2 / (d1 * d1);
+    const double friction =
+        bilinear(angle, area, kConeFrictionAngles, kConeFrictionAreas, kConeFriction);
+    return k0 * (1.0 - area) + friction;
+}
+
 // --- bends ---------------------------------------------------------------
 // Crane's K/fT of 90° bends against r/D (1 ... 20), as fitted in fluids.
 constexpr std::array<double, 17> kCraneBendFit = {
@@ -497,6 +553,9 @@ const PublishedMethod kMethods[] = {
      "Rennels & Hudson, Pipe Flow (2012)", contractionConicalRennels},
     {K::GradualContraction, S::Crane, "K2 = 0.8 sin(θ/2)(1 − β²); θ ≥ 45°: 0.5 √sin(θ/2) (1 − β²)",
      "Crane TP-410 (2009)", contractionConicalCrane},
+    {K::GradualContraction, S::Idelchik,
+     "K2 = K0(θ, l/D2)(1 − β²) + friction(θ, β²), from Idelchik's tables of bevelled entrances "
+     "and cones", "Idelchik, Handbook of Hydraulic Resistance", contractionConicalIdelchik},
     {K::GradualContraction, S::Hooper, "K1 = 1.6 sin(θ/2)(0.6 + 0.48 f)(D1/D2)²((D1/D2)² − 1)",
      "Hooper, Chem. Eng. 95 (1988) 89", contractionConicalHooper},
     {K::CircularBend, S::Rennels,
