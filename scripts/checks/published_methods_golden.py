@@ -159,6 +159,10 @@ for d, w, re in ((100, 90.0, 1e5), (100, 45.0, 2e5), (50, 30.0, 5e4), (200, 75.0
         bend_miter(w, method="Rennels"))
     row((4, 5), [d, w], 0, re, 0, 0, 1, "Crane", f"bend_miter({w:g}, Di, 'Crane') fT/ft_Crane(Di)",
         bend_miter(w, Di=m(d), method="Crane") * fT(m(d)) / ft_Crane(m(d)))
+for d, w, re, k in ((100, 90.0, 3e5, 0.0), (100, 45.0, 5e5, 0.1), (200, 120.0, 2e6, 0.05),
+                   (50, 60.0, 1e6, 0.0), (150, 150.0, 4e5, 0.2)):
+    row((4, 5), [d, w], 0, re, 0, k, 1, "Miller", f"bend_miter({w:g}, Di, Re, roughness, 'Miller')",
+        bend_miter(w, Di=m(d), Re=re, roughness=m(k), method="Miller"))
 row((4, 5), [100, 90], 0, 1e5, 0, 0, 1, "Hooper 2-K",
     "Hooper2K(Di_in, Re, 'Elbow, 90°, Mitered (R/D = 1.5), 1 weld (90° angle)')",
     Hooper2K(Di=100 / 25.4, Re=1e5, name="Elbow, 90°, Mitered (R/D = 1.5), 1 weld (90° angle)"))

@@ -377,6 +377,28 @@ Zeta miterCrane(const PublishedInput& in) {
     return fT(in) * interp(el(in).va2, kCraneMiterAngles, kCraneMiterFactors);
 }
 
+// Miller's miter bend: Kb by the angle (a fit of his curve, 0 ... 120°),
+// corrected for roughness by the ratio of rough to smooth friction factor at
+// min(Re, 1e6). Given only where his Reynolds-number and outlet-length
+// corrections are 1 (Re above 2.08e5, Kb at least 0.25 with 20 D of straight
+// pipe after the bend); below, they come from curves not held here.
+constexpr std::array<double, 17> kMillerMiterFit = {
+    -12.050299402650126, -4.472433689233185, 50.51478860493546,  18.246302079077196,
+    -84.61426660754049,  -28.9340865412371,  71.07345367553872,  21.354010992349565,
+    -30.239604839338,    -5.855129345095336, 5.465131779316523,  -1.0881363712712555,
+    -0.3635431075401224, 0.5120065303391261, 0.46818214491579246, 0.9789177645343993,
+    0.5080285124448385};
+
+Zeta miterMiller(const PublishedInput& in) {
+    if (in.reynolds < 207956.58904584477) return {};
+    const double angle = std::min(el(in).va2, 120.0);
+    const double kb = horner(kMillerMiterFit, (angle - 60.0) / 60.0);
+    if (kb < 0.25) return {};
+    const double re = std::min(in.reynolds, 1e6);
+    const double smooth = re < 1e6 ? darcyFriction(0.0, re, el(in).va1) : 0.011645040997991626;
+    return kb * darcyFriction(in.roughness, re, el(in).va1) / smooth;
+}
+
 Zeta miterHooper(const PublishedInput& in) {
     if (near(el(in).va2, 90.0)) return hooper(1000, 1.15, in.reynolds, el(in).va1);
     if (near(el(in).va2, 45.0)) return hooper(500, 0.25, in.reynolds, el(in).va1);
@@ -577,6 +599,9 @@ const PublishedMethod kMethods[] = {
      "Rennels & Hudson, Pipe Flow (2012)", miterRennels},
     {K::CircularMiterBend, S::Crane, "K = n fT, n = 2 ... 60 for α = 0 ... 90°",
      "Crane TP-410 (2009)", miterCrane},
+    {K::CircularMiterBend, S::Miller,
+     "K = Kb(α) · f(rough)/f(smooth); Re > 2.08·10⁵, Kb ≥ 0.25, 20 D straight after the bend",
+     "Miller, Internal Flow Systems", miterMiller},
     {K::CircularMiterBend, S::Hooper, "90°: K1 = 1000, K∞ = 1.15; 45°: 500, 0.25", "Hooper, Chem. Eng. 88 (1981) 97",
      miterHooper},
     {K::CircularMiterBend, S::Darby, "90°: K1 = 1000, Ki = 0.27, Kd = 4.0; 45°: 500, 0.086, 4.0",

@@ -86,6 +86,8 @@ TEST(PublishedMethods, leave_out_what_their_sources_do_not_cover) {
         {"bend 90 degree r/D 1", Kind::CircularBend, 100, 100, 90, 0, 1e5, 4},
         {"bend 70 degree r/D 3", Kind::CircularBend, 100, 300, 70, 0, 1e5, 2},
         {"miter bend 120 degree", Kind::CircularMiterBend, 100, 120, 0, 0, 1e5, 1},
+        {"miter bend 90 degree, Re 3e5", Kind::CircularMiterBend, 100, 90, 0, 0, 3e5, 5},
+        {"miter bend 20 degree, Re 3e5", Kind::CircularMiterBend, 100, 20, 0, 0, 3e5, 2},
         {"straight pipe", Kind::CircularPipe, 100, 1, 0, 0, 1e5, 0},
         {"globe valve laminar", Kind::GlobeValve, 100, 0, 0, 0, 2000, 0},
         {"lyra bend", Kind::LyraBend, 100, 0, 0, 0, 1e5, 0},
