@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "shell/line_check_run.h"
 #include "shell/project_file.h"
 #include "shell/table_opinion.h"
 #include "base/text_file.h"
@@ -104,7 +105,7 @@ std::string jsonNumber(double x) {
 std::vector<checks::ColumnConditions> conditionsOf(const std::vector<StepOutcome>& steps) {
     std::vector<checks::ColumnConditions> conditions;
     for (const StepOutcome& step : steps)
-        if (step.added) conditions.push_back({step.inletPressureBar});
+        if (step.added) conditions.push_back({step.inletPressureBar, std::nullopt});
     return conditions;
 }
 
@@ -150,10 +151,10 @@ std::string withAlternatives(std::string json, const Session& session,
 
 std::vector<checks::Diagnostic> runChecks(const Session& session,
                                           const std::vector<StepOutcome>& steps) {
-    std::vector<checks::ColumnConditions> conditions;
+    std::vector<std::optional<double>> inletPressures;
     for (const StepOutcome& step : steps)
-        if (step.added) conditions.push_back({step.inletPressureBar});
-    return checks::checkTable(session.table, session.settings.output, conditions);
+        if (step.added) inletPressures.push_back(step.inletPressureBar);
+    return checkSession(session, inletPressures);
 }
 
 std::string report(OutputFormat format, const Session& session,

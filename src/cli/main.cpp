@@ -26,6 +26,7 @@
 #include "cli/pipes_command.h"
 #include "results/column_fit.h"
 #include "shell/input_size.h"
+#include "shell/line_check_run.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
@@ -63,6 +64,12 @@ const char* const kMoreUsage =
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
     "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
     "                   each with its column, code, severity and text.\n"
+    "--checks with its limits (defaults): --velocity-limit-liquid M/S (3)\n"
+    "                   --velocity-limit-gas M/S (30) --gas-drop-caution % (10)\n"
+    "                   --gas-drop-warning % (40) --mach-caution M (0.2)\n"
+    "                   --mach-warning M (0.5) --kappa K (1.4); cavitation at valves,\n"
+    "                   check valves, orifices and nozzles with both of\n"
+    "                   --line-inlet-pressure BAR (absolute) --vapour-pressure BAR.\n"
     "--alternatives (calc, show, recalc; json): every column's coefficient by the\n"
     "                   published methods of its kind with its pressure drop, the\n"
     "                   line's range and, for a gas line, its isothermal solution.\n"
@@ -92,9 +99,18 @@ struct Options {
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
+    checks::CheckLimits checkLimits;     // with --checks
+    bool checkLimitGiven = false;
     bool alternatives = false;           // json only: the second opinion of the table
     bool band = false;                   // curve json only: the published methods' band
 };
+
+// The index of a check limit's option in kCheckLimitKeys, or nothing.
+std::optional<std::size_t> checkLimitOption(const std::string& a) {
+    for (std::size_t i = 0; i < kCheckLimitCount; ++i)
+        if (a == kCheckLimitKeys[i].option) return i;
+    return std::nullopt;
+}
 
 struct UsageError {
     std::string text;
@@ -177,6 +193,11 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifferenceUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
+        } else if (const auto limit = checkLimitOption(a)) {
+            const std::string text = value(a);
+            if (!setCheckLimit(o.checkLimits, *limit, text))
+                throw UsageError{a + " takes a number, not \"" + text + "\""};
+            o.checkLimitGiven = true;
         } else if (a == "--band") {
             o.band = true;
         } else if (a == "--alternatives") {
@@ -208,6 +229,10 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
+    if (o.checkLimitGiven && !o.checks)
+        throw UsageError{"the limits of the checks go with --checks"};
+    if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
+        throw UsageError{problem};
     if (o.band && !curve) throw UsageError{"--band belongs to curve"};
     if (o.alternatives && o.command == "curve")
         throw UsageError{"--alternatives belongs to calc, show and recalc"};
@@ -313,8 +338,11 @@ std::optional<BatchRun> runSteps(const Options& o) {
 std::string reportOf(const Options& o, const Session& session,
                      const std::vector<StepOutcome>& steps) {
     std::string bytes = report(o.format, session, steps);
-    if (o.checks && o.format == OutputFormat::Json)
-        bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    if (o.checks && o.format == OutputFormat::Json) {
+        Session checked = session;
+        checked.settings.checkLimits = o.checkLimits;
+        bytes = withChecks(std::move(bytes), runChecks(checked, steps));
+    }
     if (o.alternatives && o.format == OutputFormat::Json)
         bytes = withAlternatives(std::move(bytes), session, steps);
     return bytes;

@@ -1,5 +1,5 @@
 // The published methods and their constants. Sources as collected in the
-// fluids library's fittings and flow_meter modules (C. Bell), which cite:
+// fluids library's fittings and flow_meter modules, which cite:
 // Crane TP-410 (2009); Hooper, Chem. Eng. 88 (1981) 97 and 95 (1988) 89;
 // Darby, Chem. Eng. 106 (1999) 101; Rennels & Hudson, Pipe Flow (2012);
 // Idelchik, Handbook of Hydraulic Resistance; Miller, Internal Flow

@@ -169,7 +169,7 @@ TEST(SecondOpinion, gas_line_carries_the_pressure_from_column_to_column) {
     const std::vector<OpinionElement> elements = {element(Kind::KnownResistance, 50),
                                                   element(Kind::KnownResistance, 50)};
     const SecondOpinion s =
-        secondOpinion(table, OutputSystem::Metric, elements, {{5.0}, {5.0}});
+        secondOpinion(table, OutputSystem::Metric, elements, {{5.0, std::nullopt}, {5.0, std::nullopt}});
     ASSERT_TRUE(s.gas);
     EXPECT_DOUBLE_EQ(s.gas->tableOutletBar, 4.7);
     const double flux = 5.95 * 50.0;
