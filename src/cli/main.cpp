@@ -67,7 +67,13 @@ const char* const kMoreUsage =
     "                         [--static-head TEXT --static-head-unit m|ft.]\n"
     "                         [--pressure-difference TEXT --pressure-difference-unit UNIT]\n"
     "curve --pump: the pump's head beside the system head (static head, pressure\n"
-    "difference and the plant's drop) and the operating point where they meet.\n";
+    "difference and the plant's drop) and the operating point where they meet.\n"
+    "                         [--suction FIRST-LAST --vessel-pressure TEXT\n"
+    "                          --vessel-pressure-unit UNIT --level TEXT --level-unit m|ft.\n"
+    "                          --vapour-pressure TEXT --vapour-pressure-unit UNIT]\n"
+    "curve --suction: NPSH available from those columns (the suction line) at every\n"
+    "point, (vessel pressure (abs.) - vapour pressure)/(rho g) + level - suction losses,\n"
+    "beside the pump's NPSH required.\n";
 
 struct Options {
     std::string command;
@@ -165,6 +171,20 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifference = value(a);
         } else if (a == "--pressure-difference-unit") {
             o.pump.pressureDifferenceUnit = value(a);
+        } else if (a == "--suction") {
+            o.pump.suction = value(a);
+        } else if (a == "--vessel-pressure") {
+            o.pump.vesselPressure = value(a);
+        } else if (a == "--vessel-pressure-unit") {
+            o.pump.vesselPressureUnit = value(a);
+        } else if (a == "--level") {
+            o.pump.level = value(a);
+        } else if (a == "--level-unit") {
+            o.pump.levelUnit = value(a);
+        } else if (a == "--vapour-pressure") {
+            o.pump.vapourPressure = value(a);
+        } else if (a == "--vapour-pressure-unit") {
+            o.pump.vapourPressureUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
         } else if (a == "--fit-widths") {

@@ -129,6 +129,7 @@ CurveDiagram makeCurveDiagram(PlantCurve curve) {
 }
 
 std::string pressureAxisTitle(const CurveDiagram& d) {
+    if (d.pump) return valueAxisTitle(*d.pump);
     return "Pressure drop (" + d.pressure.unit + ")";
 }
 
@@ -136,9 +137,11 @@ std::string flowAxisTitle(const CurveDiagram& d) {
     return "Rate of flow (" + d.curve.flowUnitText + ")";
 }
 
-DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
+DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double fullHeight,
                              const TextWidth& textWidth, double textHeight) {
-    const AxisScale& p = d.pressure.scale;
+    const double height =
+        d.pump && d.pump->withNpsh ? fullHeight * kPlantShareBesideNpsh : fullHeight;
+    const AxisScale& p = d.pump ? d.pump->valueAxis : d.pressure.scale;
     const AxisScale& f = d.flow;
     const std::size_t pressureTicks = tickCount(p), flowTicks = tickCount(f);
     const double h = textHeight;
@@ -187,10 +190,14 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
     }
 
     pic.curve.reserve(d.curve.points.size());
-    for (const CurvePoint& pt : d.curve.points)
-        pic.curve.push_back(
-            {pic.left + along(f, pt.rateOfFlow) * plotWidth,
-             pic.bottom - along(p, pt.pressureDrop * d.pressure.factor) * plotHeight});
+    for (std::size_t i = 0; i < d.curve.points.size(); ++i) {
+        const CurvePoint& pt = d.curve.points[i];
+        const double value =
+            d.pump ? d.pump->systemValues[i] : pt.pressureDrop * d.pressure.factor;
+        pic.curve.push_back({pic.left + along(f, pt.rateOfFlow) * plotWidth,
+                             pic.bottom - along(p, value) * plotHeight});
+    }
+    if (d.pump) layoutPumpPicture(d, pic, width, fullHeight, textWidth, textHeight);
     return pic;
 }
 
@@ -215,14 +222,18 @@ void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCa
     c.setFont(font, kTextPoints, false);
     const int pw = c.pageWidth(), ph = c.pageHeight();
     const int h = printTextHeight(kTextPoints);
-    const AxisScale& p = d.pressure.scale;
+    const AxisScale& p = d.pump ? d.pump->valueAxis : d.pressure.scale;
     const AxisScale& f = d.flow;
     const std::size_t pressureTicks = tickCount(p), flowTicks = tickCount(f);
 
     int widest = 0;
     for (std::size_t k = 0; k < pressureTicks; ++k)
         widest = std::max(widest, c.textWidth(p.labels[k]));
-    const int left = widest + 5, right = pw, top = kPlotTop, bottom = ph - kPlotBottomGap;
+    const int pageBottom = ph - kPlotBottomGap;
+    const int bottom = d.pump && d.pump->withNpsh
+                           ? kPlotTop + roundInt((pageBottom - kPlotTop) * kPlantShareBesideNpsh)
+                           : pageBottom;
+    const int left = widest + 5, right = pw, top = kPlotTop;
     const double plotWidth = std::max(1, right - left), plotHeight = std::max(1, bottom - top);
     auto xOf = [&](double v) { return left + roundInt(plotWidth * along(f, v)); };
     auto yOf = [&](double v) { return bottom - roundInt(plotHeight * along(p, v)); };
@@ -256,10 +267,13 @@ void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCa
     if (boxFits) drawInformationBox(texts, font, box, c);
 
     const auto& points = d.curve.points;
+    const auto valueAt = [&](std::size_t i) {
+        return d.pump ? d.pump->systemValues[i] : points[i].pressureDrop * d.pressure.factor;
+    };
     for (std::size_t i = 1; i < points.size(); ++i)
-        c.line(xOf(points[i - 1].rateOfFlow), yOf(points[i - 1].pressureDrop * d.pressure.factor),
-               xOf(points[i].rateOfFlow), yOf(points[i].pressureDrop * d.pressure.factor),
-               kCurvePen);
+        c.line(xOf(points[i - 1].rateOfFlow), yOf(valueAt(i - 1)), xOf(points[i].rateOfFlow),
+               yOf(valueAt(i)), kCurvePen);
+    if (d.pump) printPumpParts(d, {left, top, right, bottom, xOf, yOf}, pageBottom, font, c);
 }
 
 DiagramFileFormat diagramFileFormat(const std::string& path) {
