@@ -124,6 +124,11 @@ TNPSHDialog::TNPSHDialog(MessageSink& messages, QWidget* parent)
     grid->addWidget(LabelLevel, 7, 0);
     grid->addWidget(Edit_Level, 7, 1);
     grid->addWidget(ComboLevelUnit, 7, 2);
+    // The result below every field it depends on.
+    for (QLabel* l : {Label5, Label6, Label7}) grid->removeWidget(l);
+    grid->addWidget(Label5, 8, 0);
+    grid->addWidget(Label6, 8, 1);
+    grid->addWidget(Label7, 8, 2);
     for (QLineEdit* e : {Edit_SuctionFirst, Edit_SuctionLast, Edit_Level})
         connect(e, &QLineEdit::textChanged, this, &TNPSHDialog::clearResults);
     connect(ComboLevelUnit, &QComboBox::currentIndexChanged, this, &TNPSHDialog::clearResults);
