@@ -19,15 +19,15 @@ enum class DiagramQuantity { Pressure, HeadMetres, HeadFeet };
 struct PumpDiagram {
     PumpOverlay overlay;
     DiagramQuantity quantity = DiagramQuantity::HeadMetres;
-    std::string valueUnit;    // "m", "ft", "bar", "mbar", "psi"
-    AxisScale valueAxis;      // over the system and pump values drawn
+    std::string valueUnit;             // "m", "ft", "bar", "mbar", "psi"
+    AxisScale valueAxis;               // over the system and pump values drawn
     std::vector<double> systemValues;  // one per curve point, in valueUnit
     // The pump's curve: rates of flow in the curve's unit and values in
     // valueUnit, within the pump's flows and the flow axis.
     std::vector<std::pair<double, double>> pumpLine;
     bool beyondLeft = false, beyondRight = false;  // the axis reaches past the pump's flows
     std::optional<std::pair<double, double>> bestEfficiencyBand;  // curve's flow unit
-    std::optional<std::pair<double, double>> operatingMark;      // flow, value
+    std::optional<std::pair<double, double>> operatingMark;       // flow, value
     // NPSH available and required (m) over the curve's rates of flow.
     bool withNpsh = false;
     AxisScale npshAxis;

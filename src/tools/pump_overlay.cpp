@@ -14,7 +14,8 @@ AdjustedPump adjustPump(const PumpData& pump, const PumpAdjustment& a) {
     data = arranged(data, a.arrangement, a.count);
     AdjustedPump out{PumpCurve(std::move(data)), {}};
     if (out.curve.hasUnstableRegion()) out.warnings.push_back(kUnstableRegionWarning);
-    if (a.impellerRatio < kLowestTrustedImpellerRatio) out.warnings.push_back(kImpellerRatioWarning);
+    if (a.impellerRatio < kLowestTrustedImpellerRatio)
+        out.warnings.push_back(kImpellerRatioWarning);
     return out;
 }
 
@@ -88,7 +89,8 @@ PumpOverlay overlayPump(const PlantCurve& curve, const PumpSelection& sel, doubl
             const double margin = npshMargin(sel.margin, *op.npshr);
             out.marginAtPoint = *out.npshAvailableAtPoint - *op.npshr;
             if (*out.npshAvailableAtPoint < *op.npshr + margin)
-                out.warnings.push_back(npshWarningText(*out.npshAvailableAtPoint, *op.npshr, margin));
+                out.warnings.push_back(
+                    npshWarningText(*out.npshAvailableAtPoint, *op.npshr, margin));
         }
     }
     return out;

@@ -26,7 +26,8 @@ std::size_t tickCount(const AxisScale& s) {
 PlacedText labelBeside(double x, double y, double left, double right, const std::string& text,
                        double textWidth, double h) {
     using Align = PlacedText::Align;
-    if (x + 8 + textWidth > right) return {std::max(left + 2, x - 8), y - h - 4, text, Align::Right};
+    if (x + 8 + textWidth > right)
+        return {std::max(left + 2, x - 8), y - h - 4, text, Align::Right};
     return {x + 8, y - h - 4, text, Align::Left};
 }
 
@@ -76,7 +77,8 @@ void layoutPumpPicture(const CurveDiagram& d, DiagramPicture& pic, double width,
         pp.npshTexts.push_back({2, pp.top - 1.5 * h - 2, kNpshAxisTitle, Align::Left});
         const std::size_t ticks = tickCount(n);
         // Every second label when the small diagram has no room for all.
-        const std::size_t stride = nh / std::max(1.0, static_cast<double>(ticks) - 1.0) < 1.2 * h ? 2 : 1;
+        const std::size_t stride =
+            nh / std::max(1.0, static_cast<double>(ticks) - 1.0) < 1.2 * h ? 2 : 1;
         for (std::size_t k = 0; k < ticks; ++k) {
             const double yy = ny(n.min + static_cast<double>(k) * n.step);
             if (k % stride == 0)
@@ -157,8 +159,8 @@ void printPumpParts(const CurveDiagram& d, const PrintedPlot& plot, int npshBott
     std::size_t from = 0;
     while (from < values.size()) {
         std::size_t end = values.find(", ", from);
-        const std::string piece = values.substr(from, end == std::string::npos ? std::string::npos
-                                                                              : end + 2 - from);
+        const std::string piece =
+            values.substr(from, end == std::string::npos ? std::string::npos : end + 2 - from);
         if (line.size() > 0 && c.textWidth(line + piece) > plot.right) {
             printed.push_back(line);
             line.clear();
@@ -200,9 +202,9 @@ void printPumpParts(const CurveDiagram& d, const PrintedPlot& plot, int npshBott
     // Every other piece of the required line left out: a dashed line.
     for (std::size_t i = 1; i < pd.npshRequiredLine.size(); ++i)
         if ((i / 6) % 2 == 0)
-        c.line(plot.xOf(pd.npshRequiredLine[i - 1].first), ny(pd.npshRequiredLine[i - 1].second),
-               plot.xOf(pd.npshRequiredLine[i].first), ny(pd.npshRequiredLine[i].second),
-               kNpshPen);
+            c.line(plot.xOf(pd.npshRequiredLine[i - 1].first),
+                   ny(pd.npshRequiredLine[i - 1].second), plot.xOf(pd.npshRequiredLine[i].first),
+                   ny(pd.npshRequiredLine[i].second), kNpshPen);
 }
 
 }  // namespace tolvane

@@ -77,9 +77,8 @@ PumpRequestOutcome readPumpRequest(const PumpRequest& r, const NpshMarginRule& m
         if (!first) return refused();
         const auto last = read(r.lastColumn, LastColumnLabel, LastColumn);
         if (!last) return refused();
-        for (const auto& [x, label, name] :
-             {std::tuple{*first, FirstColumnLabel, FirstColumn},
-              std::tuple{*last, LastColumnLabel, LastColumn}}) {
+        for (const auto& [x, label, name] : {std::tuple{*first, FirstColumnLabel, FirstColumn},
+                                             std::tuple{*last, LastColumnLabel, LastColumn}}) {
             CheckRange(check, x, RangeLimits::notNegative().from(1).below(1e6), label, name);
             if (!check.ChecksPassed) return refused();
             if (x != std::floor(x)) {

@@ -59,7 +59,8 @@ std::vector<std::string> splitTabs(const std::string& line) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', from);
-        parts.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+        parts.push_back(
+            line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
         if (tab == std::string::npos) return parts;
         from = tab + 1;
     }
@@ -102,8 +103,7 @@ PumpFileOutcome pumpFileOfTable(const PumpTable& t) {
     for (json& p : j["points"])
         for (const char* key : {"flow", "head"})
             if (p[key].is_null()) p.erase(key);
-    PumpFileOutcome out =
-        readPumpText(j.dump(-1, ' ', false, json::error_handler_t::replace));
+    PumpFileOutcome out = readPumpText(j.dump(-1, ' ', false, json::error_handler_t::replace));
     out.problem = byRow(out.problem);
     return out;
 }

@@ -14,7 +14,9 @@ namespace {
 PumpTable threeRows() {
     PumpTable t;
     t.name = "test";
-    t.rows = {{"0", "32", "0", "1,5", ""}, {"10", "31", "55", "1.8", ""}, {"20", "27.5", "60", "2.4", ""}};
+    t.rows = {{"0", "32", "0", "1,5", ""},
+              {"10", "31", "55", "1.8", ""},
+              {"20", "27.5", "60", "2.4", ""}};
     return t;
 }
 
@@ -25,14 +27,21 @@ TEST(PumpTable, RefusalsNameTheRow) {
         PumpTableRow changed;
         std::string problem;
     } const cases[] = {
-        {"flow not increasing", 2, {"5", "27.5", "60", "2.4", ""},
+        {"flow not increasing",
+         2,
+         {"5", "27.5", "60", "2.4", ""},
          "point 3, flow: not greater than the flow of point 2"},
         {"negative head", 1, {"10", "-1", "55", "1.8", ""}, "point 2, head: negative"},
         {"a word", 0, {"zero", "32", "0", "1.5", ""}, "point 1, flow: not a number"},
         {"blank head", 1, {"10", "", "55", "1.8", ""}, "point 2, head: missing"},
-        {"efficiency at some points", 2, {"20", "27.5", "", "2.4", ""},
+        {"efficiency at some points",
+         2,
+         {"20", "27.5", "", "2.4", ""},
          "point 3, efficiency: given at some points only (all or none)"},
-        {"efficiency above 100", 0, {"0", "32", "101", "1.5", ""}, "point 1, efficiency: out of range"},
+        {"efficiency above 100",
+         0,
+         {"0", "32", "101", "1.5", ""},
+         "point 1, efficiency: out of range"},
     };
     for (const Case& c : cases) {
         PumpTable t = threeRows();
@@ -79,10 +88,12 @@ TEST(PumpTable, ClipboardLinesOfTwoToFiveColumns) {
         {"0\t32\t0\t1.5\t4.2\n\n  \n5\t31\t40\t1.6\t4.9",
          {{"0", "32", "0", "1.5", "4.2"}, {"5", "31", "40", "1.6", "4.9"}},
          ""},
-        {"0\t32\n10\n", {},
+        {"0\t32\n10\n",
+         {},
          "Line 2 of the clipboard has 1 columns; two to five TAB-separated columns are pasted "
          "(rate of flow, head, efficiency, NPSH required, shaft power)."},
-        {"0\t1\t2\t3\t4\t5", {},
+        {"0\t1\t2\t3\t4\t5",
+         {},
          "Line 1 of the clipboard has 6 columns; two to five TAB-separated columns are pasted "
          "(rate of flow, head, efficiency, NPSH required, shaft power)."},
         {"", {}, ""},

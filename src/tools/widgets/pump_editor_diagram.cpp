@@ -18,8 +18,10 @@ PumpEditorDiagram::PumpEditorDiagram(QWidget* parent) : QWidget(parent) {
 }
 
 void PumpEditorDiagram::showPump(std::optional<PumpData> pump, const QString& note) {
-    if (pump) pump_.emplace(std::move(*pump));
-    else pump_.reset();
+    if (pump)
+        pump_.emplace(std::move(*pump));
+    else
+        pump_.reset();
     note_ = note;
     update();
 }

@@ -169,8 +169,8 @@ void TPumpEditor::refreshDiagram() {
     const PumpFileOutcome out = pumpFileOfTable(table());
     if (out.file) {
         diagram_->showPump(out.file->pump, {});
-        Label_State->setText(QString::fromStdString(
-            std::to_string(out.file->pump.points.size()) + " points read."));
+        Label_State->setText(
+            QString::fromStdString(std::to_string(out.file->pump.points.size()) + " points read."));
     } else {
         // An empty table is a pump yet to be entered, not a fault.
         const std::string state =
@@ -183,8 +183,8 @@ void TPumpEditor::refreshDiagram() {
 }
 
 void TPumpEditor::AddClick() {
-    const int row = PointGrid->currentRow() >= 0 ? PointGrid->currentRow() + 1
-                                                 : PointGrid->rowCount();
+    const int row =
+        PointGrid->currentRow() >= 0 ? PointGrid->currentRow() + 1 : PointGrid->rowCount();
     PointGrid->insertRow(row);
     PointGrid->setCurrentCell(row, 0);
     refreshDiagram();
@@ -235,7 +235,8 @@ void TPumpEditor::SaveClick() {
     const auto path = files_.saveFile(kPumpFileFilter, "tpump", suggestion);
     if (!path) return;
     if (const std::string failure = writePumpFile(*path, *checked.file); !failure.empty()) {
-        messages_.show(MessageType::Error, "The pump file " + *path + " was not written: " + failure);
+        messages_.show(MessageType::Error,
+                       "The pump file " + *path + " was not written: " + failure);
         return;
     }
     path_ = *path;

@@ -40,8 +40,9 @@ void mark(QPainter& p, const PlotPoint& at) {
 void paintPumpPicture(QPainter& p, const QFontMetricsF& metrics, const DiagramPicture& pic,
                       const PumpPicture& pump) {
     if (pump.band)
-        p.fillRect(QRectF(QPointF(pump.band->first, pic.top), QPointF(pump.band->second, pic.bottom)),
-                   kBandColour);
+        p.fillRect(
+            QRectF(QPointF(pump.band->first, pic.top), QPointF(pump.band->second, pic.bottom)),
+            kBandColour);
     p.setPen(QPen(kPumpColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(polyline(pump.pumpLine));
     if (pump.operating) mark(p, *pump.operating);
