@@ -1,6 +1,8 @@
 #include "cli/curve_output.h"
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -77,38 +79,24 @@ double inUnit(const std::string& option, const std::optional<std::string>& text,
     return ConvertToBase(list, unit, optionNumber(option, *text));
 }
 
+// "FIRST-LAST" (or one column number) of the suction side.
+std::pair<int, int> columnRange(const std::string& text) {
+    const std::size_t dash = text.find('-', 1);
+    const auto whole = [&](const std::string& part) {
+        const auto x = readNumber(part);
+        if (!x || *x < 1.0 || *x > 1e6 || *x != std::floor(*x))
+            throw InputError("", "--suction: \"" + text + "\" is not a column range FIRST-LAST");
+        return static_cast<int>(*x);
+    };
+    if (dash == std::string::npos) return {whole(text), whole(text)};
+    return {whole(text.substr(0, dash)), whole(text.substr(dash + 1))};
+}
+
 PumpRun pumpRun(const Session& session, const PlantCurve& curve, const PlantCurveRequest& request,
                 const PumpSetup& setup) {
     PumpRun out;
-    out.side = setup.side;
-    out.flowFactor = convertAt(UnitList::VolumeFlow, request.unit, 1.0);
-    for (const std::string& w : setup.warnings)
-        out.messages.push_back({MessageType::Warning, w, ""});
-    RecordingMessageSink ignored;
-    InputCheck check(ignored);
-    const auto medium = readMedium(session.form, check);
-    out.density = medium ? medium->density : 0.0;
-    const double toBar = curve.system == OutputSystem::US ? kBarPerPsi : 1.0;
-    for (const CurvePoint& p : curve.points) {
-        out.systemHeads.push_back(
-            out.side.staticHead +
-            headOfPressure(out.side.pressureDifference + p.pressureDrop * toBar, out.density));
-        if (setup.pump) out.pumpHeads.push_back(setup.pump->head(p.rateOfFlow * out.flowFactor));
-    }
-    if (!setup.pump) return out;
-    out.withPump = true;
-    const auto columns =
-        readCurveColumns(session.table, session.settings.output, catalogueKindByName());
-    if (!medium || !columns) {
-        out.operating.problem = kSystemNotComputed;
-    } else {
-        const FlowMedium m = *medium;
-        out.operating = findOperatingPoint(*setup.pump, out.side, out.density,
-                                           [&](double q) { return plantDropAt(*columns, m, q); });
-    }
-    if (!out.operating.point)
-        out.messages.push_back({MessageType::Warning, out.operating.problem, ""});
-    for (const std::string& w : out.operating.warnings)
+    out.overlay = RunPumpOverlay(session, request, setup, curve);
+    for (const std::string& w : out.overlay.warnings)
         out.messages.push_back({MessageType::Warning, w, ""});
     return out;
 }
@@ -127,6 +115,18 @@ PumpSetup readPumpOptions(const PumpOptions& o) {
     if (!count || *count < 1.0 || *count > 100.0 || *count != std::floor(*count))
         throw InputError(
             "", "--parallel/--series: \"" + o.count + "\" is not a whole number from 1 to 100");
+    if (o.suctionGiven()) {
+        if (!o.suction) throw InputError("", "--vessel-pressure, --level and --vapour-pressure need --suction");
+        SuctionSide suction;
+        std::tie(suction.firstColumn, suction.lastColumn) = columnRange(*o.suction);
+        if (o.vesselPressure)
+            suction.vesselPressure = inUnit("--vessel-pressure", o.vesselPressure,
+                                            UnitList::GasPressure, o.vesselPressureUnit);
+        suction.level = inUnit("--level", o.level, UnitList::Length, o.levelUnit);
+        suction.vapourPressure = inUnit("--vapour-pressure", o.vapourPressure,
+                                        UnitList::GasPressure, o.vapourPressureUnit);
+        setup.suction = suction;
+    }
     if (!o.pumpFile) {
         if (o.speedRatio || o.impellerRatio || o.arrangement != Arrangement::Single)
             throw InputError(
@@ -135,13 +135,11 @@ PumpSetup readPumpOptions(const PumpOptions& o) {
     }
     const PumpFileOutcome read = readPumpFile(*o.pumpFile);
     if (!read.file) throw InputError(*o.pumpFile, read.problem);
-    PumpData pump = read.file->pump;
-    if (speed != 1.0) pump = withSpeedRatio(pump, speed);
-    if (impeller != 1.0) pump = withImpellerRatio(pump, impeller);
-    pump = arranged(pump, o.arrangement, static_cast<int>(*count));
-    setup.pump.emplace(std::move(pump));
-    if (setup.pump->hasUnstableRegion()) setup.warnings.push_back(kUnstableRegionWarning);
-    if (impeller < kLowestTrustedImpellerRatio) setup.warnings.push_back(kImpellerRatioWarning);
+    AdjustedPump adjusted = adjustPump(
+        read.file->pump, {speed, impeller, o.arrangement, static_cast<int>(*count)});
+    setup.pump.emplace(std::move(adjusted.curve));
+    setup.pumpName = read.file->pump.name;
+    setup.warnings = std::move(adjusted.warnings);
     return setup;
 }
 
@@ -160,6 +158,10 @@ std::string curveTsv(const CurveRun& run) {
     const std::string plain = curveTsv(*run.curve);
     if (!run.pump) return plain;
     // The same lines with the system head and, with a pump, the pump's head.
+    const PumpOverlay& o = run.pump->overlay;
+    const auto fixedOrBlank = [](const std::optional<double>& x) {
+        return x ? formatFixed(*x, 3) : std::string();
+    };
     std::string out;
     std::size_t line = 0, from = 0;
     while (from < plain.size()) {
@@ -167,13 +169,14 @@ std::string curveTsv(const CurveRun& run) {
         out += plain.substr(from, end - from);
         if (line == 0) {
             out += "\tSystem head in m";
-            if (run.pump->withPump) out += "\tPump head in m";
+            if (o.withPump()) out += "\tPump head in m";
+            if (o.withSuction) out += "\tNPSH available in m\tNPSH required in m";
         } else {
             const std::size_t i = line - 1;
-            out += "\t" + formatFixed(*run.pump->systemHeads[i], 3);
-            if (run.pump->withPump)
-                out += "\t" + (run.pump->pumpHeads[i] ? formatFixed(*run.pump->pumpHeads[i], 3)
-                                                      : std::string());
+            out += "\t" + formatFixed(*o.systemHeads[i], 3);
+            if (o.withPump()) out += "\t" + fixedOrBlank(o.pumpHeads[i]);
+            if (o.withSuction)
+                out += "\t" + fixedOrBlank(o.npshAvailable[i]) + "\t" + fixedOrBlank(o.npshRequired[i]);
         }
         out += "\r\n";
         from = end + 2;
@@ -208,9 +211,12 @@ std::string curveJson(const CurveRun& run) {
                    "    {\"rateOfFlow\": " + num(c.points[i].rateOfFlow) +
                    ", \"pressureDrop\": " + num(c.points[i].pressureDrop);
             if (run.pump) {
-                out += ", \"systemHead_m\": " + optionalNum(run.pump->systemHeads[i]);
-                if (run.pump->withPump)
-                    out += ", \"pumpHead_m\": " + optionalNum(run.pump->pumpHeads[i]);
+                const PumpOverlay& o = run.pump->overlay;
+                out += ", \"systemHead_m\": " + optionalNum(o.systemHeads[i]);
+                if (o.withPump()) out += ", \"pumpHead_m\": " + optionalNum(o.pumpHeads[i]);
+                if (o.withSuction)
+                    out += ", \"npshAvailable_m\": " + optionalNum(o.npshAvailable[i]) +
+                           ", \"npshRequired_m\": " + optionalNum(o.npshRequired[i]);
             }
             if (run.band && i < run.band->size())
                 out += ", \"bandLow\": " + num((*run.band)[i].low) +
@@ -226,10 +232,10 @@ std::string curveJson(const CurveRun& run) {
                scaleMembers(pressure.scale) + ",\n";
     }
     if (run.pump) {
-        const PumpRun& p = *run.pump;
+        const PumpOverlay& p = run.pump->overlay;
         out += "  \"system\": {\"staticHead_m\": " + num(p.side.staticHead) +
                ", \"pressureDifference_bar\": " + num(p.side.pressureDifference) + "},\n";
-        if (p.withPump) {
+        if (p.withPump()) {
             out += "  \"bestEfficiencyFlow\": " +
                    (p.operating.bestEfficiencyFlow
                         ? num(*p.operating.bestEfficiencyFlow / p.flowFactor)
@@ -243,6 +249,9 @@ std::string curveJson(const CurveRun& run) {
                        ", \"pressure_bar\": " + num(pressureOfHead(op->head, p.density)) +
                        ", \"efficiency\": " + optionalNum(op->efficiency) +
                        ", \"npshRequired_m\": " + optionalNum(op->npshr) +
+                       (p.withSuction ? ", \"npshAvailable_m\": " +
+                                            optionalNum(p.npshAvailableAtPoint)
+                                      : std::string()) +
                        ", \"power_kW\": " + optionalNum(op->power) + "},\n";
             else
                 out += "null,\n";
@@ -261,13 +270,14 @@ std::string curveJson(const CurveRun& run) {
 }
 
 std::string operatingPointLine(const CurveRun& run) {
-    if (!run.pump || !run.pump->withPump || !run.pump->operating.point) return "";
-    const PumpRun& p = *run.pump;
+    if (!run.pump || !run.pump->overlay.withPump() || !run.pump->overlay.operating.point) return "";
+    const PumpOverlay& p = run.pump->overlay;
     const OperatingPoint& op = *p.operating.point;
     std::string line = "operating point: " + formatFixed(op.flow / p.flowFactor, 3) + " " +
                        run.curve->flowUnitText + ", " + formatFixed(op.head, 3) + " m";
     if (op.efficiency) line += ", efficiency " + formatFixed(*op.efficiency, 1) + " %";
     if (op.npshr) line += ", NPSHr " + formatFixed(*op.npshr, 3) + " m";
+    if (p.npshAvailableAtPoint) line += ", NPSHa " + formatFixed(*p.npshAvailableAtPoint, 3) + " m";
     if (op.power) line += ", " + formatFixed(*op.power, 3) + " kW";
     return line;
 }

@@ -13,6 +13,7 @@
 #include "tools/operating_point.h"
 #include "tools/plant_curve.h"
 #include "tools/pump_curve.h"
+#include "tools/pump_overlay.h"
 
 namespace tolvane::cli {
 
@@ -24,18 +25,18 @@ struct PumpOptions {
     std::string count = "1";
     std::optional<std::string> staticHead, pressureDifference;
     std::string staticHeadUnit = "m", pressureDifferenceUnit = "bar";
+    // The suction side: "FIRST-LAST" columns, and the texts of its values.
+    std::optional<std::string> suction, vesselPressure, level, vapourPressure;
+    std::string vesselPressureUnit = "bar", levelUnit = "m", vapourPressureUnit = "bar";
     bool given() const {
         return pumpFile || speedRatio || impellerRatio || arrangement != Arrangement::Single ||
-               staticHead || pressureDifference;
+               staticHead || pressureDifference || suctionGiven();
     }
+    bool suctionGiven() const { return suction || vesselPressure || level || vapourPressure; }
 };
 
 // The options read: the pump after the affinity laws and the arrangement.
-struct PumpSetup {
-    std::optional<PumpCurve> pump;
-    SystemSide side;
-    std::vector<std::string> warnings;
-};
+using PumpSetup = PumpSelection;
 // Throws InputError naming the option, or with the pump file as its path
 // and the file's fault.
 PumpSetup readPumpOptions(const PumpOptions& options);
@@ -43,13 +44,8 @@ PumpSetup readPumpOptions(const PumpOptions& options);
 // The system head at every point of the curve and, with a pump, the pump's
 // head there and the operating point.
 struct PumpRun {
-    SystemSide side;
-    bool withPump = false;
-    std::vector<std::optional<double>> systemHeads, pumpHeads;  // m, one per point
-    double flowFactor = 1.0;                                    // curve unit -> m³/h
-    double density = 0.0;
-    OperatingOutcome operating;
-    std::vector<Message> messages;
+    PumpOverlay overlay;
+    std::vector<Message> messages;  // every warning of the overlay
 };
 
 struct CurveRun {

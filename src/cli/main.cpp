@@ -82,7 +82,13 @@ const char* const kMoreUsage =
     "                         [--static-head TEXT --static-head-unit m|ft.]\n"
     "                         [--pressure-difference TEXT --pressure-difference-unit UNIT]\n"
     "curve --pump: the pump's head beside the system head (static head, pressure\n"
-    "difference and the plant's drop) and the operating point where they meet.\n";
+    "difference and the plant's drop) and the operating point where they meet.\n"
+    "                         [--suction FIRST-LAST --vessel-pressure TEXT\n"
+    "                          --vessel-pressure-unit UNIT --level TEXT --level-unit m|ft.\n"
+    "                          --vapour-pressure TEXT --vapour-pressure-unit UNIT]\n"
+    "curve --suction: NPSH available from those columns (the suction line) at every\n"
+    "point, (vessel pressure (abs.) - vapour pressure)/(rho g) + level - suction losses,\n"
+    "beside the pump's NPSH required.\n";
 
 struct Options {
     std::string command;
@@ -120,6 +126,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     Options o;
     std::vector<std::string> positional;
     std::optional<std::string> format;
+    std::optional<std::string> vapourPressure;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](const std::string& name) -> std::string {
@@ -191,6 +198,21 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifference = value(a);
         } else if (a == "--pressure-difference-unit") {
             o.pump.pressureDifferenceUnit = value(a);
+        } else if (a == "--suction") {
+            o.pump.suction = value(a);
+        } else if (a == "--vessel-pressure") {
+            o.pump.vesselPressure = value(a);
+        } else if (a == "--vessel-pressure-unit") {
+            o.pump.vesselPressureUnit = value(a);
+        } else if (a == "--level") {
+            o.pump.level = value(a);
+        } else if (a == "--level-unit") {
+            o.pump.levelUnit = value(a);
+        } else if (a == "--vapour-pressure") {
+            // The suction side's of curve, else the cavitation check's.
+            vapourPressure = value(a);
+        } else if (a == "--vapour-pressure-unit") {
+            o.pump.vapourPressureUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
         } else if (const auto limit = checkLimitOption(a)) {
@@ -220,6 +242,15 @@ Options parseArguments(const std::vector<std::string>& args) {
                                                             : " takes one input file")};
     o.input = positional[1];
     const bool curve = o.command == "curve";
+    if (vapourPressure) {
+        if (curve || o.pump.suction) {
+            o.pump.vapourPressure = vapourPressure;
+        } else {
+            if (!setCheckLimit(o.checkLimits, *checkLimitOption("--vapour-pressure"), *vapourPressure))
+                throw UsageError{"--vapour-pressure takes a number, not \"" + *vapourPressure + "\""};
+            o.checkLimitGiven = true;
+        }
+    }
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};

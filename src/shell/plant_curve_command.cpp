@@ -2,6 +2,7 @@
 
 #include "shell/element_catalogue.h"
 #include "shell/medium_reading.h"
+#include "tools/tool_input.h"
 
 namespace tolvane {
 
@@ -30,6 +31,31 @@ PlantCurveOutcome RunPlantCurve(const Session& session, const PlantCurveRequest&
     outcome.curve = computeCurvePoints(range, session.table, *medium, session.settings.output,
                                        catalogueKindByName(), messages);
     return outcome;
+}
+
+PumpOverlay RunPumpOverlay(const Session& session, const PlantCurveRequest& request,
+                           const PumpSelection& selection, const PlantCurve& curve) {
+    RecordingMessageSink ignored;
+    InputCheck check(ignored);
+    const auto medium = readMedium(session.form, check);
+    const double density = medium ? medium->density : 0.0;
+    const double flowFactor = convertAt(UnitList::VolumeFlow, request.unit, 1.0);
+    std::optional<std::vector<CurveColumn>> columns;
+    if (selection.pump || selection.suction)
+        columns = readCurveColumns(session.table, session.settings.output, catalogueKindByName());
+    const bool computable = medium && columns;
+    return overlayPump(curve, selection, density, flowFactor, computable ? &*columns : nullptr,
+                       computable ? &*medium : nullptr);
+}
+
+std::optional<double> SuctionLineDropAt(const Session& session, int first, int last) {
+    RecordingMessageSink ignored;
+    InputCheck check(ignored);
+    const auto medium = readMedium(session.form, check);
+    const auto columns =
+        readCurveColumns(session.table, session.settings.output, catalogueKindByName());
+    if (!medium || !columns) return std::nullopt;
+    return plantDropAt(suctionColumns(*columns, {first, last}), *medium, medium->rateOfFlow);
 }
 
 }  // namespace tolvane

@@ -9,6 +9,7 @@
 
 #include "shell/session.h"
 #include "tools/plant_curve.h"
+#include "tools/pump_overlay.h"
 #include "base/messages_clipboard_files.h"
 
 namespace tolvane {
@@ -27,5 +28,15 @@ KindByName catalogueKindByName();
 // not changed: the curve works on its own copy of the medium.
 PlantCurveOutcome RunPlantCurve(const Session& session, const PlantCurveRequest& request,
                                 MessageSink& messages);
+
+// The pump and system sides over a curve computed for `request`: the medium
+// panel read again for the density and the columns read back for the
+// operating point and NPSH available (none when either does not read).
+PumpOverlay RunPumpOverlay(const Session& session, const PlantCurveRequest& request,
+                           const PumpSelection& selection, const PlantCurve& curve);
+
+// The drop of columns first..last of the session's table at the medium
+// panel's rate of flow, as NPSH's "from the suction line" takes it off.
+std::optional<double> SuctionLineDropAt(const Session& session, int first, int last);
 
 }  // namespace tolvane

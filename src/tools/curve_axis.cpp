@@ -176,4 +176,8 @@ PressureAxis scalePressureAxis(double minDrop, double maxDrop, OutputSystem syst
 
 AxisScale scaleFlowAxis(double start, double end) { return scale(start, end, true); }
 
+AxisScale scaleValueAxis(double min, double max) {
+    return scale(roundDownToOneDigit(min), max, false);
+}
+
 }  // namespace tolvane

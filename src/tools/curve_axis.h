@@ -31,6 +31,10 @@ PressureAxis scalePressureAxis(double minDrop, double maxDrop, OutputSystem syst
 // Rate-of-flow axis from the curve's start and end, in the dialog's unit.
 AxisScale scaleFlowAxis(double start, double end);
 
+// Any other value axis (a head, NPSH), its start rounded down and labelled as
+// the pressure axis is.
+AxisScale scaleValueAxis(double min, double max);
+
 // The building blocks, for the diagram's printout and for tests.
 
 // The tick step for a tenth of the axis range `s` (> 0) and the decimals of

@@ -136,6 +136,7 @@ CurveDiagram makeCurveDiagram(PlantCurve curve, std::vector<BandPoint> band) {
 }
 
 std::string pressureAxisTitle(const CurveDiagram& d) {
+    if (d.pump) return valueAxisTitle(*d.pump);
     return "Pressure drop (" + d.pressure.unit + ")";
 }
 
@@ -143,9 +144,11 @@ std::string flowAxisTitle(const CurveDiagram& d) {
     return "Rate of flow (" + d.curve.flowUnitText + ")";
 }
 
-DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
+DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double fullHeight,
                              const TextWidth& textWidth, double textHeight) {
-    const AxisScale& p = d.pressure.scale;
+    const double height =
+        d.pump && d.pump->withNpsh ? fullHeight * kPlantShareBesideNpsh : fullHeight;
+    const AxisScale& p = d.pump ? d.pump->valueAxis : d.pressure.scale;
     const AxisScale& f = d.flow;
     const std::size_t pressureTicks = tickCount(p), flowTicks = tickCount(f);
     const double h = textHeight;
@@ -194,22 +197,31 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
     }
 
     pic.curve.reserve(d.curve.points.size());
-    for (const CurvePoint& pt : d.curve.points)
-        pic.curve.push_back(
-            {pic.left + along(f, pt.rateOfFlow) * plotWidth,
-             pic.bottom - along(p, pt.pressureDrop * d.pressure.factor) * plotHeight});
+    for (std::size_t i = 0; i < d.curve.points.size(); ++i) {
+        const CurvePoint& pt = d.curve.points[i];
+        const double value =
+            d.pump ? d.pump->systemValues[i] : pt.pressureDrop * d.pressure.factor;
+        pic.curve.push_back({pic.left + along(f, pt.rateOfFlow) * plotWidth,
+                             pic.bottom - along(p, value) * plotHeight});
+    }
     if (d.band.size() == d.curve.points.size()) {
         for (std::size_t i = 0; i < d.band.size(); ++i) {
             const double x = pic.left + along(f, d.curve.points[i].rateOfFlow) * plotWidth;
             // The axes are the curve's own; the band is cut at the frame.
+            // Over a pump the band moves with the system curve.
             auto y = [&](double drop) {
-                const double at = pic.bottom - along(p, drop * d.pressure.factor) * plotHeight;
+                const double value =
+                    d.pump ? d.pump->systemValues[i] +
+                                 (drop - d.curve.points[i].pressureDrop) * d.pump->valuePerDrop
+                           : drop * d.pressure.factor;
+                const double at = pic.bottom - along(p, value) * plotHeight;
                 return std::clamp(at, pic.top, pic.bottom);
             };
             pic.bandLow.push_back({x, y(d.band[i].low)});
             pic.bandHigh.push_back({x, y(d.band[i].high)});
         }
     }
+    if (d.pump) layoutPumpPicture(d, pic, width, fullHeight, textWidth, textHeight);
     return pic;
 }
 
@@ -234,14 +246,18 @@ void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCa
     c.setFont(font, kTextPoints, false);
     const int pw = c.pageWidth(), ph = c.pageHeight();
     const int h = printTextHeight(kTextPoints);
-    const AxisScale& p = d.pressure.scale;
+    const AxisScale& p = d.pump ? d.pump->valueAxis : d.pressure.scale;
     const AxisScale& f = d.flow;
     const std::size_t pressureTicks = tickCount(p), flowTicks = tickCount(f);
 
     int widest = 0;
     for (std::size_t k = 0; k < pressureTicks; ++k)
         widest = std::max(widest, c.textWidth(p.labels[k]));
-    const int left = widest + 5, right = pw, top = kPlotTop, bottom = ph - kPlotBottomGap;
+    const int pageBottom = ph - kPlotBottomGap;
+    const int bottom = d.pump && d.pump->withNpsh
+                           ? kPlotTop + roundInt((pageBottom - kPlotTop) * kPlantShareBesideNpsh)
+                           : pageBottom;
+    const int left = widest + 5, right = pw, top = kPlotTop;
     const double plotWidth = std::max(1, right - left), plotHeight = std::max(1, bottom - top);
     auto xOf = [&](double v) { return left + roundInt(plotWidth * along(f, v)); };
     auto yOf = [&](double v) { return bottom - roundInt(plotHeight * along(p, v)); };
@@ -275,10 +291,13 @@ void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCa
     if (boxFits) drawInformationBox(texts, font, box, c);
 
     const auto& points = d.curve.points;
+    const auto valueAt = [&](std::size_t i) {
+        return d.pump ? d.pump->systemValues[i] : points[i].pressureDrop * d.pressure.factor;
+    };
     for (std::size_t i = 1; i < points.size(); ++i)
-        c.line(xOf(points[i - 1].rateOfFlow), yOf(points[i - 1].pressureDrop * d.pressure.factor),
-               xOf(points[i].rateOfFlow), yOf(points[i].pressureDrop * d.pressure.factor),
-               kCurvePen);
+        c.line(xOf(points[i - 1].rateOfFlow), yOf(valueAt(i - 1)), xOf(points[i].rateOfFlow),
+               yOf(valueAt(i)), kCurvePen);
+    if (d.pump) printPumpParts(d, {left, top, right, bottom, xOf, yOf}, pageBottom, font, c);
 }
 
 DiagramFileFormat diagramFileFormat(const std::string& path) {

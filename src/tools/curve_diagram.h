@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "tools/curve_axis.h"
 #include "tools/curve_band.h"
 #include "tools/plant_curve.h"
+#include "tools/pump_diagram.h"
 
 namespace tolvane {
 
@@ -49,6 +51,9 @@ struct CurveDiagram {
     AxisScale flow;
     // The published methods' band, one point per curve point; empty: none.
     std::vector<BandPoint> band;
+    // A pump or a system side laid over the curve: the value axis and the
+    // drawn curve are then the pump diagram's.
+    std::optional<PumpDiagram> pump;
 };
 
 CurveDiagram makeCurveDiagram(PlantCurve curve);
@@ -77,6 +82,21 @@ struct PlotPoint {
     double x = 0, y = 0;
 };
 
+// The pump's parts of the picture, drawn over the plant curve's.
+struct PumpPicture {
+    std::vector<PlotPoint> pumpLine;
+    std::optional<std::pair<double, double>> band;  // x from, x to, over the frame's height
+    std::optional<PlotPoint> operating;
+    std::vector<PlacedText> texts;  // the mark's label, the pump's ends
+    // The NPSH diagram below the plant's, when there is a suction side.
+    bool npsh = false;
+    double left = 0, top = 0, right = 0, bottom = 0;
+    std::vector<PlacedText> npshTexts;
+    std::vector<PlotLine> npshGrid;
+    std::vector<PlotPoint> npshAvailable, npshRequired;
+    std::optional<PlotPoint> npshOperating;
+};
+
 struct DiagramPicture {
     double left = 0, top = 0, right = 0, bottom = 0;  // the plot frame
     std::vector<PlacedText> texts;
@@ -84,6 +104,7 @@ struct DiagramPicture {
     std::vector<PlotPoint> curve;  // the polyline, in point order
     // The band's lower and upper edge, in point order; empty without a band.
     std::vector<PlotPoint> bandLow, bandHigh;
+    std::optional<PumpPicture> pump;
 };
 
 // Advance width of a text in the surface's font, in pixels.
@@ -94,12 +115,29 @@ using TextWidth = std::function<double(const std::string&)>;
 DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
                              const TextWidth& textWidth, double textHeight);
 
+// The pump's parts on a picture already laid out for the plant's part of
+// `height`; the NPSH diagram takes the rest.
+void layoutPumpPicture(const CurveDiagram& d, DiagramPicture& pic, double width, double height,
+                       const TextWidth& textWidth, double textHeight);
+// The share of the height the plant's diagram keeps beside an NPSH diagram.
+inline constexpr double kPlantShareBesideNpsh = 0.68;
+
 // ---- The printed page ----
 
 PrintSetup curvePrintSetup(const DiagramTexts& texts);
 // The landscape page: plot frame, grid and tick labels, the axis titles, the
 // information box about the medium, the footer and the curve, drawn last.
 void printCurveDiagram(const CurveDiagram& d, const DiagramTexts& texts, PrintCanvas& canvas);
+// The frame of the printed plot and how values land on it.
+struct PrintedPlot {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    std::function<int(double)> xOf, yOf;
+};
+// The pump's parts of the printed page, over the plot: the pump's line, the
+// band, the operating point, its lines and the NPSH diagram below the plot
+// (from `plot.bottom` to `npshBottom`).
+void printPumpParts(const CurveDiagram& d, const PrintedPlot& plot, int npshBottom,
+                    const std::string& font, PrintCanvas& canvas);
 
 // ---- Saving the diagram ----
 

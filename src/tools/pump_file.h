@@ -14,6 +14,8 @@ namespace tolvane {
 inline constexpr std::size_t kPumpPointLimit = 10000;          // this many points are refused
 inline constexpr std::uintmax_t kPumpFileByteLimit = 1 << 20;  // more bytes are refused
 
+inline constexpr const char* kPumpFileFilter = "Pump files (*.tpump)|*.tpump";
+
 struct PumpFile {
     PumpData pump;                  // base units
     std::string flowUnit = "m³/h";  // as the file names them, kept for writing

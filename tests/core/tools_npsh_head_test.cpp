@@ -205,3 +205,36 @@ TEST(PumpHead, PresetFromTheTablesTotal) {
     EXPECT_EQ(pumpHeadPreset(CalculationTable{}, OutputSystem::Metric, "1", 0).input.pressureDrop,
               "0.00");
 }
+
+TEST(Npsh, FromTheSuctionLineTakesTheLossesOfTheChosenColumnsOff) {
+    // (1.013 - 0.0234 - 0.05) bar of water at 998.2 kg/m³, 2 m below the pump;
+    // the callback answers 0.05 bar for columns 2..3 only.
+    const SuctionLineDrop drop = [](int first, int last) {
+        return first == 2 && last == 3 ? std::optional<double>(0.05) : std::nullopt;
+    };
+    struct Case {
+        NpshSuctionInput suction;
+        const char* metres;  // formatted to two decimals by hand from the formula
+        const char* field;   // where a refusal puts the focus
+    } const cases[] = {
+        {{"2", "3", "-2", 0}, "7.60 m", ""},
+        {{"2", "3", "-6.5616", 1}, "7.60 m", ""},  // -2 m in ft.
+        {{"0", "3", "0", 0}, "", "Edit_SuctionFirst"},
+        {{"2", "2,5", "0", 0}, "", "Edit_SuctionLast"},
+        {{"2", "3", "low", 0}, "", "Edit_Level"},
+    };
+    for (const Case& c : cases) {
+        ToolRun r;
+        const NpshResult out =
+            calculateSuctionNpsh(npsh("1,013", "0,0234", "998.2"), c.suction, drop, r.check);
+        EXPECT_EQ(out.metres, c.metres) << c.suction.firstColumn << c.suction.level;
+        EXPECT_EQ(r.check.focus, c.field);
+        EXPECT_EQ(r.sink.messages.size(), std::string(c.field).empty() ? 0u : 1u);
+    }
+    ToolRun refused;
+    EXPECT_FALSE(calculateSuctionNpsh(npsh("1,013", "0,0234", "998.2"), {"1", "3", "0", 0}, drop,
+                                      refused.check)
+                     .calculated);
+    ASSERT_EQ(refused.sink.messages.size(), 1u);
+    EXPECT_EQ(refused.sink.messages[0].text, kSuctionLineNotComputed);
+}

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include <cerrno>
 #include <cstring>
@@ -27,6 +28,9 @@
 #include "shell/widgets/plant_curve_action.h"
 #include "tools/widgets/curve_diagram_window.h"
 #include "tools/widgets/plant_curve_dialog.h"
+#include "tools/widgets/pump_editor_diagram.h"
+#include "tools/widgets/pump_editor_window.h"
+#include "tools/pump_file.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -336,6 +340,105 @@ private Q_SLOTS:
         QVERIFY(fileBytes(dir + "/c.pdf").trimmed().endsWith("%%EOF"));
         for (const char* name : {"c.png", "c.svg", "c.pdf"})
             QCOMPARE(fileMode(dir + "/" + name), mode_t(0640));
+    }
+
+    void chosen_pump_draws_head_and_the_operating_point_and_copies_it() {
+        calculateFiveElements(*rig);
+        rig->sink.messages.clear();
+        rig->files.replies.push_back((QCoreApplication::applicationDirPath() +
+                                      "/pumps/example-end-suction-50-200.tpump").toStdString());
+        bool diagramSeen = false;
+        std::string expectedCopy;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            byName<QPushButton>(dialog, "PumpOpenBtn")->click();
+            QCOMPARE(byName<QComboBox>(dialog, "ComboQuantity")->currentIndex(), 1);
+            byName<QLineEdit>(dialog, "Edit_Von")->setText(QStringLiteral("0"));
+            byName<QLineEdit>(dialog, "Edit_Bis")->setText(QStringLiteral("80"));
+            byName<QLineEdit>(dialog, "Edit_Anzahl")->setText(QStringLiteral("9"));
+            byName<QLineEdit>(dialog, "Edit_StaticHead")->setText(QStringLiteral("30"));
+            byName<QPushButton>(dialog, "OKBtn")->click();
+        });
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* d = qobject_cast<TKurve*>(w);
+            QVERIFY(d);
+            diagramSeen = true;
+            QVERIFY(d->diagram().pump);
+            const PumpDiagram& pump = *d->diagram().pump;
+            QCOMPARE(pump.valueUnit, std::string("m"));
+            QVERIFY(pump.overlay.operating.point);
+            QVERIFY(byName<QLabel>(d, "Label_Pump")->isVisible());
+            QVERIFY(byName<QLabel>(d, "Label_Pump")->text().startsWith(
+                QStringLiteral("Pump: Example end-suction pump 50-200\nOperating point\n")));
+            expectedCopy = curveClipboardText(d->diagram().curve, d->diagram().pressure.unit) +
+                           pumpClipboardText(pump.overlay, d->diagram().curve);
+            byName<QPushButton>(d, "BitBtn3")->click();
+            byName<QPushButton>(d, "BitBtn1")->click();
+        });
+        item()->trigger();
+        QVERIFY(diagramSeen);
+        QCOMPARE(rig->clipboard.content, expectedCopy);
+        QVERIFY(rig->sink.messages.empty());
+    }
+
+    void pump_field_that_does_not_read_keeps_the_dialog_open_on_it() {
+        tolvane::test::calculateThree(*rig);
+        rig->sink.messages.clear();
+        rig->files.replies.push_back((QCoreApplication::applicationDirPath() +
+                                      "/pumps/example-end-suction-50-200.tpump").toStdString());
+        bool stillOpen = false, focused = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* dialog = qobject_cast<TAnlagenkennlinie_Dlg*>(w);
+            QVERIFY(dialog);
+            byName<QPushButton>(dialog, "PumpOpenBtn")->click();
+            byName<QLineEdit>(dialog, "Edit_SpeedRatio")->setText(QStringLiteral("fast"));
+            byName<QPushButton>(dialog, "OKBtn")->click();
+            stillOpen = dialog->isVisible();
+            focused = dialog->focusWidget() == byName<QLineEdit>(dialog, "Edit_SpeedRatio");
+            byName<QPushButton>(dialog, "CancelBtn")->click();
+        });
+        item()->trigger();
+        QVERIFY(stillOpen);
+        QVERIFY(focused);
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+    }
+
+    void pump_editor_pastes_points_and_saves_only_what_reads() {
+        const QString dir = QDir::tempPath() + "/tolvane-pump-editor-test";
+        QDir(dir).removeRecursively();
+        QDir().mkpath(dir);
+        const std::string path = (dir + "/mine.tpump").toStdString();
+        rig->clipboard.content = "0\t32\t0\r\n10\t31\t55\r\n\r\n20\t27.5\t60\r\n";
+        rig->files.replies.push_back(path);
+        bool seen = false;
+        ui.modals().expectModal([&](QWidget* w) {
+            auto* editor = qobject_cast<TPumpEditor*>(w);
+            QVERIFY(editor);
+            seen = true;
+            byName<QPushButton>(editor, "PasteBtn")->click();
+            QCOMPARE(editor->table().rows.size(), std::size_t(3));
+            QVERIFY(editor->diagram()->hasCurve());
+            byName<QLineEdit>(editor, "Edit_Name")->setText(QStringLiteral("mine"));
+            byName<QPushButton>(editor, "SaveBtn")->click();
+            // Two points are refused, and nothing is asked of the file dialog.
+            byName<QTableWidget>(editor, "PointGrid")->setCurrentCell(0, 0);
+            byName<QPushButton>(editor, "DeleteBtn")->click();
+            QVERIFY(!editor->diagram()->hasCurve());
+            byName<QPushButton>(editor, "SaveBtn")->click();
+            byName<QPushButton>(editor, "CloseBtn")->click();
+        });
+        rig->window->menu()->pumpEditor->trigger();
+        QVERIFY(seen);
+        const PumpFileOutcome read = readPumpFile(path);
+        QVERIFY(read.file);
+        QCOMPARE(read.file->pump.name, std::string("mine"));
+        QCOMPARE(read.file->pump.points.size(), std::size_t(3));
+        QCOMPARE(*read.file->pump.points[2].efficiency, 60.0);
+        QCOMPARE(rig->sink.messages.size(), std::size_t(1));
+        QCOMPARE(rig->sink.messages[0].text,
+                 std::string("The pump cannot be saved: points: fewer than 3 points"));
+        QDir(dir).removeRecursively();
     }
 };
 

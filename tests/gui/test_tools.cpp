@@ -19,6 +19,9 @@
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/tool_actions.h"
+#include "base/number_format.h"
+#include "shell/plant_curve_command.h"
+#include "tools/operating_point.h"
 #include "tools/widgets/npsh_dialog.h"
 #include "ui_fixture.h"
 #include "window_rig.h"
@@ -145,6 +148,38 @@ private Q_SLOTS:
                 QCOMPARE(text(d, "Label6"), QString());
             },
             QStringLiteral("&Close"));
+    }
+
+    void npsh_from_the_suction_line_takes_the_tables_losses_off() {
+        calculate();
+        calculate();
+        const double losses = *SuctionLineDropAt(rig->session, 1, 2);
+        QVERIFY(losses > 0.0);
+        open(
+            menu()->npsh,
+            [&](QDialog* d) {
+                auto* suction = byName<QCheckBox>(d, "CheckSuction");
+                QVERIFY(!byName<QLineEdit>(d, "Edit_Level")->isVisibleTo(d));
+                suction->click();
+                QVERIFY(byName<QLineEdit>(d, "Edit_Level")->isVisibleTo(d));
+                byName<QLineEdit>(d, "Edit1")->setText(QStringLiteral("1,013"));
+                byName<QComboBox>(d, "ComboBox1")->setCurrentIndex(0);
+                byName<QLineEdit>(d, "Edit2")->setText(QStringLiteral("0,0234"));
+                byName<QComboBox>(d, "ComboBox3")->setCurrentIndex(0);
+                byName<QLineEdit>(d, "Edit_SuctionLast")->setText(QStringLiteral("2"));
+                byName<QLineEdit>(d, "Edit_Level")->setText(QStringLiteral("-2"));
+                byName<QPushButton>(d, "BitBtn4")->click();
+                QCOMPARE(byName<QComboBox>(d, "ComboBox2")->currentText(), QStringLiteral("kg/m³"));
+                const double rho = text(d, "Edit3").toDouble();
+                QCOMPARE(text(d, "Label6"),
+                         QString::fromStdString(
+                             formatFixed(headOfPressure(1.013 - 0.0234 - losses, rho) - 2.0, 2) +
+                             " m"));
+                suction->click();  // back to the suction pressure as typed
+                QVERIFY(!byName<QLineEdit>(d, "Edit_Level")->isVisibleTo(d));
+            },
+            QStringLiteral("&Close"));
+        QVERIFY(rig->sink.messages.empty());
     }
 
     void head_opens_with_the_tables_total() {

@@ -112,6 +112,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     extrasMenu = bar->addMenu(QStringLiteral("&Extras"));
     zetaDatabase = item(extrasMenu, "&Resistance coefficient database...", "ZetaDatabase");
     pipeSizes = item(extrasMenu, "&Pipe sizes...", "PipeSizes");
+    pumpEditor = item(extrasMenu, "P&ump editor...", "PumpEditor");
     settings = item(extrasMenu, "&Settings...", "Settings");
     checkLimits = item(extrasMenu, "Check &limits...", "CheckLimits");
 

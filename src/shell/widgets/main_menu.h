@@ -112,6 +112,7 @@ public:
 
     QAction* zetaDatabase;
     QAction* pipeSizes;
+    QAction* pumpEditor;
     QAction* settings;
     QAction* checkLimits;  // the limits of the checks
 

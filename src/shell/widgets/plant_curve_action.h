@@ -15,6 +15,7 @@ namespace tolvane {
 class TMyWindow;
 class TAnlagenkennlinie_Dlg;
 class TKurve;
+class TPumpEditor;
 
 class PlantCurveAction : public QObject {
     Q_OBJECT
@@ -22,17 +23,22 @@ public:
     PlantCurveAction(TMyWindow& window, PlatformServices services);
 
     TAnlagenkennlinie_Dlg* dialog() const { return dialog_; }
+    TPumpEditor* pumpEditor() const { return editor_; }
 
 public Q_SLOTS:
     // The dialog, and the diagram when a curve came out; the main window's
     // fields are read first. An empty table gives its message instead.
     void run();
+    // Extras > Pump editor, and the dialog's "Pump editor...": a pump saved
+    // there becomes the dialog's pump.
+    void editPump();
 
 private:
     TMyWindow& window_;
     PlatformServices services_;
     TAnlagenkennlinie_Dlg* dialog_;
     TKurve* diagram_;
+    TPumpEditor* editor_;
 };
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 
 #include "properties/widgets/vapour_pressure_dialog.h"
 #include "shell/app_paths.h"
+#include "shell/plant_curve_command.h"
 #include "shell/tool_hand_back.h"
 #include "shell/tool_presets.h"
 #include "shell/widgets/main_menu.h"
@@ -42,6 +43,10 @@ ToolActions::ToolActions(TMyWindow& window, PlatformServices services)
             &TNPSHDialog::setVapourPressureBar);
     connect(vapourPressure_, &TDaDruDialog::densityCopied, npsh_,
             &TNPSHDialog::setDensityKgPerCubicMetre);
+
+    npsh_->setSuctionLineDrop([this](int first, int last) {
+        return SuctionLineDropAt(window_.session(), first, last);
+    });
 
     MainMenu& m = *window.menu();
     const std::pair<QAction*, void (ToolActions::*)()> items[] = {

@@ -98,7 +98,16 @@ TKurve::TKurve(MessageSink& messages, Clipboard& clipboard, FileDialogs& files, 
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(Panel2);
-    layout->addWidget(PaintBox1, 1);
+    Label_Pump = namedLabel(this, "Label_Pump", QString());
+    Label_Pump->setTextFormat(Qt::PlainText);
+    Label_Pump->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    Label_Pump->setWordWrap(true);
+    Label_Pump->setFixedWidth(220);
+    Label_Pump->hide();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(PaintBox1, 1);
+    middle->addWidget(Label_Pump);
+    layout->addLayout(middle, 1);
     layout->addWidget(Panel1);
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
@@ -147,6 +156,15 @@ void TKurve::showCurve(CurveDiagram diagram, DiagramTexts texts) {
     Label3->setText(QString::fromStdString(densityLabel(m)));
     Label5->setText(QString::fromStdString(viscosityLabel(m)));
     Label_Aggregat->setText(QString::fromStdString(conditionText(m)));
+    std::string text;
+    if (diagram_.pump) {
+        for (const std::string& line :
+             operatingPointLines(diagram_.pump->overlay, diagram_.curve.flowUnitText))
+            text += line + "\n";
+        for (const std::string& w : diagram_.pump->overlay.warnings) text += "\n" + w + "\n";
+    }
+    Label_Pump->setText(QString::fromStdString(text));
+    Label_Pump->setVisible(diagram_.pump && !Label_Pump->text().isEmpty());
     PaintBox1->update();
 }
 
@@ -164,7 +182,9 @@ void TKurve::BitBtn2Click() {
 }
 
 void TKurve::BitBtn3Click() {
-    clipboard_.setText(curveClipboardText(diagram_.curve, diagram_.pressure.unit));
+    std::string text = curveClipboardText(diagram_.curve, diagram_.pressure.unit);
+    if (diagram_.pump) text += pumpClipboardText(diagram_.pump->overlay, diagram_.curve);
+    clipboard_.setText(text);
 }
 
 void TKurve::SaveDiagramClick() {

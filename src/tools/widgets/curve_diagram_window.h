@@ -75,6 +75,7 @@ private:
     QPushButton* BitBtn2 = nullptr;
     QPushButton* BitBtn3 = nullptr;
     QPushButton* SaveDiagramBtn = nullptr;
+    QLabel* Label_Pump = nullptr;  // the operating point beside the diagram
 };
 
 }  // namespace tolvane

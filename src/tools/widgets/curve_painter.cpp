@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include "tools/widgets/pump_painter.h"
+
 namespace tolvane {
 
 namespace {
@@ -77,6 +79,7 @@ void paintCurveDiagram(QPainter& p, const QSizeF& size, const CurveDiagram& diag
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(Qt::red, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(curve);
+    if (pic.pump) paintPumpPicture(p, metrics, pic, *pic.pump);
     p.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include "tools/widgets/named_controls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -99,6 +100,44 @@ TNPSHDialog::TNPSHDialog(MessageSink& messages, QWidget* parent)
     grid->addWidget(Label5, 4, 0);
     grid->addWidget(Label6, 4, 1);
     grid->addWidget(Label7, 4, 2);
+    CheckSuction = new QCheckBox(QStringLiteral("from the &suction line"), this);
+    CheckSuction->setObjectName(QStringLiteral("CheckSuction"));
+    CheckSuction->setToolTip(QStringLiteral(
+        "The suction pressure is the suction vessel's; the losses of the chosen "
+        "calculations at the medium's rate of flow are taken off."));
+    LabelSuctionFirst = label("LabelSuctionFirst", QString::fromUtf8(npsh_label::FirstColumn), this);
+    Edit_SuctionFirst = edit("Edit_SuctionFirst", "1", this);
+    LabelSuctionLast = label("LabelSuctionLast", QString::fromUtf8(npsh_label::LastColumn), this);
+    Edit_SuctionLast = edit("Edit_SuctionLast", "1", this);
+    LabelLevel = label("LabelLevel", QStringLiteral("Level above the pump (below: negative):"), this);
+    Edit_Level = edit("Edit_Level", "0", this);
+    ComboLevelUnit = unitList(UnitCatalogue::texts(UnitList::Length), "ComboLevelUnit", this);
+    LabelSuctionFirst->setBuddy(Edit_SuctionFirst);
+    LabelLevel->setBuddy(Edit_Level);
+    auto* range = new QHBoxLayout;
+    range->addWidget(Edit_SuctionFirst);
+    range->addWidget(LabelSuctionLast);
+    range->addWidget(Edit_SuctionLast);
+    grid->addWidget(CheckSuction, 5, 0, 1, 3);
+    grid->addWidget(LabelSuctionFirst, 6, 0);
+    grid->addLayout(range, 6, 1, 1, 2);
+    grid->addWidget(LabelLevel, 7, 0);
+    grid->addWidget(Edit_Level, 7, 1);
+    grid->addWidget(ComboLevelUnit, 7, 2);
+    // The result below every field it depends on.
+    for (QLabel* l : {Label5, Label6, Label7}) grid->removeWidget(l);
+    grid->addWidget(Label5, 8, 0);
+    grid->addWidget(Label6, 8, 1);
+    grid->addWidget(Label7, 8, 2);
+    for (QLineEdit* e : {Edit_SuctionFirst, Edit_SuctionLast, Edit_Level})
+        connect(e, &QLineEdit::textChanged, this, &TNPSHDialog::clearResults);
+    connect(ComboLevelUnit, &QComboBox::currentIndexChanged, this, &TNPSHDialog::clearResults);
+    connect(CheckSuction, &QCheckBox::toggled, this, [this] {
+        clearResults();
+        showMode();
+    });
+    showMode();
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn1);
     buttons->addStretch();
@@ -132,6 +171,24 @@ void TNPSHDialog::setDensityKgPerCubicMetre(const QString& text) {
     ComboBox2->setCurrentIndex(0);
 }
 
+void TNPSHDialog::setSuctionLineDrop(SuctionLineDrop drop) {
+    suctionDrop_ = std::move(drop);
+    showMode();
+}
+
+bool TNPSHDialog::suctionMode() const { return suctionDrop_ && CheckSuction->isChecked(); }
+
+void TNPSHDialog::showMode() {
+    CheckSuction->setVisible(static_cast<bool>(suctionDrop_));
+    const bool on = suctionMode();
+    for (QWidget* w : std::initializer_list<QWidget*>{LabelSuctionFirst, Edit_SuctionFirst,
+                                                      LabelSuctionLast, Edit_SuctionLast,
+                                                      LabelLevel, Edit_Level, ComboLevelUnit})
+        w->setVisible(on);
+    Label2->setText(on ? QStringLiteral("Suction vessel pressure (abs.):")
+                       : QString::fromUtf8(npsh_label::SuctionPressure));
+}
+
 void TNPSHDialog::clearResults() {
     Label6->clear();
     Label7->clear();
@@ -146,7 +203,13 @@ void TNPSHDialog::BitBtn4Click() {
     in.density = Edit3->text().toStdString();
     in.densityUnit = ComboBox2->currentIndex();
     InputCheck check(messages_);
-    const NpshResult r = calculateNpsh(in, check);
+    NpshSuctionInput suction;
+    suction.firstColumn = Edit_SuctionFirst->text().toStdString();
+    suction.lastColumn = Edit_SuctionLast->text().toStdString();
+    suction.level = Edit_Level->text().toStdString();
+    suction.levelUnit = ComboLevelUnit->currentIndex();
+    const NpshResult r = suctionMode() ? calculateSuctionNpsh(in, suction, suctionDrop_, check)
+                                       : calculateNpsh(in, check);
     Label6->setText(QString::fromStdString(r.metres));
     Label7->setText(QString::fromStdString(r.feet));
     if (!check.focus.empty())

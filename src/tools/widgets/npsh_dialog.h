@@ -9,6 +9,7 @@
 #include "tools/npsh.h"
 #include "base/messages_clipboard_files.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,11 @@ public:
     void setVapourPressureBar(const QString& text);
     void setDensityKgPerCubicMetre(const QString& text);
 
+    // "from the suction line": the losses of a range of columns at the
+    // medium's rate of flow; without it the mode is not offered.
+    void setSuctionLineDrop(SuctionLineDrop drop);
+    bool suctionMode() const;
+
 Q_SIGNALS:
     // "&Database" was pressed: the vapour-pressure database should open.
     void databaseRequested();
@@ -40,7 +46,18 @@ public Q_SLOTS:
 
 private:
     void clearResults();
+    void showMode();
     MessageSink& messages_;
+    SuctionLineDrop suctionDrop_;
+
+    QCheckBox* CheckSuction = nullptr;
+    QLabel* LabelSuctionFirst = nullptr;
+    QLineEdit* Edit_SuctionFirst = nullptr;
+    QLabel* LabelSuctionLast = nullptr;
+    QLineEdit* Edit_SuctionLast = nullptr;
+    QLabel* LabelLevel = nullptr;
+    QLineEdit* Edit_Level = nullptr;
+    QComboBox* ComboLevelUnit = nullptr;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
