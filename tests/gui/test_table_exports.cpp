@@ -5,14 +5,19 @@
 #include <QtTest>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <memory>
 
 #include "calculations.h"
+#include "exports/table_export.h"
 #include "results/compact_print.h"
 #include "shell/widgets/main_menu.h"
+#include "shell/widgets/qt_platform.h"
 #include "ui_fixture.h"
 
 using namespace tolvane;
@@ -85,6 +90,42 @@ private Q_SLOTS:
         rig->window->menu()->exportTable->trigger();
         QCOMPARE(rig->sink.messages.size(), std::size_t(1));
         QCOMPARE(rig->sink.messages[0].type, MessageType::Error);
+    }
+
+    void choosing_a_kind_of_file_gives_the_name_its_extension_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the offered name") << QString() << 1 << "LINE.xlsx";
+        QTest::newRow("another extension") << "pump.csv" << 2 << "pump.ods";
+        QTest::newRow("no extension") << "pump" << 1 << "pump.xlsx";
+        QTest::newRow("back to csv") << "pump.ods" << 0 << "pump.csv";
+    }
+    void choosing_a_kind_of_file_gives_the_name_its_extension() {
+        QFETCH(QString, typed);
+        QFETCH(int, filter);
+        QFETCH(QString, chosen);
+        QtFileDialogs desktop;
+        const QString folder = ui.workDir();
+        desktop.startFolder = [folder] { return folder.toStdString(); };
+        ui.modals().expectModal([typed, filter](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->nameFilters().size(), 3);
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            QVERIFY(edit && types);
+            if (!typed.isEmpty()) edit->setText(typed);
+            // As the user picks the kind of file in the list.
+            types->setCurrentIndex(filter);
+            Q_EMIT types->activated(filter);
+            Q_EMIT types->textActivated(types->itemText(filter));
+            // QFileDialog's own accept (protected there) adds the default suffix.
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const auto path = desktop.saveFile(exports::kExportFilter, "csv", "LINE.csv");
+        QVERIFY(path);
+        QCOMPARE(QString::fromStdString(*path), folder + "/" + chosen);
     }
 
     void compact_printout_reaches_the_preview() {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QMessageBox>
 #include <QStringList>
@@ -122,21 +121,14 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string& filter,
     // which the "*.tlv" filter lists again.
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension).toLower());
     if (!suggestedName.empty()) dialog.selectFile(QString::fromStdString(suggestedName));
-    // Where several kinds of file are offered, choosing one gives the name
-    // its extension (a name typed without one gets it as well).
+    // Where several kinds of file are offered, a name typed without an
+    // extension takes the one of the kind chosen (Qt itself swaps an
+    // extension already typed).
     if (filter.find('|') != filter.rfind('|'))
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
             const QRegularExpressionMatch m =
                 QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(f);
-            if (!m.hasMatch()) return;
-            const QString suffix = m.captured(1);
-            dialog.setDefaultSuffix(suffix);
-            const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (!edit) return;
-            QString name = edit->text();
-            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-            if (dot > 0) name.truncate(dot);
-            if (!name.isEmpty()) dialog.selectFile(name + QLatin1Char('.') + suffix);
+            if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
         });
     return chosenFile(dialog);
 }
