@@ -35,7 +35,8 @@ constexpr const char* kContentStart =
     "</office:automatic-styles>\n"
     "<office:body><office:spreadsheet>\n";
 
-constexpr const char* kContentEnd = "</office:spreadsheet></office:body></office:document-content>\n";
+constexpr const char* kContentEnd =
+    "</office:spreadsheet></office:body></office:document-content>\n";
 
 // A paragraph's text: a run of blanks keeps its length through text:s (ODF
 // collapses white space in paragraphs otherwise).

@@ -43,7 +43,8 @@ std::vector<std::string> tabFields(const std::string& line) {
     std::size_t from = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', from);
-        fields.push_back(line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
+        fields.push_back(
+            line.substr(from, tab == std::string::npos ? std::string::npos : tab - from));
         if (tab == std::string::npos) return fields;
         from = tab + 1;
     }
@@ -99,7 +100,8 @@ double columnSum(const Sheet& sheet, int column) {
         if (cell.kind != SheetCell::Kind::Number) continue;
         sum += cell.number;
         const std::optional<int> shown = shownDecimals(cell.text);
-        decimals = shown && decimals ? std::optional<int>(std::max(*shown, *decimals)) : std::nullopt;
+        decimals =
+            shown && decimals ? std::optional<int>(std::max(*shown, *decimals)) : std::nullopt;
     }
     // Numbers of d decimals add up to one of d decimals; the binary sum's
     // last bits ("1055.3290000000002") are rounded away.

@@ -31,7 +31,7 @@ void put32(std::string& out, std::uint32_t v) {
     put16(out, v >> 16);
 }
 
-constexpr std::uint32_t kVersionNeeded = 10;  // 1.0: stored entries only
+constexpr std::uint32_t kVersionNeeded = 10;                 // 1.0: stored entries only
 constexpr std::uint32_t kDosDate = (0 << 9) | (1 << 5) | 1;  // 1980-01-01
 constexpr std::uint32_t kDosTime = 0;
 constexpr std::uint64_t kLimit = std::numeric_limits<std::uint32_t>::max();
@@ -74,7 +74,7 @@ std::optional<std::string> storedZip(const std::vector<ZipEntry>& entries) {
         out += e.name;
         out += e.bytes;
 
-        put32(directory, 0x02014b50);  // central directory header
+        put32(directory, 0x02014b50);      // central directory header
         put16(directory, kVersionNeeded);  // made by: MS-DOS, 1.0
         put16(directory, kVersionNeeded);
         put16(directory, 0);

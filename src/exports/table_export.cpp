@@ -20,7 +20,8 @@ std::optional<ExportFormat> exportFormatNamed(const std::string& name) {
 std::optional<ExportFormat> exportFormatOfPath(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::nullopt;
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
     std::string extension = path.substr(dot + 1);
     for (char& c : extension)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -64,8 +65,9 @@ bool ExportTable(const CalculationTable& table, const std::string& projectName, 
     if (!path) return false;
     const std::optional<ExportFormat> format = exportFormatOfPath(*path);
     if (!format) {
-        messages.show(MessageType::Error,
-                      fileNotWrittenMessage(*path, "Its name ends in none of .csv, .xlsx and .ods."));
+        messages.show(
+            MessageType::Error,
+            fileNotWrittenMessage(*path, "Its name ends in none of .csv, .xlsx and .ods."));
         return false;
     }
     const std::string failure = writeSheet(tableSheet(table), *format, *path);

@@ -8,8 +8,8 @@ namespace tolvane::exports {
 namespace {
 
 // The rows before the element, one column each (the spacer row has none).
-constexpr int kLeadingRows[] = {Row::Number, Row::Medium, Row::RateOfFlow, Row::Density,
-                                Row::Viscosity, Row::Specification};
+constexpr int kLeadingRows[] = {Row::Number,  Row::Medium,    Row::RateOfFlow,
+                                Row::Density, Row::Viscosity, Row::Specification};
 // The rows whose cells name their own quantity ("caption: value").
 constexpr int kFirstDescribedRow = Row::Dimension1;
 constexpr int kLastDescribedRow = Row::Option;
@@ -81,8 +81,8 @@ public:
             SheetCell::textCell(kTotalRowLabel);
         for (int row : {Row::PressureDrop, Row::PressureDropLarge}) {
             const int index = fixed_.at(row);
-            sheet_.totalRow[static_cast<std::size_t>(index)] = {SheetCell::Kind::ColumnSum, {},
-                                                                columnSum(sheet_, index)};
+            sheet_.totalRow[static_cast<std::size_t>(index)] = {
+                SheetCell::Kind::ColumnSum, {}, columnSum(sheet_, index)};
         }
         return std::move(sheet_);
     }

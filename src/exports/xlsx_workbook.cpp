@@ -56,8 +56,8 @@ lxw_error writeRow(lxw_worksheet* sheet, lxw_row_t row, const std::vector<SheetC
                 break;
             case SheetCell::Kind::ColumnSum: {
                 const std::string letters = columnLetters(static_cast<int>(i));
-                const std::string formula = "=SUM(" + letters + "2:" + letters +
-                                            std::to_string(dataRows + 1) + ")";
+                const std::string formula =
+                    "=SUM(" + letters + "2:" + letters + std::to_string(dataRows + 1) + ")";
                 e = worksheet_write_formula_num(sheet, row, col, formula.c_str(), nullptr,
                                                 cell.number);
                 break;
@@ -79,7 +79,8 @@ WorkbookBytes xlsxBytes(const Sheet& sheet) {
     {
         std::string pattern = (folder / "tolvane-xlsx-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
-        if (fd < 0) return failure(std::string("Cannot create a temporary file: ") + std::strerror(errno));
+        if (fd < 0)
+            return failure(std::string("Cannot create a temporary file: ") + std::strerror(errno));
         ::close(fd);
         temp.path = pattern;
     }
@@ -95,12 +96,12 @@ WorkbookBytes xlsxBytes(const Sheet& sheet) {
     format_set_bold(bold);
     lxw_error error = ws ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
     if (error == LXW_NO_ERROR && !sheet.headings.empty())
-        error = worksheet_set_column(ws, 0, static_cast<lxw_col_t>(sheet.headings.size() - 1),
-                                     16, nullptr);
+        error = worksheet_set_column(ws, 0, static_cast<lxw_col_t>(sheet.headings.size() - 1), 16,
+                                     nullptr);
     if (error == LXW_NO_ERROR) worksheet_freeze_panes(ws, 1, 0);
     for (std::size_t i = 0; error == LXW_NO_ERROR && i < sheet.headings.size(); ++i)
-        error = worksheet_write_string(ws, 0, static_cast<lxw_col_t>(i),
-                                       sheet.headings[i].c_str(), bold);
+        error = worksheet_write_string(ws, 0, static_cast<lxw_col_t>(i), sheet.headings[i].c_str(),
+                                       bold);
     lxw_row_t row = 1;
     for (const auto& cells : sheet.rows) {
         if (error != LXW_NO_ERROR) break;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/number_rounding.h"
 #include "results/column_reading.h"
 #include "results/result_column.h"
-#include "base/number_rounding.h"
 
 namespace tolvane {
 
@@ -119,8 +119,8 @@ CompactPrintLayout layoutCompactPrint(const CalculationTable& table, PrintCanvas
     const int room = l.width - l.headingWidth;
     // As many as fit, but never fewer than six (texts are then cut at their
     // cell) nor more than eight.
-    l.columnsPerPage =
-        std::clamp(room / std::max(1, widestData + l.m), kCompactFewestPerPage, kCompactMostPerPage);
+    l.columnsPerPage = std::clamp(room / std::max(1, widestData + l.m), kCompactFewestPerPage,
+                                  kCompactMostPerPage);
     l.pitch = room / l.columnsPerPage;
     l.pages = (n + l.columnsPerPage - 1) / l.columnsPerPage;
     return l;
@@ -135,7 +135,7 @@ void printCompactTable(const CalculationTable& table, OutputSystem system, int d
     const int lh = l.lineHeight;
     const int down = roundInt(lh / 4.0);
     const int gridLines = static_cast<int>(l.rows.size());
-    const int top = lh;                         // below the title
+    const int top = lh;  // below the title
     const int gridBottom = top + gridLines * lh;
     const int frameBottom = gridBottom + 2 * lh;  // the page's and the whole total
     const std::string pages = std::to_string(l.pages);
@@ -160,9 +160,9 @@ void printCompactTable(const CalculationTable& table, OutputSystem system, int d
         for (int i = 1; i <= gridLines; ++i) {
             const int y = top + i * lh;
             // Thick under the numbers and above the element, thin elsewhere.
-            const bool thick = i == gridLines || l.rows[static_cast<std::size_t>(i - 1)] == Row::Number ||
-                               (i < gridLines &&
-                                l.rows[static_cast<std::size_t>(i)] == Row::Specification);
+            const bool thick =
+                i == gridLines || l.rows[static_cast<std::size_t>(i - 1)] == Row::Number ||
+                (i < gridLines && l.rows[static_cast<std::size_t>(i)] == Row::Specification);
             c.line(0, y, l.width, y, thick ? kThickPen : kThinPen);
         }
         c.line(l.headingWidth, top, l.headingWidth, gridBottom, kThickPen);
@@ -175,8 +175,7 @@ void printCompactTable(const CalculationTable& table, OutputSystem system, int d
             const bool drop = row == Row::PressureDrop || row == Row::PressureDropLarge;
             if (drop) c.setFont(l.fontName, kCompactFontPoints, true);
             const std::string& heading = table.cell(0, row);
-            if (!heading.empty())
-                c.clippedText(l.inset(), y, heading, l.headingWidth - l.inset());
+            if (!heading.empty()) c.clippedText(l.inset(), y, heading, l.headingWidth - l.inset());
             for (int col = first; col <= last; ++col) {
                 const std::string text = compactCellText(row, table.cell(col, row));
                 if (trimmed(text).empty()) continue;

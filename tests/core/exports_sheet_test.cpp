@@ -180,10 +180,10 @@ TEST(SheetCells, TextsReadAsNumbersOnlyWhenWhollyNumbers) {
         Kind kind;
         double number;
     } cases[] = {
-        {"", Kind::Empty, 0},          {"   ", Kind::Empty, 0},
+        {"", Kind::Empty, 0},           {"   ", Kind::Empty, 0},
         {"100.000", Kind::Number, 100}, {" 1.74E+0004", Kind::Number, 17400},
-        {"1,5", Kind::Number, 1.5},    {"-0.25", Kind::Number, -0.25},
-        {"turbulent", Kind::Text, 0},  {"4 x 90", Kind::Text, 0},
+        {"1,5", Kind::Number, 1.5},     {"-0.25", Kind::Number, -0.25},
+        {"turbulent", Kind::Text, 0},   {"4 x 90", Kind::Text, 0},
         {"1e999", Kind::Text, 0},
     };
     for (const Case& c : cases) {
@@ -198,23 +198,26 @@ TEST(SheetCells, TextsReadAsNumbersOnlyWhenWhollyNumbers) {
 
 TEST(SheetCells, NumberTextsAreShortestExactAndUseAPoint) {
     const std::pair<double, const char*> cases[] = {
-        {100.0, "100"}, {0.088, "0.088"}, {17400.0, "17400"}, {-2.5, "-2.5"},
-        {1.5e-7, "1.5e-07"}, {0.1 + 0.2, "0.30000000000000004"}, {0.0, "0"},
+        {100.0, "100"}, {0.088, "0.088"},    {17400.0, "17400"},
+        {-2.5, "-2.5"}, {1.5e-7, "1.5e-07"}, {0.1 + 0.2, "0.30000000000000004"},
+        {0.0, "0"},
     };
     for (auto [value, text] : cases) EXPECT_EQ(numberText(value), text);
 }
 
 TEST(SheetCells, ColumnLettersRunPastZ) {
     const std::pair<int, const char*> cases[] = {
-        {0, "A"}, {25, "Z"}, {26, "AA"}, {27, "AB"}, {51, "AZ"}, {52, "BA"}, {701, "ZZ"}, {702, "AAA"},
+        {0, "A"},   {25, "Z"},  {26, "AA"},  {27, "AB"},
+        {51, "AZ"}, {52, "BA"}, {701, "ZZ"}, {702, "AAA"},
     };
     for (auto [column, letters] : cases) EXPECT_EQ(columnLetters(column), letters);
 }
 
 TEST(SheetCells, TabTextBecomesHeadingsAndRows) {
-    const Sheet s = sheetOfTabText("Rate of flow in m³/h\tPressure drop in bar\r\n0.000\t0.490\r\n"
-                                   "20.000\t\r\n",
-                                   "Plant curve");
+    const Sheet s = sheetOfTabText(
+        "Rate of flow in m³/h\tPressure drop in bar\r\n0.000\t0.490\r\n"
+        "20.000\t\r\n",
+        "Plant curve");
     ASSERT_EQ(s.headings.size(), 2u);
     EXPECT_EQ(s.headings[1], "Pressure drop in bar");
     ASSERT_EQ(s.rows.size(), 2u);
@@ -250,11 +253,12 @@ TEST(CsvText, HeadingsRowsAndTotalEndWithCrLf) {
     }();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].rfind("Calculating number,Flow medium,Rate of flow in m³/h,", 0), 0u);
-    EXPECT_EQ(lines[1].rfind("1,water/liq.,10,998.2,1002,\"suction, \"\"A\"\"\",circular,2,100,1,", 0),
-              0u);
+    EXPECT_EQ(
+        lines[1].rfind("1,water/liq.,10,998.2,1002,\"suction, \"\"A\"\"\",circular,2,100,1,", 0),
+        0u);
     EXPECT_NE(lines[1].find(",44000,"), std::string::npos);
-    EXPECT_EQ(lines[2], "Total pressure drop" + std::string(s.headings.size() - 2, ',') +
-                            "11.945,0.012");
+    EXPECT_EQ(lines[2],
+              "Total pressure drop" + std::string(s.headings.size() - 2, ',') + "11.945,0.012");
 }
 
 TEST(StoredZip, CrcOfTheCheckString) {
@@ -264,7 +268,8 @@ TEST(StoredZip, CrcOfTheCheckString) {
 
 std::uint32_t read32(const std::string& b, std::size_t at) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<unsigned char>(b[at + static_cast<std::size_t>(i)]);
     return v;
 }
 
@@ -298,20 +303,23 @@ TEST(OdsDocument, EscapesMarkupAndKeepsBlanks) {
     const std::string xml = odsContent(s);
     EXPECT_NE(xml.find("<text:p><text:s text:c=\"2\"/>two <text:s/>inner</text:p>"),
               std::string::npos);
-    EXPECT_NE(xml.find("office:value-type=\"float\" office:value=\"17400\"><text:p><text:s/>1.74E+0004"),
-              std::string::npos);
+    EXPECT_NE(
+        xml.find("office:value-type=\"float\" office:value=\"17400\"><text:p><text:s/>1.74E+0004"),
+        std::string::npos);
     EXPECT_NE(xml.find("table:formula=\"of:=SUM([.A2:.A3])\""), std::string::npos);
     const auto package = odsPackage(s);
     ASSERT_TRUE(package);
-    EXPECT_EQ(package->substr(30, 8 + 46), "mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
+    EXPECT_EQ(package->substr(30, 8 + 46),
+              "mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
 }
 
 struct ExportFixture : ::testing::Test {
     std::filesystem::path dir;
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("tolvane-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir =
+            std::filesystem::temp_directory_path() /
+            ("tolvane-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -322,7 +330,8 @@ TEST_F(ExportFixture, TheExtensionChoosesTheFormat) {
     struct Case {
         const char* name;
         const char* starts;
-    } cases[] = {{"line.csv", "Calculating number,"}, {"line.XLSX", "PK\x03\x04"},
+    } cases[] = {{"line.csv", "Calculating number,"},
+                 {"line.XLSX", "PK\x03\x04"},
                  {"line.ods", "PK\x03\x04"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -360,8 +369,11 @@ TEST_F(ExportFixture, AnotherExtensionOrAFailedWriteIsToldAndKeepsTheOldFile) {
         EXPECT_FALSE(ExportTable(t, "LINE.TLV", files, messages));
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_EQ(messages.messages[0].type, MessageType::Error);
-        EXPECT_EQ(messages.messages[0].text.rfind("It is not possible to write the file \"" + c.path, 0), 0u);
-        EXPECT_NE(messages.messages[0].text.find(c.reason), std::string::npos) << messages.messages[0].text;
+        EXPECT_EQ(
+            messages.messages[0].text.rfind("It is not possible to write the file \"" + c.path, 0),
+            0u);
+        EXPECT_NE(messages.messages[0].text.find(c.reason), std::string::npos)
+            << messages.messages[0].text;
     }
     EXPECT_EQ(readFileBytes(kept), std::string("old"));
     EXPECT_FALSE(std::filesystem::exists(dir / "line.txt"));

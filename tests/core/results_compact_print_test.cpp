@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kW = 2709, kH = 1749;  // A4 landscape between the margins
 
-CalculationTable tableWith(int n, std::size_t elementChars, OutputSystem system = OutputSystem::Metric) {
+CalculationTable tableWith(int n, std::size_t elementChars,
+                           OutputSystem system = OutputSystem::Metric) {
     CalculationTable t;
     std::vector<CalculationColumn> columns(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
@@ -79,7 +80,7 @@ TEST(CompactPrint, OnlyRowsSomeCalculationFills) {
     const CalculationTable t = tableWith(3, 10);
     RecordingPrintCanvas canvas(kW, kH);
     const CompactPrintLayout l = layoutCompactPrint(t, canvas);
-    const std::vector<int> rows = {Row::Number,  Row::Medium,       Row::Element,
+    const std::vector<int> rows = {Row::Number,     Row::Medium,       Row::Element,
                                    Row::Dimension1, Row::PressureDrop, Row::PressureDropLarge};
     EXPECT_EQ(l.rows, rows);
 }
@@ -95,14 +96,16 @@ TEST(CompactPrint, EveryPageHasItsOwnDropAndTheGrandTotal) {
     for (std::size_t page = 0; page < 2; ++page) {
         SCOPED_TRACE(page);
         EXPECT_NE(canvas.findText(page, pageDrops[page]), nullptr);
-        const auto* total = canvas.findText(page, "Total pressure drop (Page 1 to 2, 10 calculations) = ");
+        const auto* total =
+            canvas.findText(page, "Total pressure drop (Page 1 to 2, 10 calculations) = ");
         ASSERT_NE(total, nullptr);
         EXPECT_EQ(total->text.substr(total->text.find("= ") + 2), t.totalText());
         EXPECT_TRUE(total->bold);
         EXPECT_NE(canvas.findText(page, "Page " + std::to_string(page + 1) + " of 2"), nullptr);
         EXPECT_NE(canvas.findText(page, "12/10/26"), nullptr);
         EXPECT_NE(canvas.findText(page, kPrintoutHeading + "LINE.TLV"), nullptr);
-        for (const auto& text : canvas.pages[page].texts) EXPECT_EQ(text.points, kCompactFontPoints);
+        for (const auto& text : canvas.pages[page].texts)
+            EXPECT_EQ(text.points, kCompactFontPoints);
     }
     // Page 2 holds calculations 9 and 10 in its first two slots, cut at their cells.
     const auto* nine = canvas.findText(1, "9");
@@ -120,8 +123,9 @@ TEST(CompactPrint, UsTotalsAndPageRanges) {
     RecordingPrintCanvas canvas(kW, kH);
     printCompactTable(t, OutputSystem::US, 3, kTexts, canvas, PageRange{2, 2});
     ASSERT_EQ(canvas.pages.size(), 1u);
-    EXPECT_NE(canvas.findText(0, "Pressure drop of page 2 (calculations 9 to 16) = 100.000 "
-                                 "lbw./sq.ft. or 0.694 psi"),
+    EXPECT_NE(canvas.findText(0,
+                              "Pressure drop of page 2 (calculations 9 to 16) = 100.000 "
+                              "lbw./sq.ft. or 0.694 psi"),
               nullptr);
     EXPECT_NE(canvas.findText(0, "Page 2 of 3"), nullptr);
 }
