@@ -425,10 +425,14 @@ void TAusgabe_Fenster::printTableCompact() {
     const CalculationTable& table = session_.table;
     const Settings settings = session_.settings;
     const PrintTexts texts{session_.projectName, todayShortDate()};
+    // The checks follow the compact table as they follow the full one.
     printer_->preview(compactTablePrintSetup(session_.projectName),
-                      [&table, settings, texts](PrintCanvas& canvas, PageRange range) {
+                      [&table, settings, texts, appendix = appendix_](PrintCanvas& canvas,
+                                                                      PageRange range) {
+                          PageRangeCanvas pages(canvas, range);
                           printCompactTable(table, settings.output, settings.decimals, texts,
-                                            canvas, range);
+                                            pages);
+                          if (appendix) appendix(pages, texts);
                       });
 }
 
