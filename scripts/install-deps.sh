@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl1-mesa-dev
           libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+          pkg-config libxlsxwriter-dev python3-openpyxl python3-odf poppler-utils
           desktop-file-utils locales python3)
 missing=()
 for p in "${packages[@]}"; do

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -22,9 +23,15 @@
 #include "cli/batch_recalc.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "cli/export_command.h"
 #include "cli/methods_command.h"
 #include "cli/pipes_command.h"
+#include "exports/sheet.h"
+#include "exports/table_export.h"
+#include "results/batch_pdf.h"
 #include "results/column_fit.h"
+#include "results/compact_print.h"
+#include "results/print_layout.h"
 #include "shell/input_size.h"
 #include "shell/line_check_run.h"
 #include "shell/output_switch.h"
@@ -77,6 +84,8 @@ const char* const kMoreUsage =
     "                   lowest and highest coefficient of the published methods.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
+    "show --print-pdf OUT.pdf [--compact]: the table printout (or the compact one,\n"
+    "                   6 to 8 calculations a page) into a PDF instead of the report.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
     "                         [--impeller-ratio R] [--parallel N | --series N]\n"
     "                         [--static-head TEXT --static-head-unit m|ft.]\n"
@@ -95,6 +104,7 @@ struct Options {
     std::string input;
     OutputFormat format = OutputFormat::Json;
     bool tsv = false;  // curve only
+    std::optional<exports::ExportFormat> curveSheet;  // curve only: csv, xlsx or ods
     std::optional<std::string> output;
     PlantCurveRequest curve;  // the dialog's fields
     bool curveFieldGiven = false;
@@ -103,6 +113,8 @@ struct Options {
     RecalcRequest recalc;                // recalc only: the command line's texts
     bool recalcOptionGiven = false;
     bool fitWidths = false;              // show only
+    std::optional<std::string> printPdf;  // show only: the table printout into this PDF
+    bool compact = false;                 // show --print-pdf: the compact printout
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
     checks::CheckLimits checkLimits;     // with --checks
@@ -226,6 +238,10 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.alternatives = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
+        } else if (a == "--print-pdf") {
+            o.printPdf = value(a);
+        } else if (a == "--compact") {
+            o.compact = true;
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError{"unknown option \"" + a + "\""};
         } else {
@@ -257,6 +273,8 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.recalcOptionGiven && o.command != "recalc")
         throw UsageError{"--medium, --flow, --flow-unit and --roughness belong to recalc"};
     if (o.fitWidths && o.command != "show") throw UsageError{"--fit-widths belongs to show"};
+    if (o.printPdf && o.command != "show") throw UsageError{"--print-pdf belongs to show"};
+    if (o.compact && !o.printPdf) throw UsageError{"--compact belongs to show --print-pdf"};
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
@@ -271,6 +289,8 @@ Options parseArguments(const std::vector<std::string>& args) {
         const std::string& f = *format;
         if (curve && f == "tsv")
             o.tsv = true;
+        else if (curve && exports::exportFormatNamed(f))
+            o.curveSheet = exports::exportFormatNamed(f);
         else if (curve && f == "json")
             o.format = OutputFormat::Json;
         else if (!curve && f == "json")
@@ -406,13 +426,26 @@ int curve(const Options& o) {
     if (!steps) return kBadInput;
     CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
     if (o.band && run.curve) run.band = plantCurveBand(steps->session, *run.curve);
-    if (o.tsv) {
+    if (o.tsv || o.curveSheet) {
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
         printMessages("curve: ", run.curveMessages);
         if (run.pump) printMessages("pump: ", run.pump->messages);
         if (const std::string line = operatingPointLine(run); !line.empty())
             std::cerr << "pump: " << line << "\n";
+    }
+    if (o.curveSheet) {
+        // The spreadsheet holds what "&Copy data" gives, its numbers as numbers.
+        exports::SheetBytes made;
+        if (run.curve)
+            made = exports::sheetBytes(exports::sheetOfTabText(curveTsv(run), "Plant curve"),
+                                       *o.curveSheet);
+        if (!made.error.empty()) {
+            std::cerr << "tolvane-cli: " << made.error << "\n";
+            return kBadInput;
+        }
+        if (!writeOutput(o, made.bytes)) return kBadInput;
+        return run.curve ? kAllAdded : kRefused;
     }
     const std::string bytes = o.tsv ? (run.curve ? curveTsv(run) : std::string()) : curveJson(run);
     if (!writeOutput(o, bytes)) return kBadInput;
@@ -439,6 +472,40 @@ bool loadProject(Session& session, const std::string& path) {
     return false;
 }
 
+// Today as 2026-12-10: the batch tool has no system date format to follow.
+std::string isoDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = "";
+    if (localtime_r(&now, &local) != nullptr) std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// The table printout (or the compact one) into a PDF, as the preview's
+// "Export as PDF..." writes it.
+bool printPdf(const Options& o, const Session& session) {
+    const CalculationTable& table = session.table;
+    if (!table.hasValues()) {
+        std::cerr << "tolvane-cli: " << o.input << " holds no calculation to print\n";
+        return false;
+    }
+    const PrintTexts texts{session.projectName, isoDate()};
+    const Settings settings = session.settings;
+    const PrintSetup setup =
+        o.compact ? compactTablePrintSetup(session.projectName) : tablePrintSetup(session.projectName);
+    const Printout printout = [&](PrintCanvas& canvas, PageRange range) {
+        if (o.compact)
+            printCompactTable(table, settings.output, settings.decimals, texts, canvas, range);
+        else
+            printTable(table, texts, canvas, range);
+    };
+    if (const std::string failure = writeBatchPdf(setup, printout, *o.printPdf); !failure.empty()) {
+        std::cerr << "tolvane-cli: cannot write " << *o.printPdf << ": " << failure << "\n";
+        return false;
+    }
+    return true;
+}
+
 int show(const Options& o) {
     Session session;
     if (!loadProject(session, o.input)) return kBadInput;
@@ -451,6 +518,7 @@ int show(const Options& o) {
     }
     // As "Fit &all columns" of the table window, measured per character.
     if (o.fitWidths) fitAllColumns(session.table, batchTextWidth);
+    if (o.printPdf) return printPdf(o, session) ? (refused ? kRefused : kAllAdded) : kBadInput;
     if (!writeOutput(o, reportOf(o, session, {}))) return kBadInput;
     return refused ? kRefused : kAllAdded;
 }
@@ -495,7 +563,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage << kMoreUsage << kPipesUsage << kMethodsUsage;
+            std::cout << kUsage << kMoreUsage << kPipesUsage << kMethodsUsage << kExportUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";
@@ -505,6 +573,8 @@ int main(int argc, char** argv) {
         return runMethodsCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (!args.empty() && args[0] == "pipes")
         return runPipesCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
+    if (!args.empty() && args[0] == "export")
+        return runExportCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     Options options;
     try {
         options = parseArguments(args);

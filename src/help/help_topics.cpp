@@ -59,6 +59,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"SaveProject", at("save_project")},
         {"SaveProjectAs", at("save_project_as")},
         {"ExportTablePdf", at("export_pdf")},
+        {"ExportTable", at("export_table")},
         {"Exit", at("exit")},
         {"RecentProject", at("recent_projects")},  // RecentProject1 ... RecentProject8
         {"EditUndo", at("undo")},
@@ -87,6 +88,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"ViewShortDisplay", at("view_short_display")},
         {"ViewChecks", at("view_checks")},
         {"PrintTable", at("print_table")},
+        {"PrintTableCompact", at("print_table_compact")},
         {"ChangeFont", at("change_font")},
         {"ZoomIn", at("zoom")},
         {"ZoomOut", at("zoom")},

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "results/column_fit.h"
+#include "results/compact_print.h"
 #include "results/print_layout.h"
 #include "results/short_display.h"
 #include "results/widgets/column_width_dialog.h"
@@ -417,6 +418,22 @@ Printout TAusgabe_Fenster::printout() const {
 void TAusgabe_Fenster::printTable() {
     if (!printer_ || !hasValues()) return;
     printer_->preview(printSetup(), printout());
+}
+
+void TAusgabe_Fenster::printTableCompact() {
+    if (!printer_ || !hasValues()) return;
+    const CalculationTable& table = session_.table;
+    const Settings settings = session_.settings;
+    const PrintTexts texts{session_.projectName, todayShortDate()};
+    // The checks follow the compact table as they follow the full one.
+    printer_->preview(compactTablePrintSetup(session_.projectName),
+                      [&table, settings, texts, appendix = appendix_](PrintCanvas& canvas,
+                                                                      PageRange range) {
+                          PageRangeCanvas pages(canvas, range);
+                          printCompactTable(table, settings.output, settings.decimals, texts,
+                                            pages);
+                          if (appendix) appendix(pages, texts);
+                      });
 }
 
 void TAusgabe_Fenster::showTableChanges() {

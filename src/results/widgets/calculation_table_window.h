@@ -101,6 +101,8 @@ public Q_SLOTS:
     bool convertUnits(tolvane::OutputSystem system, int decimals);
     // "&Print table...": the preview, from which the user prints or writes a PDF.
     void printTable();
+    // "Print table co&mpact...": the same preview with the compact printout.
+    void printTableCompact();
     // The table was changed elsewhere (the short display): shown again.
     void showTableChanges();
 

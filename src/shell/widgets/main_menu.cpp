@@ -28,6 +28,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     saveProjectAs = item(fileMenu, "Save project &as...", "SaveProjectAs");
     fileMenu->addSeparator();
     exportTablePdf = item(fileMenu, "Export table as P&DF...", "ExportTablePdf");
+    exportTable = item(fileMenu, "&Export table...", "ExportTable");
     fileMenu->addSeparator();
     for (std::size_t i = 0; i < recentProjects.size(); ++i) {
         const QByteArray name = "RecentProject" + QByteArray::number(int(i) + 1);
@@ -94,6 +95,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     tableMenu = bar->addMenu(QStringLiteral("&Table"));
     printTable = item(tableMenu, "&Print table...", "PrintTable");
     printTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    printTableCompact = item(tableMenu, "Print table co&mpact...", "PrintTableCompact");
     changeFont = item(tableMenu, "Change &font...", "ChangeFont");
     zoomIn = item(tableMenu, "Zoom  &in", "ZoomIn");
     zoomOut = item(tableMenu, "Zoom &out", "ZoomOut");
@@ -175,6 +177,7 @@ void MainMenu::updateFileMenu(const MenuContext& c) {
     enable(saveProject, c.tableHasValues);
     enable(saveProjectAs, c.tableHasValues);
     enable(exportTablePdf, c.tableHasValues);
+    enable(exportTable, c.tableHasValues);
 }
 
 void MainMenu::updateEditMenu(const MenuContext& c) {
@@ -197,6 +200,7 @@ void MainMenu::updateCalculateMenu(const MenuContext& c) {
 
 void MainMenu::updateTableMenu(const MenuContext& c) {
     enable(printTable, c.tableHasValues);
+    enable(printTableCompact, c.tableHasValues);
     enable(copyToClipboard, c.tableHasValues);
     enable(copyToEditWindows, c.tableColumnIsCalculation);
     enable(replaceColumn, c.tableColumnIsCalculation);

@@ -62,6 +62,7 @@ public:
     QAction* saveProject;
     QAction* saveProjectAs;
     QAction* exportTablePdf;
+    QAction* exportTable;  // into a CSV, XLSX or ODS file
     // The recently used projects, "&1" .. "&8", hidden while unused.
     std::array<QAction*, 8> recentProjects;
     QAction* recentSeparator;
@@ -98,6 +99,7 @@ public:
     QAction* viewChecks;  // the checks of the table
 
     QAction* printTable;
+    QAction* printTableCompact;  // six to eight calculations a page
     QAction* changeFont;
     QAction* zoomIn;
     QAction* zoomOut;

@@ -34,6 +34,7 @@
 #include "shell/fitting_choice.h"
 #include "checks/checks_printout.h"
 #include "checks/widgets/checks_window.h"
+#include "exports/table_export.h"
 #include "help/widgets/help_key_filter.h"
 #include "shell/line_check_run.h"
 #include "shell/widgets/check_limits_dialog.h"
@@ -388,6 +389,11 @@ void TMyWindow::exportTablePdf() {
               services_.messages);
 }
 
+void TMyWindow::exportTable() {
+    if (!session_.table.hasValues()) return;
+    exports::ExportTable(session_.table, session_.projectName, services_.files, services_.messages);
+}
+
 void TMyWindow::wireTableMenu() {
     MainMenu& m = *menu_;
     const std::pair<QAction*, void (TAusgabe_Fenster::*)()> forwarded[] = {
@@ -409,6 +415,10 @@ void TMyWindow::wireTableMenu() {
     m.setAvailable(m.printTable);
     connect(m.exportTablePdf, &QAction::triggered, this, &TMyWindow::exportTablePdf);
     m.setAvailable(m.exportTablePdf);
+    connect(m.exportTable, &QAction::triggered, this, &TMyWindow::exportTable);
+    m.setAvailable(m.exportTable);
+    connect(m.printTableCompact, &QAction::triggered, table_, &TAusgabe_Fenster::printTableCompact);
+    m.setAvailable(m.printTableCompact);
     linkResultWindows();
     m.setAvailable(m.viewTable);
     connect(m.viewTable, &QAction::triggered, table_, &QWidget::setVisible);

@@ -134,6 +134,8 @@ public Q_SLOTS:
     void keepDataWindowsClear();
     // "Export table as P&DF...": the table printout into a PDF file.
     void exportTablePdf();
+    // "&Export table...": the table into a spreadsheet file.
+    void exportTable();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -120,6 +121,15 @@ std::optional<std::string> QtFileDialogs::saveFile(const std::string& filter,
     // which the "*.tlv" filter lists again.
     dialog.setDefaultSuffix(QString::fromStdString(defaultExtension).toLower());
     if (!suggestedName.empty()) dialog.selectFile(QString::fromStdString(suggestedName));
+    // Where several kinds of file are offered, a name typed without an
+    // extension takes the one of the kind chosen (Qt itself swaps an
+    // extension already typed).
+    if (filter.find('|') != filter.rfind('|'))
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+            const QRegularExpressionMatch m =
+                QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(f);
+            if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+        });
     return chosenFile(dialog);
 }
 
