@@ -1,16 +1,13 @@
 #include "cli/batch_output.h"
 
-#include <nlohmann/json.hpp>
-
+#include "cli/json_text.h"
 #include "shell/project_file.h"
 #include "base/text_file.h"
 
 namespace tolvane::cli {
 namespace {
 
-void appendString(std::string& out, const std::string& text) {
-    out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+void appendString(std::string& out, const std::string& text) { appendJsonString(out, text); }
 
 // One cell text per line, so that a report reads (and compares) row by row.
 void appendColumn(std::string& out, const CalculationColumn& column, const char* indent) {
