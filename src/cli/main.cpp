@@ -24,6 +24,7 @@
 #include "cli/pipes_command.h"
 #include "results/column_fit.h"
 #include "shell/input_size.h"
+#include "shell/line_check_run.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
@@ -60,6 +61,13 @@ const char* const kMoreUsage =
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
     "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
     "                   each with its column, code, severity and text.\n"
+    "--checks with its limits (defaults): --velocity-limit-liquid M/S (3)\n"
+    "                   --velocity-limit-gas M/S (30) --gas-drop-caution % (10)\n"
+    "                   --gas-drop-warning % (40) --mach-caution M (0.2)\n"
+    "                   --mach-warning M (0.5) --kappa K (1.4); cavitation at valves,\n"
+    "                   check valves, orifices and nozzles with both of\n"
+    "                   --line-inlet-pressure BAR (absolute) --vapour-pressure BAR.\n"
+
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -84,7 +92,16 @@ struct Options {
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
+    checks::CheckLimits checkLimits;     // with --checks
+    bool checkLimitGiven = false;
 };
+
+// The index of a check limit's option in kCheckLimitKeys, or nothing.
+std::optional<std::size_t> checkLimitOption(const std::string& a) {
+    for (std::size_t i = 0; i < kCheckLimitCount; ++i)
+        if (a == kCheckLimitKeys[i].option) return i;
+    return std::nullopt;
+}
 
 struct UsageError {
     std::string text;
@@ -167,6 +184,11 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifferenceUnit = value(a);
         } else if (a == "--checks") {
             o.checks = true;
+        } else if (const auto limit = checkLimitOption(a)) {
+            const std::string text = value(a);
+            if (!setCheckLimit(o.checkLimits, *limit, text))
+                throw UsageError{a + " takes a number, not \"" + text + "\""};
+            o.checkLimitGiven = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -194,6 +216,10 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
+    if (o.checkLimitGiven && !o.checks)
+        throw UsageError{"the limits of the checks go with --checks"};
+    if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
+        throw UsageError{problem};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -296,8 +322,11 @@ std::optional<BatchRun> runSteps(const Options& o) {
 std::string reportOf(const Options& o, const Session& session,
                      const std::vector<StepOutcome>& steps) {
     std::string bytes = report(o.format, session, steps);
-    if (o.checks && o.format == OutputFormat::Json)
-        bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    if (o.checks && o.format == OutputFormat::Json) {
+        Session checked = session;
+        checked.settings.checkLimits = o.checkLimits;
+        bytes = withChecks(std::move(bytes), runChecks(checked, steps));
+    }
     return bytes;
 }
 
