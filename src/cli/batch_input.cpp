@@ -71,10 +71,21 @@ std::string text(const json& j, const std::string& path, std::size_t maxLength) 
     return s;
 }
 
+// A text that can be taken as it is has its path named only when it cannot.
+bool plainText(const json& j, std::size_t maxLength) {
+    if (!j.is_string()) return false;
+    if (maxLength == std::string::npos) return true;
+    const auto& s = j.get_ref<const std::string&>();
+    std::size_t characters = 0;
+    for (unsigned char c : s) characters += (c & 0xC0) != 0x80;
+    return characters <= maxLength;
+}
+
 std::optional<std::string> optText(const json& obj, const std::string& path, const char* key,
                                    std::size_t maxLength = std::string::npos) {
     const json* j = find(obj, key);
     if (!j) return std::nullopt;
+    if (plainText(*j, maxLength)) return j->get<std::string>();
     return text(*j, member(path, key), maxLength);
 }
 
@@ -83,19 +94,28 @@ std::optional<int> optChoice(const json& obj, const std::string& path, const cha
                              std::initializer_list<const char*> choices) {
     const json* j = find(obj, key);
     if (!j) return std::nullopt;
+    if (j->is_string()) {
+        int index = 0;
+        for (const char* c : choices) {
+            if (j->get_ref<const std::string&>() == c) return index;
+            ++index;
+        }
+    }
     std::string list;
     for (const char* c : choices) list += std::string(list.empty() ? "" : " or ") + quote(c);
     if (!j->is_string()) wrongType(member(path, key), list, *j);
-    int index = 0;
-    for (const char* c : choices) {
-        if (j->get<std::string>() == c) return index;
-        ++index;
-    }
     throw InputError(member(path, key),
                      "expected " + list + ", found " + quote(j->get<std::string>()));
 }
 
 int integer(const json& j, const std::string& path, int minimum, int maximum) {
+    // Within the range (the JSON reader keeps 0 and up as unsigned).
+    if (j.is_number_unsigned() && minimum <= 0 &&
+        j.get<std::uint64_t>() <= static_cast<std::uint64_t>(maximum))
+        return j.get<int>();
+    if (j.is_number_integer() && !j.is_number_unsigned() && j.get<std::int64_t>() >= minimum &&
+        j.get<std::int64_t>() <= maximum)
+        return j.get<int>();
     const std::string range =
         "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
     if (!j.is_number_integer()) wrongType(path, range, j);
@@ -180,8 +200,10 @@ ElementInput elementInput(const json& j, const std::string& path) {
         if (!fields->is_array() || fields->size() > e.fields.size())
             wrongType(p, "an array of at most 4 texts (or null)", *fields);
         for (std::size_t i = 0; i < fields->size(); ++i)
-            if (!(*fields)[i].is_null())
-                e.fields[i] = text((*fields)[i], element(p, i), kElementFieldLength);
+            if (const json& f = (*fields)[i]; !f.is_null())
+                e.fields[i] = plainText(f, kElementFieldLength)
+                                  ? f.get<std::string>()
+                                  : text(f, element(p, i), kElementFieldLength);
     }
     if (const json* units = find(j, "units")) {
         const std::string p = member(path, "units");
@@ -189,7 +211,9 @@ ElementInput elementInput(const json& j, const std::string& path) {
             wrongType(p, "an array of at most 3 unit texts (or null)", *units);
         for (std::size_t i = 0; i < units->size(); ++i) {
             if ((*units)[i].is_null()) continue;
-            std::string u = text((*units)[i], element(p, i), std::string::npos);
+            const json& unit = (*units)[i];
+            std::string u = unit.is_string() ? unit.get<std::string>()
+                                             : text(unit, element(p, i), std::string::npos);
             if (!u.empty()) e.units[i] = std::move(u);
         }
     }
@@ -260,7 +284,8 @@ private:
     std::vector<Frame> frames_;
 };
 
-json parseDocument(const std::string& jsonText) {
+// The tracker's parse, which names where a value fails to read.
+json parseTracked(const std::string& jsonText) {
     json doc;
     PathTracker tracker;
     try {
@@ -278,6 +303,18 @@ json parseDocument(const std::string& jsonText) {
     }
 
     return doc;
+}
+
+// A document that reads is parsed without the tracker: the library's parser
+// with a callback looks through the enclosing array at the end of every
+// object, which makes a long list of steps quadratic. Only a document that
+// fails is read again with the tracker, for its message.
+json parseDocument(const std::string& jsonText) {
+    try {
+        return json::parse(jsonText);
+    } catch (const json::exception&) {
+        return parseTracked(jsonText);
+    }
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
-#include <nlohmann/json.hpp>
 
+#include "cli/json_text.h"
 #include "shell/line_check_run.h"
 #include "shell/project_file.h"
 #include "shell/table_opinion.h"
@@ -12,9 +12,7 @@
 namespace tolvane::cli {
 namespace {
 
-void appendString(std::string& out, const std::string& text) {
-    out += nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+void appendString(std::string& out, const std::string& text) { appendJsonString(out, text); }
 
 // One cell text per line, so that a report reads (and compares) row by row.
 void appendColumn(std::string& out, const CalculationColumn& column, const char* indent) {

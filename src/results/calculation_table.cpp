@@ -120,6 +120,13 @@ void CalculationTable::setSwitchSource(int col, std::shared_ptr<const SwitchSour
 
 void CalculationTable::rereadDrop(int col) {
     drops_[col] = cellValue(columns_[col][Row::PressureDrop]);
+    forgetSumFrom(col);
+}
+
+void CalculationTable::forgetSumFrom(int col) {
+    if (col > summedColumns_) return;
+    summedColumns_ = 0;
+    summed_ = 0.0;
 }
 
 const CalculationColumn& CalculationTable::column(int col) const {
@@ -137,6 +144,7 @@ void CalculationTable::setCalculations(std::vector<CalculationColumn> calculatio
     columns_.emplace_back();
     columnWidths_.resize(columns_.size(), defaultColumnWidth);
     drops_.assign(columns_.size(), 0.0);
+    forgetSumFrom(1);
     sources_.assign(columns_.size(), nullptr);
     for (int c = 1; c < ColCount(); ++c) rereadDrop(c);
 }
@@ -169,8 +177,15 @@ void CalculationTable::writeHeadings(OutputSystem system, int decimals) {
 }
 
 void CalculationTable::updateTotal(OutputSystem system, int decimals) {
-    double sum = 0.0;
-    for (int c = 1; c < ColCount() - 1; ++c) sum += drops_[c];
+    // Carried on from the columns summed last time, adding in the same order
+    // as a sum from the first column would: the same double, without a pass
+    // over the whole table after every calculation.
+    const int last = ColCount() - 2;
+    if (summedColumns_ > last) forgetSumFrom(1);
+    double sum = summed_;
+    for (int c = summedColumns_ + 1; c <= last; ++c) sum += drops_[c];
+    summed_ = sum;
+    summedColumns_ = last;
     total_ = sum;
     if (system == OutputSystem::US) {
         totalText_ = pressureText(sum, decimals) + " lbw./sq.ft." + " or " +
@@ -185,6 +200,7 @@ bool CalculationTable::deleteColumn(int col, OutputSystem system, int decimals) 
     if (!hasValues() || col < 1 || col >= ColCount() - 1) return false;
     columns_.erase(columns_.begin() + col);
     drops_.erase(drops_.begin() + col);
+    forgetSumFrom(col);
     sources_.erase(sources_.begin() + col);
     // The grid moves cell texts; the widths stay with their places.
     columnWidths_.resize(columns_.size(), defaultColumnWidth);
@@ -203,6 +219,7 @@ void CalculationTable::moveColumn(int from, int to) {
     const double movedDrop = drops_[from];
     drops_.erase(drops_.begin() + from);
     drops_.insert(drops_.begin() + to, movedDrop);
+    forgetSumFrom(1);
     auto movedSource = std::move(sources_[from]);
     sources_.erase(sources_.begin() + from);
     sources_.insert(sources_.begin() + to, std::move(movedSource));
@@ -251,6 +268,7 @@ bool CalculationTable::convertUnits(OutputSystem newSystem, int decimals) {
     columns_ = std::move(converted);
     sources_ = std::move(sources);
     drops_ = std::move(drops);
+    forgetSumFrom(1);
     writeHeadings(newSystem, decimals);
     updateTotal(newSystem, decimals);
     return true;

@@ -144,11 +144,16 @@ public:
 private:
     // Row 23 of column `col` read as a number again after its text changed.
     void rereadDrop(int col);
+    // The kept part of the sum no longer holds once column `col` changed.
+    void forgetSumFrom(int col);
 
     std::vector<CalculationColumn> columns_;
     std::vector<int> columnWidths_;
     std::vector<double> drops_;  // per column: row 23 read as a number (0 when empty)
     std::vector<std::shared_ptr<const SwitchSource>> sources_;  // per column
+    // The sum of drops_ over columns 1..summedColumns_, in column order.
+    double summed_ = 0.0;
+    int summedColumns_ = 0;
     double total_ = 0.0;
     std::string totalText_ = "0.00 bar";
 };

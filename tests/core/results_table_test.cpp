@@ -193,6 +193,25 @@ std::vector<TotalScript> totalScripts() {
                   [](CalculationTable& t) { t.setCell(1, Row::PressureDrop, "x"); }},
                  {"row 22 written",
                   [](CalculationTable& t) { t.setCell(1, Row::PressureDrop2, "7"); }}})},
+        // The total carries on from the columns it summed last; changes made
+        // between two sums, to summed columns and to new ones, all count.
+        TotalScript{"SeveralChangesBetweenSums",
+                    afterAppends({{"two appended, the first of them rewritten",
+                                   [](CalculationTable& t) {
+                                       appendDrop(t, "3");
+                                       appendDrop(t, "1E16");
+                                       t.setCell(6, Row::PressureDrop, "-2");
+                                   }},
+                                  {"a summed column rewritten, then one appended",
+                                   [](CalculationTable& t) {
+                                       t.setCell(1, Row::PressureDrop, "4");
+                                       appendDrop(t, "-1E16");
+                                   }},
+                                  {"the last one deleted, one appended",
+                                   [](CalculationTable& t) {
+                                       t.deleteColumn(t.trailingColumn() - 1, OutputSystem::Metric, 3);
+                                       appendDrop(t, "0,5");
+                                   }}})},
         TotalScript{"TrailingColumnIsNoCalculation",
                     afterAppends({{"row 23 of the trailing column",
                                    [](CalculationTable& t) {

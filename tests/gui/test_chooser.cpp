@@ -56,6 +56,28 @@ private Q_SLOTS:
         TOLVANE_VERIFY_NO_UNEXPECTED_MODAL(ui);
     }
 
+    // The pictures are drawn when the chooser first paints its buttons.
+    void opened_chooser_shows_every_kinds_picture() {
+        bool drawn = false;
+        ui.modals().expectModal([&drawn](QWidget* w) {
+            auto* opened = qobject_cast<TBtnBottomDlg*>(w);
+            QVERIFY(opened);
+            drawn = true;
+            for (const KindSpec& spec : elementKinds()) {
+                const QImage image = opened->button(spec.kind)->icon().pixmap(40, 40).toImage();
+                // A picture, not the white ground alone.
+                bool marked = false;
+                for (int y = 0; y < image.height() && !marked; ++y)
+                    for (int x = 0; x < image.width() && !marked; ++x)
+                        marked = image.pixelColor(x, y) != QColor(Qt::white);
+                drawn = drawn && image.size() == QSize(40, 40) && marked;
+            }
+            tolvane::test::clickButton(opened, QStringLiteral("&Cancel"));
+        });
+        QTest::mouseClick(rig->window->speedButtons().SpeedButton1, Qt::LeftButton);
+        QVERIFY(drawn);
+    }
+
     void cancel_changes_neither_kind_nor_texts_nor_units() {
         panel()->VaEdit[0]->setText(QStringLiteral("250"));
         panel()->ComboVar[0]->setCurrentIndex(1);  // "in."

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QGridLayout>
+#include <QIconEngine>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -49,6 +50,47 @@ QIcon glyph(const QString& directory, ElementKind kind, const QString& caption, 
     return QIcon(icon);
 }
 
+// A kind's button picture, read and drawn when it is first painted: the
+// chooser is created behind the splash screen but its 46 pictures are only
+// needed once it opens.
+class GlyphEngine : public QIconEngine {
+public:
+    GlyphEngine(QString directory, ElementKind kind, QString caption, QFont font)
+        : directory_(std::move(directory)), kind_(kind), caption_(std::move(caption)),
+          font_(std::move(font)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return drawn().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return drawn().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return drawn().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new GlyphEngine(*this); }
+
+private:
+    const QIcon& drawn() {
+        if (icon_.isNull()) icon_ = glyph(directory_, kind_, caption_, font_);
+        return icon_;
+    }
+
+    QString directory_;
+    ElementKind kind_;
+    QString caption_;
+    QFont font_;
+    QIcon icon_;
+};
+
 }  // namespace
 
 TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) : QDialog(parent) {
@@ -89,7 +131,7 @@ TBtnBottomDlg::TBtnBottomDlg(const QString& pictureDirectory, QWidget* parent) :
                        QString::fromStdString(helpTopicForElement(spec.variantName).target()));
         const QString caption = spec.button == "SB16" ? QStringLiteral("CI") : QString();
         b->setText(caption);
-        b->setIcon(glyph(pictureDirectory, spec.kind, caption, font()));
+        b->setIcon(QIcon(new GlyphEngine(pictureDirectory, spec.kind, caption, font())));
         b->setIconSize(QSize(kGlyph, kGlyph));
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         b->setFixedSize(kGlyph + 8, kGlyph + 8);

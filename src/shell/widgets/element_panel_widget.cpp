@@ -33,7 +33,10 @@ QString numbered(const char* stem, int n, const char* tail = "") {
 }
 
 // Widest text the panel can ever show in a label of this font.
-int widestText(const QWidget* w, const std::vector<std::string>& texts) {
+// Most kinds share their labels, so each text is measured once.
+int widestText(const QWidget* w, std::vector<std::string> texts) {
+    std::sort(texts.begin(), texts.end());
+    texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
     int width = 0;
     for (const std::string& t : texts)
         width = std::max(width, w->fontMetrics().horizontalAdvance(QString::fromStdString(t)));

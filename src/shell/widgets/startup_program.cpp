@@ -110,13 +110,11 @@ void TolvaneProgram::start() {
     connect(m.about, &QAction::triggered, aboutBox_, &QDialog::exec);
     m.setAvailable(m.about);
 
-    help_ = new HelpWindow(helpDirectory());
-    help_->setAttribute(Qt::WA_QuitOnClose, false);
-    connect(m.helpIndex, &QAction::triggered, help_, &HelpWindow::showContents);
+    connect(m.helpIndex, &QAction::triggered, this, [this] { helpWindow()->showContents(); });
     m.setAvailable(m.helpIndex);
     helpKeys_ = new HelpKeyFilter(
         [this](const HelpTopic& topic) {
-            if (help_) help_->showTopic(QString::fromStdString(topic.target()));
+            helpWindow()->showTopic(QString::fromStdString(topic.target()));
         },
         this);
     QCoreApplication::instance()->installEventFilter(helpKeys_);
@@ -250,5 +248,15 @@ bool TolvaneProgram::shutdown() {
 }
 
 void TolvaneProgram::SettingsClick() { settingsDialog_->exec(); }
+
+// The help index reads every page; it is read when help is first asked for,
+// so that start-up does not wait for it.
+HelpWindow* TolvaneProgram::helpWindow() const {
+    if (!help_) {
+        help_ = new HelpWindow(helpDirectory());
+        help_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    return help_;
+}
 
 }  // namespace tolvane

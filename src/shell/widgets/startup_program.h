@@ -52,7 +52,8 @@ public:
     TAusgabe_Fenster* tableWindow() const { return table_.get(); }
     TKurzAnzeige* shortDisplay() const { return short_.get(); }
     TEinstellungenDlg* settingsDialog() const { return settingsDialog_; }
-    HelpWindow* helpWindow() const { return help_; }
+    // Built at its first use (F1, "&Index" or this call).
+    HelpWindow* helpWindow() const;
     TueberBox* aboutBox() const { return aboutBox_; }
     ProjectActions* projects() const { return projects_; }
     const WindowPlaces& places() const { return places_; }
@@ -96,7 +97,7 @@ private:
     TEinstellungenDlg* settingsDialog_ = nullptr;
     TueberBox* aboutBox_ = nullptr;
     ProjectActions* projects_ = nullptr;
-    QPointer<HelpWindow> help_;  // a modal dialog's child while opened from one
+    mutable QPointer<HelpWindow> help_;  // a modal dialog's child while opened from one
     HelpKeyFilter* helpKeys_ = nullptr;
     bool shown_ = false;
     bool started_ = false;
