@@ -6,7 +6,8 @@
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
-// `pipes` lists or looks up rows of the standard pipe-size table.
+// `pipes` lists or looks up rows of the standard pipe-size table. `report`
+// writes the calculation report of a project as a PDF.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,7 @@
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
 #include "cli/pipes_command.h"
+#include "cli/report_command.h"
 #include "results/column_fit.h"
 #include "shell/input_size.h"
 #include "shell/output_switch.h"
@@ -67,7 +69,12 @@ const char* const kMoreUsage =
     "                         [--static-head TEXT --static-head-unit m|ft.]\n"
     "                         [--pressure-difference TEXT --pressure-difference-unit UNIT]\n"
     "curve --pump: the pump's head beside the system head (static head, pressure\n"
-    "difference and the plant's drop) and the operating point where they meet.\n";
+    "difference and the plant's drop) and the operating point where they meet.\n"
+    "       tolvane-cli report PROJECT.tlv [--title-block FILE.json] [--pump FILE.tpump ...]\n"
+    "                         [--from A] [--to B] [--points N] [--unit UNIT] -o OUT.pdf\n"
+    "report: the calculation report as a PDF (A4); the title block from FILE.json, else\n"
+    "from PROJECT.tlv.report.json beside the project; the pump and system options as\n"
+    "for curve; the curve from 0 to twice the first column's rate of flow unless given.\n";
 
 struct Options {
     std::string command;
@@ -84,6 +91,7 @@ struct Options {
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
+    std::optional<std::string> titleBlock;  // report only
 };
 
 struct UsageError {
@@ -165,6 +173,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.pump.pressureDifference = value(a);
         } else if (a == "--pressure-difference-unit") {
             o.pump.pressureDifferenceUnit = value(a);
+        } else if (a == "--title-block") {
+            o.titleBlock = value(a);
         } else if (a == "--checks") {
             o.checks = true;
         } else if (a == "--fit-widths") {
@@ -178,13 +188,23 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (positional.empty()) throw UsageError{"no command given"};
     o.command = positional[0];
     if (o.command != "calc" && o.command != "show" && o.command != "curve" &&
-        o.command != "recalc")
+        o.command != "recalc" && o.command != "report")
         throw UsageError{"unknown command \"" + o.command + "\""};
     if (positional.size() != 2)
         throw UsageError{o.command + (positional.size() < 2 ? " needs one input file"
                                                             : " takes one input file")};
     o.input = positional[1];
     const bool curve = o.command == "curve";
+    const bool report = o.command == "report";
+    if (report) {
+        if (format) throw UsageError{"report writes a PDF; --format belongs to the other commands"};
+        if (!o.output) throw UsageError{"report needs -o OUT.pdf"};
+        if (o.checks) throw UsageError{"--checks belongs to calc, show and recalc"};
+        if (!o.switches.empty() || o.recalcOptionGiven || o.fitWidths)
+            throw UsageError{"report takes --title-block, the curve and the pump options and -o"};
+        return o;
+    }
+    if (o.titleBlock) throw UsageError{"--title-block belongs to report"};
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
@@ -432,6 +452,15 @@ int main(int argc, char** argv) {
         return kBadInput;
     }
     if (options.command == "curve") return curve(options);
+    if (options.command == "report") {
+        ReportCommand command;
+        command.project = options.input;
+        command.titleBlock = options.titleBlock;
+        if (options.curveFieldGiven) command.curve = options.curve;
+        command.pump = options.pump;
+        command.output = *options.output;
+        return runReportCommand(command);
+    }
     if (options.command == "recalc") return recalc(options);
     return options.command == "calc" ? calc(options) : show(options);
 }
