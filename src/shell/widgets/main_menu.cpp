@@ -28,6 +28,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     saveProjectAs = item(fileMenu, "Save project &as...", "SaveProjectAs");
     fileMenu->addSeparator();
     exportTablePdf = item(fileMenu, "Export table as P&DF...", "ExportTablePdf");
+    calculationReport = item(fileMenu, "Calculation report...", "CalculationReport");
     fileMenu->addSeparator();
     for (std::size_t i = 0; i < recentProjects.size(); ++i) {
         const QByteArray name = "RecentProject" + QByteArray::number(int(i) + 1);
@@ -173,6 +174,7 @@ void MainMenu::updateFileMenu(const MenuContext& c) {
     enable(saveProject, c.tableHasValues);
     enable(saveProjectAs, c.tableHasValues);
     enable(exportTablePdf, c.tableHasValues);
+    enable(calculationReport, c.tableHasValues);
 }
 
 void MainMenu::updateEditMenu(const MenuContext& c) {

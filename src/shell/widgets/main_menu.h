@@ -62,6 +62,7 @@ public:
     QAction* saveProject;
     QAction* saveProjectAs;
     QAction* exportTablePdf;
+    QAction* calculationReport;
     // The recently used projects, "&1" .. "&8", hidden while unused.
     std::array<QAction*, 8> recentProjects;
     QAction* recentSeparator;
