@@ -396,10 +396,10 @@ void diagramSection(Layout& l, const CalculationReport& r) {
             const PlotPoint o = place(op->flow / d.pump->flowFactor, drop * toShown);
             if (o.y >= pic.top && o.y <= pic.bottom && o.x >= pic.left && o.x <= pic.right) {
                 const auto [ox, oy] = at(o.x, o.y);
-                constexpr int s = 22;
+                // A cross the legend names: a label would lie on one of the curves.
+                constexpr int s = 26;
                 l.line(ox - s, oy - s, ox + s, oy + s, 4);
                 l.line(ox - s, oy + s, ox + s, oy - s, 4);
-                l.text(ox + s + 8, oy - s - h, "Operating point", kSmallPoints, true);
                 legend += "; cross: the operating point";
             }
         }
@@ -448,8 +448,9 @@ std::vector<ReportPage> layoutReport(const CalculationReport& r, PrintCanvas& ca
     if (r.include.diagram && (r.diagram || !r.diagramLines.empty())) diagramSection(l, r);
     if (r.include.sources) sourcesSection(l, r);
     l.heading("Program");
-    l.paragraph("Calculated with " + r.version + ". Results in full working precision (" +
-                std::to_string(kReportDigits) + " significant digits) from the program's engine.");
+    l.paragraph("Calculated with " + r.version + ". The results are the engine's numbers to " +
+                std::to_string(kReportDigits) + " significant digits (Reynolds numbers " +
+                std::to_string(kReynoldsDigits) + ").");
     return l.finish();
 }
 
