@@ -188,6 +188,48 @@ TEST(CalculationReport, NamesTheMediumAndTheSourcesOfTheColumnsCorrelations) {
     EXPECT_EQ(usedBy("Pump characteristic"), "(none)");
 }
 
+TEST(CalculationReport, ShowsBothSectionsOfAChangeOfSection) {
+    const Built b = calculate({{{3, 1}, {"50", "100"}}});  // sudden enlargement
+    const CalculationReport r = MakeReport(b.session, plainRequest());
+    ASSERT_EQ(r.rows.size(), 1u);
+    EXPECT_FALSE(r.rows[0].fromTable);
+    ASSERT_EQ(r.rows[0].velocities.size(), 2u);
+    EXPECT_EQ(r.rows[0].velocities[1], formatSignificant(b.results[0].velocity2));
+    EXPECT_EQ(r.rows[0].reynolds[1], formatSignificant(b.results[0].reynolds2, kReynoldsDigits));
+}
+
+TEST(CalculationReport, AGasColumnNamesItsGasDataAndTheGasCorrection) {
+    Session s;
+    s.table.writeHeadings(OutputSystem::Metric, 3);
+    s.form.medium.name = "air";
+    s.form.medium.gas = true;
+    s.form.medium.flow = "100";
+    s.form.medium.density = "1.2";
+    s.form.medium.viscosity = "18";
+    chooseElementKind(s.form, {1, 1});
+    s.form.element.rows[0].text = "100";
+    s.form.element.rows[1].text = "10";
+    RecordingMessageSink sink;
+    ASSERT_TRUE(Calculate(s, sink, [] { return std::optional<double>(0.1); }).added)
+        << testing::PrintToString(texts(sink));
+    ReportRequest req = plainRequest();
+    req.gasDataKnown = true;
+    const CalculationReport r = MakeReport(s, req);
+    ASSERT_EQ(r.media.size(), 1u);
+    EXPECT_EQ(r.media[0].condition, "gas");
+    ASSERT_EQ(r.media[0].properties.size(), 6u);
+    EXPECT_EQ(r.media[0].properties[3].label, "Pressure (incoming)");
+    EXPECT_TRUE(r.media[0].properties[3].value.starts_with(s.form.gas.pressure + " "));
+    EXPECT_FALSE(r.rows[0].fromTable);
+    bool gas = false;
+    for (const ReportSource& src : r.sources)
+        gas |= src.usedFor == "Gas correction" && src.usedBy == "column 1";
+    EXPECT_TRUE(gas);
+    // From a project file the gas data are not known.
+    const CalculationReport fromFile = MakeReport(s, plainRequest());
+    EXPECT_EQ(fromFile.media[0].properties.back().value, "not recorded in the project file");
+}
+
 TEST(CalculationReport, MergesColumnRangesOfOneMediumAndSeparatesAnother) {
     Built b = calculate(kFiveElements);
     b.session.table.setCell(4, Row::Medium, "oil/liq.");
