@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "shell/line_check_run.h"
 #include "shell/project_file.h"
 #include "base/text_file.h"
 
@@ -91,10 +92,10 @@ std::string withChecks(std::string json, const std::vector<checks::Diagnostic>& 
 
 std::vector<checks::Diagnostic> runChecks(const Session& session,
                                           const std::vector<StepOutcome>& steps) {
-    std::vector<checks::ColumnConditions> conditions;
+    std::vector<std::optional<double>> inletPressures;
     for (const StepOutcome& step : steps)
-        if (step.added) conditions.push_back({step.inletPressureBar});
-    return checks::checkTable(session.table, session.settings.output, conditions);
+        if (step.added) inletPressures.push_back(step.inletPressureBar);
+    return checkSession(session, inletPressures);
 }
 
 std::string report(OutputFormat format, const Session& session,

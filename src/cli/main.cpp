@@ -26,6 +26,7 @@
 #include "cli/report_command.h"
 #include "results/column_fit.h"
 #include "shell/input_size.h"
+#include "shell/line_check_run.h"
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
@@ -62,6 +63,13 @@ const char* const kMoreUsage =
     "(its \"medium\" and \"gas\" members) and --flow, and the roughness given (0.1 mm).\n"
     "--checks (calc, show, recalc; json): the checks of the table after the steps,\n"
     "                   each with its column, code, severity and text.\n"
+    "--checks with its limits (defaults): --velocity-limit-liquid M/S (3)\n"
+    "                   --velocity-limit-gas M/S (30) --gas-drop-caution % (10)\n"
+    "                   --gas-drop-warning % (40) --mach-caution M (0.2)\n"
+    "                   --mach-warning M (0.5) --kappa K (1.4); cavitation at valves,\n"
+    "                   check valves, orifices and nozzles with both of\n"
+    "                   --line-inlet-pressure BAR (absolute) --vapour-pressure BAR.\n"
+
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -74,7 +82,8 @@ const char* const kMoreUsage =
     "                         [--from A] [--to B] [--points N] [--unit UNIT] -o OUT.pdf\n"
     "report: the calculation report as a PDF (A4); the title block from FILE.json, else\n"
     "from PROJECT.tlv.report.json beside the project; the pump and system options as\n"
-    "for curve; the curve from 0 to twice the first column's rate of flow unless given.\n";
+    "for curve, the limits of the checks as with --checks; the curve from 0 to twice\n"
+    "the first column's rate of flow (or the pump's largest flow) unless given.\n";
 
 struct Options {
     std::string command;
@@ -91,8 +100,17 @@ struct Options {
     bool fitWidths = false;              // show only
     PumpOptions pump;                    // curve only
     bool checks = false;                 // json only: the checks of the table
+    checks::CheckLimits checkLimits;     // with --checks
+    bool checkLimitGiven = false;
     std::optional<std::string> titleBlock;  // report only
 };
+
+// The index of a check limit's option in kCheckLimitKeys, or nothing.
+std::optional<std::size_t> checkLimitOption(const std::string& a) {
+    for (std::size_t i = 0; i < kCheckLimitCount; ++i)
+        if (a == kCheckLimitKeys[i].option) return i;
+    return std::nullopt;
+}
 
 struct UsageError {
     std::string text;
@@ -177,6 +195,11 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.titleBlock = value(a);
         } else if (a == "--checks") {
             o.checks = true;
+        } else if (const auto limit = checkLimitOption(a)) {
+            const std::string text = value(a);
+            if (!setCheckLimit(o.checkLimits, *limit, text))
+                throw UsageError{a + " takes a number, not \"" + text + "\""};
+            o.checkLimitGiven = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -201,7 +224,9 @@ Options parseArguments(const std::vector<std::string>& args) {
         if (!o.output) throw UsageError{"report needs -o OUT.pdf"};
         if (o.checks) throw UsageError{"--checks belongs to calc, show and recalc"};
         if (!o.switches.empty() || o.recalcOptionGiven || o.fitWidths)
-            throw UsageError{"report takes --title-block, the curve and the pump options and -o"};
+            throw UsageError{"report takes --title-block, the curve, pump and check-limit options and -o"};
+        if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
+            throw UsageError{problem};
         return o;
     }
     if (o.titleBlock) throw UsageError{"--title-block belongs to report"};
@@ -214,6 +239,10 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (o.pump.given() && !curve)
         throw UsageError{"--pump and the system options belong to curve"};
     if (o.checks && o.command == "curve") throw UsageError{"--checks belongs to calc, show and recalc"};
+    if (o.checkLimitGiven && !o.checks)
+        throw UsageError{"the limits of the checks go with --checks"};
+    if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
+        throw UsageError{problem};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -316,8 +345,11 @@ std::optional<BatchRun> runSteps(const Options& o) {
 std::string reportOf(const Options& o, const Session& session,
                      const std::vector<StepOutcome>& steps) {
     std::string bytes = report(o.format, session, steps);
-    if (o.checks && o.format == OutputFormat::Json)
-        bytes = withChecks(std::move(bytes), runChecks(session, steps));
+    if (o.checks && o.format == OutputFormat::Json) {
+        Session checked = session;
+        checked.settings.checkLimits = o.checkLimits;
+        bytes = withChecks(std::move(bytes), runChecks(checked, steps));
+    }
     return bytes;
 }
 
@@ -458,6 +490,7 @@ int main(int argc, char** argv) {
         command.titleBlock = options.titleBlock;
         if (options.curveFieldGiven) command.curve = options.curve;
         command.pump = options.pump;
+        if (options.checkLimitGiven) command.checkLimits = options.checkLimits;
         command.output = *options.output;
         return runReportCommand(command);
     }

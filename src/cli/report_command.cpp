@@ -65,6 +65,7 @@ int runReportCommand(const ReportCommand& c) {
                   << "\n";
         return kBadInput;
     }
+    if (c.checkLimits) session.settings.checkLimits = *c.checkLimits;
     request.curve = c.curve ? *c.curve : defaultReportCurve(session, request.pump);
 
     const report::CalculationReport r = MakeReport(session, request);

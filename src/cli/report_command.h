@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "checks/line_checks.h"
 #include "cli/curve_output.h"
 #include "tools/plant_curve.h"
 
@@ -17,6 +18,7 @@ struct ReportCommand {
     std::optional<std::string> titleBlock;
     std::optional<PlantCurveRequest> curve;  // the curve options, when one was given
     PumpOptions pump;
+    std::optional<checks::CheckLimits> checkLimits;  // the limits given, else the standard ones
     std::string output;
 };
 

@@ -19,6 +19,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics() {
         {"TZellbreiteDlg", {"calculation_table.html", "column_width"}},
         {"TKurzAnzeige", {"short_display.html", ""}},
         {"TChecksWindow", {"checks.html", ""}},
+        {"TCheckLimitsDialog", {"checks.html", "limits"}},
         {"TWasser_Dialog", {"water.html", ""}},
         {"TLuftDialog", {"air.html", ""}},
         {"TLuftDialog2", {"air.html", "pressure"}},
@@ -101,6 +102,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"ZetaDatabase", at("zeta_database")},
         {"PipeSizes", at("pipe_sizes")},
         {"Settings", at("settings")},
+        {"CheckLimits", at("check_limits")},
         {"HelpIndex", at("help_index")},
         {"About", at("about")},
     };

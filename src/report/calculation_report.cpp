@@ -288,6 +288,16 @@ std::string checkSource(const std::string& code) {
          "Transition range of pipe flow, Re 2000 to 4000, in which neither the laminar nor the "
          "turbulent law holds for certain."},
         {"velocity", "Usual design velocities of lines: 3 m/s for a liquid, 30 m/s for a gas."},
+        {"laminar-fitting",
+         "Fixed resistance coefficients are measured in turbulent flow; below Re 2000 the loss "
+         "grows like 1/Re (the K1/Re term of W. B. Hooper's 2-K method, Chemical Engineering, "
+         "August 1981)."},
+        {"correlation-range",
+         "The range the element's rule was made for (ISO 5167-2 for the orifice, the tables of "
+         "the program for nozzles, valves and bends)."},
+        {"cavitation",
+         "Cavitation index σ = (p downstream − p vapour)/Δp after J. P. Tullis, Hydraulics of "
+         "Pipelines (Wiley 1989): below 2 a caution, below 1 a warning."},
         {"mixed-media", "A sum over several media is no pressure drop of one line."},
     };
     const auto found = known.find(code);

@@ -9,6 +9,7 @@
 #include "results/column_reading.h"
 #include "shell/calculate_command.h"
 #include "shell/copy_back.h"
+#include "shell/line_check_run.h"
 #include "shell/medium_reading.h"
 #include "shell/plant_curve_command.h"
 #include "tools/tool_input.h"
@@ -192,8 +193,7 @@ report::ReportInput MakeReportInput(const Session& session, const ReportRequest&
             g.outletTemperature + " " + unitText(UnitList::Temperature, g.outletTemperatureUnit)};
     }
     if (request.settings.include.checks)
-        in.diagnostics =
-            checks::checkTable(session.table, session.settings.output, request.conditions);
+        in.diagnostics = checkSession(session, request.inletPressures);
     if (request.settings.include.diagram) addDiagram(session, request, in);
     return in;
 }

@@ -30,7 +30,7 @@ struct ReportRequest {
     PlantCurveRequest curve;         // the diagram's range
     std::optional<ReportPump> pump;  // drawn with its operating point
     bool gasDataKnown = false;       // the gas data window holds the gas data of the columns
-    std::vector<checks::ColumnConditions> conditions;  // what the checks know beyond the texts
+    std::vector<std::optional<double>> inletPressures;  // bar, of each column where known
 };
 
 // The diagram's range when none is given: from 0 to twice the first column's

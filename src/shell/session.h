@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "checks/line_checks.h"
 #include "engine/flow_types.h"
 #include "properties/roughness_query.h"
 #include "results/calculation_table.h"
@@ -20,6 +21,8 @@ struct Settings {
     // "Keep the diameter when the element kind changes"; kept in the options
     // file (shell/diameter_carry.h), not in the settings file.
     bool keepDiameter = false;
+    // The limits of the checks (shell/line_check_run.h), kept in the options file too.
+    checks::CheckLimits checkLimits;
 };
 
 struct Session {

@@ -167,6 +167,11 @@ std::optional<std::vector<CurveColumn>> readCurveColumns(const CalculationTable&
     return columns;
 }
 
+std::optional<CurveColumn> readCurveColumn(const CalculationColumn& column, OutputSystem system,
+                                           const KindByName& kindByName) {
+    return readColumn(column, system, kindByName);
+}
+
 std::optional<double> plantDropAt(const std::vector<CurveColumn>& columns, const FlowMedium& medium,
                                   double rateOfFlow) {
     FlowMedium m = medium;

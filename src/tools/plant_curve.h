@@ -111,6 +111,9 @@ struct CurveColumn {
 std::optional<std::vector<CurveColumn>> readCurveColumns(const CalculationTable& table,
                                                          OutputSystem system,
                                                          const KindByName& kindByName);
+// One calculation column read back as readCurveColumns reads each.
+std::optional<CurveColumn> readCurveColumn(const CalculationColumn& column, OutputSystem system,
+                                           const KindByName& kindByName);
 
 // The drop of all columns at one rate of flow (m³/h), in bar, computed as
 // every point of the curve is; nothing when the engine refuses a column or

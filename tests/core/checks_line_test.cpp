@@ -118,13 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"gas_drop_and_mach_limits",
                   {air("20.000", "500.000"), air("68.700", "501.000"), air("25.000", "2000.000"),
                    air("172.000", "2001.000")},
-                  {{5.0}, {5.0}, {5.0}, {5.0}},
+                  {{5.0, {}}, {5.0, {}}, {5.0, {}}, {5.0, {}}},
                   {"2 velocity caution", "2 mach caution", "2 gas-pressure-drop caution",
                    "3 gas-pressure-drop caution", "4 velocity caution", "4 mach warning",
                    "4 gas-pressure-drop warning", "4 gas-line-pressure error"}},
         CheckCase{"gas_line_adds_its_columns",
                   {air("20.000", "300.000"), air("20.000", "300.000")},
-                  {{5.0}, {5.0}},
+                  {{5.0, {}}, {5.0, {}}},
                   {"2 gas-line-pressure caution"}},
         CheckCase{"mixed_media_is_the_tables",
                   {Col{}, air("20.000", "1.000")},
@@ -137,7 +137,7 @@ TEST(LineChecks, UsTextsAreReadInTheirUnits) {
     Col c = air("295.276", "20885.434");  // 90 m/s, 10 bar of drop
     c.density = "0.371";
     const auto found =
-        codesOf(checkTable(tableOf({c}), OutputSystem::US, {{ColumnConditions{5.0}}}));
+        codesOf(checkTable(tableOf({c}), OutputSystem::US, {{ColumnConditions{5.0, {}}}}));
     EXPECT_EQ(found, (std::vector<std::string>{"1 velocity caution", "1 mach caution",
                                                "1 gas-pressure-drop warning"}));
 }
@@ -153,7 +153,7 @@ TEST(LineChecks, SummaryCountsEachSeverityWorstFirst) {
 
 TEST(LineChecks, EveryDiagnosticNamesItsHelpParagraph) {
     const auto found = checkTable(tableOf({withRe("3000"), air("100.000", "4000.000")}),
-                                  OutputSystem::Metric, {{}, {5.0}});
+                                  OutputSystem::Metric, {{}, {5.0, {}}});
     ASSERT_FALSE(found.empty());
     for (const Diagnostic& d : found) EXPECT_EQ(d.helpAnchor, "checks.html#" + d.code);
 }

@@ -13,6 +13,7 @@
 #include "shell/diameter_carry.h"
 #include "shell/widgets/element_chooser_dialog.h"
 #include "shell/widgets/element_panel_widget.h"
+#include "shell/widgets/check_limits_dialog.h"
 #include "shell/widgets/main_window.h"
 #include "shell/widgets/settings_dialog.h"
 #include "ui_fixture.h"
@@ -231,6 +232,39 @@ private Q_SLOTS:
                 QVERIFY(byName<QCheckBox>(d, "CheckKeepDiameter")->isChecked());
             },
             "&Cancel");
+    }
+
+    void check_limits_outlive_the_run_outside_the_settings_file() {
+        auto settingsFileAtEnd = [this] {
+            run->main()->close();
+            run.reset();
+            QFile ini(ui.workDir() + "/TOLV.INI");
+            return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
+        };
+        auto restart = [this] {
+            run = std::make_unique<tolvane::test::ProgramHarness>();
+            return run->start(tolvane::test::ProgramHarness::options(ui.workDir()));
+        };
+        const QByteArray before = settingsFileAtEnd();
+        QVERIFY(restart());
+        TCheckLimitsDialog* dialog = run->main()->checkLimitsDialog();
+        dialog->showLimits();
+        dialog->field(0)->setText("2,5");
+        dialog->field(8)->setText("0.0234");
+        dialog->OKBtnClick();
+        QFile options(optionsFile());
+        QVERIFY(options.open(QIODevice::ReadOnly));
+        const QByteArray written = options.readAll();
+        QVERIFY(written.contains("liquidVelocity=2.5"));
+        QVERIFY(written.contains("vapourPressure=0.0234"));
+        options.close();
+        QCOMPARE(settingsFileAtEnd(), before);
+
+        QVERIFY(restart());
+        QCOMPARE(run->session.settings.checkLimits.liquidVelocity, 2.5);
+        QCOMPARE(run->session.settings.checkLimits.vapourPressureBar,
+                 std::optional<double>(0.0234));
+        QVERIFY(!run->session.settings.checkLimits.lineInletPressureBar);
     }
 };
 

@@ -1,7 +1,9 @@
 #include "checks/widgets/checks_window.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -48,10 +50,19 @@ TChecksWindow::TChecksWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     LabelSummary = plainLabel(this);
     LabelSummary->setObjectName(QStringLiteral("LabelSummary"));
 
+    auto* limits = new QPushButton(QStringLiteral("&Limits..."), this);
+    limits->setObjectName(QStringLiteral("LimitsBtn"));
+    connect(limits, &QPushButton::clicked, this, &TChecksWindow::limitsRequested);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(LabelSummary, 1);
+    bottom->addWidget(limits);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ChecksGrid);
-    layout->addWidget(LabelSummary);
+    layout->addLayout(bottom);
 
+    connect(ChecksGrid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int, int) { showHelpAnchor(row); });
     connect(ChecksGrid, &QTableWidget::cellClicked, this, [this](int row, int) {
         if (row < 0 || row >= static_cast<int>(diagnostics_.size())) return;
         const int column = diagnostics_[static_cast<std::size_t>(row)].column;
@@ -75,9 +86,25 @@ void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagn
         }
     }
     ChecksGrid->resizeRowsToContents();
+    showHelpAnchor(ChecksGrid->currentRow());
     LabelSummary->setText(diagnostics.empty()
                               ? QStringLiteral("No check has anything to say about this table.")
                               : QStringLiteral("%1 checks").arg(diagnostics.size()));
+}
+
+void TChecksWindow::setHelpTopicProperty(const char* name) {
+    helpProperty_ = name;
+    showHelpAnchor(ChecksGrid->currentRow());
+}
+
+// Without a current line F1 asks for the window's own page.
+void TChecksWindow::showHelpAnchor(int row) {
+    if (helpProperty_.isEmpty()) return;
+    const bool line = row >= 0 && row < static_cast<int>(diagnostics_.size());
+    ChecksGrid->setProperty(
+        helpProperty_.constData(),
+        line ? QString::fromStdString(diagnostics_[static_cast<std::size_t>(row)].helpAnchor)
+             : QString());
 }
 
 void TChecksWindow::showEvent(QShowEvent* event) {

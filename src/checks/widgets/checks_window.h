@@ -1,7 +1,8 @@
 // TChecksWindow, "Checks": the checks of the calculation table, one line
 // each (column, severity, code, text), beside the table. A click on a line
-// asks for its column to be selected in the table; the window never changes
-// the table.
+// asks for its column to be selected in the table; "&Limits..." asks for the
+// limits of the checks; the window never changes the table. The current
+// line names the help paragraph of its code for F1.
 #pragma once
 
 #include <QWidget>
@@ -21,10 +22,14 @@ public:
 
     void showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics);
     const std::vector<checks::Diagnostic>& diagnostics() const { return diagnostics_; }
+    // The dynamic property through which F1 finds a control's own topic
+    // ("checks.html#velocity"); the list holds its current line's anchor there.
+    void setHelpTopicProperty(const char* name);
 
 Q_SIGNALS:
     // A line of a calculation column was clicked (1..n).
     void columnChosen(int column);
+    void limitsRequested();
     void visibilityChanged(bool visible);
 
 protected:
@@ -32,7 +37,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void showHelpAnchor(int row);
+
     QTableWidget* ChecksGrid = nullptr;
+    QByteArray helpProperty_;
     QLabel* LabelSummary = nullptr;
     std::vector<checks::Diagnostic> diagnostics_;
 };

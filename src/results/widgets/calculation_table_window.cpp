@@ -401,8 +401,16 @@ PrintSetup TAusgabe_Fenster::printSetup() const { return tablePrintSetup(session
 Printout TAusgabe_Fenster::printout() const {
     const CalculationTable& table = session_.table;
     const PrintTexts texts{session_.projectName, todayShortDate()};
-    return [&table, texts](PrintCanvas& canvas, PageRange range) {
-        tolvane::printTable(table, texts, canvas, range);
+    if (!appendix_)
+        return [&table, texts](PrintCanvas& canvas, PageRange range) {
+            tolvane::printTable(table, texts, canvas, range);
+        };
+    // One page count over the table's pages and the appended ones.
+    return [&table, texts, appendix = appendix_](PrintCanvas& canvas, PageRange range) {
+        if (!table.hasValues()) return;
+        PageRangeCanvas pages(canvas, range);
+        tolvane::printTable(table, texts, pages);
+        appendix(pages, texts);
     };
 }
 

@@ -14,6 +14,7 @@
 
 #include "base/messages_clipboard_files.h"
 #include "results/column_fit.h"
+#include "results/print_layout.h"
 #include "results/print_service.h"
 #include "shell/session.h"
 
@@ -68,6 +69,11 @@ public:
     void addContextActions(const QList<QAction*>& actions);
     PrintSetup printSetup() const;
     Printout printout() const;
+    // Pages that follow the table's own in its printout (the checks of the
+    // table): drawn after the last table page, each starting with a new
+    // page of its own; the table's pages stay as they are.
+    using PrintAppendix = std::function<void(PrintCanvas& canvas, const PrintTexts& texts)>;
+    void setPrintAppendix(PrintAppendix appendix) { appendix_ = std::move(appendix); }
 
 public Q_SLOTS:
     // After Calculate appended a column: new columns shown, total, buttons,
@@ -150,6 +156,7 @@ private:
     QAction* fitAllAction_ = nullptr;
     int menuColumn_ = 1;  // the table column the context menu was opened on
     bool applyingLook_ = false;
+    PrintAppendix appendix_;
 };
 
 }  // namespace tolvane

@@ -114,6 +114,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     zetaDatabase = item(extrasMenu, "&Resistance coefficient database...", "ZetaDatabase");
     pipeSizes = item(extrasMenu, "&Pipe sizes...", "PipeSizes");
     settings = item(extrasMenu, "&Settings...", "Settings");
+    checkLimits = item(extrasMenu, "Check &limits...", "CheckLimits");
 
     helpMenu = bar->addMenu(QStringLiteral("&Help"));
     helpIndex = item(helpMenu, "&Index", "HelpIndex");

@@ -114,6 +114,7 @@ public:
     QAction* zetaDatabase;
     QAction* pipeSizes;
     QAction* settings;
+    QAction* checkLimits;  // the limits of the checks
 
     QAction* helpIndex;
     QAction* about;

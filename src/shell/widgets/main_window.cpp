@@ -32,7 +32,11 @@
 #include "shell/copy_back.h"
 #include "shell/element_panel.h"
 #include "shell/fitting_choice.h"
+#include "checks/checks_printout.h"
 #include "checks/widgets/checks_window.h"
+#include "help/widgets/help_key_filter.h"
+#include "shell/line_check_run.h"
+#include "shell/widgets/check_limits_dialog.h"
 #include "results/widgets/table_model.h"
 #include "shell/medium_hand_back.h"
 #include "shell/table_recalc.h"
@@ -321,17 +325,38 @@ void TMyWindow::wireChecks() {
             table_->grid()->selectColumn(column - 1);
             table_->raise();
         });
+        checks_->setHelpTopicProperty(kHelpTopicProperty);
+        connect(checks_, &TChecksWindow::limitsRequested, this, &TMyWindow::openCheckLimits);
+        connect(menu_->checkLimits, &QAction::triggered, this, &TMyWindow::openCheckLimits);
         menu_->setAvailable(menu_->viewChecks);
+        menu_->setAvailable(menu_->checkLimits);
     }
     connect(table_, &TAusgabe_Fenster::tableChanged, this, &TMyWindow::refreshChecks,
             Qt::UniqueConnection);
+    // Printed and exported tables end with the list of their checks.
+    table_->setPrintAppendix([this](PrintCanvas& canvas, const PrintTexts& texts) {
+        checks::printChecksAfterTable(checkSession(session_), texts, canvas);
+    });
 }
+
+TCheckLimitsDialog* TMyWindow::checkLimitsDialog() {
+    if (!checkLimits_) {
+        checkLimits_ =
+            new TCheckLimitsDialog(session_.settings.checkLimits, services_.messages, this);
+        connect(checkLimits_, &TCheckLimitsDialog::limitsChanged, this, [this] {
+            refreshChecks();
+            Q_EMIT checkLimitsChanged();
+        });
+    }
+    return checkLimits_;
+}
+
+void TMyWindow::openCheckLimits() { checkLimitsDialog()->open(); }
 
 // A project file does not hold the inlet pressure of its gas columns, so the
 // window checks everything but the gas pressures.
 void TMyWindow::refreshChecks() {
-    const std::vector<checks::Diagnostic> found =
-        checks::checkTable(session_.table, session_.settings.output, {});
+    const std::vector<checks::Diagnostic> found = checkSession(session_);
     if (checks_ && checks_->isVisible()) checks_->showDiagnostics(found);
     if (short_) short_->setChecksSummary(QString::fromStdString(checks::checksSummary(found)));
     if (!table_) return;

@@ -43,6 +43,7 @@ class TStoffwerteGaseNeu;
 class TWasser_Dialog;
 class TKurzAnzeige;
 class TChecksWindow;
+class TCheckLimitsDialog;
 class QtPrintService;
 class TRauDialog;
 class TZusatzElementfenster;
@@ -101,6 +102,12 @@ public:
     PipeSizesAction* pipeSizes() const { return pipeSizes_; }
     // Undo and redo of the calculation table ("&Edit" > "&Undo", "&Redo").
     TableUndo* tableUndo() const { return undo_; }
+    // "&Extras" > "Check &limits..." and the Checks window's "&Limits...".
+    TCheckLimitsDialog* checkLimitsDialog();
+
+Q_SIGNALS:
+    // The check limits dialog took new limits (they belong to the options file).
+    void checkLimitsChanged();
 
 public Q_SLOTS:
     void BerechnungsschalterClick();
@@ -144,6 +151,7 @@ private:
     void linkResultWindows();
     void wireChecks();
     void refreshChecks();
+    void openCheckLimits();
     MenuContext menuContext();
     void placeDataWindow(QWidget* window);
     bool inTheWay(const QWidget* window) const;
@@ -183,6 +191,7 @@ private:
     QSet<QWidget*> placedDataWindows_;  // placed once; the user may move them on
     QPointer<TKurzAnzeige> short_;
     TChecksWindow* checks_ = nullptr;  // View > Checks, beside the table
+    TCheckLimitsDialog* checkLimits_ = nullptr;
     std::unique_ptr<QtPrintService> qtPrinter_;
     PrintService* printer_ = nullptr;
 };

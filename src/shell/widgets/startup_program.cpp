@@ -20,6 +20,7 @@
 #include "shell/app_paths.h"
 #include "shell/command_line.h"
 #include "shell/diameter_carry.h"
+#include "shell/line_check_run.h"
 #include "shell/recent_projects.h"
 #include "shell/widgets/about_dialog.h"
 #include "shell/widgets/element_chooser_dialog.h"
@@ -89,6 +90,7 @@ void TolvaneProgram::start() {
     aboutBox_ = new TueberBox(dataFilePath("SOURCES.md"), main_.get());
     settingsDialog_ = new TEinstellungenDlg(session_.settings, services_.messages, main_.get());
     connect(settingsDialog_, &QDialog::finished, this, &TolvaneProgram::writeOptions);
+    connect(main_.get(), &TMyWindow::checkLimitsChanged, this, &TolvaneProgram::writeOptions);
     connect(settingsDialog_, &TEinstellungenDlg::outputSystemChanged, table_.get(),
             [this](OutputSystem system) {
                 // A table that cannot be shown in the new units keeps its own.
@@ -167,6 +169,12 @@ void TolvaneProgram::readOptions() {
     const QSettings file(QString::fromStdString(optionsFilePath(options_.settingsPath)),
                          QSettings::IniFormat);
     session_.settings.keepDiameter = file.value(kKeepDiameterKey, false).toBool();
+    session_.settings.checkLimits =
+        readCheckLimits([&file](const char* key) -> std::optional<std::string> {
+            const QVariant value = file.value(QString::fromLatin1(key));
+            if (!value.isValid()) return std::nullopt;
+            return value.toString().toStdString();
+        });
 }
 
 void TolvaneProgram::writeOptions() {
@@ -174,6 +182,9 @@ void TolvaneProgram::writeOptions() {
     QSettings file(QString::fromStdString(optionsFilePath(options_.settingsPath)),
                    QSettings::IniFormat);
     file.setValue(kKeepDiameterKey, session_.settings.keepDiameter);
+    for (std::size_t i = 0; i < kCheckLimitCount; ++i)
+        file.setValue(QString::fromLatin1(kCheckLimitKeys[i].key),
+                      QString::fromStdString(checkLimitText(session_.settings.checkLimits, i)));
 }
 
 void TolvaneProgram::finishStartup(const std::vector<Message>& messages) {
