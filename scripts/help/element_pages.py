@@ -1006,6 +1006,9 @@ def element_page(k):
     body.append("</ul>")
     body.append("<h2>Results shown</h2>")
     body.append(f"<p>The column of the calculation table holds {results_text(k)}</p>")
+    section = methods_section(k)
+    if section:
+        body.append(section)
     body.append(example_section(k, EXAMPLES))
     body.append("<h2>Source</h2>")
     if k["sources"]:
@@ -1044,7 +1047,10 @@ def index_page():
                 '<li><a href="../flow_regimes.html">Flow regimes and the Reynolds number</a></li>'
                 '<li><a href="../friction_factor.html">Friction factor</a></li>'
                 '<li><a href="../gas_correction.html">Gas correction</a></li>'
-                '<li><a href="../sources.html">Published sources</a></li></ul>')
+                '<li><a href="../sources.html">Published sources</a></li>'
+                + ('<li><a href="../published_methods.html">Published methods: a second opinion '
+                   'on every loss</a></li>' if METHODS else "")
+                + "</ul>")
     return page("Element kinds", "element kinds, pipe elements, fittings, pressure drop, "
                 "resistance coefficient, index", "\n".join(body), "../")
 
@@ -1266,6 +1272,110 @@ def write(path, text):
 
 EXAMPLES = load_examples()
 
+METHODS_FILE = os.path.join(HERE, "published_methods.json")
+
+
+def load_methods():
+    """The methods table and the worked examples' alternatives, as
+    published_methods.py took them from the program."""
+    if not os.path.exists(METHODS_FILE):
+        return None
+    with open(METHODS_FILE, encoding="utf-8") as f:
+        return json.load(f)
+
+
+METHODS = load_methods()
+
+
+def kind_methods(k):
+    return [m for m in METHODS["methods"] if m["kind"] == [k["group"], k["variant"]]]
+
+
+def spread_text(own, low, high):
+    """Where this program's coefficient lies among the published ones."""
+    if low <= own <= high:
+        return (f"lies inside the spread of the published methods ({low:.3f} &hellip; "
+                f"{high:.3f}).")
+    if own < low:
+        return (f"lies below every published method: {100.0 * (low - own) / low:.0f} % below "
+                f"the lowest ({low:.3f}; highest {high:.3f}).")
+    above = (f"{100.0 * (own - high) / high:.0f} % above" if own < 2.0 * high
+             else f"{own / high:.1f} times")
+    return (f"lies above every published method: {above} the highest "
+            f"({high:.3f}; lowest {low:.3f}).")
+
+
+def methods_section(k):
+    """The "Published methods" section of a kind's page; "" without the data."""
+    if not METHODS:
+        return ""
+    key = f'{k["group"]},{k["variant"]}'
+    rows = kind_methods(k)
+    head = ('<h2>Published methods</h2>'
+            '<p>A second opinion on this loss (View &gt; Checks; '
+            '<a href="../published_methods.html">all published methods</a>): ')
+    if not rows:
+        return head + ("no published method in the program's table covers this element, so its "
+                       "coefficient has no second opinion.</p>")
+    example = METHODS["examples"].get(key)
+    constants = {m["method"]: m for m in rows}
+    listed = "".join(f'<tr><td>{html.escape(m["method"])}</td><td>{html.escape(m["constants"])}'
+                     f'</td><td>{html.escape(m["reference"])}</td></tr>' for m in rows)
+    table_of_methods = ('<table class="data"><tr><th>Method</th><th>Form and constants</th>'
+                        f'<th>Source</th></tr>{listed}</table>')
+    if not example or not example["alternatives"]:
+        return (head + "the methods below cover this kind, but none of them the worked example "
+                "(they hold for the conditions they name).</p>" + table_of_methods)
+    alternatives = example["alternatives"]
+    lines = [f'<tr><td>This program</td><td></td><td>{example["zeta"]:.3f}</td>'
+             f'<td>{example["pressureDrop"]:.3f}</td></tr>']
+    for a in alternatives:
+        m = constants[a["method"]]
+        lines.append(f'<tr><td>{html.escape(a["method"])}</td><td>{html.escape(m["reference"])}'
+                     f'</td><td>{a["zeta"]:.3f}</td><td>{a["pressureDrop"]:.3f}</td></tr>')
+    zetas = [a["zeta"] for a in alternatives]
+    return (head + "the worked example below (Re = " + example["reynolds"] + ") by every "
+            "published method that covers it, each on the velocity this program refers "
+            "&zeta; to; the pressure drop replaces this program's &zeta; by the method's.</p>"
+            '<table class="data"><tr><th>Method</th><th>Source</th><th>&zeta;</th>'
+            "<th>Pressure drop in mbar</th></tr>" + "".join(lines) + "</table>"
+            f"<p>This program's &zeta; = {example['zeta']:.3f} "
+            + spread_text(example["zeta"], min(zetas), max(zetas)) + "</p>"
+            + "<p>The methods of this kind:</p>" + table_of_methods)
+
+
+def methods_page():
+    """help/published_methods.html: which method covers which kind."""
+    body = ["<h1>Published methods: a second opinion on every loss</h1>",
+            "<p>The program computes every element by its own rules. Beside them the Checks "
+            "window (View &gt; Checks), the plant curve's band and the batch tool's "
+            "<code>--alternatives</code> give the coefficient of the same element by the "
+            "published methods below, at the column's own Reynolds number and on the velocity "
+            "the program refers its &zeta; to. Crane's K = n&middot;f<sub>T</sub> takes the fully "
+            "turbulent friction factor of clean commercial steel (&epsilon; = 0.0457 mm) at the "
+            "pipe's inner diameter; Hooper's 2-K method is K = K<sub>1</sub>/Re + "
+            "K<sub>&infin;</sub>(1 + 1/D[in]), Darby's 3-K method K = K<sub>1</sub>/Re + "
+            "K<sub>i</sub>(1 + K<sub>d</sub>/D<sub>n</sub><sup>0.3</sup>) with the nominal size "
+            "D<sub>n</sub> in inches. The line's range takes every column at its lowest and at "
+            "its highest published coefficient (a column without one at its own value); for a "
+            "gas line the isothermal solution, the pressure carried from column to column, "
+            "stands beside the columns' correction.</p>",
+            '<table class="data"><tr><th>Element kind</th><th>Method</th>'
+            "<th>Form and constants</th><th>Source</th></tr>"]
+    for k in KINDS:
+        for m in kind_methods(k):
+            body.append(f'<tr><td><a href="elements/{slug(k["name"])}.html">'
+                        f'{link_text(k)}</a></td><td>{html.escape(m["method"])}</td>'
+                        f'<td>{html.escape(m["constants"])}</td>'
+                        f'<td>{html.escape(m["reference"])}</td></tr>')
+    body.append("</table>")
+    covered = {(m["kind"][0], m["kind"][1]) for m in METHODS["methods"]}
+    alone = [k for k in KINDS if (k["group"], k["variant"]) not in covered]
+    body.append("<p>No published method covers: " + links(alone) + ".</p>")
+    return page("Published methods", "published methods, second opinion, Crane, Hooper 2-K, "
+                "Darby 3-K, Rennels, Idelchik, Miller, ISO 5167, alternatives",
+                "\n".join(body), "")
+
 
 def main():
     if len(KINDS) != 46:
@@ -1278,6 +1388,8 @@ def main():
     write(os.path.join(HELP, "friction_factor.html"), friction_factor_page())
     write(os.path.join(HELP, "gas_correction.html"), gas_correction_page())
     write(os.path.join(HELP, "sources.html"), sources_page())
+    if METHODS:
+        write(os.path.join(HELP, "published_methods.html"), methods_page())
     lines = ["# name<TAB>formula; written by scripts/help/element_pages.py, rendered by "
              "scripts/help/render_formulas.py"]
     lines += [f"{name}\t{tex}" for name, (tex, alt) in sorted(FORMULAS.items())]

@@ -1,9 +1,12 @@
 #include "cli/batch_output.h"
 
+#include <cmath>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "shell/line_check_run.h"
 #include "shell/project_file.h"
+#include "shell/table_opinion.h"
 #include "base/text_file.h"
 
 namespace tolvane::cli {
@@ -87,6 +90,62 @@ std::string withChecks(std::string json, const std::vector<checks::Diagnostic>& 
         json += "}";
     }
     json += diagnostics.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return json;
+}
+
+namespace {
+
+std::string jsonNumber(double x) {
+    if (!std::isfinite(x)) return "null";
+    char text[40];
+    std::snprintf(text, sizeof text, "%.6g", x);
+    return text;
+}
+
+std::vector<checks::ColumnConditions> conditionsOf(const std::vector<StepOutcome>& steps) {
+    std::vector<checks::ColumnConditions> conditions;
+    for (const StepOutcome& step : steps)
+        if (step.added) conditions.push_back({step.inletPressureBar, std::nullopt});
+    return conditions;
+}
+
+}  // namespace
+
+std::string withAlternatives(std::string json, const Session& session,
+                             const std::vector<StepOutcome>& steps) {
+    const checks::SecondOpinion s = tableSecondOpinion(session, conditionsOf(steps));
+    json.resize(json.size() - 3);
+    json += ",\n  \"alternatives\": [";
+    for (std::size_t i = 0; i < s.columns.size(); ++i) {
+        const checks::ColumnOpinion& c = s.columns[i];
+        json += i == 0 ? "\n    " : ",\n    ";
+        json += "{\"column\": " + std::to_string(c.column) + ", \"zeta\": " + jsonNumber(c.zeta) +
+                ", \"pressureDrop\": " + jsonNumber(c.pressureDrop) + ", \"alternatives\": [";
+        for (std::size_t a = 0; a < c.alternatives.size(); ++a) {
+            const checks::Alternative& alt = c.alternatives[a];
+            json += a == 0 ? "" : ", ";
+            json += "{\"method\": ";
+            appendString(json, publishedSourceName(alt.source));
+            json += ", \"zeta\": " + jsonNumber(alt.zeta) +
+                    ", \"pressureDrop\": " + jsonNumber(alt.pressureDrop) + "}";
+        }
+        json += "]}";
+    }
+    json += s.columns.empty() ? "],\n" : "\n  ],\n";
+    json += "  \"range\": {\"total\": " + jsonNumber(s.total) + ", \"low\": " + jsonNumber(s.low) +
+            ", \"high\": " + jsonNumber(s.high) + ", \"unit\": ";
+    appendString(json, s.pressureUnit);
+    json += "}";
+    if (s.gas) {
+        const checks::IsothermalLine& g = *s.gas;
+        json += ",\n  \"isothermal\": {\"inletPressure\": " + jsonNumber(g.inletBar) +
+                ", \"outletPressure\": " + (g.outletBar ? jsonNumber(*g.outletBar) : "null") +
+                ", \"tableOutletPressure\": " + jsonNumber(g.tableOutletBar) +
+                ", \"difference\": " +
+                (g.outletBar ? jsonNumber(*g.outletBar - g.tableOutletBar) : "null") +
+                ", \"chokedColumn\": " + std::to_string(g.chokedColumn) + ", \"unit\": \"bar\"}";
+    }
+    json += "\n}\n";
     return json;
 }
 

@@ -26,6 +26,15 @@ std::string withChecks(std::string json, const std::vector<checks::Diagnostic>& 
 std::vector<checks::Diagnostic> runChecks(const Session& session,
                                           const std::vector<StepOutcome>& steps);
 
+// The JSON report with the second opinion of its table after the steps (or
+// the checks): "alternatives": [{"column": N, "zeta": x, "pressureDrop": y,
+// "alternatives": [{"method": "...", "zeta": x, "pressureDrop": y}]}],
+// "range": {"total", "low", "high", "unit"} in row 23's unit, and for a gas
+// line "isothermal": {"inletPressure", "outletPressure",
+// "tableOutletPressure", "difference"} in bar (null where it chokes).
+std::string withAlternatives(std::string json, const Session& session,
+                             const std::vector<StepOutcome>& steps);
+
 // The report in the chosen format, as the bytes to write.
 std::string report(OutputFormat format, const Session& session,
                    const std::vector<StepOutcome>& steps);

@@ -212,6 +212,9 @@ std::string curveJson(const CurveRun& run) {
                 if (run.pump->withPump)
                     out += ", \"pumpHead_m\": " + optionalNum(run.pump->pumpHeads[i]);
             }
+            if (run.band && i < run.band->size())
+                out += ", \"bandLow\": " + num((*run.band)[i].low) +
+                       ", \"bandHigh\": " + num((*run.band)[i].high);
             out += "}";
         }
         out += "\n  ],\n";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/batch_run.h"
+#include "tools/curve_band.h"
 #include "tools/operating_point.h"
 #include "tools/plant_curve.h"
 #include "tools/pump_curve.h"
@@ -56,6 +57,8 @@ struct CurveRun {
     std::vector<Message> curveMessages;  // the menu item's, the dialog's and the curve's
     std::optional<PlantCurve> curve;
     std::optional<PumpRun> pump;  // only with pump or system options
+    // --band: the published methods' band, one point per curve point.
+    std::optional<std::vector<BandPoint>> band;
 };
 
 // Opens the dialog as the menu item does (refused on an empty table) and

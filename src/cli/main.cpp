@@ -6,8 +6,9 @@
 // table as JSON, as the table's clipboard text or as a project file. `curve`
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
-// `pipes` lists or looks up rows of the standard pipe-size table. `report`
-// writes the calculation report of a project as a PDF.
+// `pipes` lists or looks up rows of the standard pipe-size table; `methods`
+// prints the table of published methods. `report` writes the calculation
+// report of a project as a PDF.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,6 +23,7 @@
 #include "cli/batch_recalc.h"
 #include "cli/batch_run.h"
 #include "cli/curve_output.h"
+#include "cli/methods_command.h"
 #include "cli/pipes_command.h"
 #include "cli/report_command.h"
 #include "results/column_fit.h"
@@ -30,6 +32,7 @@
 #include "shell/output_switch.h"
 #include "shell/project_file.h"
 #include "shell/settings_file.h"
+#include "shell/table_opinion.h"
 #include "shell/version.h"
 #include "units/unit_catalogue.h"
 
@@ -69,7 +72,11 @@ const char* const kMoreUsage =
     "                   --mach-warning M (0.5) --kappa K (1.4); cavitation at valves,\n"
     "                   check valves, orifices and nozzles with both of\n"
     "                   --line-inlet-pressure BAR (absolute) --vapour-pressure BAR.\n"
-
+    "--alternatives (calc, show, recalc; json): every column's coefficient by the\n"
+    "                   published methods of its kind with its pressure drop, the\n"
+    "                   line's range and, for a gas line, its isothermal solution.\n"
+    "curve --band (json): every point with \"bandLow\" and \"bandHigh\", the line at the\n"
+    "                   lowest and highest coefficient of the published methods.\n"
     "show --fit-widths: after the switches, every column fitted to its longest text\n"
     "                   at 6 pixels a character.\n"
     "       tolvane-cli curve INPUT.json ... [--pump FILE.tpump] [--speed-ratio R]\n"
@@ -102,6 +109,8 @@ struct Options {
     bool checks = false;                 // json only: the checks of the table
     checks::CheckLimits checkLimits;     // with --checks
     bool checkLimitGiven = false;
+    bool alternatives = false;           // json only: the second opinion of the table
+    bool band = false;                   // curve json only: the published methods' band
     std::optional<std::string> titleBlock;  // report only
 };
 
@@ -200,6 +209,10 @@ Options parseArguments(const std::vector<std::string>& args) {
             if (!setCheckLimit(o.checkLimits, *limit, text))
                 throw UsageError{a + " takes a number, not \"" + text + "\""};
             o.checkLimitGiven = true;
+        } else if (a == "--band") {
+            o.band = true;
+        } else if (a == "--alternatives") {
+            o.alternatives = true;
         } else if (a == "--fit-widths") {
             o.fitWidths = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -223,7 +236,7 @@ Options parseArguments(const std::vector<std::string>& args) {
         if (format) throw UsageError{"report writes a PDF; --format belongs to the other commands"};
         if (!o.output) throw UsageError{"report needs -o OUT.pdf"};
         if (o.checks) throw UsageError{"--checks belongs to calc, show and recalc"};
-        if (!o.switches.empty() || o.recalcOptionGiven || o.fitWidths)
+        if (!o.switches.empty() || o.recalcOptionGiven || o.fitWidths || o.band || o.alternatives)
             throw UsageError{"report takes --title-block, the curve, pump and check-limit options and -o"};
         if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
             throw UsageError{problem};
@@ -243,6 +256,9 @@ Options parseArguments(const std::vector<std::string>& args) {
         throw UsageError{"the limits of the checks go with --checks"};
     if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
         throw UsageError{problem};
+    if (o.band && !curve) throw UsageError{"--band belongs to curve"};
+    if (o.alternatives && o.command == "curve")
+        throw UsageError{"--alternatives belongs to calc, show and recalc"};
     if (format) {
         const std::string& f = *format;
         if (curve && f == "tsv")
@@ -350,6 +366,8 @@ std::string reportOf(const Options& o, const Session& session,
         checked.settings.checkLimits = o.checkLimits;
         bytes = withChecks(std::move(bytes), runChecks(checked, steps));
     }
+    if (o.alternatives && o.format == OutputFormat::Json)
+        bytes = withAlternatives(std::move(bytes), session, steps);
     return bytes;
 }
 
@@ -378,7 +396,8 @@ int curve(const Options& o) {
     }
     auto steps = runSteps(o);
     if (!steps) return kBadInput;
-    const CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
+    CurveRun run = runCurve(*steps, o.curve, setup ? &*setup : nullptr);
+    if (o.band && run.curve) run.band = plantCurveBand(steps->session, *run.curve);
     if (o.tsv) {
         for (std::size_t i = 0; i < run.steps.size(); ++i)
             printMessages("steps[" + std::to_string(i) + "]: ", run.steps[i].messages);
@@ -468,12 +487,14 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto& a : args)
         if (a == "-h" || a == "--help") {
-            std::cout << kUsage << kMoreUsage << kPipesUsage;
+            std::cout << kUsage << kMoreUsage << kPipesUsage << kMethodsUsage;
             return 0;
         } else if (a == "--version") {
             std::cout << "tolvane-cli " << kProgramVersion << "\n";
             return 0;
         }
+    if (!args.empty() && args[0] == "methods")
+        return runMethodsCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     if (!args.empty() && args[0] == "pipes")
         return runPipesCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
     Options options;

@@ -223,6 +223,12 @@ std::vector<ReportSource> sourcesOf(const ReportInput& in) {
                        "1973, chapter 4.",
                        "the diagram"});
     }
+    if (!in.secondOpinion.empty())
+        out.push_back({"Published methods of the second opinion",
+                       "Crane Technical Paper No. 410, W. B. Hooper's 2-K and R. Darby's 3-K "
+                       "methods, Rennels, Idelchik, Miller and ISO 5167, as the program's table of "
+                       "published methods gives them (tolvane-cli methods).",
+                       "the checks"});
     out.push_back({"Properties of the medium and roughness",
                    "As entered; the table does not record where they came from.", "every column"});
     return out;
@@ -366,6 +372,7 @@ CalculationReport buildReport(const ReportInput& in) {
     for (const checks::Diagnostic& d : in.diagnostics)
         r.checks.push_back({d.column > 0 ? "column " + std::to_string(d.column) : "line",
                             severityText(d.severity), d.code, d.text, checkSource(d.code)});
+    r.secondOpinion = in.secondOpinion;
     r.diagram = in.diagram;
     if (in.diagram)
         r.diagramLines = diagramLinesOf(*in.diagram);

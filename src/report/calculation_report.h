@@ -81,6 +81,9 @@ struct ReportInput {
     std::vector<ReportColumnInput> columns;  // [k] is calculation column k + 1
     std::optional<GasDataTexts> gas;         // shown when a column is a gas
     std::vector<checks::Diagnostic> diagnostics;
+    // The second opinion of the published methods, line by line (a column's
+    // alternatives, the line's range, a gas line's isothermal solution).
+    std::vector<std::string> secondOpinion;
     std::optional<ReportDiagram> diagram;
     std::string diagramProblem;  // why there is no diagram, when one was asked for
 };
@@ -137,6 +140,7 @@ struct CalculationReport {
     std::string tableTotal;  // the table's own total text
     std::vector<std::string> notes;
     std::vector<ReportCheck> checks;
+    std::vector<std::string> secondOpinion;
     std::optional<ReportDiagram> diagram;
     std::vector<std::string> diagramLines;  // the pump and the operating point in words
     std::vector<ReportSource> sources;

@@ -296,6 +296,10 @@ void checksSection(Layout& l, const CalculationReport& r) {
         l.paragraph("Basis: " + c.source, kSmallPoints, false, 40);
         l.advance(6);
     }
+    if (r.secondOpinion.empty()) return;
+    l.advance(10);
+    l.paragraph("Second opinion of the published methods", kTextPoints, true);
+    for (const std::string& line : r.secondOpinion) l.paragraph(line, kTextPoints, false, 40);
 }
 
 int rounded(double v) { return static_cast<int>(std::lround(v)); }

@@ -1,5 +1,6 @@
 #include "shell/report_command.h"
 
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 
@@ -12,6 +13,7 @@
 #include "shell/line_check_run.h"
 #include "shell/medium_reading.h"
 #include "shell/plant_curve_command.h"
+#include "shell/table_opinion.h"
 #include "tools/tool_input.h"
 #include "units/unit_catalogue.h"
 #include "units/unit_factors.h"
@@ -105,6 +107,24 @@ std::string joined(const std::vector<Message>& messages) {
     return out;
 }
 
+// The published methods' opinion of every column that has alternatives, the
+// line's range and a gas line's isothermal outlet pressure.
+std::vector<std::string> secondOpinionLines(const Session& session) {
+    const checks::SecondOpinion opinion = tableSecondOpinion(session, {});
+    const int decimals = session.settings.decimals;
+    std::vector<std::string> lines;
+    for (const checks::ColumnOpinion& c : opinion.columns)
+        if (const std::string text = checks::opinionText(c, decimals); !text.empty())
+            lines.push_back("Column " + std::to_string(c.column) + ": " + text);
+    if (lines.empty()) return lines;
+    std::string range = checks::rangeText(opinion, session.settings.output, decimals);
+    if (!range.empty())
+        range[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(range[0])));
+    lines.push_back(range);
+    if (opinion.gas) lines.push_back(checks::isothermalText(*opinion.gas, decimals));
+    return lines;
+}
+
 void addDiagram(const Session& session, const ReportRequest& request, report::ReportInput& in) {
     Session curveSession = session;
     curveSession.form = firstColumnForm(session);
@@ -192,8 +212,10 @@ report::ReportInput MakeReportInput(const Session& session, const ReportRequest&
             g.inletTemperature + " " + unitText(UnitList::Temperature, g.inletTemperatureUnit),
             g.outletTemperature + " " + unitText(UnitList::Temperature, g.outletTemperatureUnit)};
     }
-    if (request.settings.include.checks)
+    if (request.settings.include.checks) {
         in.diagnostics = checkSession(session, request.inletPressures);
+        in.secondOpinion = secondOpinionLines(session);
+    }
     if (request.settings.include.diagram) addDiagram(session, request, in);
     return in;
 }

@@ -128,6 +128,13 @@ CurveDiagram makeCurveDiagram(PlantCurve curve) {
     return d;
 }
 
+CurveDiagram makeCurveDiagram(PlantCurve curve, std::vector<BandPoint> band) {
+    const bool fits = band.size() == curve.points.size();
+    CurveDiagram d = makeCurveDiagram(std::move(curve));
+    if (fits) d.band = std::move(band);
+    return d;
+}
+
 std::string pressureAxisTitle(const CurveDiagram& d) {
     return "Pressure drop (" + d.pressure.unit + ")";
 }
@@ -191,6 +198,18 @@ DiagramPicture layoutDiagram(const CurveDiagram& d, double width, double height,
         pic.curve.push_back(
             {pic.left + along(f, pt.rateOfFlow) * plotWidth,
              pic.bottom - along(p, pt.pressureDrop * d.pressure.factor) * plotHeight});
+    if (d.band.size() == d.curve.points.size()) {
+        for (std::size_t i = 0; i < d.band.size(); ++i) {
+            const double x = pic.left + along(f, d.curve.points[i].rateOfFlow) * plotWidth;
+            // The axes are the curve's own; the band is cut at the frame.
+            auto y = [&](double drop) {
+                const double at = pic.bottom - along(p, drop * d.pressure.factor) * plotHeight;
+                return std::clamp(at, pic.top, pic.bottom);
+            };
+            pic.bandLow.push_back({x, y(d.band[i].low)});
+            pic.bandHigh.push_back({x, y(d.band[i].high)});
+        }
+    }
     return pic;
 }
 

@@ -12,6 +12,7 @@
 
 #include "results/print_canvas.h"
 #include "tools/curve_axis.h"
+#include "tools/curve_band.h"
 #include "tools/plant_curve.h"
 
 namespace tolvane {
@@ -46,9 +47,14 @@ struct CurveDiagram {
     PlantCurve curve;
     PressureAxis pressure;
     AxisScale flow;
+    // The published methods' band, one point per curve point; empty: none.
+    std::vector<BandPoint> band;
 };
 
 CurveDiagram makeCurveDiagram(PlantCurve curve);
+// With the band around the curve (drawn inside the curve's own axes); a band
+// of another length than the curve's points is left out.
+CurveDiagram makeCurveDiagram(PlantCurve curve, std::vector<BandPoint> band);
 
 // "Pressure drop (mbar)" and "Rate of flow (m³/h)".
 std::string pressureAxisTitle(const CurveDiagram& d);
@@ -76,6 +82,8 @@ struct DiagramPicture {
     std::vector<PlacedText> texts;
     std::vector<PlotLine> grid;    // inner tick lines, frame excluded
     std::vector<PlotPoint> curve;  // the polyline, in point order
+    // The band's lower and upper edge, in point order; empty without a band.
+    std::vector<PlotPoint> bandLow, bandHigh;
 };
 
 // Advance width of a text in the surface's font, in pixels.

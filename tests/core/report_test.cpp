@@ -17,6 +17,7 @@
 #include "shell/calculate_command.h"
 #include "shell/plant_curve_command.h"
 #include "shell/report_command.h"
+#include "shell/table_opinion.h"
 #include "shell_harness.h"
 #include "tools/pump_file.h"
 
@@ -186,6 +187,28 @@ TEST(CalculationReport, NamesTheMediumAndTheSourcesOfTheColumnsCorrelations) {
     EXPECT_EQ(usedBy("Elementary physics"), "column 5");
     EXPECT_EQ(usedBy("Gas correction"), "(none)");
     EXPECT_EQ(usedBy("Pump characteristic"), "(none)");
+}
+
+TEST(CalculationReport, GivesTheSecondOpinionOfThePublishedMethodsWithTheChecks) {
+    const Built b = calculate(kFiveElements);
+    const CalculationReport r = MakeReport(b.session, plainRequest());
+    const checks::SecondOpinion opinion = tableSecondOpinion(b.session, {});
+    std::vector<std::string> expected;
+    for (const checks::ColumnOpinion& c : opinion.columns)
+        if (const std::string text = checks::opinionText(c, 3); !text.empty())
+            expected.push_back("Column " + std::to_string(c.column) + ": " + text);
+    ASSERT_FALSE(expected.empty());  // the bend and the valve have published methods
+    ASSERT_EQ(r.secondOpinion.size(), expected.size() + 1);
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(r.secondOpinion[i], expected[i]);
+    EXPECT_EQ("t" + r.secondOpinion.back().substr(1),
+              checks::rangeText(opinion, OutputSystem::Metric, 3));
+    bool named = false;
+    for (const ReportSource& s : r.sources)
+        named |= s.usedFor == "Published methods of the second opinion";
+    EXPECT_TRUE(named);
+    ReportRequest without = plainRequest();
+    without.settings.include.checks = false;
+    EXPECT_TRUE(MakeReport(b.session, without).secondOpinion.empty());
 }
 
 TEST(CalculationReport, ShowsBothSectionsOfAChangeOfSection) {

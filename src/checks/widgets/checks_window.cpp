@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/widgets/plain_text.h"
+#include "checks/widgets/opinion_grid.h"
 
 namespace tolvane {
 
@@ -60,6 +61,11 @@ TChecksWindow::TChecksWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ChecksGrid);
     layout->addLayout(bottom);
+    OpinionGrid = makeOpinionGrid(this);
+    LabelRange = plainLabel(this);
+    LabelRange->setObjectName(QStringLiteral("LabelRange"));
+    layout->addWidget(OpinionGrid);
+    layout->addWidget(LabelRange);
 
     connect(ChecksGrid, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { showHelpAnchor(row); });
@@ -68,7 +74,7 @@ TChecksWindow::TChecksWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         const int column = diagnostics_[static_cast<std::size_t>(row)].column;
         if (column > 0) Q_EMIT columnChosen(column);
     });
-    resize(720, 260);
+    resize(720, 420);
 }
 
 void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics) {
@@ -90,6 +96,11 @@ void TChecksWindow::showDiagnostics(const std::vector<checks::Diagnostic>& diagn
     LabelSummary->setText(diagnostics.empty()
                               ? QStringLiteral("No check has anything to say about this table.")
                               : QStringLiteral("%1 checks").arg(diagnostics.size()));
+}
+
+void TChecksWindow::showSecondOpinion(const checks::SecondOpinion& opinion, OutputSystem system,
+                                      int decimals) {
+    showOpinion(OpinionGrid, LabelRange, opinion, system, decimals);
 }
 
 void TChecksWindow::setHelpTopicProperty(const char* name) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "checks/line_checks.h"
+#include "checks/second_opinion.h"
 
 class QLabel;
 class QTableWidget;
@@ -22,6 +23,8 @@ public:
 
     void showDiagnostics(const std::vector<checks::Diagnostic>& diagnostics);
     const std::vector<checks::Diagnostic>& diagnostics() const { return diagnostics_; }
+    // Every column's coefficient by the published methods and the line's range.
+    void showSecondOpinion(const checks::SecondOpinion& opinion, OutputSystem system, int decimals);
     // The dynamic property through which F1 finds a control's own topic
     // ("checks.html#velocity"); the list holds its current line's anchor there.
     void setHelpTopicProperty(const char* name);
@@ -42,6 +45,8 @@ private:
     QTableWidget* ChecksGrid = nullptr;
     QByteArray helpProperty_;
     QLabel* LabelSummary = nullptr;
+    QTableWidget* OpinionGrid = nullptr;
+    QLabel* LabelRange = nullptr;
     std::vector<checks::Diagnostic> diagnostics_;
 };
 

@@ -39,6 +39,7 @@
 #include "shell/widgets/check_limits_dialog.h"
 #include "results/widgets/table_model.h"
 #include "shell/medium_hand_back.h"
+#include "shell/table_opinion.h"
 #include "shell/table_recalc.h"
 #include "shell/widgets/bend_surface_window.h"
 #include "shell/widgets/branch_flow_window.h"
@@ -357,7 +358,11 @@ void TMyWindow::openCheckLimits() { checkLimitsDialog()->open(); }
 // window checks everything but the gas pressures.
 void TMyWindow::refreshChecks() {
     const std::vector<checks::Diagnostic> found = checkSession(session_);
-    if (checks_ && checks_->isVisible()) checks_->showDiagnostics(found);
+    if (checks_ && checks_->isVisible()) {
+        checks_->showDiagnostics(found);
+        checks_->showSecondOpinion(tableSecondOpinion(session_, {}), session_.settings.output,
+                                   session_.settings.decimals);
+    }
     if (short_) short_->setChecksSummary(QString::fromStdString(checks::checksSummary(found)));
     if (!table_) return;
     // The heading of every column with a caution or worse is marked.

@@ -4,6 +4,7 @@
 
 #include "shell/diagram_texts.h"
 #include "shell/plant_curve_command.h"
+#include "shell/table_opinion.h"
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/main_window.h"
 #include "tools/curve_diagram.h"
@@ -64,7 +65,11 @@ void PlantCurveAction::run() {
     std::optional<PlantCurve> curve = dialog_->takeCurve();
     if (!curve) return;
     diagram_->setPrintService(window_.printService());
-    diagram_->showCurve(makeCurveDiagram(std::move(*curve)), curveDiagramTexts(window_.session()));
+    // The published methods' band, where every column has a value at every point.
+    std::vector<BandPoint> band =
+        plantCurveBand(window_.session(), *curve).value_or(std::vector<BandPoint>{});
+    diagram_->showCurve(makeCurveDiagram(std::move(*curve), std::move(band)),
+                        curveDiagramTexts(window_.session()));
     diagram_->exec();
 }
 

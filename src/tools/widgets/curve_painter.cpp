@@ -59,6 +59,18 @@ void paintCurveDiagram(QPainter& p, const QSizeF& size, const CurveDiagram& diag
     p.setRenderHint(QPainter::TextAntialiasing, true);
     for (const PlacedText& t : pic.texts) drawText(p, metrics, t);
 
+    if (!pic.bandHigh.empty()) {
+        // The published methods' band: the upper edge forward, the lower back.
+        QPolygonF band;
+        for (const PlotPoint& pt : pic.bandHigh) band << QPointF(pt.x, pt.y);
+        for (auto it = pic.bandLow.rbegin(); it != pic.bandLow.rend(); ++it)
+            band << QPointF(it->x, it->y);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(QColor(230, 150, 150), 1));
+        p.setBrush(QColor(255, 200, 200, 150));
+        p.drawPolygon(band);
+        p.setBrush(Qt::NoBrush);
+    }
     QPolygonF curve;
     curve.reserve(static_cast<int>(pic.curve.size()));
     for (const PlotPoint& pt : pic.curve) curve << QPointF(pt.x, pt.y);

@@ -1,6 +1,7 @@
 // The one drawing of the curve diagram on a QPainter, used by the window's
 // drawing surface and by the PNG, SVG and PDF files: white ground, frame,
-// grid, tick labels, axis titles and the red curve, laid out for `size` in
+// grid, tick labels, axis titles, the pale band of the published methods
+// where the diagram has one and the red curve, laid out for `size` in
 // the painter's logical units.
 #pragma once
 
