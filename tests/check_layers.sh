@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a folder above its own layer:
-#   base <- units <- engine <- results <- properties, tools, help, checks, exports <- shell <- cli and the windows.
+#   base <- units <- engine <- results <- properties, tools, help, checks, exports <- report <- shell
+#   <- cli and the windows.
 # A core file includes its own folder and lower ones; a window file (widgets/)
 # includes any core folder up to the shell, its own widgets and the widgets of
 # lower layers. Properties, tools, help, checks and exports stand side by side and never include each other.
@@ -15,8 +16,9 @@ find . \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
       if (f == "engine") return 2
       if (f == "results") return 3
       if (f == "properties" || f == "tools" || f == "help" || f == "checks" || f == "exports") return 4
-      if (f == "shell") return 5
-      if (f == "cli") return 6
+      if (f == "report") return 5
+      if (f == "shell") return 6
+      if (f == "cli") return 7
       return -1
     }
     {

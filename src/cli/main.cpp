@@ -7,7 +7,8 @@
 // runs the steps as `calc` does and then computes the plant curve of the
 // table, printed as the diagram's "&Copy data" text or as JSON.
 // `pipes` lists or looks up rows of the standard pipe-size table; `methods`
-// prints the table of published methods.
+// prints the table of published methods. `report` writes the calculation
+// report of a project as a PDF.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +30,7 @@
 #include "exports/sheet.h"
 #include "exports/table_export.h"
 #include "results/batch_pdf.h"
+#include "cli/report_command.h"
 #include "results/column_fit.h"
 #include "results/compact_print.h"
 #include "results/print_layout.h"
@@ -97,7 +99,13 @@ const char* const kMoreUsage =
     "                          --vapour-pressure TEXT --vapour-pressure-unit UNIT]\n"
     "curve --suction: NPSH available from those columns (the suction line) at every\n"
     "point, (vessel pressure (abs.) - vapour pressure)/(rho g) + level - suction losses,\n"
-    "beside the pump's NPSH required.\n";
+    "beside the pump's NPSH required.\n"
+    "       tolvane-cli report PROJECT.tlv [--title-block FILE.json] [--pump FILE.tpump ...]\n"
+    "                         [--from A] [--to B] [--points N] [--unit UNIT] -o OUT.pdf\n"
+    "report: the calculation report as a PDF (A4); the title block from FILE.json, else\n"
+    "from PROJECT.tlv.report.json beside the project; the pump and system options as\n"
+    "for curve, the limits of the checks as with --checks; the curve from 0 to twice\n"
+    "the first column's rate of flow (or the pump's largest flow) unless given.\n";
 
 struct Options {
     std::string command;
@@ -121,6 +129,7 @@ struct Options {
     bool checkLimitGiven = false;
     bool alternatives = false;           // json only: the second opinion of the table
     bool band = false;                   // curve json only: the published methods' band
+    std::optional<std::string> titleBlock;  // report only
 };
 
 // The index of a check limit's option in kCheckLimitKeys, or nothing.
@@ -225,6 +234,8 @@ Options parseArguments(const std::vector<std::string>& args) {
             vapourPressure = value(a);
         } else if (a == "--vapour-pressure-unit") {
             o.pump.vapourPressureUnit = value(a);
+        } else if (a == "--title-block") {
+            o.titleBlock = value(a);
         } else if (a == "--checks") {
             o.checks = true;
         } else if (const auto limit = checkLimitOption(a)) {
@@ -251,7 +262,7 @@ Options parseArguments(const std::vector<std::string>& args) {
     if (positional.empty()) throw UsageError{"no command given"};
     o.command = positional[0];
     if (o.command != "calc" && o.command != "show" && o.command != "curve" &&
-        o.command != "recalc")
+        o.command != "recalc" && o.command != "report")
         throw UsageError{"unknown command \"" + o.command + "\""};
     if (positional.size() != 2)
         throw UsageError{o.command + (positional.size() < 2 ? " needs one input file"
@@ -267,6 +278,19 @@ Options parseArguments(const std::vector<std::string>& args) {
             o.checkLimitGiven = true;
         }
     }
+    const bool report = o.command == "report";
+    if (report) {
+        if (format) throw UsageError{"report writes a PDF; --format belongs to the other commands"};
+        if (!o.output) throw UsageError{"report needs -o OUT.pdf"};
+        if (o.checks) throw UsageError{"--checks belongs to calc, show and recalc"};
+        if (!o.switches.empty() || o.recalcOptionGiven || o.fitWidths || o.band || o.alternatives ||
+            o.printPdf || o.compact)
+            throw UsageError{"report takes --title-block, the curve, pump and check-limit options and -o"};
+        if (const std::string problem = checks::limitsProblem(o.checkLimits); !problem.empty())
+            throw UsageError{problem};
+        return o;
+    }
+    if (o.titleBlock) throw UsageError{"--title-block belongs to report"};
     if (o.curveFieldGiven && !curve)
         throw UsageError{"--from, --to, --points and --unit belong to curve"};
     if (!o.switches.empty() && o.command != "show") throw UsageError{"--switch belongs to show"};
@@ -583,6 +607,16 @@ int main(int argc, char** argv) {
         return kBadInput;
     }
     if (options.command == "curve") return curve(options);
+    if (options.command == "report") {
+        ReportCommand command;
+        command.project = options.input;
+        command.titleBlock = options.titleBlock;
+        if (options.curveFieldGiven) command.curve = options.curve;
+        command.pump = options.pump;
+        if (options.checkLimitGiven) command.checkLimits = options.checkLimits;
+        command.output = *options.output;
+        return runReportCommand(command);
+    }
     if (options.command == "recalc") return recalc(options);
     return options.command == "calc" ? calc(options) : show(options);
 }

@@ -44,6 +44,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& windowHelpTopics() {
         {"Tv_geschw", {"velocity_flow.html", "flow_to_velocity"}},
         {"TInhaltDlg", {"pipe_volume.html", ""}},
         {"PipeSizesDialog", {"pipe_sizes.html", ""}},
+        {"TReportDialog", {"report.html", ""}},
         {"HelpWindow", {"contents.html", ""}},
         // Qt's own dialogs, by the object name the program gives them.
         {"PrintPreview", {"printing.html", ""}},
@@ -60,6 +61,7 @@ const std::vector<std::pair<std::string, HelpTopic>>& menuHelpTopics() {
         {"SaveProjectAs", at("save_project_as")},
         {"ExportTablePdf", at("export_pdf")},
         {"ExportTable", at("export_table")},
+        {"CalculationReport", at("calculation_report")},
         {"Exit", at("exit")},
         {"RecentProject", at("recent_projects")},  // RecentProject1 ... RecentProject8
         {"EditUndo", at("undo")},

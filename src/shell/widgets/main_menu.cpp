@@ -29,6 +29,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     fileMenu->addSeparator();
     exportTablePdf = item(fileMenu, "Export table as P&DF...", "ExportTablePdf");
     exportTable = item(fileMenu, "&Export table...", "ExportTable");
+    calculationReport = item(fileMenu, "Calculation report...", "CalculationReport");
     fileMenu->addSeparator();
     for (std::size_t i = 0; i < recentProjects.size(); ++i) {
         const QByteArray name = "RecentProject" + QByteArray::number(int(i) + 1);
@@ -178,6 +179,7 @@ void MainMenu::updateFileMenu(const MenuContext& c) {
     enable(saveProjectAs, c.tableHasValues);
     enable(exportTablePdf, c.tableHasValues);
     enable(exportTable, c.tableHasValues);
+    enable(calculationReport, c.tableHasValues);
 }
 
 void MainMenu::updateEditMenu(const MenuContext& c) {

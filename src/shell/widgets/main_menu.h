@@ -63,6 +63,7 @@ public:
     QAction* saveProjectAs;
     QAction* exportTablePdf;
     QAction* exportTable;  // into a CSV, XLSX or ODS file
+    QAction* calculationReport;
     // The recently used projects, "&1" .. "&8", hidden while unused.
     std::array<QAction*, 8> recentProjects;
     QAction* recentSeparator;

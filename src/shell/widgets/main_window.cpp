@@ -50,6 +50,7 @@
 #include "shell/widgets/main_menu.h"
 #include "shell/widgets/medium_panel.h"
 #include "shell/widgets/pipe_sizes_action.h"
+#include "shell/widgets/report_action.h"
 #include "shell/widgets/plant_curve_action.h"
 #include "shell/widgets/tool_actions.h"
 #include "base/widgets/window_placement.h"
@@ -101,6 +102,7 @@ TMyWindow::TMyWindow(Session& session, PlatformServices services, QWidget* paren
     tools_ = new ToolActions(*this, services_);
     plantCurve_ = new PlantCurveAction(*this, services_);
     pipeSizes_ = new PipeSizesAction(*this);
+    report_ = new ReportAction(*this, services_);
 
     showForm();
     BtnBottomDlg->setSelectedKind(session_.form.element.kind);

@@ -52,6 +52,7 @@ class TZetaDatenbank;
 class ToolActions;
 class PlantCurveAction;
 class PipeSizesAction;
+class ReportAction;
 
 class TMyWindow : public QMainWindow {
     Q_OBJECT
@@ -185,6 +186,7 @@ private:
     ToolActions* tools_ = nullptr;
     PlantCurveAction* plantCurve_ = nullptr;
     PipeSizesAction* pipeSizes_ = nullptr;
+    ReportAction* report_ = nullptr;
     TableUndo* undo_ = nullptr;
     QPointer<TAusgabe_Fenster> table_;
     QPointer<QLineEdit> editTarget_;    // the text field the "&Edit" menu acts on
