@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "cli/batch_input.h"
-#include "report/report_pdf.h"
 #include "report/report_printout.h"
 #include "report/title_block.h"
+#include "results/batch_pdf.h"
 #include "shell/project_file.h"
 #include "shell/report_command.h"
 #include "shell/settings_file.h"
@@ -72,7 +72,7 @@ int runReportCommand(const ReportCommand& c) {
     for (const std::string& line : r.diagramLines)
         if (line.starts_with("No ") || line.starts_with("Note: "))
             std::cerr << "report: " << line << "\n";
-    const std::unique_ptr<PrintService> printer = report::makeBatchPrintService();
+    const std::unique_ptr<PrintService> printer = makeBatchPrintService(BatchPaper::A4);
     if (!printer) {
         std::cerr << "tolvane-cli: this build writes no PDF (built without Qt)\n";
         return kBadInput;
