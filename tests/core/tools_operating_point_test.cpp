@@ -389,5 +389,40 @@ TEST(PumpOverlay, CopyDataAppendsTheHeadsAndTheOperatingPoint) {
     EXPECT_EQ(lines, 1 + 1 + 9 + 1 + operatingPointLines(o.overlay, "m³/h").size());
 }
 
+TEST(PumpDiagram, ThePublishedMethodsBandMovesWithTheSystemCurve) {
+    // A band 10 % below and 20 % above each point's drop: over a pump it sits
+    // around the system curve (static head added) in every quantity, and a
+    // zero-width band lies on the curve itself.
+    const Overlaid o(1.013, "100");
+    struct Case {
+        DiagramQuantity quantity;
+        double low, high;
+    } const cases[] = {{DiagramQuantity::HeadMetres, 0.9, 1.2},
+                       {DiagramQuantity::HeadFeet, 0.9, 1.2},
+                       {DiagramQuantity::Pressure, 0.9, 1.2},
+                       {DiagramQuantity::HeadMetres, 1.0, 1.0}};
+    const auto width6 = [](const std::string& s) { return 6.0 * static_cast<double>(s.size()); };
+    for (const Case& c : cases) {
+        std::vector<BandPoint> band;
+        for (const CurvePoint& pt : o.curve.points)
+            band.push_back({c.low * pt.pressureDrop, c.high * pt.pressureDrop});
+        CurveDiagram d = makeCurveDiagram(o.curve, band);
+        d.pump = makePumpDiagram(o.overlay, o.curve, d.flow, c.quantity, d.pressure.unit,
+                                 d.pressure.factor);
+        const DiagramPicture pic = layoutDiagram(d, 800, 600, width6, 12);
+        ASSERT_EQ(pic.bandLow.size(), pic.curve.size());
+        for (std::size_t i = 1; i < pic.curve.size(); ++i) {
+            // Screen y grows downwards: the low edge is below the curve.
+            if (c.low == c.high) {
+                EXPECT_NEAR(pic.bandLow[i].y, pic.curve[i].y, 1e-9) << i;
+                EXPECT_NEAR(pic.bandHigh[i].y, pic.curve[i].y, 1e-9) << i;
+            } else {
+                EXPECT_GT(pic.bandLow[i].y, pic.curve[i].y) << i;
+                EXPECT_LT(pic.bandHigh[i].y, pic.curve[i].y) << i;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tolvane::shelltest
